@@ -1,0 +1,39 @@
+#include "common/session_records.h"
+
+TUSER_INFO G_USER_INFO;
+TUSER_SET G_USER_SET;
+
+QString G_FIELD_SEP = QString(QChar(0x2502));
+QString G_LANGUAGE = QStringLiteral("0001");
+int G_EDITION_IDX = 0;
+QString G_PROGRAM_NAME;
+QString G_PROGRAM_TITLE;
+QString G_VERSION;
+QString G_DEVICE;
+QString G_SESSION_KEY;
+QString G_SERVER_HOST;
+int G_SERVER_PORT = 0;
+QString G_CUR_FORM;
+QString G_EXE_DIR;
+QString G_LOG_DIR;
+QString G_CID_DIR;
+
+void ResetSessionRecords()
+{
+    G_USER_INFO = TUSER_INFO();
+    G_USER_SET = TUSER_SET();
+    G_FIELD_SEP = QString(QChar(0x2502));
+    G_LANGUAGE = QStringLiteral("0001");
+    G_EDITION_IDX = 0;
+    G_PROGRAM_NAME.clear();
+    G_PROGRAM_TITLE.clear();
+    G_VERSION.clear();
+    G_DEVICE.clear();
+    G_SESSION_KEY.clear();
+    G_SERVER_HOST.clear();
+    G_SERVER_PORT = 0;
+    G_CUR_FORM.clear();
+    G_EXE_DIR.clear();
+    G_LOG_DIR.clear();
+    G_CID_DIR.clear();
+}

@@ -1,0 +1,94 @@
+#include "common/ui/message_box_dialog.h"
+
+#include "common/interface_texts.h"
+#include "common/message_box.h"
+#include "common/session_records.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace
+{
+QPointer<QMessageBox> g_msgBoxForm;
+
+struct ButtonSpec
+{
+    QString caption;
+    QMessageBox::ButtonRole role;
+    int result;
+};
+
+QList<ButtonSpec> buttonsFor(const QString &kind)
+{
+    const QString ok = G_TXT_OK.isEmpty() ? QStringLiteral("확인") : G_TXT_OK;
+    const QString yes = G_TXT_YES.isEmpty() ? QStringLiteral("예") : G_TXT_YES;
+    const QString no = G_TXT_NO.isEmpty() ? QStringLiteral("아니오") : G_TXT_NO;
+    if (kind == QLatin1String("I") || kind == QLatin1String("E"))
+        return {{ok, QMessageBox::AcceptRole, 1}};
+    if (kind == QLatin1String("Q"))
+        return {{yes, QMessageBox::AcceptRole, 1}, {no, QMessageBox::RejectRole, 2}};
+    if (kind == QLatin1String("S"))
+        return {{QStringLiteral("배달"), QMessageBox::YesRole, 6},
+                {QStringLiteral("퀵/화물/콜밴"), QMessageBox::NoRole, 7}};
+    return {};
+}
+
+int showDialog(const QString &text, const QString &kind)
+{
+    const QList<ButtonSpec> specs = buttonsFor(kind);
+    if (specs.isEmpty())
+        return 0;
+
+    QMessageBox box(QMessageBox::NoIcon, G_PROGRAM_TITLE, text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    g_msgBoxForm = &box;
+    QHash<QAbstractButton *, int> results;
+    for (const ButtonSpec &spec : specs) {
+        QPushButton *button = box.addButton(spec.caption, spec.role);
+        // Long captions get a wider button so that the text is never cut.
+        const int textWidth = QFontMetrics(button->font()).horizontalAdvance(spec.caption);
+        if (textWidth > 56)
+            button->setMinimumWidth(textWidth + 28);
+        results.insert(button, spec.result);
+    }
+    // The window's close button answers like the last (cancel-like) button.
+    box.setEscapeButton(box.buttons().constLast());
+
+    bool closedByTimer = false;
+    QTimer closeTimer;
+    if (kind == QLatin1String("I") && G_USER_SET.MsgClose == 1 && G_USER_SET.MsgTime != 0) {
+        closeTimer.setSingleShot(true);
+        closeTimer.setInterval(G_USER_SET.MsgTime);
+        QObject::connect(&closeTimer, &QTimer::timeout, &box, [&box, &closedByTimer] {
+            closedByTimer = true;
+            box.done(QDialog::Rejected);
+        });
+        closeTimer.start();
+    }
+
+    box.exec();
+    g_msgBoxForm = nullptr;
+    if (closedByTimer)
+        return 2;
+    QAbstractButton *clicked = box.clickedButton();
+    if (clicked && results.contains(clicked))
+        return results.value(clicked);
+    return specs.constLast().result;
+}
+} // namespace
+
+void InstallMsgBoxDialog()
+{
+    SetMsgBoxHandler(&showDialog);
+}
+
+QMessageBox *CurrentMsgBox()
+{
+    return g_msgBoxForm.data();
+}

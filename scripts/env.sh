@@ -1,0 +1,10 @@
+# Environment for running the Qt stack headless (sourced by the scripts).
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+# Chromium refuses to run as root with its sandbox on.
+export QTWEBENGINE_DISABLE_SANDBOX=1
+export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---disable-gpu}"
+if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -d "${XDG_RUNTIME_DIR}" ]; then
+    XDG_RUNTIME_DIR="$(mktemp -d)"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    export XDG_RUNTIME_DIR
+fi
