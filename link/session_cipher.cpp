@@ -1,0 +1,124 @@
+#include "link/session_cipher.h"
+
+#include <openssl/evp.h>
+#include <openssl/rand.h>
+
+#include <memory>
+
+namespace
+{
+constexpr int kKeySize = 32;
+constexpr int kBlockSize = 16;
+
+using CipherCtx = std::unique_ptr<EVP_CIPHER_CTX, decltype(&EVP_CIPHER_CTX_free)>;
+
+QByteArray fitted(const QByteArray &bytes, int size)
+{
+    QByteArray out = bytes.left(size);
+    out.append(QByteArray(size - out.size(), '\0'));
+    return out;
+}
+
+// Raw AES-256-CBC without OpenSSL's own padding: we add and check PKCS#7 ourselves so that a bad
+// pad is reported precisely and never silently accepted.
+std::optional<QByteArray> aesCbc(const QByteArray &input, const QByteArray &key, const QByteArray &iv, bool encrypt)
+{
+    CipherCtx ctx(EVP_CIPHER_CTX_new(), &EVP_CIPHER_CTX_free);
+    if (!ctx)
+        return std::nullopt;
+    const QByteArray k = fitted(key, kKeySize);
+    const QByteArray v = fitted(iv, kBlockSize);
+    if (EVP_CipherInit_ex(ctx.get(), EVP_aes_256_cbc(), nullptr,
+                          reinterpret_cast<const unsigned char *>(k.constData()),
+                          reinterpret_cast<const unsigned char *>(v.constData()), encrypt ? 1 : 0)
+        != 1)
+        return std::nullopt;
+    EVP_CIPHER_CTX_set_padding(ctx.get(), 0);
+    QByteArray out(input.size() + kBlockSize, '\0');
+    int written = 0;
+    if (EVP_CipherUpdate(ctx.get(), reinterpret_cast<unsigned char *>(out.data()), &written,
+                         reinterpret_cast<const unsigned char *>(input.constData()), int(input.size()))
+        != 1)
+        return std::nullopt;
+    int tail = 0;
+    if (EVP_CipherFinal_ex(ctx.get(), reinterpret_cast<unsigned char *>(out.data()) + written, &tail) != 1)
+        return std::nullopt;
+    out.resize(written + tail);
+    return out;
+}
+} // namespace
+
+namespace SessionCipher
+{
+QByteArray encryptToBase64(const QByteArray &plain, const QByteArray &key, const QByteArray &iv)
+{
+    const int pad = kBlockSize - int(plain.size() % kBlockSize);
+    QByteArray padded = plain;
+    padded.append(QByteArray(pad, char(pad)));
+    const std::optional<QByteArray> cipher = aesCbc(padded, key, iv, true);
+    return cipher ? cipher->toBase64() : QByteArray();
+}
+
+std::optional<QByteArray> decryptFromBase64(const QByteArray &base64, const QByteArray &key, const QByteArray &iv)
+{
+    const auto decoded = QByteArray::fromBase64Encoding(base64, QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded || decoded.decoded.isEmpty() || decoded.decoded.size() % kBlockSize != 0)
+        return std::nullopt;
+    std::optional<QByteArray> plain = aesCbc(decoded.decoded, key, iv, false);
+    if (!plain || plain->isEmpty())
+        return std::nullopt;
+    const int pad = static_cast<unsigned char>(plain->back());
+    if (pad < 1 || pad > kBlockSize || pad > plain->size())
+        return std::nullopt;
+    for (qsizetype i = plain->size() - pad; i < plain->size(); ++i) {
+        if (static_cast<unsigned char>(plain->at(i)) != pad)
+            return std::nullopt;
+    }
+    plain->chop(pad);
+    return plain;
+}
+
+QString makeSessionKey()
+{
+    // 62 letters and digits; rejection sampling keeps every character equally likely.
+    static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    constexpr int kAlphabetSize = 62;
+    QString key;
+    while (key.size() < kKeySize) {
+        unsigned char buf[64];
+        if (RAND_bytes(buf, sizeof(buf)) != 1)
+            continue;
+        for (unsigned char b : buf) {
+            if (b < 248 && key.size() < kKeySize)
+                key.append(QLatin1Char(kAlphabet[b % kAlphabetSize]));
+        }
+    }
+    return key;
+}
+} // namespace SessionCipher
+
+void func_AesEncryptBase64(const QString &text, const QByteArray &key, const QByteArray &iv, QString &result)
+{
+    result = QString::fromLatin1(SessionCipher::encryptToBase64(text.toUtf8(), key, iv));
+}
+
+bool func_AesDecryptBase64(const QString &text, const QByteArray &key, const QByteArray &iv, QString &result)
+{
+    result.clear();
+    const std::optional<QByteArray> plain = SessionCipher::decryptFromBase64(text.toUtf8(), key, iv);
+    if (!plain)
+        return false;
+    result = QString::fromUtf8(*plain);
+    return true;
+}
+
+QByteArray Base64EncodeBytes(const QByteArray &bytes)
+{
+    return bytes.toBase64();
+}
+
+QByteArray Base64DecodeBytes(const QByteArray &base64)
+{
+    const auto decoded = QByteArray::fromBase64Encoding(base64, QByteArray::AbortOnBase64DecodingErrors);
+    return decoded ? decoded.decoded : QByteArray();
+}
