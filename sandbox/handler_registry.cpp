@@ -1,0 +1,87 @@
+#include "sandbox/handler_registry.h"
+
+#include <QUrlQuery>
+
+#include <exception>
+
+// Defined in the file the build generates from the sandbox/handlers_<area>.cpp names.
+void registerSandboxAreas(HandlerRegistry &registry);
+
+QString WebRequest::queryValue(const QString &name) const
+{
+    // '+' is a literal plus here: the client formats the query by hand and never encodes spaces.
+    const QUrlQuery q(query);
+    return q.queryItemValue(name, QUrl::FullyDecoded);
+}
+
+WebReply WebReply::text(const QByteArray &body, const QByteArray &contentType)
+{
+    WebReply r;
+    r.body = body;
+    r.contentType = contentType;
+    return r;
+}
+
+WebReply WebReply::error(int status)
+{
+    WebReply r;
+    r.status = status;
+    r.body = QByteArray::number(status);
+    return r;
+}
+
+void HandlerRegistry::add(const QString &reqNum, SandboxHandler handler)
+{
+    m_handlers.insert(reqNum, std::move(handler));
+}
+
+void HandlerRegistry::addRoute(const QString &path, WebRoute route)
+{
+    m_routes.insert(path, std::move(route));
+}
+
+SandboxHandler HandlerRegistry::handler(const QString &reqNum) const
+{
+    return m_handlers.value(reqNum);
+}
+
+WebRoute HandlerRegistry::route(const QString &path) const
+{
+    return m_routes.value(path);
+}
+
+bool HandlerRegistry::hasRoute(const QString &path) const
+{
+    return m_routes.contains(path);
+}
+
+QStringList HandlerRegistry::codes() const
+{
+    QStringList out = m_handlers.keys();
+    out.sort();
+    return out;
+}
+
+QStringList HandlerRegistry::routePaths() const
+{
+    return m_routes.keys();
+}
+
+SandboxReply HandlerRegistry::dispatch(const SandboxRequest &request) const
+{
+    const SandboxHandler h = handler(request.reqNum);
+    if (!h)
+        return SandboxReply::code(QStringLiteral("0"), QStringLiteral("unknown request ") + request.reqNum);
+    try {
+        return h(request);
+    } catch (const std::exception &e) {
+        return SandboxReply::code(QStringLiteral("0"), QString::fromUtf8(e.what()));
+    } catch (...) {
+        return SandboxReply::code(QStringLiteral("0"), QStringLiteral("handler failed"));
+    }
+}
+
+void registerDemoHandlers(HandlerRegistry &registry)
+{
+    registerSandboxAreas(registry);
+}

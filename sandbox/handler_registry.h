@@ -1,0 +1,68 @@
+#pragma once
+
+#include "sandbox/sandbox_request.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QMap>
+#include <QString>
+
+#include <functional>
+
+// An HTTPS request to the sandbox's web server (already read in full).
+struct WebRequest
+{
+    QByteArray method;              // "GET", "POST", ...
+    QString path;                   // "/update/manifest.xml", no query
+    QString query;                  // raw text after '?', not decoded
+    QHash<QByteArray, QByteArray> headers;  // names lower-cased
+    QByteArray body;
+
+    // The decoded value of one query parameter ("p" of the endpoint lookup).
+    QString queryValue(const QString &name) const;
+};
+
+struct WebReply
+{
+    int status = 200;
+    QByteArray contentType = "text/plain; charset=utf-8";
+    QByteArray body;
+
+    static WebReply text(const QByteArray &body, const QByteArray &contentType = "text/plain; charset=utf-8");
+    static WebReply error(int status);
+};
+
+using WebRoute = std::function<WebReply(const WebRequest &)>;
+
+// Request code -> handler, and web path -> producer. Not locked: the host guards its own copy.
+class HandlerRegistry
+{
+public:
+    void add(const QString &reqNum, SandboxHandler handler);
+    void addRoute(const QString &path, WebRoute route);
+
+    // Empty function when the code has no handler.
+    SandboxHandler handler(const QString &reqNum) const;
+    WebRoute route(const QString &path) const;
+    bool hasRoute(const QString &path) const;
+    QStringList codes() const;
+    QStringList routePaths() const;
+
+    // Runs the handler of request.reqNum; an unknown code answers
+    // {"OUT_CODE":"0","OUT_MSG":"unknown request <code>"}, a handler that throws answers code "0".
+    SandboxReply dispatch(const SandboxRequest &request) const;
+
+private:
+    QHash<QString, SandboxHandler> m_handlers;
+    QMap<QString, WebRoute> m_routes;
+};
+
+// Registers every demo handler and route. Each area of demo data lives in a file
+// sandbox/handlers_<area>.cpp that defines its registration with SANDBOX_HANDLER_AREA(<area>);
+// the build collects those files by name, so adding an area needs no edit anywhere else.
+void registerDemoHandlers(HandlerRegistry &registry);
+
+// Defines the registration function of one area: the body sees `HandlerRegistry &registry`.
+//   SANDBOX_HANDLER_AREA(login) { registry.add("LN02_01_V02", ...); }
+// <area> must equal the file-name part after "handlers_" and be a C++ identifier.
+#define SANDBOX_HANDLER_AREA(area) void sandboxArea_##area(HandlerRegistry &registry)
