@@ -1,8 +1,8 @@
 #include "sandbox/handler_registry.h"
 
-#include <QUrlQuery>
+#include "sandbox/sandbox_state.h"
 
-#include <exception>
+#include <QUrlQuery>
 
 // Defined in the file the build generates from the sandbox/handlers_<area>.cpp names.
 void registerSandboxAreas(HandlerRegistry &registry);
@@ -69,16 +69,7 @@ QStringList HandlerRegistry::routePaths() const
 
 SandboxReply HandlerRegistry::dispatch(const SandboxRequest &request) const
 {
-    const SandboxHandler h = handler(request.reqNum);
-    if (!h)
-        return SandboxReply::code(QStringLiteral("0"), QStringLiteral("unknown request ") + request.reqNum);
-    try {
-        return h(request);
-    } catch (const std::exception &e) {
-        return SandboxReply::code(QStringLiteral("0"), QString::fromUtf8(e.what()));
-    } catch (...) {
-        return SandboxReply::code(QStringLiteral("0"), QStringLiteral("handler failed"));
-    }
+    return runSandboxHandler(handler(request.reqNum), request);
 }
 
 void registerDemoHandlers(HandlerRegistry &registry)

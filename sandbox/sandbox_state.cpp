@@ -1,0 +1,65 @@
+#include "sandbox/sandbox_state.h"
+
+#include <QMutexLocker>
+
+#include <exception>
+
+LinkFaults SandboxState::takeFaults(const QString &reqNum)
+{
+    QMutexLocker lock(&mutex);
+    if (!faults.onlyForCode.isEmpty() && faults.onlyForCode != reqNum)
+        return {};
+    LinkFaults out = faults;
+    if (faults.once && faults.any())
+        faults = LinkFaults();
+    return out;
+}
+
+LinkFaults SandboxState::handshakeFaults() const
+{
+    QMutexLocker lock(&mutex);
+    return faults;
+}
+
+void SandboxState::recordRequest(const SandboxRequest &request)
+{
+    QMutexLocker lock(&mutex);
+    if (requests.size() >= kMaxKept)
+        requests.removeFirst();
+    requests.append(request);
+}
+
+void SandboxState::recordWebPath(const QString &path, const QString *lookupQuery)
+{
+    QMutexLocker lock(&mutex);
+    if (webPaths.size() >= kMaxKept)
+        webPaths.removeFirst();
+    webPaths.append(path);
+    if (lookupQuery)
+        lastLookupQuery = *lookupQuery;
+}
+
+SandboxHandler SandboxState::handlerFor(const QString &reqNum) const
+{
+    QMutexLocker lock(&mutex);
+    return registry.handler(reqNum);
+}
+
+WebRoute SandboxState::routeFor(const QString &path) const
+{
+    QMutexLocker lock(&mutex);
+    return registry.route(path);
+}
+
+SandboxReply runSandboxHandler(const SandboxHandler &handler, const SandboxRequest &request)
+{
+    if (!handler)
+        return SandboxReply::code(QStringLiteral("0"), QStringLiteral("unknown request ") + request.reqNum);
+    try {
+        return handler(request);
+    } catch (const std::exception &e) {
+        return SandboxReply::code(QStringLiteral("0"), QString::fromUtf8(e.what()));
+    } catch (...) {
+        return SandboxReply::code(QStringLiteral("0"), QStringLiteral("handler failed"));
+    }
+}

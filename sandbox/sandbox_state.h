@@ -1,0 +1,45 @@
+#pragma once
+
+#include "sandbox/handler_registry.h"
+#include "sandbox/link_faults.h"
+#include "sandbox/sandbox_host.h"
+#include "sandbox/sandbox_request.h"
+
+#include <QList>
+#include <QMutex>
+#include <QString>
+#include <QStringList>
+
+// What the test thread and the server thread share; every member is guarded by mutex.
+struct SandboxState
+{
+    mutable QMutex mutex;
+
+    HandlerRegistry registry;
+    LinkFaults faults;
+    QList<SandboxRequest> requests;
+    int connections = 0;
+    int handshakes = 0;
+
+    SandboxHost::LookupMode primaryMode = SandboxHost::LookupMode::Normal;
+    SandboxHost::LookupMode fallbackMode = SandboxHost::LookupMode::Normal;
+    QString lookupAnswer;        // empty: "127.0.0.1,<handOutPort>"
+    quint16 handOutPort = 0;
+    QString lastLookupQuery;
+    QStringList webPaths;
+
+    // Kept bounded so a long-running sandbox does not grow without end.
+    static constexpr int kMaxKept = 10000;
+
+    // The switches that apply to a request with this code; clears them when they are one-shot.
+    LinkFaults takeFaults(const QString &reqNum);
+    // The handshake switches (not tied to a request code).
+    LinkFaults handshakeFaults() const;
+    void recordRequest(const SandboxRequest &request);
+    void recordWebPath(const QString &path, const QString *lookupQuery);
+    SandboxHandler handlerFor(const QString &reqNum) const;
+    WebRoute routeFor(const QString &path) const;
+};
+
+// Runs a handler the way HandlerRegistry::dispatch does (unknown code and exceptions answered).
+SandboxReply runSandboxHandler(const SandboxHandler &handler, const SandboxRequest &request);
