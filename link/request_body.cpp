@@ -1,0 +1,173 @@
+#include "link/request_body.h"
+
+#include "common/session_records.h"
+
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QStringList>
+#include <QStringView>
+
+namespace
+{
+const QString kQuotEntity = QStringLiteral("&quot;");
+const QString kBackslashEntity = QStringLiteral("&#92;");
+
+void appendMember(QString &out, const char *key, const QString &value)
+{
+    if (out.size() > 1)
+        out += QLatin1Char(',');
+    out += QLatin1Char('"') + QLatin1String(key) + QStringLiteral("\":") + JsonStringLiteral(value);
+}
+
+// Payload fields that carry a password, by request code (field index in the separated payload).
+struct SecretField
+{
+    const char *code;
+    int field;
+};
+constexpr SecretField kSecretFields[] = {
+    {"LN02_01_V02", 1},  // login: ID, PW, ...
+    {"CS08_18_V01", 5},  // password change: ..., ID, new PW, ...
+};
+} // namespace
+
+QString EscapeJsonVal(const QString &text)
+{
+    QString out = text;
+    out.replace(QLatin1Char('"'), kQuotEntity);
+    out.replace(QLatin1Char('\\'), kBackslashEntity);
+    return out;
+}
+
+QString UnescapeJsonVal(const QString &text)
+{
+    QString out = text;
+    out.replace(kQuotEntity, QStringLiteral("\""));
+    out.replace(kBackslashEntity, QStringLiteral("\\"));
+    return out;
+}
+
+QString JsonStringLiteral(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + 2);
+    out += QLatin1Char('"');
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        switch (u) {
+        case u'"': out += QStringLiteral("\\\""); break;
+        case u'\\': out += QStringLiteral("\\\\"); break;
+        case u'\n': out += QStringLiteral("\\n"); break;
+        case u'\r': out += QStringLiteral("\\r"); break;
+        case u'\t': out += QStringLiteral("\\t"); break;
+        case u'\b': out += QStringLiteral("\\b"); break;
+        case u'\f': out += QStringLiteral("\\f"); break;
+        default:
+            if (u < 0x20)
+                out += QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0'));
+            else
+                out += c;
+        }
+    }
+    out += QLatin1Char('"');
+    return out;
+}
+
+RequestBodyArgs ListBodyArgs(const QString &code, const QString &callType, const QString &val,
+                             const QString &pageCount)
+{
+    RequestBodyArgs args;
+    args.code = code;
+    args.callType = callType;
+    args.val = val;
+    args.pageCount = pageCount;
+    args.retType = callType == QLatin1String("SWK2");
+    return args;
+}
+
+RequestBodyArgs OneBodyArgs(const QString &code, const QString &callType, const QString &val,
+                            const QString &itemCnt, const QString &colCnt)
+{
+    RequestBodyArgs args;
+    args.code = code;
+    args.callType = callType;
+    args.val = val;
+    args.pageCount = QStringLiteral("100");
+    args.itemCnt = itemCnt;
+    args.colCnt = colCnt;
+    return args;
+}
+
+QByteArray BuildRequestBody(const RequestBodyArgs &args)
+{
+    const QString info = G_USER_INFO.ID + G_FIELD_SEP + G_USER_INFO.MC + G_FIELD_SEP + G_VERSION + G_FIELD_SEP;
+    QString out = QStringLiteral("{");
+    appendMember(out, "LANGUAGE", G_LANGUAGE);
+    appendMember(out, "VAL", EscapeJsonVal(args.val));
+    appendMember(out, "CALLTYPE", args.callType);
+    appendMember(out, "REQNUM", args.code);
+    appendMember(out, "CALLSEQ", args.code);
+    appendMember(out, "DEVICE", G_DEVICE);
+    appendMember(out, "PAGECOUNT", args.pageCount);
+    if (args.retType)
+        appendMember(out, "RETTYPE", QStringLiteral("1"));
+    appendMember(out, "INFO", info);
+    if (!args.itemCnt.isEmpty())
+        appendMember(out, "ITEM_CNT", args.itemCnt);
+    if (!args.colCnt.isEmpty())
+        appendMember(out, "COL_CNT", args.colCnt);
+    out += QLatin1Char('}');
+    return out.toUtf8();
+}
+
+QString RedactPayload(const QString &code, const QString &val)
+{
+    for (const SecretField &secret : kSecretFields) {
+        if (code != QLatin1String(secret.code))
+            continue;
+        QStringList fields = val.split(G_FIELD_SEP);
+        if (secret.field < fields.size() && !fields[secret.field].isEmpty())
+            fields[secret.field] = QStringLiteral("***");
+        return fields.join(G_FIELD_SEP);
+    }
+    return val;
+}
+
+QString UnescapeReplyText(const QString &text)
+{
+    QJsonParseError error;
+    QJsonDocument::fromJson(text.toUtf8(), &error);
+    if (error.error != QJsonParseError::NoError)
+        return UnescapeJsonVal(text);
+
+    // Valid JSON: rewrite the entities inside string literals as JSON escapes, leaving member
+    // order, numbers and layout exactly as the server sent them.
+    QString out;
+    out.reserve(text.size());
+    bool inString = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (!inString) {
+            out += c;
+            if (c == QLatin1Char('"'))
+                inString = true;
+            continue;
+        }
+        if (c == QLatin1Char('\\') && i + 1 < text.size()) {
+            out += c;
+            out += text.at(++i);
+        } else if (c == QLatin1Char('"')) {
+            out += c;
+            inString = false;
+        } else if (c == QLatin1Char('&') && QStringView(text).mid(i).startsWith(kQuotEntity)) {
+            out += QStringLiteral("\\\"");
+            i += kQuotEntity.size() - 1;
+        } else if (c == QLatin1Char('&') && QStringView(text).mid(i).startsWith(kBackslashEntity)) {
+            out += QStringLiteral("\\\\");
+            i += kBackslashEntity.size() - 1;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
