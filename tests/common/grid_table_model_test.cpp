@@ -1,0 +1,167 @@
+#include "common/grid_table_model.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModelTester>
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QTableView>
+
+namespace
+{
+enum Col
+{
+    kNo,
+    kStatus,
+    kStore,
+    kAmount,
+};
+
+QList<GridColumn> columns()
+{
+    return {{"ORD_NO", "접수번호", GridValueType::Text, {}},
+            {"STATUS_CD", "상태", GridValueType::Text, {{"1001", "접수"}, {"2001", "요청"}}},
+            {"ST_NAME", "가맹점", GridValueType::Text, {}},
+            {"AMT", "금액", GridValueType::Integer, {}}};
+}
+
+std::vector<QVariantList> records(int n)
+{
+    std::vector<QVariantList> out;
+    for (int i = 0; i < n; ++i)
+        out.push_back({QString::number(1000 + i), i % 2 ? "2001" : "1001",
+                       QStringLiteral("가게%1").arg(i % 7), (i * 37) % 101});
+    return out;
+}
+
+QStringList shownNumbers(const GridTableModel &m)
+{
+    QStringList out;
+    for (int r = 0; r < m.rowCount(); ++r)
+        out << m.index(r, kNo).data().toString();
+    return out;
+}
+
+struct GridTableModelTest : ::testing::Test
+{
+    GridTableModel model;
+    QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::Fatal};
+    GridTableModelTest()
+    {
+        model.setColumns(columns());
+        model.setKeyColumn(kNo);
+    }
+};
+} // namespace
+
+TEST_F(GridTableModelTest, AppendedBatchArrivesAsOneInsert)
+{
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    model.appendRecords(records(10));
+    EXPECT_EQ(inserted.count(), 1);
+    EXPECT_EQ(model.rowCount(), 10);
+    EXPECT_EQ(model.index(1, kStatus).data().toString(), "요청"); // code shown by its name
+    EXPECT_EQ(model.index(1, kStatus).data(Qt::EditRole).toString(), "2001");
+    EXPECT_EQ(model.findRecord("1004"), 4);
+    EXPECT_EQ(model.findRecord("9999"), -1);
+
+    model.appendRecords(records(3)); // repeated numbers: the first record keeps the key
+    EXPECT_EQ(model.findRecord("1001"), 1);
+    EXPECT_EQ(inserted.count(), 2);
+}
+
+TEST_F(GridTableModelTest, FilterAndSortDecideTheRows)
+{
+    model.appendRecords(records(8));
+    model.setFilterGroup(0, FilterGroup().add(FilterCondition::make(kStatus, FilterOp::Equal, "2001")));
+    EXPECT_EQ(shownNumbers(model), (QStringList{"1001", "1003", "1005", "1007"}));
+    EXPECT_EQ(model.rowOfRecord(0), -1);
+    EXPECT_EQ(model.recordOfRow(1), 3);
+
+    // Amounts: 1001 -> 37, 1003 -> 10, 1005 -> 84, 1007 -> 57
+    model.sort(kAmount, Qt::DescendingOrder);
+    EXPECT_EQ(shownNumbers(model), (QStringList{"1005", "1007", "1001", "1003"}));
+
+    // A changed amount moves its row; a changed status leaves or enters the rows.
+    model.beginUpdate();
+    model.setRecordValue(3, kAmount, 100);
+    model.setRecordValue(0, kStatus, "2001"); // amount 0
+    model.setRecordValue(5, kStatus, "1001");
+    model.endUpdate();
+    EXPECT_EQ(shownNumbers(model), (QStringList{"1003", "1007", "1001", "1000"}));
+
+    model.setFilterEnabled(false);
+    EXPECT_EQ(model.rowCount(), 8);
+    model.setFilterEnabled(true);
+    model.clearSort();
+    EXPECT_EQ(shownNumbers(model), (QStringList{"1000", "1001", "1003", "1007"}));
+}
+
+TEST_F(GridTableModelTest, ChangedRowsReachViewsAsOneRangeSignal)
+{
+    model.appendRecords(records(100));
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    QSignalSpy layout(&model, &QAbstractItemModel::layoutChanged);
+    model.beginUpdate();
+    for (int r = 10; r < 90; r += 3)
+        model.setRecordValue(r, kStore, "바뀐가게");
+    model.endUpdate();
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed.at(0).at(0).value<QModelIndex>().row(), 10);
+    EXPECT_EQ(changed.at(0).at(1).value<QModelIndex>().row(), 88);
+    EXPECT_EQ(changed.at(0).at(0).value<QModelIndex>().column(), kStore);
+    EXPECT_EQ(layout.count(), 0);
+
+    // Setting a cell to the value it holds signals nothing.
+    model.setRecordValue(10, kStore, "바뀐가게");
+    EXPECT_EQ(changed.count(), 1);
+}
+
+TEST_F(GridTableModelTest, RemovalsKeepKeysAndRowsInStep)
+{
+    model.appendRecords(records(6));
+    model.sort(kAmount);
+    model.removeRecords({1, 4});
+    EXPECT_EQ(model.recordCount(), 4);
+    EXPECT_EQ(model.rowCount(), 4);
+    EXPECT_EQ(model.findRecord("1004"), -1);
+    EXPECT_EQ(model.findRecord("1005"), 3);
+    for (int r = 0; r < model.rowCount(); ++r)
+        EXPECT_EQ(model.rowOfRecord(model.recordOfRow(r)), r);
+    // Amounts of 1000, 1002, 1003, 1005: 0, 74, 10, 84
+    EXPECT_EQ(shownNumbers(model), (QStringList{"1000", "1003", "1002", "1005"}));
+
+    model.insertRecord(0, {"0999", "1001", "새", 5});
+    EXPECT_EQ(shownNumbers(model), (QStringList{"1000", "0999", "1003", "1002", "1005"}));
+    EXPECT_EQ(model.findRecord("1005"), 4);
+}
+
+TEST_F(GridTableModelTest, PersistentIndexFollowsItsRecordThroughLargeChanges)
+{
+    model.appendRecords(records(400));
+    QPersistentModelIndex current = model.index(model.rowOfRecord(301), kNo);
+    // Every other record leaves: far more runs than row signals are sent for.
+    model.setFilterGroup(0, FilterGroup().add(FilterCondition::make(kStatus, FilterOp::Equal, "2001")));
+    ASSERT_TRUE(current.isValid());
+    EXPECT_EQ(current.data().toString(), "1301");
+    model.sort(kAmount);
+    EXPECT_EQ(current.data().toString(), "1301");
+    QPersistentModelIndex gone = model.index(model.rowOfRecord(1), kNo);
+    model.setFilterGroup(0, FilterGroup().add(FilterCondition::make(kStatus, FilterOp::Equal, "1001")));
+    EXPECT_FALSE(gone.isValid());
+}
+
+TEST_F(GridTableModelTest, TableViewFollowsRowCountAcrossLayoutChanges)
+{
+    QTableView view;
+    view.setModel(&model);
+    view.resize(400, 300);
+    model.appendRecords(records(500));
+    view.show();
+    EXPECT_EQ(view.verticalHeader()->count(), 500);
+    model.setFilterGroup(1, FilterGroup().add(FilterCondition::make(kAmount, FilterOp::Less, 50)));
+    EXPECT_EQ(view.verticalHeader()->count(), model.rowCount());
+    EXPECT_LT(model.rowCount(), 500);
+    model.clearFilterGroup(1);
+    EXPECT_EQ(view.verticalHeader()->count(), 500);
+}
