@@ -1,0 +1,79 @@
+#include "raw_link_client.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QHostAddress>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTemporaryDir>
+
+#include <csignal>
+
+namespace
+{
+// A port that was free a moment ago.
+quint16 freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+} // namespace
+
+TEST(SandboxExecutable, StartsOnTheGivenPortWritesTheConfigAndStopsOnSigterm)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const quint16 linkPort = freePort();
+    QProcess process;
+    process.setProgram(QStringLiteral(COURIER_SANDBOX_EXE));
+    process.setArguments({QStringLiteral("--link-port"), QString::number(linkPort), QStringLiteral("--lookup-port"),
+                          QStringLiteral("0"), QStringLiteral("--workdir"), dir.path()});
+    process.start();
+    ASSERT_TRUE(process.waitForStarted(5000));
+
+    QByteArray out;
+    while (!out.contains('\n') && process.waitForReadyRead(10000))
+        out += process.readAllStandardOutput();
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("^SANDBOX READY link=(\\d+) lookup=(\\d+) config=(.+)\n"))
+            .match(QString::fromUtf8(out));
+    ASSERT_TRUE(m.hasMatch()) << out.constData() << process.readAllStandardError().constData();
+    EXPECT_EQ(m.captured(1).toUInt(), linkPort);
+    EXPECT_NE(m.captured(2).toUInt(), 0u);
+    EXPECT_EQ(m.captured(3), dir.filePath(QStringLiteral("courier_desk.conf")));
+
+    QFile config(m.captured(3));
+    ASSERT_TRUE(config.open(QIODevice::ReadOnly));
+    const QByteArray text = config.readAll();
+    EXPECT_TRUE(text.contains("lookup.primary = https://127.0.0.1:" + m.captured(2).toUtf8()
+                              + "/api/FindServerEndPoint?p=%s,%s,%s\n"));
+    EXPECT_TRUE(text.contains("tls.ca_file = " + dir.filePath(QStringLiteral("sandbox_ca.pem")).toUtf8()));
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("sandbox_ca.pem"))));
+
+    RawLinkClient client;
+    ASSERT_TRUE(client.connectTo(linkPort));
+    EXPECT_TRUE(client.handshake());
+
+    ::kill(pid_t(process.processId()), SIGTERM);
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0);
+}
+
+TEST(SandboxExecutable, ABusyPortIsReportedAndTheProcessFails)
+{
+    QTcpServer busy;
+    ASSERT_TRUE(busy.listen(QHostAddress::LocalHost, 0));
+    QTemporaryDir dir;
+    QProcess process;
+    process.start(QStringLiteral(COURIER_SANDBOX_EXE),
+                  {QStringLiteral("--link-port"), QString::number(busy.serverPort()), QStringLiteral("--workdir"),
+                   dir.path()});
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_NE(process.exitCode(), 0);
+    EXPECT_FALSE(process.readAllStandardOutput().contains("SANDBOX READY"));
+    EXPECT_TRUE(process.readAllStandardError().contains("link port"));
+}
