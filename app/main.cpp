@@ -1,16 +1,41 @@
-#include "common/interface_texts.h"
 #include "common/daily_log.h"
+#include "common/interface_texts.h"
+#include "common/secret_store.h"
 #include "common/ui/message_box_dialog.h"
+#include "main/keyring_secret_store.h"
+#include "main/program_start.h"
+#include "main/ui/main_window.h"
+#include "main/ui/start_forms.h"
+#include "platform/single_instance.h"
 
 #include <QApplication>
-#include <QLabel>
+
+#include <memory>
 
 int main(int argc, char *argv[])
 {
+    // The embedded browser's remote-debugging port stays closed: it would hand the logged-in
+    // pages to any local process.
     QApplication app(argc, argv);
-    SetLanguageTexts();
+    QCoreApplication::setApplicationName(QStringLiteral("CourierDesk"));
+    // Message boxes can appear from the main window's creation on (the update notice).
     InstallMsgBoxDialog();
-    QLabel label(QStringLiteral("Courier Desk"));
-    label.show();
-    return app.exec();
+    SetLanguageTexts();
+
+    // The marker needs the application's event loop to hand itself over when the instance that
+    // holds it ends, so it is made right after the application object.
+    SingleInstanceMarker marker(QString::fromLatin1(kInstanceMarkerName));
+    MarkInstance(marker);
+    SelectEdition();
+    SetProductionMode();
+    if (KeyringSupportBuilt())
+        SetSecretStore(std::make_shared<KeyringSecretStore>(QStringLiteral("CourierDesk")));
+
+    auto *mainWindow = new TFRM_MAIN();
+    if (ProgramEndRequested())
+        return 0;
+    CreateStartForms(mainWindow);
+    mainWindow->show();
+    const int rc = app.exec();
+    return rc;
 }

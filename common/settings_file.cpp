@@ -1,6 +1,7 @@
 #include "common/settings_file.h"
 
 #include "common/cp949.h"
+#include "common/session_records.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,7 +11,6 @@
 #include <algorithm>
 
 TIniFile *G_INI = nullptr;
-QString G_INI_PATH;
 
 namespace
 {

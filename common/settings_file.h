@@ -54,9 +54,9 @@ private:
 };
 
 // The settings file of this PC (`<program name>_env.ini`), opened at the main window's creation.
-// Null before that; readers must treat a null G_INI as "no settings file".
+// Null before that; readers must treat a null G_INI as "no settings file". Its path is G_INI_PATH
+// of the session records.
 extern TIniFile *G_INI;
-extern QString G_INI_PATH;
 
 // Replaces G_INI with a settings-file object on path (the file need not exist) and sets G_INI_PATH.
 void OpenSettingsFile(const QString &path);

@@ -1,0 +1,198 @@
+#include "main/program_start.h"
+
+#include "common/daily_log.h"
+#include "common/interface_texts.h"
+#include "common/session_records.h"
+#include "link/link_state.h"
+#include "link/session_cipher.h"
+#include "main/edition_table.h"
+#include "main/main_globals.h"
+#include "platform/app_paths.h"
+#include "platform/single_instance.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <utility>
+#include <vector>
+
+QByteArray G_RES_LOGO;
+QByteArray G_RES_LOGIN_IMG3;
+QByteArray G_RES_LOGIN_IMG4;
+
+namespace
+{
+std::vector<std::pair<std::function<void()>, std::function<void()>>> &containers()
+{
+    static std::vector<std::pair<std::function<void()>, std::function<void()>>> list;
+    return list;
+}
+
+bool g_endRequested = false;
+
+QByteArray readResource(const QString &name, const QString &type)
+{
+    if (name.isEmpty())
+        return {};
+    QFile f(QStringLiteral(":/edition/") + name + QLatin1Char('.') + type.toLower());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
+void MarkInstance(SingleInstanceMarker &marker)
+{
+    G_FIRST_INSTANCE = marker.acquire() ? 1 : 0;
+}
+
+void SelectEdition()
+{
+    G_EDITION_IDX = kThisEdition;
+}
+
+void SetProductionMode()
+{
+    G_USER_INFO.GUBUN = QStringLiteral("R");
+}
+
+void ApplyEditionGlobals(int row)
+{
+    G_PROGRAM_NAME = G_ED_PROGRAM_NAME.at(row);
+    G_PROGRAM_TITLE = G_ED_TITLE.at(row);
+    G_UPDATER_NAME = G_ED_UPDATER_NAME.at(row);
+    G_DEVICE = G_ED_DEVICE.at(row);
+}
+
+void SetVersionFromMode()
+{
+    const QString mode = G_USER_INFO.GUBUN;
+    if (mode == QLatin1String("R"))
+        G_VERSION = QStringLiteral("1.3.01");
+    else if (mode == QLatin1String("T"))
+        G_VERSION = QStringLiteral("1.3.1.1");
+    else
+        return;
+    G_USER_INFO.GUBUN_MODE = mode;
+}
+
+QString SettingsFileName()
+{
+    return G_PROGRAM_NAME + QStringLiteral("_env.ini");
+}
+
+QString func_GetFileDate(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return QString();
+    const QDateTime t = info.lastModified();
+    return t.isValid() ? t.toLocalTime().toString(QStringLiteral("yyyyMMddHHmm")) : QString();
+}
+
+void SetSeparatorAndFormats()
+{
+    G_FIELD_SEP = QString(QChar(0x2502));
+    G_FMT = TFormatSettings();
+}
+
+void ResetLinkCounters()
+{
+    G_CONNECTED = false;
+    G_IDLE_TICKS = 0;
+}
+
+void ChooseInterfaceLanguage()
+{
+    G_LANGUAGE = QStringLiteral("0001");
+    SetLanguageTexts();
+}
+
+void SetFolderGlobals(const QString &baseDir, const QDate &today)
+{
+    G_EXE_DIR = baseDir;
+    if (!G_EXE_DIR.endsWith(QLatin1Char('/')))
+        G_EXE_DIR += QLatin1Char('/');
+    G_LOG_DIR = G_EXE_DIR + QStringLiteral("LOG/");
+    G_CID_DIR = G_EXE_DIR + QStringLiteral("CID/");
+    G_IMG_DIR = G_EXE_DIR + QStringLiteral("IMG/");
+    G_LOG_FILE = G_LOG_DIR + today.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".log");
+    G_INI_PATH = G_EXE_DIR + SettingsFileName();
+    // The start lines follow at once; without the folder the first start would lose them.
+    AppPaths::ensureDir(G_LOG_DIR);
+}
+
+void WriteStartLines()
+{
+    WriteLog(QStringLiteral("---------- START PROGRAM ") + G_ED_PROGRAM_NAME.at(G_EDITION_IDX)
+             + QStringLiteral(" ----------"));
+    WriteLog(QStringLiteral("Program Main FormCreate"));
+    WriteLog(QStringLiteral("Program Version Info : ") + G_VERSION);
+}
+
+void CreateWorkFolders()
+{
+    for (const QString &dir : {G_LOG_DIR, G_CID_DIR, G_IMG_DIR, G_EXE_DIR + QStringLiteral("GOODS/")})
+        AppPaths::ensureDir(dir);
+}
+
+void ResetSessionCounters()
+{
+    G_REINIT_DONE = false;
+    G_MSG_SYNC_MARK.clear();
+    G_MSG_CHK_CNT = -1;
+    G_DVRY_INFO_CNT = -1;
+    G_MSG_CHK_TICKS = 5;
+    G_DVRY_INFO_TICKS = 10;
+    G_WC_OPEN = G_WC2_OPEN = G_WCO_OPEN = false;
+    G_ST_LOADING = G_ST_LOADED = false;
+}
+
+void BuildSessionKey()
+{
+    // A key made from the device code and the clock could be guessed; it comes from the system's
+    // cryptographic random source instead. It is never written to a log.
+    G_SESSION_KEY = SessionCipher::makeSessionKey();
+}
+
+void RegisterSessionContainer(std::function<void()> create, std::function<void()> destroy)
+{
+    containers().emplace_back(std::move(create), std::move(destroy));
+}
+
+void proc_CreateStruct()
+{
+    for (const auto &c : containers()) {
+        if (c.first)
+            c.first();
+    }
+}
+
+void proc_DestroyStruct()
+{
+    for (auto it = containers().rbegin(); it != containers().rend(); ++it) {
+        if (it->second)
+            it->second();
+    }
+}
+
+bool ProgramEndRequested()
+{
+    return g_endRequested;
+}
+
+void RequestProgramEnd()
+{
+    g_endRequested = true;
+}
+
+void ResetProgramEndRequest()
+{
+    g_endRequested = false;
+}
+
+void OpenEditionPictures(int row)
+{
+    G_RES_LOGO = readResource(G_ED_LOGO_NAME.at(row), G_ED_LOGO_TYPE.at(row));
+    G_RES_LOGIN_IMG3 = readResource(G_ED_LOGIN_IMG3.at(row), EditionLoginImageType(row, 3));
+    G_RES_LOGIN_IMG4 = readResource(G_ED_LOGIN_IMG4.at(row), EditionLoginImageType(row, 4));
+}

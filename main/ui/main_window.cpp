@@ -1,0 +1,209 @@
+#include "main/ui/main_window.h"
+
+#include "common/daily_log.h"
+#include "common/message_box.h"
+#include "common/session_records.h"
+#include "common/settings_file.h"
+#include "main/close_routine.h"
+#include "main/edition_table.h"
+#include "main/main_globals.h"
+#include "main/old_logs.h"
+#include "main/process_ops.h"
+#include "main/program_start.h"
+#include "main/update_check.h"
+#include "platform/app_paths.h"
+#include "platform/clock.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFontDatabase>
+#include <QStackedWidget>
+#include <QThread>
+
+#include <algorithm>
+#include <stdexcept>
+
+TFRM_MAIN *FRM_MAIN = nullptr;
+
+namespace
+{
+std::function<void(TFRM_MAIN *)> &initializationHook()
+{
+    static std::function<void(TFRM_MAIN *)> hook;
+    return hook;
+}
+
+// The two fonts shipped beside the program are made available to this program only; nothing is
+// copied into a system folder.
+void registerShippedFonts()
+{
+    for (const char *name : {"NotoSansCJKkr-Bold.otf", "NotoSansCJKkr-Regular.otf"}) {
+        const QString path = AppPaths::programDir() + QString::fromLatin1(name);
+        if (QFile::exists(path))
+            QFontDatabase::addApplicationFont(path);
+    }
+}
+} // namespace
+
+TFRM_MAIN::TFRM_MAIN(QWidget *parent)
+    : QMainWindow(parent)
+{
+    FRM_MAIN = this;
+    setObjectName(QStringLiteral("FRM_MAIN"));
+    pnlMainBoard = new QStackedWidget(this);
+    pnlMainBoard->setObjectName(QStringLiteral("pnlMainBoard"));
+    setCentralWidget(pnlMainBoard);
+    resize(1280, 800);
+    FormCreate();
+}
+
+TFRM_MAIN::~TFRM_MAIN()
+{
+    if (FRM_MAIN == this)
+        FRM_MAIN = nullptr;
+}
+
+void TFRM_MAIN::SetInitializationHook(std::function<void(TFRM_MAIN *)> hook)
+{
+    initializationHook() = std::move(hook);
+}
+
+void TFRM_MAIN::DockBoard(QWidget *board)
+{
+    if (board && pnlMainBoard->indexOf(board) < 0)
+        pnlMainBoard->addWidget(board);
+}
+
+void TFRM_MAIN::BringBoardToFront(QWidget *board)
+{
+    if (board && pnlMainBoard->indexOf(board) >= 0)
+        pnlMainBoard->setCurrentWidget(board);
+}
+
+void TFRM_MAIN::AddNoticeNo(const QString &no)
+{
+    const auto it = std::lower_bound(gsl_Notice_No.begin(), gsl_Notice_No.end(), no);
+    if (it == gsl_Notice_No.end() || *it != no)
+        gsl_Notice_No.insert(it, no);
+}
+
+void TFRM_MAIN::FormCreate()
+{
+    try {
+        createGuardedSteps();
+    } catch (const std::exception &e) {
+        MsgBox(QStringLiteral("frmMain[FormCreate]:") + QString::fromUtf8(e.what()), QStringLiteral("I"));
+    }
+    if (ProgramEndRequested())
+        return;
+    // The desktop original registered itself for a browser-emulation mode here; the embedded
+    // browser of this build needs no such setting.
+    BuildSessionKey();
+    WriteLog(QStringLiteral("NEW LOG : Form Create END"));
+}
+
+void TFRM_MAIN::createGuardedSteps()
+{
+    registerShippedFonts();
+    ApplyEditionGlobals(G_EDITION_IDX);
+    SetVersionFromMode();
+    G_EXE_DATE = func_GetFileDate(QCoreApplication::applicationFilePath());
+    SetSeparatorAndFormats();
+    ResetLinkCounters();
+    ChooseInterfaceLanguage();
+    runUpdateCheck();
+    if (ProgramEndRequested())
+        return;
+    G_REINIT_DONE = false;
+    setWindowTitle(G_ED_CAPTION.at(G_EDITION_IDX));
+    OpenEditionPictures(G_EDITION_IDX);
+    QCoreApplication::setApplicationName(G_PROGRAM_NAME);
+    QCoreApplication::processEvents();
+    QThread::msleep(10);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    SetFolderGlobals(AppPaths::dataDir(), AppClock::now().date());
+    WriteStartLines();
+    WriteLog(QStringLiteral("First Instance : ") + QString::number(G_FIRST_INSTANCE));
+    OpenSettingsFile(G_INI_PATH);
+    GS_CHK_STNO.clear();
+    CreateWorkFolders();
+    const QStringList removed = DeleteOldLogFile(G_LOG_DIR, AppClock::now().date());
+    if (!removed.isEmpty())
+        WriteLog(QStringLiteral("DeleteOldLogFile : ") + removed.join(QLatin1Char(',')));
+    proc_CreateStruct();
+    ResetSessionCounters();
+    gsl_Notice_No.clear();
+    slDvryBrSelectList.clear();
+    FB_STORE_STATUS_ST_POP = false;
+    registerCloseSteps();
+}
+
+void TFRM_MAIN::runUpdateCheck()
+{
+    if (!func_CheckUpdate(AppPaths::programDir(), G_EDITION_IDX))
+        return;
+    AppPaths::ensureDir(AppPaths::logDir());
+    WriteLog(QStringLiteral("Update due"));
+    MsgBox(QStringLiteral("프로그램 업데이트를 실행합니다."), QStringLiteral("I"));
+    if (!StartUpdater(AppPaths::programDir(), G_UPDATER_NAME)) {
+        // Ending now would leave the user with no program and no update; carry on instead.
+        WriteLog(QStringLiteral("Updater could not be started : ") + G_UPDATER_NAME);
+        return;
+    }
+    QThread::msleep(100);
+    KillProcess(SystemProcessTable(), OwnProgramFileName());
+    RequestProgramEnd();
+}
+
+void TFRM_MAIN::registerCloseSteps()
+{
+    CloseSteps &steps = CloseRoutineSteps();
+    if (!steps.destroyStruct)
+        steps.destroyStruct = [] {
+            proc_DestroyStruct();
+            CloseSettingsFile();
+        };
+    if (!steps.freePrinterNamesAndNotices)
+        steps.freePrinterNamesAndNotices = [this] { gsl_Notice_No.clear(); };
+}
+
+void TFRM_MAIN::FormShow()
+{
+    if (Tag == 99) {
+        QCoreApplication::quit();
+        return;
+    }
+    if (Tag == 1)
+        return;
+    Tag = 0;
+    try {
+        if (initializationHook())
+            initializationHook()(this);
+        else
+            QApplication::restoreOverrideCursor();
+    } catch (...) {
+        // The initialization reports its own errors.
+    }
+}
+
+void TFRM_MAIN::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TFRM_MAIN::closeEvent(QCloseEvent *event)
+{
+    WriteLog(QStringLiteral("FormClose"));
+    Tag = 99;
+    event->accept();
+    proc_Close(QString());
+}
+
+void TFRM_MAIN::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+}
