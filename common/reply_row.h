@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+#include <QStringList>
+
+// One row of a reply: either a text whose fields are joined by the field separator, or an object
+// with the keys "C_0", "C_1", ... Columns are read by position; a column the row does not have
+// reads as the empty text, so a short row can never be read past its end and extra columns of a
+// long row are simply never asked for.
+class ReplyRow
+{
+public:
+    ReplyRow() = default;
+
+    // Splits on `separator` after turning "&quot;" and "&#92;" back into '"' and '\'.
+    // Every separator ends a field, so a row ending with one has an empty last field.
+    static ReplyRow fromText(const QString &row, const QString &separator);
+    // Splits on `separator` leaving the escapes as they are.
+    static ReplyRow fromRawText(const QString &row, const QString &separator);
+    static ReplyRow fromFields(const QStringList &fields);
+    static ReplyRow fromObject(const QJsonObject &row);
+    // A reply array element: a string row or an object row; anything else is an empty row.
+    static ReplyRow fromJson(const QJsonValue &row, const QString &separator);
+
+    // Number of columns: the field count of a text row, one past the highest "C_n" of an object.
+    int count() const { return m_count; }
+    bool has(int column) const;
+
+    // The column's text unchanged; "" when the row does not have it or it is JSON null.
+    QString text(int column) const;
+    // The column's text trimmed; "" when missing or null (the tolerant reader of optional columns).
+    QString trimmed(int column) const;
+    // The column as an integer, `fallback` when missing or not a whole number.
+    int toInt(int column, int fallback) const;
+
+private:
+    bool m_isObject = false;
+    QStringList m_fields;
+    QJsonObject m_object;
+    int m_count = 0;
+};
+
+// Text of a JSON object's field `name`, trimmed; "" when it is missing or null.
+QString JsonStr(const QJsonObject &node, const QString &name);
