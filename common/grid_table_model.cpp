@@ -1,54 +1,13 @@
 #include "common/grid_table_model.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace
 {
 // Few removal/insert runs reach the views as row signals; beyond this a single layout change
 // is cheaper for them than hundreds of signals.
 constexpr size_t kMaxRuns = 32;
-
-bool isNumeric(const QVariant &v)
-{
-    switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return true;
-    default:
-        return false;
-    }
-}
-
-int compareCells(const QVariant &x, const QVariant &y, GridValueType type)
-{
-    const bool xs = x.typeId() == QMetaType::QString;
-    const bool ys = y.typeId() == QMetaType::QString;
-    if (xs && ys && type == GridValueType::Text)
-        return QString::compare(*static_cast<const QString *>(x.constData()),
-                                *static_cast<const QString *>(y.constData()));
-    if (!x.isValid() || !y.isValid())
-        return int(x.isValid()) - int(y.isValid());
-    if (isNumeric(x) && isNumeric(y)) {
-        const double a = x.toDouble(), b = y.toDouble();
-        return a < b ? -1 : (a > b ? 1 : 0);
-    }
-    if (type != GridValueType::Text) {
-        // Numbers kept as text (as the server sends them) still sort as numbers; a cell that is
-        // not a number sorts before every number.
-        bool okA = false, okB = false;
-        const double a = x.toString().toDouble(&okA);
-        const double b = y.toString().toDouble(&okB);
-        if (okA != okB)
-            return okA ? 1 : -1;
-        if (okA)
-            return a < b ? -1 : (a > b ? 1 : 0);
-    }
-    return QString::compare(x.toString(), y.toString());
-}
 
 // Contiguous runs [first, last] of positions whose flag is set.
 std::vector<std::pair<int, int>> runsOf(const std::vector<char> &flags)
@@ -78,6 +37,9 @@ void GridTableModel::setColumns(const QList<GridColumn> &columns)
 {
     beginResetModel();
     m_columns = columns;
+    m_sortKeysStale = true;
+    if (m_sortColumn >= m_columns.size())
+        m_sortColumn = -1;
     for (QVariantList &r : m_records)
         while (r.size() < m_columns.size())
             r.append(QVariant());
@@ -188,6 +150,7 @@ void GridTableModel::insertRecord(int at, const QVariantList &values)
     m_rowOf.insert(m_rowOf.begin() + at, -1);
     m_filter.recordsInserted(at, 1);
     m_keysValid = false;
+    m_sortKeysStale = true;
     m_structureChanged = true;
     endUpdate();
 }
@@ -231,6 +194,7 @@ void GridTableModel::removeRecords(std::vector<int> records)
     m_records.resize(size_t(out));
     m_changed.resize(size_t(out));
     m_filter.recordsRemoved(gone);
+    m_sortKeysStale = true;
     for (int &rec : m_visible)
         rec = remap[size_t(rec)];
     std::vector<int> changed;
@@ -258,6 +222,7 @@ void GridTableModel::clearRecords()
     m_changedList.clear();
     m_appendedFrom = -1;
     m_keysValid = false;
+    m_sortKeysStale = true;
     m_filter.recordsReset();
     endResetModel();
 }
@@ -369,12 +334,60 @@ bool GridTableModel::acceptedNow(int record) const
 
 bool GridTableModel::lessRecord(int a, int b) const
 {
-    const int c = compareCells(m_records[size_t(a)].at(m_sortColumn),
-                               m_records[size_t(b)].at(m_sortColumn),
-                               m_columns.at(m_sortColumn).type);
+    int c = 0;
+    if (m_sortNumeric) {
+        const double x = m_numKeys[size_t(a)], y = m_numKeys[size_t(b)];
+        c = x < y ? -1 : (x > y ? 1 : 0);
+    } else {
+        c = QString::compare(m_textKeys[size_t(a)], m_textKeys[size_t(b)]);
+    }
     if (c != 0)
         return m_sortOrder == Qt::AscendingOrder ? c < 0 : c > 0;
     return a < b;
+}
+
+void GridTableModel::setSortKey(int record)
+{
+    const QVariant &v = m_records[size_t(record)].at(m_sortColumn);
+    if (m_sortNumeric) {
+        // Numbers kept as text (as the server sends them) still sort as numbers; a cell that
+        // is not a number sorts before every number.
+        bool ok = false;
+        const double d = v.toDouble(&ok);
+        m_numKeys[size_t(record)] = ok ? d : -std::numeric_limits<double>::infinity();
+    } else {
+        m_textKeys[size_t(record)] = v.toString();
+    }
+}
+
+// Sort keys are taken from the cells once, so that a sort or a merge compares plain numbers or
+// strings instead of converting variants in every comparison.
+void GridTableModel::prepareSortKeys()
+{
+    if (m_sortColumn < 0)
+        return;
+    const size_t n = m_records.size();
+    const bool numeric = m_columns.at(m_sortColumn).type != GridValueType::Text;
+    if (m_sortKeysColumn != m_sortColumn || m_sortKeysStale || numeric != m_sortNumeric) {
+        m_sortKeysColumn = m_sortColumn;
+        m_sortNumeric = numeric;
+        m_sortKeysStale = false;
+        m_numKeys.assign(numeric ? n : 0, 0.0);
+        m_textKeys.assign(numeric ? 0 : n, QString());
+        for (size_t r = 0; r < n; ++r)
+            setSortKey(int(r));
+        return;
+    }
+    const size_t had = numeric ? m_numKeys.size() : m_textKeys.size();
+    if (numeric)
+        m_numKeys.resize(n);
+    else
+        m_textKeys.resize(n);
+    for (size_t r = had; r < n; ++r)
+        setSortKey(int(r));
+    for (int rec : m_changedList)
+        if (size_t(rec) < had)
+            setSortKey(rec);
 }
 
 std::vector<int> GridTableModel::buildVisible() const
@@ -395,6 +408,7 @@ void GridTableModel::flush()
     bool flipped = false;
     for (int rec : m_changedList)
         flipped |= m_filter.recordChanged(rec);
+    prepareSortKeys();
     const bool sortTouched = m_sortColumn >= 0 && m_changedColMin >= 0
                              && m_sortColumn >= m_changedColMin
                              && m_sortColumn <= m_changedColMax;

@@ -105,6 +105,8 @@ public:
 
 private:
     bool lessRecord(int a, int b) const;
+    void prepareSortKeys();
+    void setSortKey(int record);
     std::vector<int> buildVisible() const;
     void commitVisible(std::vector<int> next);
     void flush();
@@ -121,6 +123,11 @@ private:
     bool m_filterOn = true;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    int m_sortKeysColumn = -1;
+    bool m_sortKeysStale = true;
+    bool m_sortNumeric = false;
+    std::vector<double> m_numKeys;   // per record, numeric sort column
+    std::vector<QString> m_textKeys; // per record, text sort column
     int m_keyColumn = -1;
     mutable QHash<QString, int> m_keys;
     mutable bool m_keysValid = false;
