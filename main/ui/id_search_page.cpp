@@ -1,0 +1,71 @@
+#include "main/ui/id_search_page.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+TFRM_IDSEARCH *FRM_IDSEARCH = nullptr;
+
+namespace
+{
+// Routes the page's alerts to the dialog; other alerts are dropped rather than shown as a
+// second modal window over the modal dialog.
+class SearchPage : public QWebEnginePage
+{
+public:
+    SearchPage(TFRM_IDSEARCH *dialog, QObject *parent)
+        : QWebEnginePage(parent)
+        , m_dialog(dialog)
+    {
+    }
+
+protected:
+    void javaScriptAlert(const QUrl &, const QString &msg) override { m_dialog->Chromium1Jsdialog(msg); }
+
+private:
+    TFRM_IDSEARCH *m_dialog;
+};
+} // namespace
+
+TFRM_IDSEARCH::TFRM_IDSEARCH(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FRM_IDSEARCH"));
+    setWindowTitle(QStringLiteral("아이디/비밀번호찾기"));
+    setWindowFlag(Qt::FramelessWindowHint, true);
+    resize(520, 640);
+    auto *root = new QVBoxLayout(this);
+    auto *title = new QHBoxLayout;
+    title->addWidget(new QLabel(QStringLiteral("아이디/비밀번호 찾기"), this));
+    title->addStretch();
+    btnClose = new QPushButton(QStringLiteral("닫기"), this);
+    btnClose->setAutoDefault(false);
+    title->addWidget(btnClose);
+    root->addLayout(title);
+    Chromium1 = new QWebEngineView(this);
+    Chromium1->setPage(new SearchPage(this, Chromium1));
+    root->addWidget(Chromium1, 1);
+    connect(btnClose, &QPushButton::clicked, this, &TFRM_IDSEARCH::btnCloseClick);
+}
+
+void TFRM_IDSEARCH::loadPage(const QString &url)
+{
+    Chromium1->load(QUrl(url));
+}
+
+bool TFRM_IDSEARCH::Chromium1Jsdialog(const QString &message)
+{
+    if (message.toUpper() != QLatin1String("CLOSE"))
+        return false;
+    btnCloseClick();
+    return true;
+}
+
+void TFRM_IDSEARCH::btnCloseClick()
+{
+    done(2);
+}
