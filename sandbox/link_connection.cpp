@@ -129,13 +129,13 @@ bool LinkConnection::handleFrame(const QByteArray &frame)
 
 void LinkConnection::answerGetRsa()
 {
-    const bool refuse = m_server->state().handshakeFaults().refuseHandshake;
+    const bool refuse = m_server->state().takeHandshakeFaults().refuseHandshake;
     m_socket->write(Frame::build(refuse ? QByteArray() : m_server->publicKeyText(), Frame::kGetRsaType));
 }
 
 void LinkConnection::answerSendAes(const QByteArray &body)
 {
-    const LinkFaults faults = m_server->state().handshakeFaults();
+    const LinkFaults faults = m_server->state().takeHandshakeFaults();
     const QByteArray cipher = Base64DecodeBytes(body.trimmed());
     const std::optional<QByteArray> key =
         cipher.isEmpty() ? std::nullopt : m_server->keyPair().privateDecrypt(cipher);

@@ -5,6 +5,8 @@
 
 // Misbehaviour of the link server, switched on by tests. The switches apply to replies of request
 // frames (not to the key exchange unless named so) and stay on until changed, unless `once` is set.
+// The two handshake switches ignore onlyForCode; with `once` they are used up by one key-exchange
+// frame (a refused GetRsa or a rejected SendAes).
 struct LinkFaults
 {
     bool closeMidFrame = false;       // write the header and half the body of the first reply frame, then close

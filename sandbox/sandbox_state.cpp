@@ -15,10 +15,13 @@ LinkFaults SandboxState::takeFaults(const QString &reqNum)
     return out;
 }
 
-LinkFaults SandboxState::handshakeFaults() const
+LinkFaults SandboxState::takeHandshakeFaults()
 {
     QMutexLocker lock(&mutex);
-    return faults;
+    LinkFaults out = faults;
+    if (faults.once && (faults.refuseHandshake || faults.rejectSessionKey))
+        faults = LinkFaults();
+    return out;
 }
 
 void SandboxState::recordRequest(const SandboxRequest &request)

@@ -33,8 +33,9 @@ struct SandboxState
 
     // The switches that apply to a request with this code; clears them when they are one-shot.
     LinkFaults takeFaults(const QString &reqNum);
-    // The handshake switches (not tied to a request code).
-    LinkFaults handshakeFaults() const;
+    // The switches for a key-exchange frame (not tied to a request code); clears them when they
+    // are one-shot and a handshake switch was used.
+    LinkFaults takeHandshakeFaults();
     void recordRequest(const SandboxRequest &request);
     void recordWebPath(const QString &path, const QString *lookupQuery);
     SandboxHandler handlerFor(const QString &reqNum) const;
