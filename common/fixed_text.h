@@ -13,6 +13,7 @@ void SetFixed(QString &field, const QString &text, int width);
 // A short text of a shared record: it holds at most N bytes of the Korean code page and cuts
 // every value assigned to it, so a record can never carry more than its field allows.
 // The text itself stays Unicode; only its width is measured in code-page bytes.
+// QString's in-place editors (append, insert, replace, resize ...) bypass the cut: assign instead.
 template <int N>
 class FixedText : public QString
 {
