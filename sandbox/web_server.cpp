@@ -116,6 +116,8 @@ void WebServer::accept()
             tcp->deleteLater();
             continue;
         }
+        // Keeps what a client can make us hold to about one request's bounds.
+        socket->setReadBufferSize(SandboxHttp::kMaxHead + SandboxHttp::kMaxBody + 4);
         auto buffer = std::make_shared<QByteArray>();
         connect(socket, &QSslSocket::readyRead, this, [this, socket, buffer] { serve(socket, buffer.get()); });
         connect(socket, &QSslSocket::disconnected, socket, &QObject::deleteLater);
