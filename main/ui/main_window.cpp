@@ -4,6 +4,7 @@
 #include "common/message_box.h"
 #include "common/session_records.h"
 #include "common/settings_file.h"
+#include "common/ui/progress_window.h"
 #include "main/close_routine.h"
 #include "main/edition_table.h"
 #include "main/main_globals.h"
@@ -165,6 +166,8 @@ void TFRM_MAIN::registerCloseSteps()
             proc_DestroyStruct();
             CloseSettingsFile();
         };
+    if (!steps.freeProgressWindow)
+        steps.freeProgressWindow = [] { FreeProgressForm(); };
     if (!steps.freePrinterNamesAndNotices)
         steps.freePrinterNamesAndNotices = [this] { gsl_Notice_No.clear(); };
 }
