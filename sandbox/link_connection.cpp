@@ -129,18 +129,18 @@ bool LinkConnection::handleFrame(const QByteArray &frame)
 
 void LinkConnection::answerGetRsa()
 {
-    const bool refuse = m_server->state().takeHandshakeFaults().refuseHandshake;
+    const bool refuse = m_server->state().takeHandshakeFault(&LinkFaults::refuseHandshake);
     m_socket->write(Frame::build(refuse ? QByteArray() : m_server->publicKeyText(), Frame::kGetRsaType));
 }
 
 void LinkConnection::answerSendAes(const QByteArray &body)
 {
-    const LinkFaults faults = m_server->state().takeHandshakeFaults();
     const QByteArray cipher = Base64DecodeBytes(body.trimmed());
     const std::optional<QByteArray> key =
         cipher.isEmpty() ? std::nullopt : m_server->keyPair().privateDecrypt(cipher);
     // The key text is 32 ASCII characters; anything else cannot drive AES-256.
-    const bool good = key && key->size() == 32 && !faults.rejectSessionKey;
+    const bool rejected = m_server->state().takeHandshakeFault(&LinkFaults::rejectSessionKey);
+    const bool good = key && key->size() == 32 && !rejected;
     if (good) {
         m_sessionKey = *key;
         QMutexLocker lock(&m_server->state().mutex);

@@ -15,13 +15,13 @@ LinkFaults SandboxState::takeFaults(const QString &reqNum)
     return out;
 }
 
-LinkFaults SandboxState::takeHandshakeFaults()
+bool SandboxState::takeHandshakeFault(bool LinkFaults::*which)
 {
     QMutexLocker lock(&mutex);
-    LinkFaults out = faults;
-    if (faults.once && (faults.refuseHandshake || faults.rejectSessionKey))
+    const bool on = faults.*which;
+    if (on && faults.once)
         faults = LinkFaults();
-    return out;
+    return on;
 }
 
 void SandboxState::recordRequest(const SandboxRequest &request)

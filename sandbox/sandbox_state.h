@@ -33,9 +33,9 @@ struct SandboxState
 
     // The switches that apply to a request with this code; clears them when they are one-shot.
     LinkFaults takeFaults(const QString &reqNum);
-    // The switches for a key-exchange frame (not tied to a request code); clears them when they
-    // are one-shot and a handshake switch was used.
-    LinkFaults takeHandshakeFaults();
+    // Whether one handshake switch (refuseHandshake or rejectSessionKey) is on; a one-shot switch
+    // is used up by answering so.
+    bool takeHandshakeFault(bool LinkFaults::*which);
     void recordRequest(const SandboxRequest &request);
     void recordWebPath(const QString &path, const QString *lookupQuery);
     SandboxHandler handlerFor(const QString &reqNum) const;

@@ -223,15 +223,17 @@ TEST_F(LinkFaultsTest, HandshakeRefusals)
     ASSERT_TRUE(rejected.connectTo(s_host->linkPort()));
     EXPECT_FALSE(rejected.handshake());
 
-    // A one-shot refusal: the first attempt fails, the retry on the same connection succeeds.
-    faults = {};
-    faults.refuseHandshake = true;
-    faults.once = true;
-    s_host->setFaults(faults);
-    RawLinkClient retried;
-    ASSERT_TRUE(retried.connectTo(s_host->linkPort()));
-    EXPECT_FALSE(retried.handshake());
-    EXPECT_TRUE(retried.handshake());
+    // One-shot refusals: the first attempt fails, the retry on the same connection succeeds.
+    for (bool LinkFaults::*which : {&LinkFaults::refuseHandshake, &LinkFaults::rejectSessionKey}) {
+        faults = {};
+        faults.*which = true;
+        faults.once = true;
+        s_host->setFaults(faults);
+        RawLinkClient retried;
+        ASSERT_TRUE(retried.connectTo(s_host->linkPort()));
+        EXPECT_FALSE(retried.handshake());
+        EXPECT_TRUE(retried.handshake());
+    }
 }
 
 TEST_F(LinkFaultsTest, OnceAndOnlyForCodeLimitTheSwitches)
