@@ -189,6 +189,7 @@ void TfrmLogin::cxButton1Click()
     Timer1.stop();
     G_USER_INFO.ID.clear();
     Tag = 99;
+    SetLoginMarker(99);
     done(2);
 }
 

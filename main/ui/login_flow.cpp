@@ -279,6 +279,11 @@ void InstallLoginForms()
     SetStartFormMaker(StartForm::TfrmAd, [](TFRM_MAIN *) -> QWidget * { return new TfrmAd(); });
 }
 
+void SetLoginMarker(int t)
+{
+    setTag(t);
+}
+
 void SetLoginWindowHooks(LoginWindowHooks hooks)
 {
     g_windowHooks = std::move(hooks);

@@ -37,6 +37,8 @@ struct LoginWindowHooks
     std::function<void()> terminate;
 };
 void SetLoginWindowHooks(LoginWindowHooks hooks);
+// Sets the main window's login marker through the hooks.
+void SetLoginMarker(int tag);
 
 // The owner of the shared connection's events: a MainWindowLink child of the main window, made
 // on first use when the window has none.

@@ -1,0 +1,408 @@
+// The login road end to end against the sandbox: the login dialog driven offscreen, the
+// follow-up dialogs driven through the dialog runner without their own event loops.
+#include "common/deployment_config.h"
+#include "common/session_records.h"
+#include "common/settings_file.h"
+#include "link/endpoint_lookup.h"
+#include "link/link_state.h"
+#include "link/server_connection.h"
+#include "link/session_cipher.h"
+#include "link/tcp_client.h"
+#include "link/link_test_support.h"
+#include "main/login.h"
+#include "main/main_globals.h"
+#include "main/ui/login_dialog.h"
+#include "main/ui/login_flow.h"
+#include "main/ui/password_change_dialog.h"
+#include "main/ui/pc_register_dialog.h"
+#include "main/ui/phone_verify_dialog.h"
+#include "platform/clock.h"
+#include "sandbox/handlers_login.h"
+#include "sandbox/sandbox_host.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace
+{
+class LoginFlowSandboxTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ResetSessionRecords();
+        ResetLinkState();
+        ResetLoginFlow();
+        G_LOG_DIR = log.dir();
+        G_CID_DIR = log.dir();
+        G_SESSION_KEY = SessionCipher::makeSessionKey();
+        G_USER_INFO.GUBUN = QStringLiteral("R");
+        G_USER_INFO.GUBUN_MODE = QStringLiteral("R");
+        G_USER_INFO.MC = QStringLiteral("[A]TESTPC");
+        G_VERSION = QStringLiteral("1.3.01");
+        G_DEVICE = QStringLiteral("CDK");
+        G_PROGRAM_NAME = QStringLiteral("CourierDesk");
+        G_EXE_DATE = QStringLiteral("202601010900");
+        OpenSettingsFile(dir.filePath(QStringLiteral("CourierDesk_env.ini")));
+        SetEndpointLookupTimeoutMs(5000);
+        host = std::make_unique<SandboxHost>();
+        ASSERT_TRUE(host->start()) << host->errorString().toStdString();
+        DeploymentConfig::clear();
+        DeploymentConfig::setValue(DeploymentConfig::kLookupPrimary, host->primaryLookupUrlFormat());
+        DeploymentConfig::setValue(DeploymentConfig::kLookupFallback, host->fallbackLookupUrlFormat());
+        DeploymentConfig::setValue(DeploymentConfig::kCaFile, host->caFile());
+        SetLoginWindowHooks({[this](int t) { tag = t; }, [this] { return tag; }, [this] { ++terminated; }});
+        SetLoginDialogRunner([this](LoginDialogKind kind, QWidget *dialog) {
+            opened << kind;
+            auto *d = static_cast<QDialog *>(dialog);
+            d->setResult(0);
+            if (drive)
+                drive(kind, d);
+            return d->result();
+        });
+        AppClock::setOffsetMs(0);
+    }
+
+    void TearDown() override
+    {
+        SetLoginDialogRunner({});
+        FreeTcpClient(G_TCP_CLIENT);
+        host.reset();
+        DeploymentConfig::clear();
+        CloseSettingsFile();
+        ResetLoginFlow();
+        ResetLinkState();
+        AppClock::setOffsetMs(0);
+    }
+
+    // Runs func_Login: types id and password, presses login; when the dialog is still open after
+    // that, runs stillOpen (if any) and closes it with its close button.
+    bool login(const QString &id, const QString &password, std::function<void()> stillOpen = {})
+    {
+        dialogWasOpen = false;
+        QTimer::singleShot(0, [&, stillOpen] {
+            ASSERT_NE(frmLogin, nullptr);
+            frmLogin->CTE_ID->setText(id);
+            frmLogin->CTE_PW->setText(password);
+            frmLogin->AdvGlassButton2->click();
+            if (!frmLogin)
+                return;
+            if (frmLogin->isVisible()) {
+                dialogWasOpen = true;
+                if (stillOpen)
+                    stillOpen();
+                frmLogin->AdvGlassButton1->click();
+            }
+        });
+        return func_Login();
+    }
+
+    QList<SandboxRequest> requests(const QString &code) const
+    {
+        QList<SandboxRequest> out;
+        for (const SandboxRequest &r : host->receivedRequests())
+            if (r.reqNum == code)
+                out << r;
+        return out;
+    }
+
+    bool logMentions(const QString &text) const
+    {
+        for (const QString &line : log.lines())
+            if (line.contains(text))
+                return true;
+        return false;
+    }
+
+    bool shown(const QString &text) const
+    {
+        for (const auto &box : boxes.shown)
+            if (box.second == text)
+                return true;
+        return false;
+    }
+
+    QTemporaryDir dir;
+    LogCapture log;
+    ScriptedMsgBox boxes;
+    std::unique_ptr<SandboxHost> host;
+    int tag = 0;
+    int terminated = 0;
+    bool dialogWasOpen = false;
+    QList<LoginDialogKind> opened;
+    std::function<void(LoginDialogKind, QDialog *)> drive;
+};
+} // namespace
+
+TEST_F(LoginFlowSandboxTest, EachAcceptedClassLogsInAndConnectsTheSharedSocket)
+{
+    struct Case
+    {
+        const char *id;
+        const char *pw;
+        const char *typeCd;
+        const char *userCode;
+    };
+    const Case cases[] = {
+        {SandboxLogin::kDemoId, SandboxLogin::kDemoPassword, "1003", "H0001"},  // store
+        {"branch01", "Branch!2026pw", "5000", "B000101"},                       // distributor
+        {"head01", "Head!2026pw", "7001", "H0001"},                             // partner head office
+        {"code3", "Code!2026pw", "1003", "H0001"},                              // accepted codes 3, 4, 9
+        {"code4", "Code!2026pw", "1003", "H0001"},
+        {"code9", "Code!2026pw", "1003", "H0001"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.id);
+        FreeTcpClient(G_TCP_CLIENT);
+        G_CONNECTED = false;
+        host->clearReceived();
+        boxes.shown.clear();
+        ASSERT_TRUE(login(QLatin1String(c.id), QLatin1String(c.pw)));
+        EXPECT_FALSE(dialogWasOpen);
+        EXPECT_EQ(tag, 0);
+        EXPECT_EQ(terminated, 0);
+        EXPECT_EQ(G_USER_INFO.ID, QLatin1String(c.id));
+        EXPECT_EQ(G_USER_INFO.USER_TYPE_CD, QLatin1String(c.typeCd));
+        EXPECT_EQ(G_USER_INFO.USER_CODE, QLatin1String(c.userCode));
+        EXPECT_EQ(G_SERVER_TIME.size(), 14);
+        EXPECT_TRUE(G_MSG_FILE.endsWith(QLatin1Char('_') + QLatin1String(c.id) + QStringLiteral(".Dat")));
+        ASSERT_NE(G_TCP_CLIENT, nullptr);
+        EXPECT_TRUE(G_TCP_CLIENT->isConnected());
+        EXPECT_TRUE(G_CONNECTED);
+        EXPECT_TRUE(boxes.shown.isEmpty());
+        EXPECT_TRUE(opened.isEmpty());
+        // The login request: its own connection, the build's mode and version, and no password
+        // anywhere after it was sent.
+        const auto sent = requests(QStringLiteral("LN02_01_V02"));
+        ASSERT_EQ(sent.size(), 1);
+        EXPECT_EQ(sent.first().callType, QStringLiteral("SLG1"));
+        const QStringList f = sent.first().fields();
+        ASSERT_EQ(f.size(), 11);
+        EXPECT_EQ(f.at(1), QLatin1String(c.pw));
+        EXPECT_EQ(f.at(6), QStringLiteral("R"));
+        EXPECT_EQ(f.at(7), QStringLiteral("1301"));
+        EXPECT_TRUE(G_USER_INFO.PW.isEmpty());
+        EXPECT_FALSE(SavedLoginPayload().contains(QLatin1String(c.pw)));
+        EXPECT_FALSE(logMentions(QLatin1String(c.pw)));
+        EXPECT_TRUE(log.contains(QStringLiteral("Program Main LoginAfter")));
+    }
+}
+
+TEST_F(LoginFlowSandboxTest, ProgramClockFollowsTheServerWithoutTouchingTheSystemClock)
+{
+    AppClock::setOffsetMs(-3600 * 1000);  // a program clock an hour behind
+    ASSERT_TRUE(login(QLatin1String(SandboxLogin::kDemoId), QLatin1String(SandboxLogin::kDemoPassword)));
+    EXPECT_LT(qAbs(AppClock::now().secsTo(QDateTime::currentDateTime())), 5);
+}
+
+TEST_F(LoginFlowSandboxTest, RefusalsKeepTheDialogOpen)
+{
+    EXPECT_FALSE(login(QStringLiteral("system01"), QStringLiteral("System!2026pw")));
+    EXPECT_TRUE(dialogWasOpen);
+    EXPECT_TRUE(shown(QStringLiteral("시스템 사용자는 로그인 할 수 없습니다.")));
+    EXPECT_EQ(G_TCP_CLIENT, nullptr);  // no shared socket for a refused class
+    EXPECT_EQ(tag, 99);
+    EXPECT_EQ(terminated, 1);
+
+    boxes.shown.clear();
+    EXPECT_FALSE(login(QLatin1String(SandboxLogin::kDemoId), QStringLiteral("wrong-password")));
+    EXPECT_TRUE(dialogWasOpen);
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown.first().first, QStringLiteral("E"));
+    EXPECT_EQ(boxes.shown.first().second, QStringLiteral("2:아이디 또는 비밀번호가 일치하지 않습니다."));
+}
+
+TEST_F(LoginFlowSandboxTest, HintOfAnEmptyBoxIsNeverSentAndTheIdIsLimitedTo20Bytes)
+{
+    EXPECT_FALSE(login(QLatin1String(SandboxLogin::kDemoId), QString()));
+    EXPECT_TRUE(shown(QStringLiteral("비밀번호를 입력하세요.")));
+    EXPECT_TRUE(frmLogin == nullptr);
+
+    boxes.shown.clear();
+    EXPECT_FALSE(login(QStringLiteral("가나다라마바사"), QStringLiteral("Some!2026pw")));  // 21 bytes
+    EXPECT_EQ(boxes.shown.value(0).second, QStringLiteral("아이디를 확인해주세요"));
+    EXPECT_EQ(boxes.shown.value(0).first, QStringLiteral("E"));
+    EXPECT_TRUE(requests(QStringLiteral("LN02_01_V02")).isEmpty());
+
+    boxes.shown.clear();
+    EXPECT_FALSE(login(QStringLiteral("가나다라마바"), QStringLiteral("Some!2026pw")));  // 18 bytes: sent
+    ASSERT_EQ(requests(QStringLiteral("LN02_01_V02")).size(), 1);
+    EXPECT_EQ(requests(QStringLiteral("LN02_01_V02")).first().fields().value(0), QStringLiteral("가나다라마바"));
+}
+
+TEST_F(LoginFlowSandboxTest, Code23OpensThePasswordChangeAndTheDeferralEndsIt)
+{
+    drive = [this](LoginDialogKind kind, QDialog *d) {
+        ASSERT_EQ(kind, LoginDialogKind::PasswordChange);
+        auto *dlg = static_cast<TfrmPasswordChage *>(d);
+        dlg->FormShow();
+        EXPECT_EQ(dlg->mode(), QStringLiteral("23"));
+        EXPECT_FALSE(dlg->pnl180Change->isHidden());
+        EXPECT_FALSE(dlg->btnChangePassword->isEnabled());
+        dlg->btn90ChangeClick();
+    };
+    EXPECT_FALSE(login(QStringLiteral("expire23"), QStringLiteral("Change!2026pw")));
+    EXPECT_TRUE(dialogWasOpen);  // the attempt ended; the login dialog stayed open
+    EXPECT_EQ(opened, QList<LoginDialogKind>{LoginDialogKind::PasswordChange});
+    ASSERT_GE(boxes.shown.size(), 2);
+    EXPECT_EQ(boxes.shown.at(0).second, QStringLiteral("23:비밀번호를 변경한 지 90일이 지났습니다."));
+    const QString deadline = AppClock::now().date().addDays(90).toString(QStringLiteral("yyyy-MM-dd"));
+    EXPECT_TRUE(shown(QStringLiteral("비밀번호변경을\n") + deadline + QStringLiteral(" 까지 유예하였습니다")));
+    const auto defer = requests(QStringLiteral("CS08_18_V01"));
+    ASSERT_EQ(defer.size(), 1);
+    EXPECT_EQ(defer.first().fields(),
+              (QStringList{"0", "", "", "U", "expire23", "", "Y"}));
+    EXPECT_EQ(defer.first().callType, QStringLiteral("ADM1"));
+
+    // Deferred: the same password now logs in.
+    drive = {};
+    opened.clear();
+    EXPECT_TRUE(login(QStringLiteral("expire23"), QStringLiteral("Change!2026pw")));
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST_F(LoginFlowSandboxTest, SmsCodeCheckAndPasswordChangeToTheEnd)
+{
+    const QString newPassword = QStringLiteral("Fresh#2026pass");
+    drive = [&](LoginDialogKind, QDialog *d) {
+        auto *dlg = static_cast<TfrmPasswordChage *>(d);
+        dlg->FormShow();
+        EXPECT_TRUE(dlg->pnl180Change->isHidden());  // only mode 23 offers the deferral
+        dlg->edtId->setText(QStringLiteral("expire17"));
+        dlg->edtPhoneNumber->setText(QStringLiteral("0106666777"));  // ten digits
+        dlg->btnReqAuthClick();
+        EXPECT_TRUE(shown(QStringLiteral("연락처를 확인해주세요")));
+        dlg->edtPhoneNumber->setText(QStringLiteral("01066667777"));
+        dlg->btnReqAuthClick();
+        EXPECT_TRUE(shown(QStringLiteral("인증번호가 발송되었습니다.")));
+        EXPECT_FALSE(dlg->GLAUTH_SEQ.isEmpty());
+        EXPECT_TRUE(dlg->btnAuth->isEnabled());
+        dlg->edtAuthNum->setText(QStringLiteral("00000"));
+        dlg->btnAuthClick();
+        EXPECT_FALSE(dlg->btnChangePassword->isEnabled());
+        dlg->edtAuthNum->setText(SandboxLogin::lastSmsCode());
+        dlg->btnAuthClick();
+        EXPECT_TRUE(shown(QStringLiteral("인증되었습니다.")));
+        ASSERT_TRUE(dlg->btnChangePassword->isEnabled());
+        EXPECT_FALSE(dlg->btnReqAuth->isEnabled());
+        dlg->edtOrgPassWord->setText(newPassword);
+        dlg->edtNewPassword->setText(newPassword);
+        dlg->btnChangePasswordClick();
+        EXPECT_TRUE(shown(QStringLiteral("정보를 수정하시겠습니까?")));
+        EXPECT_TRUE(shown(QStringLiteral("비밀번호가 정상적으로 변경되었습니다!")));
+    };
+    EXPECT_FALSE(login(QStringLiteral("expire17"), QStringLiteral("Change!2026pw")));
+    EXPECT_TRUE(dialogWasOpen);
+    const auto change = requests(QStringLiteral("CS08_18_V01"));
+    ASSERT_EQ(change.size(), 1);
+    const QStringList f = change.first().fields();
+    EXPECT_EQ(f.value(0), QStringLiteral("1"));
+    EXPECT_EQ(f.value(4), QStringLiteral("expire17"));
+    EXPECT_EQ(f.value(5), newPassword);
+    EXPECT_EQ(requests(QStringLiteral("CS08_17_V01")).first().fields(),
+              (QStringList{"U", "expire17", "3", "01066667777"}));
+    EXPECT_FALSE(logMentions(newPassword));
+
+    drive = {};
+    EXPECT_FALSE(login(QStringLiteral("expire17"), QStringLiteral("Change!2026pw")));  // the old one is gone
+    EXPECT_TRUE(login(QStringLiteral("expire17"), newPassword));
+}
+
+TEST_F(LoginFlowSandboxTest, PhoneVerificationThenLogin)
+{
+    drive = [&](LoginDialogKind kind, QDialog *d) {
+        ASSERT_EQ(kind, LoginDialogKind::PhoneVerify);
+        // The shared socket is up before the verification runs.
+        ASSERT_NE(G_TCP_CLIENT, nullptr);
+        EXPECT_TRUE(G_TCP_CLIENT->isConnected());
+        auto *dlg = static_cast<TFRM_AUTH_PHONE *>(d);
+        dlg->FormShow();
+        dlg->CTE_AUTH_PHONE->setText(QStringLiteral("010-123-456"));  // 9 digits
+        dlg->proc_Req_Auth_Phone();
+        EXPECT_TRUE(shown(QStringLiteral("휴대전화번호를 정확히 입력하세요")));
+        dlg->CTE_AUTH_PHONE->setText(QStringLiteral("010-1234-5678"));
+        dlg->proc_Req_Auth_Phone();
+        EXPECT_EQ(dlg->CLB_AUTH_TIME->text(), QStringLiteral("03:00"));
+        dlg->proc_Req_Auth_Phone();  // a code is pending: nothing is sent
+        EXPECT_TRUE(shown(QStringLiteral("인증번호요청 상태입니다.")));
+        dlg->CTE_AUTH_NUM->setText(QStringLiteral("123"));
+        dlg->proc_Reg_Auth_Phone();
+        EXPECT_TRUE(shown(QStringLiteral("인증번호를 정확히 입력하세요")));
+        dlg->CTE_AUTH_NUM->setText(SandboxLogin::lastSmsCode());
+        dlg->proc_Reg_Auth_Phone();
+    };
+    EXPECT_TRUE(login(QStringLiteral("phone01"), QStringLiteral("Phone!2026pw")));
+    EXPECT_EQ(opened, QList<LoginDialogKind>{LoginDialogKind::PhoneVerify});
+    EXPECT_EQ(G_USER_INFO.AUTH_TEL, QStringLiteral("01012345678"));
+    const auto sms = requests(QStringLiteral("LN00_03_V01"));
+    ASSERT_EQ(sms.size(), 1);
+    EXPECT_EQ(sms.first().fields(), (QStringList{"1", "H0001", "phone01", "1", "01012345678"}));
+    const auto reg = requests(QStringLiteral("LN00_04_V01"));
+    ASSERT_EQ(reg.size(), 1);
+    EXPECT_EQ(reg.first().fields().mid(2), (QStringList{"1", "H0001", "phone01", "01012345678"}));
+
+    // Verified now: the next login asks nothing.
+    drive = {};
+    opened.clear();
+    FreeTcpClient(G_TCP_CLIENT);
+    EXPECT_TRUE(login(QStringLiteral("phone01"), QStringLiteral("Phone!2026pw")));
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST_F(LoginFlowSandboxTest, PcRegistrationForALoginThatAsksForIt)
+{
+    drive = [&](LoginDialogKind kind, QDialog *d) {
+        ASSERT_EQ(kind, LoginDialogKind::PcRegister);
+        auto *dlg = static_cast<TFRM_REG_DEVICE *>(d);
+        dlg->FormShow();
+        dlg->edtRegDeviceAuthPhoneNum->setText(QStringLiteral("01088889999"));
+        dlg->CBTN_REQ_AUTH_NUMClick();
+        EXPECT_FALSE(dlg->GS_AUTH_NUM.isEmpty());
+        dlg->CTE_ALIAS_NAME->setText(QString(34, QChar(0xAC00)));  // the box keeps 33
+        EXPECT_EQ(dlg->CTE_ALIAS_NAME->text().size(), 33);
+        dlg->CTE_AUTH_NUM->setText(SandboxLogin::lastSmsCode());
+        dlg->CBTN_REGClick();
+        EXPECT_TRUE(shown(QStringLiteral("등록되었습니다")));
+    };
+    EXPECT_TRUE(login(QStringLiteral("pcreg01"), QStringLiteral("Pcreg!2026pw")));
+    EXPECT_EQ(opened, QList<LoginDialogKind>{LoginDialogKind::PcRegister});
+    const auto req = requests(QStringLiteral("LN00_03_V01"));
+    ASSERT_EQ(req.size(), 1);
+    EXPECT_EQ(req.first().fields(), (QStringList{"L5", "H0001", "pcreg01", "2", "01088889999"}));
+    const auto reg = requests(QStringLiteral("LN00_05_V01"));
+    ASSERT_EQ(reg.size(), 1);
+    EXPECT_EQ(reg.first().fields().mid(2, 5), (QStringList{"1", "H0001", "pcreg01", "[A]TESTPC", "P"}));
+    EXPECT_EQ(reg.first().fields().value(7), QString(33, QChar(0xAC00)));
+
+    // The same PC logs in without being asked again; a cancelled registration stops a login.
+    drive = {};
+    opened.clear();
+    FreeTcpClient(G_TCP_CLIENT);
+    EXPECT_TRUE(login(QStringLiteral("pcreg01"), QStringLiteral("Pcreg!2026pw")));
+    EXPECT_TRUE(opened.isEmpty());
+    G_USER_INFO.MC = QStringLiteral("[A]OTHERPC");
+    EXPECT_FALSE(login(QStringLiteral("pcreg01"), QStringLiteral("Pcreg!2026pw")));
+    EXPECT_EQ(opened, QList<LoginDialogKind>{LoginDialogKind::PcRegister});
+    EXPECT_TRUE(dialogWasOpen);
+}
+
+TEST_F(LoginFlowSandboxTest, RecheckSendsTheKeptPayloadWithoutThePassword)
+{
+    ASSERT_TRUE(login(QStringLiteral("branch01"), QStringLiteral("Branch!2026pw")));
+    G_USER_INFO.NM = "stale";
+    host->clearReceived();
+    proc_CheckChangeLoginInfo();
+    const auto sent = requests(QStringLiteral("LN02_01_V02"));
+    ASSERT_EQ(sent.size(), 1);
+    EXPECT_TRUE(sent.first().fields().value(1).isEmpty());
+    EXPECT_EQ(G_USER_INFO.NM, QStringLiteral("강남총판"));
+}
