@@ -56,7 +56,7 @@ QList<CheckItem> codeCheckItems(bool withAll, bool chosenOnly,
 
 // Common codes of a group whose second value starts with "1", ticked from a settings section.
 QList<CheckItem> codeChoiceItems(const QString &syCode, const QString &section,
-                                 QStringList &selected, bool pathSpecials)
+                                 QStringList &selected, bool pathExtras)
 {
     QList<CheckItem> items;
     items << CheckItem{allText(), allText(), 0, false};
@@ -64,13 +64,13 @@ QList<CheckItem> codeChoiceItems(const QString &syCode, const QString &section,
         if (row.SY_CODE != syCode || !row.DT_VALUE2.startsWith(QLatin1Char('1')))
             continue;
         const int tag = row.DT_CODE.toInt();
-        if (pathSpecials && row.DT_CODE == u"1039") {
+        if (pathExtras && row.DT_CODE == u"1039") {
             items << CheckItem{QStringLiteral("상생") + row.DT_NAME, {}, 1039, false};
             items << CheckItem{QStringLiteral("빠른") + row.DT_NAME, {}, 5000, false};
             continue;
         }
         items << CheckItem{row.DT_NAME, {}, tag, false};
-        if (pathSpecials && row.DT_CODE == u"1069")
+        if (pathExtras && row.DT_CODE == u"1069")
             items << CheckItem{row.DT_NAME + QStringLiteral("(0순위)"), {}, 5001, false};
     }
     // The list mirrors the ticks of this fill, so a second fill does not pile up old tags.

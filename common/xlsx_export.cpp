@@ -109,12 +109,12 @@ Formats makeFormats(lxw_workbook *book)
 
 // Writes one cell; returns the width its text takes, or 0 when nothing was written.
 lxw_error writeCell(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t col, const QVariant &value,
-                    bool textColumn, const Formats &f, double *width)
+                    bool textColumn, bool asText, const Formats &f, double *width)
 {
     *width = 0;
     if (!value.isValid() || value.isNull())
         return LXW_NO_ERROR;
-    if (!textColumn) {
+    if (!asText) {
         double d = 0;
         bool ok = isNumberVariant(value);
         if (ok)
@@ -196,11 +196,12 @@ XlsxExportResult ExportTableToXlsx(const ExportTableSource &source, const QStrin
     lxw_worksheet *sheet = workbook_add_worksheet(wb.book(), nullptr);
     const Formats f = makeFormats(wb.book());
 
-    std::vector<char> visible(size_t(cols), 0), text(size_t(cols), 0);
+    std::vector<char> visible(size_t(cols), 0), text(size_t(cols), 0), asText(size_t(cols), 0);
     std::vector<double> width(size_t(cols), 0);
     for (int c = 0; c < cols; ++c) {
         visible[size_t(c)] = source.exportColumnVisible(c);
         text[size_t(c)] = source.exportColumnIsText(c);
+        asText[size_t(c)] = source.exportValuesAsText(c);
         const QString caption = source.exportCaption(c);
         width[size_t(c)] = XlsxTextWidth(caption);
         const lxw_error e = worksheet_write_string(sheet, 0, lxw_col_t(c),
@@ -214,7 +215,8 @@ XlsxExportResult ExportTableToXlsx(const ExportTableSource &source, const QStrin
                 continue;
             double w = 0;
             const lxw_error e = writeCell(sheet, lxw_row_t(r + 1), lxw_col_t(c),
-                                          source.exportValue(r, c), text[size_t(c)], f, &w);
+                                          source.exportValue(r, c), text[size_t(c)], asText[size_t(c)], f,
+                                          &w);
             if (e != LXW_NO_ERROR)
                 return fail(errorText(e));
             width[size_t(c)] = std::max(width[size_t(c)], w);

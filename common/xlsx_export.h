@@ -22,6 +22,8 @@ public:
     virtual bool exportColumnVisible(int column) const = 0;
     // Text columns keep every value as text (codes with leading zeros, telephone numbers).
     virtual bool exportColumnIsText(int column) const = 0;
+    // Values written as text whatever the column's format (the shown names of a code column).
+    virtual bool exportValuesAsText(int column) const { return exportColumnIsText(column); }
     virtual int exportRowCount() const = 0;
     // The value to write: the shown name for a code column, else the stored value.
     virtual QVariant exportValue(int row, int column) const = 0;

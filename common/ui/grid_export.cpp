@@ -107,6 +107,11 @@ bool GridViewExportSource::exportColumnIsText(int column) const
     return m_columns.at(column).text;
 }
 
+bool GridViewExportSource::exportValuesAsText(int column) const
+{
+    return m_columns.at(column).text || m_columns.at(column).lookup;
+}
+
 int GridViewExportSource::exportRowCount() const
 {
     return m_view && m_view->model() ? m_view->model()->rowCount() : 0;

@@ -21,6 +21,7 @@ public:
     QString exportCaption(int column) const override;
     bool exportColumnVisible(int column) const override;
     bool exportColumnIsText(int column) const override;
+    bool exportValuesAsText(int column) const override;
     int exportRowCount() const override;
     QVariant exportValue(int row, int column) const override;
 

@@ -18,10 +18,12 @@ TEST(GridExport, ExportsWhatTheViewShows)
     model.setColumns({{"ORD_NO", "번호", GridValueType::Text, {}},
                       {"STATUS", "상태", GridValueType::Text, {{"1001", "접수"}, {"2001", "요청"}}},
                       {"TEL", "전화", GridValueType::Text, {}},
-                      {"AMT", "금액", GridValueType::Integer, {}}});
-    model.appendRecord({"001", "1001", "010-1", 3000});
-    model.appendRecord({"002", "2001", "010-2", 12000});
-    model.appendRecord({"003", "1001", "010-3", 500});
+                      {"AMT", "금액", GridValueType::Integer, {}},
+                      // A numeric code column whose names look like numbers stays text.
+                      {"WK", "기사", GridValueType::Integer, {{"5", "007"}}}});
+    model.appendRecord({"001", "1001", "010-1", 3000, 5});
+    model.appendRecord({"002", "2001", "010-2", 12000, 5});
+    model.appendRecord({"003", "1001", "010-3", 500, 5});
     model.setFilterGroup(0, FilterGroup().add(FilterCondition::make(1, FilterOp::Equal, "1001")));
     model.sort(3, Qt::AscendingOrder);
     QTableView view;
@@ -50,10 +52,13 @@ TEST(GridExport, ExportsWhatTheViewShows)
     EXPECT_FALSE(s.cell(1, 3).present);   // hidden column: caption only
     EXPECT_TRUE(s.column(3).hidden);
     EXPECT_EQ(s.cell(2, 0).number, 3000);
+    EXPECT_FALSE(s.cell(1, 4).isNumber);
+    EXPECT_EQ(s.cell(1, 4).text, "007");
+    EXPECT_EQ(reader.cellFormat(s.cell(1, 4).style).numberFormat, "#,##0");
 
     // Only the shown columns, for exports that leave hidden ones out.
     GridViewExportSource visibleOnly(&view, false);
-    EXPECT_EQ(visibleOnly.exportColumnCount(), 3);
+    EXPECT_EQ(visibleOnly.exportColumnCount(), 4);
 
     // A failed export reports through the message box and opens nothing.
     QStringList boxes;
