@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QFile>
 #include <QHostAddress>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSslCertificate>
+#include <QSslConfiguration>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTcpServer>
@@ -19,6 +24,22 @@ quint16 freePort()
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);
     return probe.serverPort();
+}
+
+// The body of a GET that trusts only caFile; empty on any error.
+QByteArray fetch(const QString &url, const QString &caFile)
+{
+    QNetworkAccessManager nam;
+    QNetworkRequest request{QUrl(url)};
+    QSslConfiguration config = QSslConfiguration::defaultConfiguration();
+    config.setCaCertificates(QSslCertificate::fromPath(caFile));
+    request.setSslConfiguration(config);
+    request.setTransferTimeout(5000);
+    std::unique_ptr<QNetworkReply> reply(nam.get(request));
+    QEventLoop loop;
+    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    return reply->error() == QNetworkReply::NoError ? reply->readAll() : QByteArray();
 }
 } // namespace
 
@@ -56,6 +77,15 @@ TEST(SandboxExecutable, StartsOnTheGivenPortWritesTheConfigAndStopsOnSigterm)
     RawLinkClient client;
     ASSERT_TRUE(client.connectTo(linkPort));
     EXPECT_TRUE(client.handshake());
+
+    // The lookup and the update manifest are served over HTTPS that the written CA file opens.
+    const QString base = QStringLiteral("https://127.0.0.1:") + m.captured(2);
+    EXPECT_EQ(fetch(base + QStringLiteral("/api/FindServerEndPoint?p=DSK,S,1301"),
+                    dir.filePath(QStringLiteral("sandbox_ca.pem"))),
+              "127.0.0.1," + QByteArray::number(linkPort));
+    EXPECT_TRUE(text.contains("update.manifest_url = " + base.toUtf8() + "/update/manifest.xml\n"));
+    EXPECT_TRUE(fetch(base + QStringLiteral("/update/manifest.xml"), dir.filePath(QStringLiteral("sandbox_ca.pem")))
+                    .contains("<?xml"));
 
     ::kill(pid_t(process.processId()), SIGTERM);
     ASSERT_TRUE(process.waitForFinished(10000));
