@@ -4,6 +4,7 @@
 #include "common/ui/message_box_dialog.h"
 #include "main/keyring_secret_store.h"
 #include "main/program_start.h"
+#include "main/ui/login_flow.h"
 #include "main/ui/main_window.h"
 #include "main/ui/start_forms.h"
 #include "platform/single_instance.h"
@@ -31,6 +32,7 @@ int main(int argc, char *argv[])
     if (KeyringSupportBuilt())
         SetSecretStore(std::make_shared<KeyringSecretStore>(QStringLiteral("CourierDesk")));
 
+    InstallLoginInitialization();
     auto *mainWindow = new TFRM_MAIN();
     if (ProgramEndRequested())
         return 0;

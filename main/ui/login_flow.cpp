@@ -26,6 +26,7 @@
 #include "main/ui/start_forms.h"
 #include "platform/clock.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -277,6 +278,25 @@ void proc_CheckChangeLoginInfo()
 void InstallLoginForms()
 {
     SetStartFormMaker(StartForm::TfrmAd, [](TFRM_MAIN *) -> QWidget * { return new TfrmAd(); });
+}
+
+void InstallLoginInitialization()
+{
+    InstallLoginForms();
+    TFRM_MAIN::SetInitializationHook([](TFRM_MAIN *) {
+        if (G_INI) {
+            SavedLogin saved = ReadSavedLogin(G_INI);
+            G_USER_SET.SaveId = saved.saveId ? "Y" : "N";
+            G_USER_SET.SavePw = saved.savePassword ? "Y" : "N";
+            if (saved.saveId)
+                G_USER_INFO.ID = saved.id;
+            G_USER_INFO.PW = saved.password;
+            WipeText(saved.password);
+        }
+        QApplication::restoreOverrideCursor();
+        if (func_Login())
+            WriteLog(QStringLiteral("Login done : ") + G_USER_INFO.ID);
+    });
 }
 
 void SetLoginMarker(int t)

@@ -14,6 +14,9 @@ class TfrmLogin;
 
 // Registers the login's start forms (the advertisement picture) with the program start.
 void InstallLoginForms();
+// InstallLoginForms, and a start-up initialization that reads the saved login and runs
+// func_Login, for as long as the main window has no fuller initialization installed.
+void InstallLoginInitialization();
 
 // The dialog of the current login (null outside func_Login).
 extern TfrmLogin *frmLogin;
