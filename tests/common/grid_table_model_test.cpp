@@ -7,6 +7,8 @@
 #include <QSignalSpy>
 #include <QTableView>
 
+#include <random>
+
 namespace
 {
 enum Col
@@ -164,4 +166,99 @@ TEST_F(GridTableModelTest, TableViewFollowsRowCountAcrossLayoutChanges)
     EXPECT_LT(model.rowCount(), 500);
     model.clearFilterGroup(1);
     EXPECT_EQ(view.verticalHeader()->count(), 500);
+}
+
+// Random batches of every kind of change, checked against a plain recomputation of the rows.
+TEST(GridTableModelRandom, IncrementalRowsMatchAFullRecomputation)
+{
+    GridTableModel model;
+    model.setColumns(columns());
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QTableView view;
+    view.setModel(&model);
+    QPersistentModelIndex tracked;
+    std::mt19937 rng(1234);
+    const auto pick = [&](int n) { return int(rng() % unsigned(n)); };
+    int nextNo = 0;
+    const auto record = [&] {
+        return QVariantList{QString::number(nextNo++), pick(2) ? "2001" : "1001",
+                            QStringLiteral("가게%1").arg(pick(5)), pick(20)};
+    };
+    for (int step = 0; step < 300; ++step) {
+        model.beginUpdate();
+        const int ops = 1 + pick(6);
+        for (int op = 0; op < ops; ++op) {
+            switch (pick(8)) {
+            case 0: {
+                std::vector<QVariantList> batch;
+                for (int i = pick(40); i >= 0; --i)
+                    batch.push_back(record());
+                model.appendRecords(std::move(batch));
+                break;
+            }
+            case 1:
+                if (model.recordCount() > 0)
+                    model.removeRecords({pick(model.recordCount()), pick(model.recordCount())});
+                break;
+            case 2:
+                if (model.recordCount() > 0)
+                    model.setRecordValue(pick(model.recordCount()), kAmount, pick(20));
+                break;
+            case 3:
+                if (model.recordCount() > 0)
+                    model.setRecordValue(pick(model.recordCount()), kStatus, pick(2) ? "2001" : "1001");
+                break;
+            case 4:
+                model.setFilterGroup(0, pick(3) ? FilterGroup().add(FilterCondition::make(
+                                                      kStatus, FilterOp::Equal, pick(2) ? "2001" : "1001"))
+                                                : FilterGroup());
+                break;
+            case 5:
+                model.setFilterGroup(1, FilterGroup().add(FilterCondition::make(kAmount, FilterOp::Less, pick(25))));
+                break;
+            case 6:
+                model.sort(pick(5) - 1, pick(2) ? Qt::AscendingOrder : Qt::DescendingOrder);
+                break;
+            case 7:
+                model.insertRecord(pick(model.recordCount() + 1), record());
+                break;
+            }
+        }
+        model.endUpdate();
+
+        // Expected rows: accepted records, stably sorted by the sort column.
+        std::vector<int> expected;
+        const FilterGroup g0 = model.filterGroup(0), g1 = model.filterGroup(1);
+        for (int r = 0; r < model.recordCount(); ++r) {
+            bool ok = true;
+            if (!g0.isEmpty())
+                ok &= model.recordValue(r, kStatus) == g0.conditions.first().value;
+            if (!g1.isEmpty())
+                ok &= model.recordValue(r, kAmount).toInt() < g1.conditions.first().value.toInt();
+            if (ok)
+                expected.push_back(r);
+        }
+        if (model.sortColumn() >= 0) {
+            const int c = model.sortColumn();
+            const bool asc = model.sortOrder() == Qt::AscendingOrder;
+            std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+                const QVariant x = model.recordValue(a, c), y = model.recordValue(b, c);
+                int cmp = c == kAmount ? (x.toInt() < y.toInt() ? -1 : x.toInt() > y.toInt())
+                                       : QString::compare(x.toString(), y.toString());
+                return asc ? cmp < 0 : cmp > 0;
+            });
+        }
+        ASSERT_EQ(model.rowCount(), int(expected.size())) << "step " << step;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            ASSERT_EQ(model.recordOfRow(row), expected[size_t(row)]) << "step " << step << " row " << row;
+            ASSERT_EQ(model.rowOfRecord(expected[size_t(row)]), row);
+        }
+        ASSERT_EQ(view.verticalHeader()->count(), model.rowCount()) << "step " << step;
+        if (tracked.isValid())
+            ASSERT_EQ(model.recordOfRow(tracked.row()), model.findRecord(tracked.data().toString()));
+        if (!tracked.isValid() && model.rowCount() > 0) {
+            model.setKeyColumn(kNo);
+            tracked = model.index(pick(model.rowCount()), kNo);
+        }
+    }
 }
