@@ -93,14 +93,15 @@ bool ConnectServer(TcpClient *client, const QString &host, int port, int connect
 {
     if (!client)
         return false;
+    // Reached again from a timer while this client's connect or reconnect lets events run: the
+    // running one goes on undisturbed (and may still be exchanging the key).
+    if (client->connectInProgress())
+        return false;
     client->setHost(host);
     client->setPort(port);
     client->setConnectTimeoutMs(connectTimeoutMs);
     if (client->isConnected())
         return true;
-    // Reached again from a timer while this client's connect or reconnect lets events run.
-    if (client->connectInProgress())
-        return false;
 
     QPointer<TcpClient> guarded(client);
     ConnectScope scope(client);

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTimer>
 
 namespace
 {
@@ -248,4 +249,52 @@ TEST_F(RequestLinkTest, KeepAliveAndOneShotConnection)
     EXPECT_EQ(outCodeOf(reply), "1");
     EXPECT_EQ(host->connectionCount(), 2);
     EXPECT_EQ(host->handshakeCount(), 2);
+}
+
+TEST_F(RequestLinkTest, FailureLogAndTracesCarryNoPassword)
+{
+    ASSERT_TRUE(QDir().mkpath(RequestTraceDir()));
+    G_REQ_TRACE = true;
+    LinkFaults faults;
+    faults.garbageFrame = true;
+    faults.once = true;
+    host->setFaults(faults);
+    const QString payload = "1" + kSep + "seq" + kSep + "code" + kSep + "U" + kSep + "tester" + kSep + "New#Pw99"
+                            + kSep + "N" + kSep;
+    EXPECT_TRUE(RequestList(G_TCP_CLIENT, "CS08_18_V01", "ADM1", payload, "3000", 30000).isEmpty());
+    const QStringList lines = log.lines();
+    const auto except = std::find_if(lines.begin(), lines.end(),
+                                     [](const QString &l) { return l.startsWith("CS08_18_V01 Send Except 2 "); });
+    ASSERT_NE(except, lines.end());
+    EXPECT_TRUE(except->contains("tester│***│N│"));
+    for (const QString &line : lines)
+        EXPECT_FALSE(line.contains("New#Pw99"));
+
+    QFile calls(RequestTraceDir() + "CallReqNum.log");
+    ASSERT_TRUE(calls.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(calls.readAll().contains("-CS08_18_V01\r\n"));
+    QDir(RequestTraceDir()).removeRecursively();
+}
+
+TEST_F(RequestLinkTest, ATimerDuringTheConnectPollCannotStartASecondConnect)
+{
+    TcpClient *client = nullptr;
+    CreateTcpClient(client);
+    int nestedCalls = 0;
+    bool nestedResult = true;
+    QTimer::singleShot(0, [&] {
+        ++nestedCalls;
+        nestedResult = ConnectServer(client, G_SERVER_HOST, G_SERVER_PORT, 10000);
+        func_Reconnect(client, "timer");  // leaves the running connect alone
+    });
+    EXPECT_TRUE(ConnectServer(client, G_SERVER_HOST, G_SERVER_PORT, 10000));
+    EXPECT_EQ(nestedCalls, 1);
+    EXPECT_FALSE(nestedResult);
+    EXPECT_TRUE(G_CONNECTED);
+    EXPECT_EQ(host->connectionCount(), 2);  // the fixture's and this one
+    EXPECT_EQ(host->handshakeCount(), 2);
+    QString reply;
+    RequestOne(client, "999", "DUM", kSep, QString(), QString(), 30000, reply);
+    EXPECT_EQ(outCodeOf(reply), "1");
+    FreeTcpClient(client);
 }
