@@ -14,6 +14,8 @@
 
 namespace
 {
+IProcessTable *g_closeTable = nullptr;
+
 void run(const std::function<void()> &step)
 {
     if (step)
@@ -79,7 +81,12 @@ void proc_Close(const QString &message, const CloseSteps &steps, IProcessTable &
         defaultEndOwnProcess();
 }
 
+void SetCloseProcessTable(IProcessTable *table)
+{
+    g_closeTable = table;
+}
+
 void proc_Close(const QString &message)
 {
-    proc_Close(message, CloseRoutineSteps(), SystemProcessTable(), OwnProgramFileName());
+    proc_Close(message, CloseRoutineSteps(), g_closeTable ? *g_closeTable : SystemProcessTable(), OwnProgramFileName());
 }

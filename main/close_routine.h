@@ -40,8 +40,12 @@ inline constexpr char kCourierViewProgram[] = "WK_VIEW.exe";
 // "TFRM_MAIN Except" and the routine goes straight on to ending this process, so a broken step
 // cannot leave a half-closed program running.
 void proc_Close(const QString &message, const CloseSteps &steps, IProcessTable &table, const QString &ownProgramName);
-// The program's routine with the installed steps and the system's process table.
+// The program's routine with the installed steps and the process table (the system's unless
+// one was installed with SetCloseProcessTable).
 void proc_Close(const QString &message);
+// Installs the table proc_Close(message) uses; nullptr restores the system's. Tests use a fake so
+// that closing a window under test never signals a real process.
+void SetCloseProcessTable(IProcessTable *table);
 
 // The file name of the running program (no folder).
 QString OwnProgramFileName();

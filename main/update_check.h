@@ -39,7 +39,7 @@ QByteArray FetchManifest(const QString &url, int timeoutMs = 10000);
 // The whole check: fetch and compare. False when no update host is configured.
 bool func_CheckUpdate(const QString &programDir, int editionRow);
 
-// Starts the updater: the deployment's "update.command" when set (its words split like a shell
-// command line, "%1" replaced by the updater's path), otherwise the updater file in the program
-// folder. False when nothing could be started.
+// Starts the updater: the deployment's "update.command" when set (split into words at spaces,
+// double quotes grouping words as QProcess::splitCommand does; "%1" replaced by the updater's
+// path), otherwise the updater file in the program folder. False when nothing could be started.
 bool StartUpdater(const QString &programDir, const QString &updaterName);

@@ -1,5 +1,6 @@
 #include "common/address_region.h"
 #include "common/message_box.h"
+#include "common/session_records.h"
 
 #include <gtest/gtest.h>
 
@@ -46,13 +47,23 @@ TEST(AddressRegion, EachModeKeepsItsOwnKeys)
     EXPECT_EQ(AddrAreaKey(QStringLiteral("T"), 12), QStringLiteral("TADDR12"));
 }
 
-TEST(AddressRegion, SaveFailureIsReportedNotThrown)
+TEST(AddressRegion, SaveButtonTellsTheOutcome)
 {
     QStringList shown;
     const MsgBoxHandler previous = SetMsgBoxHandler([&](const QString &text, const QString &kind) {
         shown << kind + QLatin1Char(':') + text;
         return 1;
     });
-    EXPECT_FALSE(SaveAddrArea(QStringLiteral("R"), QStringLiteral("/nonexistent/dir/addr_info.ini")));
+    const QString previousDir = G_EXE_DIR;
+    QTemporaryDir dir;
+    G_EXE_DIR = dir.path() + QLatin1Char('/');
+    G_ADDR_AREA.fill(QStringLiteral("Y"));
+    EXPECT_TRUE(SaveAddrAreaAndTell(QStringLiteral("R")));
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("addr_info.ini"))));
+    G_EXE_DIR = QStringLiteral("/nonexistent/folder/");
+    EXPECT_FALSE(SaveAddrAreaAndTell(QStringLiteral("R")));
+    G_EXE_DIR = previousDir;
     SetMsgBoxHandler(previous);
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("I:") + QString::fromUtf8(kAddrAreaSavedMsg),
+                                  QStringLiteral("I:") + QString::fromUtf8(kAddrAreaSaveFailedMsg)}));
 }
