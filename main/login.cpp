@@ -8,12 +8,12 @@
 #include "main/page_addresses.h"
 #include "platform/app_paths.h"
 #include "platform/clock.h"
+#include "platform/machine_id.h"
+#include "platform/system_info.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QCryptographicHash>
-#include <QSysInfo>
 #include <QTimeZone>
 
 QString G_SERVER_TIME;
@@ -130,16 +130,12 @@ void proc_SetUserGubunValue()
 
 QString LocalMachineId()
 {
-    QByteArray seed = QSysInfo::machineUniqueId();
-    if (seed.isEmpty())
-        seed = QSysInfo::machineHostName().toUtf8();
-    const QByteArray hash = QCryptographicHash::hash(seed, QCryptographicHash::Sha256).toHex().toUpper();
-    return QStringLiteral("[A]") + QString::fromLatin1(hash.left(16));
+    return QStringLiteral("[A]") + GetVolumeSerial();
 }
 
 QString LoginPlatformMajorVersion()
 {
-    return QStringLiteral("10");
+    return GetWinMajorVersion();
 }
 
 QString BuildLoginPayload(const QString &id, const QString &password)

@@ -32,10 +32,10 @@ QString BuildLoginPayload(const QString &id, const QString &password);
 // The same payload with the password field left empty (kept for the later re-check).
 QString LoginPayloadWithoutPassword(const QString &payload);
 
-// This PC's id as the server knows it: stable for the installation, "[A]" and 16 hex digits.
+// This PC's id as the server knows it: "[A]" and the installation's serial, stable across runs.
 QString LocalMachineId();
 
-// The Windows major version the server expects in the payload; this build reports a constant.
+// The operating system's major version for the payload.
 QString LoginPlatformMajorVersion();
 
 enum class LoginCodeKind

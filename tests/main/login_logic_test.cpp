@@ -67,8 +67,10 @@ TEST_F(LoginLogicTest, PayloadCarriesTheBuildModeAndVersionWithoutDots)
     G_EXE_DATE = QStringLiteral("202601021530");
     G_DEVICE = QStringLiteral("CDK");
     const QString payload = BuildLoginPayload(QStringLiteral("demo"), QStringLiteral("pw\"1"));
-    EXPECT_EQ(payload, QStringLiteral("demo│pw\"1│[A]PC1│P│10││R│1301│202601021530││K│"));
-    EXPECT_EQ(LoginPayloadWithoutPassword(payload), QStringLiteral("demo││[A]PC1│P│10││R│1301│202601021530││K│"));
+    const QString os = LoginPlatformMajorVersion();
+    EXPECT_EQ(payload, QStringLiteral("demo│pw\"1│[A]PC1│P│") + os + QStringLiteral("││R│1301│202601021530││K│"));
+    EXPECT_EQ(LoginPayloadWithoutPassword(payload),
+              QStringLiteral("demo││[A]PC1│P│") + os + QStringLiteral("││R│1301│202601021530││K│"));
 }
 
 TEST_F(LoginLogicTest, LoginCodesAreClassified)
