@@ -87,7 +87,8 @@ void readReply(TcpClient *client, Flavor flavor, const QString &code, ExchangeRe
                               && !(flavor == Flavor::One && code == QLatin1String(kLoginRequestCode));
         if (shutdown) {
             r->shutdown = true;
-            r->shutdownMsg = QJsonDocument::fromJson(rest.toUtf8()).object().value(QStringLiteral("OUT_MSG")).toVariant().toString();
+            const QJsonObject obj = QJsonDocument::fromJson(rest.toUtf8()).object();
+            r->shutdownMsg = obj.value(QStringLiteral("OUT_MSG")).toVariant().toString();
             return;
         }
         if (flavor == Flavor::List) {
@@ -239,8 +240,10 @@ void RequestOne(TcpClient *client, const QString &code, const QString &callType,
     }
     G_IDLE_TICKS = 0;
     G_LINK_FREE = true;
-    if (G_REQ_TRACE)
-        WriteLogTo(code + QLatin1Char(' ') + RedactPayload(code, val) + QLatin1Char(' ') + r.last + QStringLiteral("\r\n"),
+    if (G_REQ_TRACE) {
+        WriteLogTo(code + QLatin1Char(' ') + RedactPayload(code, val) + QLatin1Char(' ') + r.last
+                       + QStringLiteral("\r\n"),
                    traceFile(code));
+    }
     finishTiming(QString::fromLatin1(encrypted));
 }

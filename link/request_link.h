@@ -8,10 +8,10 @@ class TcpClient;
 // The request layer of the server link: one framed, encrypted JSON request, then its reply frames.
 //
 // Both calls block the calling (main) thread until the reply is read; the read itself does not let
-// the event loop run. Only a reconnect on the way (and the shutdown message box) does, so a
-// timer-driven request can start while another exchange owns the link: it waits up to 5 s for the
-// link and, when it is still taken, fails with an empty result instead of writing into the other
-// exchange.
+// the event loop run. Only a reconnect on the way does (the shutdown message box too, but the link
+// is released before it), so a timer-driven request can start while another exchange owns the
+// link: it waits up to 5 s for the link and, when it is still taken, fails with an empty result
+// instead of writing into the other exchange.
 
 // All reply frames, one JSON text per frame in arrival order (status character removed, text still
 // escaped). Empty when the link could not be used or the exchange failed.

@@ -143,7 +143,8 @@ bool func_KeyHandshake(TcpClient *client)
     QString error;
     QByteArray answer;
     client->setReadTimeoutMs(kKeyExchangeTimeoutMs);
-    if (client->writeAll(Frame::build(QByteArray(), Frame::kGetRsaType), &error) && client->readFrame(&answer, &error)) {
+    if (client->writeAll(Frame::build(QByteArray(), Frame::kGetRsaType), &error)
+        && client->readFrame(&answer, &error)) {
         const QString text = QString::fromUtf8(answer);
         if (!text.isEmpty()) {
             SetServerPublicKey(text.toUtf8());
@@ -163,7 +164,8 @@ bool func_SendSessionKey(TcpClient *client, const QByteArray &wrapped)
 {
     if (!client)
         return false;
-    if (!ensureConnectedForExchange(client, QStringLiteral("SendAesDisConnect Not Send 1"), QStringLiteral("SendAes")))
+    if (!ensureConnectedForExchange(client, QStringLiteral("SendAesDisConnect Not Send 1"),
+                                    QStringLiteral("SendAes")))
         return false;
     QString error;
     QByteArray answer;
