@@ -129,13 +129,14 @@ private:
     QList<QAbstractProxyModel *> m_chain;
 };
 
-void focusRecord(QAbstractItemView *view, const Records &r, int rec, int column)
+bool focusRecord(QAbstractItemView *view, const Records &r, int rec, int column)
 {
     const QModelIndex idx = r.viewIndex(rec, qMax(0, column));
     if (!idx.isValid())
-        return;
+        return false;
     view->setCurrentIndex(idx);
     view->scrollTo(idx);
+    return true;
 }
 } // namespace
 
@@ -154,6 +155,14 @@ int GridFindNext(QAbstractItemView *view, const QString &text, int column, int f
     }
     MsgBox(QStringLiteral("찾는 검색어가 더이상 없습니다."), QStringLiteral("I"));
     return 0;
+}
+
+bool GridFocusRecord(QAbstractItemView *view, int record, int column)
+{
+    const Records r(view);
+    if (!r.valid() || record < 0 || record >= r.count())
+        return false;
+    return focusRecord(view, r, record, column);
 }
 
 void GridSetColumnAll(QAbstractItemView *view, const QVariant &value, int column)

@@ -16,6 +16,9 @@ class QWidget;
 // "찾는 검색어가 더이상 없습니다." and 0.
 int GridFindNext(QAbstractItemView *view, const QString &text, int column, int fromRecord);
 
+// Makes the record the view's current row (scrolled into sight); false when the filter hides it.
+bool GridFocusRecord(QAbstractItemView *view, int record, int column = 0);
+
 // Sets `column` of every record, in one update.
 void GridSetColumnAll(QAbstractItemView *view, const QVariant &value, int column);
 // Sets `column` of every record that passes the grid's filter, in one update.

@@ -85,6 +85,16 @@ TEST_F(GridOperationsTest, FindNextGoesOnFromTheReturnedRecord)
     EXPECT_EQ(GridFindNext(&view, "App", 0, 0), 6);
 }
 
+TEST_F(GridOperationsTest, FocusRecordFindsItsRowUnderSortAndFilter)
+{
+    model.sort(0, Qt::DescendingOrder);
+    EXPECT_TRUE(GridFocusRecord(&view, 1, 0)); // 배
+    EXPECT_EQ(view.currentIndex().data().toString(), "배");
+    hideGrapes();
+    EXPECT_FALSE(GridFocusRecord(&view, 3)); // 포도 is filtered out
+    EXPECT_FALSE(GridFocusRecord(&view, 99));
+}
+
 TEST_F(GridOperationsTest, SetColumnAllOrOnlyWhatTheFilterShows)
 {
     hideGrapes();
