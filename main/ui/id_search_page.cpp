@@ -1,10 +1,13 @@
 #include "main/ui/id_search_page.h"
 
+#include "main/web_trust.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWebEngineCertificateError>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -47,7 +50,15 @@ TFRM_IDSEARCH::TFRM_IDSEARCH(QWidget *parent)
     title->addWidget(btnClose);
     root->addLayout(title);
     Chromium1 = new QWebEngineView(this);
-    Chromium1->setPage(new SearchPage(this, Chromium1));
+    auto *page = new SearchPage(this, Chromium1);
+    Chromium1->setPage(page);
+    connect(page, &QWebEnginePage::certificateError, this, [](const QWebEngineCertificateError &error) {
+        QWebEngineCertificateError e = error;
+        if (IsPinnedServerChain(e.certificateChain(), e.url().host()))
+            e.acceptCertificate();
+        else
+            e.rejectCertificate();
+    });
     root->addWidget(Chromium1, 1);
     connect(btnClose, &QPushButton::clicked, this, &TFRM_IDSEARCH::btnCloseClick);
 }

@@ -11,11 +11,14 @@
 #include "link/link_test_support.h"
 #include "main/login.h"
 #include "main/main_globals.h"
+#include "main/page_addresses.h"
+#include "main/ui/id_search_page.h"
 #include "main/ui/login_dialog.h"
 #include "main/ui/login_flow.h"
 #include "main/ui/password_change_dialog.h"
 #include "main/ui/pc_register_dialog.h"
 #include "main/ui/phone_verify_dialog.h"
+#include "main/web_trust.h"
 #include "platform/clock.h"
 #include "sandbox/handlers_login.h"
 #include "sandbox/sandbox_host.h"
@@ -27,6 +30,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 #include <QTimer>
 
 #include <functional>
@@ -93,6 +99,7 @@ protected:
             ASSERT_NE(frmLogin, nullptr);
             frmLogin->CTE_ID->setText(id);
             frmLogin->CTE_PW->setText(password);
+            frmLogin->CCB_SAVE_ID->setChecked(saveIdBox);
             frmLogin->AdvGlassButton2->click();
             if (!frmLogin)
                 return;
@@ -138,6 +145,7 @@ protected:
     int tag = 0;
     int terminated = 0;
     bool dialogWasOpen = false;
+    bool saveIdBox = false;
     QList<LoginDialogKind> opened;
     std::function<void(LoginDialogKind, QDialog *)> drive;
 };
@@ -219,6 +227,18 @@ TEST_F(LoginFlowSandboxTest, RefusalsKeepTheDialogOpen)
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown.first().first, QStringLiteral("E"));
     EXPECT_EQ(boxes.shown.first().second, QStringLiteral("2:아이디 또는 비밀번호가 일치하지 않습니다."));
+
+    // The saved-login settings are written before the server answers, refusal or not; the
+    // password never goes into the file.
+    const auto setting = [](const char *key) { return G_INI->ReadString(QStringLiteral("USER"), QLatin1String(key), QStringLiteral("?")); };
+    EXPECT_EQ(setting("SAVEID"), QStringLiteral("N"));
+    EXPECT_EQ(setting("ID"), QString());
+    EXPECT_EQ(setting("GUBUN"), QStringLiteral("R"));
+    saveIdBox = true;
+    EXPECT_FALSE(login(QLatin1String(SandboxLogin::kDemoId), QStringLiteral("wrong-password")));
+    EXPECT_EQ(setting("SAVEID"), QStringLiteral("Y"));
+    EXPECT_EQ(setting("ID"), QStringLiteral("EGFGNGPG"));  // "demo" packed
+    EXPECT_EQ(setting("PW"), QString());
 }
 
 TEST_F(LoginFlowSandboxTest, HintOfAnEmptyBoxIsNeverSentAndTheIdIsLimitedTo20Bytes)
@@ -405,4 +425,32 @@ TEST_F(LoginFlowSandboxTest, RecheckSendsTheKeptPayloadWithoutThePassword)
     ASSERT_EQ(sent.size(), 1);
     EXPECT_TRUE(sent.first().fields().value(1).isEmpty());
     EXPECT_EQ(G_USER_INFO.NM, QStringLiteral("강남총판"));
+}
+
+TEST_F(LoginFlowSandboxTest, SearchPageLoadsFromThePinnedSandboxAndClosesItself)
+{
+    const QList<QSslCertificate> sandboxCert = QSslCertificate::fromPath(host->caFile(), QSsl::Pem);
+    ASSERT_FALSE(sandboxCert.isEmpty());
+    EXPECT_TRUE(IsPinnedServerChain(sandboxCert, QStringLiteral("127.0.0.1")));
+    EXPECT_FALSE(IsPinnedServerChain(sandboxCert, QStringLiteral("example.com")));
+    DeploymentConfig::setValue(DeploymentConfig::kCaFile, QString());
+    EXPECT_FALSE(IsPinnedServerChain(sandboxCert, QStringLiteral("127.0.0.1")));
+    DeploymentConfig::setValue(DeploymentConfig::kCaFile, host->caFile());
+
+    DeploymentConfig::setValue(DeploymentConfig::kWebHost, host->webBaseUrl());
+    TFRM_IDSEARCH page;
+    page.show();
+    bool finished = false;
+    bool ok = false;
+    QObject::connect(page.Chromium1, &QWebEngineView::loadFinished, [&](bool success) {
+        finished = true;
+        ok = success;
+    });
+    page.loadPage(IdSearchPageUrl(true));
+    ASSERT_TRUE(QTest::qWaitFor([&finished] { return finished; }, 20000));
+    EXPECT_TRUE(ok);
+    EXPECT_TRUE(host->lookupPaths().contains(QStringLiteral("/member/user_sch.php")));
+    EXPECT_EQ(page.Chromium1->title(), QStringLiteral("아이디/비밀번호 찾기"));
+    page.Chromium1->page()->runJavaScript(QStringLiteral("document.getElementById('close').click();"));
+    EXPECT_TRUE(QTest::qWaitFor([&page] { return page.result() == 2; }, 10000));
 }
