@@ -5,13 +5,13 @@
 #include <QStringList>
 
 // A profile (INI) file of [sections] and key=value lines, read and written one key per call the
-// way the desktop original's profile functions behave:
+// way classic profile files behave:
 // - section and key names are matched without regard to case ("USER" and "User" are one section);
 // - nothing is cached: every read looks at the file, every write reaches the file before it returns;
 // - a missing file, section or key gives the caller's default;
 // - the first section (and the first key in it) of a name wins when a hand-edited file repeats one;
 // - values are trimmed, and one pair of surrounding quotes is removed, on reading.
-// The file is UTF-8 text; a file that is not valid UTF-8 (one carried over from the original,
+// The file is UTF-8 text; a file that is not valid UTF-8 (an older installation's file,
 // written in the Korean code page) is read as such and rewritten as UTF-8 at its next write.
 // Writes keep every other line (comments, order, line-end style) as it was.
 class TIniFile

@@ -53,7 +53,7 @@ struct SavedLogin
     bool savePassword = false;
     QString gubun;
 };
-// Reads it. A password found in the file (a file carried over from the desktop original) is
+// Reads it. A password found in the file (left there by an older installation) is
 // moved into the keyring and removed from the file; without a keyring it is removed all the same
 // and not used.
 SavedLogin ReadSavedLogin(TIniFile *ini);

@@ -5,8 +5,8 @@
 class QLabel;
 class QProgressBar;
 
-// The shared progress window shown during long loads (a plain progress bar stands in for the
-// desktop original's circular gauge). Created once at start; the loaders advance it. A plain
+// The shared progress window shown during long loads (a plain progress bar rather than a
+// circular gauge). Created once at start; the loaders advance it. A plain
 // dialog rather than QProgressDialog, which shows itself on its own timer.
 class TFRM_PROGRESS : public QDialog
 {

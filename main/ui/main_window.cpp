@@ -99,8 +99,7 @@ void TFRM_MAIN::FormCreate()
     }
     if (ProgramEndRequested())
         return;
-    // The desktop original registered itself for a browser-emulation mode here; the embedded
-    // browser of this build needs no such setting.
+    // The embedded browser needs no emulation-mode registration on this platform.
     BuildSessionKey();
     WriteLog(QStringLiteral("NEW LOG : Form Create END"));
 }
