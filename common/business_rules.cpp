@@ -247,9 +247,9 @@ QString WrapPrintText(const QString &s)
     return out + line;
 }
 
-QString ColorToHtml(qint32 color)
+QString ColorToHtml(TColor color)
 {
-    const int r = color & 0xFF, g = (color >> 8) & 0xFF, b = (color >> 16) & 0xFF;
+    const int r = ColorRed(color), g = ColorGreen(color), b = ColorBlue(color);
     return QStringLiteral("#%1%2%3")
         .arg(r, 2, 16, QLatin1Char('0'))
         .arg(g, 2, 16, QLatin1Char('0'))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/color_text.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
@@ -114,8 +116,8 @@ bool StrInArray(const QString &s, const QStringList &items);
 // Receipt wrapping by code-page bytes: 26 bytes on the first line, 33 on later ones, the
 // character that crosses the limit staying on its line.
 QString WrapPrintText(const QString &s);
-// "#RRGGBB" of a colour value in the settings' layout (red in the low byte, then green, blue).
-QString ColorToHtml(qint32 color);
+// "#RRGGBB" of a colour (red in the low byte, then green, blue, as the settings store it).
+QString ColorToHtml(TColor color);
 
 // The status label colour of the board; empty for statuses without one.
 QString GetStatusLabelColor(const QString &status);

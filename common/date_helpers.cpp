@@ -1,5 +1,6 @@
 #include "common/date_helpers.h"
 
+#include "common/business_rules.h"
 #include "common/daily_log.h"
 #include "common/text_helpers.h"
 #include "platform/clock.h"
@@ -8,9 +9,6 @@
 
 namespace
 {
-// The hour at which the business day starts.
-const QString kDayStartHour = QStringLiteral("05");
-
 bool isFormatLetter(QChar c)
 {
     const char l = c.toLower().toLatin1();
@@ -136,7 +134,7 @@ QString DurationClock(qint64 msecs, bool withSeconds)
 
 QString BusinessDateStr(const QString &fmt)
 {
-    const int hours = TextToIntDef(kDayStartHour, 5);
+    const int hours = TextToIntDef(G_DAY_START_HOUR, 5);
     return FormatDateTimeFmt(fmt, AppClock::now().addSecs(-qint64(hours) * 3600));
 }
 

@@ -231,7 +231,8 @@ TEST(StatusColourTest, KnownStatusesOnlyOthersEmpty)
     EXPECT_EQ(GetStatusColor("3003"), "#FF2B00");
     EXPECT_EQ(GetStatusColor("4002"), "");
     // Settings colours keep red in the low byte.
-    EXPECT_EQ(ColorToHtml(0x0080FF), "#FF8000");
+    EXPECT_EQ(ColorToHtml(ColorFromRgb(255, 128, 0)), "#FF8000");
+    EXPECT_EQ(ColorToHtml(clBlue), "#0000FF");
     EXPECT_EQ(ColorToHtml(0x000000), "#000000");
     G_STATUS_COLOR_1002.clear();
     G_STATUS_COLOR_3003.clear();
