@@ -364,8 +364,11 @@ void GridTableModel::setSortKey(int record)
 // strings instead of converting variants in every comparison.
 void GridTableModel::prepareSortKeys()
 {
-    if (m_sortColumn < 0)
+    if (m_sortColumn < 0) {
+        // Changes made while unsorted are not tracked in the keys.
+        m_sortKeysStale = true;
         return;
+    }
     const size_t n = m_records.size();
     const bool numeric = m_columns.at(m_sortColumn).type != GridValueType::Text;
     if (m_sortKeysColumn != m_sortColumn || m_sortKeysStale || numeric != m_sortNumeric) {
