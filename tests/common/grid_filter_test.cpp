@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <vector>
@@ -196,4 +197,35 @@ TEST(GridFilter, IndexFollowsRecordChangesWithoutFullPasses)
     // Setting an identical group changes nothing and needs no pass.
     f.setGroup(0, FilterGroup().add(cond(0, FilterOp::Equal, "2001")));
     EXPECT_FALSE(f.hasPendingChanges());
+}
+
+// Every short pattern over a small alphabet against every short text, compared with the same
+// pattern as a regular expression.
+TEST(LikePattern, AgreesWithARegularExpressionOnAllShortCases)
+{
+    const QString patternChars = "ab%_";
+    const QString textChars = "ab";
+    const auto all = [](const QString &chars, int maxLen) {
+        QStringList out{QString()};
+        QStringList level{QString()};
+        for (int len = 1; len <= maxLen; ++len) {
+            QStringList next;
+            for (const QString &s : level)
+                for (QChar c : chars)
+                    next << s + c;
+            out << next;
+            level = next;
+        }
+        return out;
+    };
+    const QStringList texts = all(textChars, 5);
+    for (const QString &p : all(patternChars, 4)) {
+        QString rx;
+        for (QChar c : p)
+            rx += c == u'%' ? QStringLiteral(".*") : (c == u'_' ? QStringLiteral(".") : QString(c));
+        const QRegularExpression re(QRegularExpression::anchoredPattern(rx));
+        const LikePattern like(p);
+        for (const QString &t : texts)
+            ASSERT_EQ(like.matches(t), re.match(t).hasMatch()) << p.toStdString() << " ~ " << t.toStdString();
+    }
 }
