@@ -5,6 +5,7 @@
 #include "common/settings_file.h"
 #include "link/endpoint_lookup.h"
 #include "link/link_state.h"
+#include "link/main_window_link.h"
 #include "link/server_connection.h"
 #include "link/session_cipher.h"
 #include "link/tcp_client.h"
@@ -13,7 +14,9 @@
 #include "main/main_globals.h"
 #include "main/page_addresses.h"
 #include "main/ui/id_search_page.h"
+#include "main/program_start.h"
 #include "main/ui/login_dialog.h"
+#include "main/ui/main_window.h"
 #include "main/ui/login_flow.h"
 #include "main/ui/password_change_dialog.h"
 #include "main/ui/pc_register_dialog.h"
@@ -25,6 +28,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -453,4 +457,40 @@ TEST_F(LoginFlowSandboxTest, SearchPageLoadsFromThePinnedSandboxAndClosesItself)
     EXPECT_EQ(page.Chromium1->title(), QStringLiteral("아이디/비밀번호 찾기"));
     page.Chromium1->page()->runJavaScript(QStringLiteral("document.getElementById('close').click();"));
     EXPECT_TRUE(QTest::qWaitFor([&page] { return page.result() == 2; }, 10000));
+}
+
+TEST_F(LoginFlowSandboxTest, StartUpEndsAtALoggedInMainWindow)
+{
+    ResetLoginFlow();  // the main window's own login marker
+    SelectEdition();
+    SetProductionMode();
+    G_USER_INFO.MC = QString();
+    InstallLoginInitialization();
+    // The window's creation runs pending events itself, so the driver waits for the dialog.
+    QTimer driver;
+    driver.setInterval(10);
+    QObject::connect(&driver, &QTimer::timeout, [&driver] {
+        if (!frmLogin || !frmLogin->isVisible())
+            return;
+        driver.stop();
+        frmLogin->CTE_ID->setText(QLatin1String(SandboxLogin::kDemoId));
+        frmLogin->CTE_PW->setText(QLatin1String(SandboxLogin::kDemoPassword));
+        frmLogin->AdvGlassButton2->click();
+        if (frmLogin && frmLogin->isVisible())
+            frmLogin->AdvGlassButton1->click();
+    });
+    driver.start();
+    auto *window = new TFRM_MAIN();
+    window->show();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->Tag, 0);
+    EXPECT_EQ(G_USER_INFO.ID, QLatin1String(SandboxLogin::kDemoId));
+    EXPECT_TRUE(G_USER_INFO.MC.startsWith(QStringLiteral("[A]")));
+    ASSERT_NE(G_TCP_CLIENT, nullptr);
+    EXPECT_TRUE(G_TCP_CLIENT->isConnected());
+    EXPECT_NE(window->findChild<MainWindowLink *>(), nullptr);  // the window follows the shared socket
+    TFRM_MAIN::SetInitializationHook({});
+    FreeTcpClient(G_TCP_CLIENT);
+    delete window;
+    QApplication::restoreOverrideCursor();
 }
