@@ -1,5 +1,6 @@
 #include "main/ui/id_search_page.h"
 
+#include "main/ui/window_drag.h"
 #include "main/web_trust.h"
 
 #include <QHBoxLayout>
@@ -43,7 +44,9 @@ TFRM_IDSEARCH::TFRM_IDSEARCH(QWidget *parent)
     resize(520, 640);
     auto *root = new QVBoxLayout(this);
     auto *title = new QHBoxLayout;
-    title->addWidget(new QLabel(QStringLiteral("아이디/비밀번호 찾기"), this));
+    auto *caption = new QLabel(QStringLiteral("아이디/비밀번호 찾기"), this);
+    MakeDragHandle(caption);
+    title->addWidget(caption);
     title->addStretch();
     btnClose = new QPushButton(QStringLiteral("닫기"), this);
     btnClose->setAutoDefault(false);

@@ -2,6 +2,7 @@
 
 #include "common/message_box.h"
 #include "common/session_records.h"
+#include "main/edition_table.h"
 #include "main/login.h"
 #include "main/main_globals.h"
 #include "main/ui/ad_panel.h"
@@ -132,11 +133,14 @@ void TfrmLogin::FormShow()
     cxGroupBox1->setVisible(IsTestEditionProgram());
     lbBuildVer->setText(QStringLiteral("Build Ver : ") + G_EXE_DATE);
     cxLabel9->setText(G_PROGRAM_TITLE);
-    // The slider only moves when there is more than one picture to show.
-    if (m_pictures.size() > 1)
-        Timer1.start();
-    else
+    // Two login pictures of the same name make a still slider.
+    const int row = G_EDITION_IDX >= 0 && G_EDITION_IDX < kEditionCount ? G_EDITION_IDX : kThisEdition;
+    const QString &second = G_ED_LOGIN_IMG3.at(row);
+    const QString &third = G_ED_LOGIN_IMG4.at(row);
+    if (!second.isEmpty() && second == third)
         Timer1.stop();
+    else
+        Timer1.start();
     if (auto *ad = qobject_cast<TfrmAd *>(frmAd); ad && TfrmAd::ShownInEdition(G_EDITION_IDX)) {
         ad->follow(this);
         ad->show();

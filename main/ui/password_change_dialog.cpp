@@ -7,6 +7,7 @@
 #include "main/login.h"
 #include "main/password_rules.h"
 #include "main/ui/login_flow.h"
+#include "main/ui/window_drag.h"
 #include "platform/clock.h"
 
 #include <QFrame>
@@ -69,7 +70,9 @@ void TfrmPasswordChage::buildLayout()
 {
     auto *root = new QVBoxLayout(this);
     auto *title = new QHBoxLayout;
-    title->addWidget(new QLabel(QStringLiteral("비밀번호 변경"), this));
+    auto *caption = new QLabel(QStringLiteral("비밀번호 변경"), this);
+    MakeDragHandle(caption);
+    title->addWidget(caption, 1);
     title->addStretch();
     cxImage1 = new QPushButton(QStringLiteral("✕"), this);
     cxImage1->setAutoDefault(false);

@@ -4,6 +4,7 @@
 #include "common/message_box.h"
 #include "common/session_records.h"
 #include "main/login.h"
+#include "main/ui/window_drag.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -19,7 +20,9 @@ TFRM_REG_DEVICE::TFRM_REG_DEVICE(QWidget *parent)
     setWindowTitle(QStringLiteral("접속가능 PC등록"));
     setWindowFlag(Qt::FramelessWindowHint, true);
     auto *root = new QVBoxLayout(this);
-    root->addWidget(new QLabel(QStringLiteral("접속가능 PC등록"), this));
+    auto *caption = new QLabel(QStringLiteral("접속가능 PC등록"), this);
+    MakeDragHandle(caption);
+    root->addWidget(caption);
     for (const char *line : {"1.‘인증번호 요청’버튼을 누르면 인증용 휴대전화번호로     인증번호가 전송됩니다.",
                              "2. 문자로 전송받은 인증번호를 인증번호 입력란에 입력합니다.",
                              "3. 나중에 구별할 수 있도록 별명을 입력합니다(선택사항).",

@@ -4,6 +4,7 @@
 #include "common/message_box.h"
 #include "common/session_records.h"
 #include "main/login.h"
+#include "main/ui/window_drag.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -21,7 +22,9 @@ TFRM_AUTH_PHONE::TFRM_AUTH_PHONE(QWidget *parent)
     setWindowTitle(QStringLiteral("인증용 휴대전화번호 등록"));
     setWindowFlag(Qt::FramelessWindowHint, true);
     auto *root = new QVBoxLayout(this);
-    root->addWidget(new QLabel(QStringLiteral("인증용 휴대전화번호 등록"), this));
+    auto *caption = new QLabel(QStringLiteral("인증용 휴대전화번호 등록"), this);
+    MakeDragHandle(caption);
+    root->addWidget(caption);
     for (const char *line : {"1. 인증용으로 사용할 휴대전화번호를 입력합니다.",
                              "2.‘인증번호 요청’버튼을 누르면 인증번호가 전송됩니다.",
                              "3. 문자로 전송받은 인증번호를 인증번호 입력란에 입력합니다.",

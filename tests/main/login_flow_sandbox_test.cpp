@@ -389,8 +389,11 @@ TEST_F(LoginFlowSandboxTest, PcRegistrationForALoginThatAsksForIt)
         auto *dlg = static_cast<TFRM_REG_DEVICE *>(d);
         dlg->FormShow();
         dlg->edtRegDeviceAuthPhoneNum->setText(QStringLiteral("01088889999"));
+        SandboxLogin::setRevealSmsCode(true);  // the server's message then carries the code
         dlg->CBTN_REQ_AUTH_NUMClick();
+        SandboxLogin::setRevealSmsCode(false);
         EXPECT_FALSE(dlg->GS_AUTH_NUM.isEmpty());
+        EXPECT_TRUE(shown(QStringLiteral("인증번호가 발송되었습니다. [") + SandboxLogin::lastSmsCode() + QLatin1Char(']')));
         dlg->CTE_ALIAS_NAME->setText(QString(34, QChar(0xAC00)));  // the box keeps 33
         EXPECT_EQ(dlg->CTE_ALIAS_NAME->text().size(), 33);
         dlg->CTE_AUTH_NUM->setText(SandboxLogin::lastSmsCode());
