@@ -56,7 +56,7 @@ struct LoginArea
     QMutex mutex;
     QHash<QString, DemoUser> users;
     QHash<QString, SmsCode> codes;  // by sequence number
-    QSet<QString> sessions;         // IDs that logged in through this sandbox
+    QHash<QString, QString> sessions;  // ID -> PC id of its latest login through this sandbox
     int nextSeq = 1000;
 };
 
@@ -165,14 +165,15 @@ SandboxReply login(LoginArea &area, const SandboxRequest &req)
     const QString pw = field(f, 1);
     QMutexLocker lock(&area.mutex);
     const auto it = area.users.constFind(id);
-    // A password-less repeat is the program's re-check of a session that logged in before.
-    const bool recheck = pw.isEmpty() && area.sessions.contains(id);
+    // A password-less repeat from the PC of the latest login is the program's re-check of that
+    // session.
+    const bool recheck = pw.isEmpty() && area.sessions.contains(id) && area.sessions.value(id) == field(f, 2);
     if (it == area.users.constEnd() || (!recheck && it->password != pw))
         return SandboxReply::code(QStringLiteral("2"), QStringLiteral("아이디 또는 비밀번호가 일치하지 않습니다."));
     if (it->loginCode != QLatin1String("1") && !recheck
         && !QStringList{QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("9")}.contains(it->loginCode))
         return SandboxReply::code(it->loginCode, it->loginMsg);
-    area.sessions.insert(id);
+    area.sessions.insert(id, field(f, 2));
     SandboxReply reply;
     reply.outCode = recheck ? QStringLiteral("1") : it->loginCode;
     reply.rows.append(loginRow(*it, field(f, 2)));

@@ -182,6 +182,11 @@ void runLogin(QString &password, bool saveAdmin)
             openPasswordChange(reply.outCode);
         return;
     }
+    if (!reply.hasRow) {
+        // An acceptance without the user's row would log in nobody; the attempt has failed.
+        MsgBox(G_MSG_NET_FAIL + G_MSG_LOGIN_FAIL, QStringLiteral("I"));
+        return;
+    }
     g_savedPayload = kept;
     if (!finishAcceptedLogin(reply))
         return;
@@ -263,6 +268,8 @@ void proc_Login(bool ASaveAdmin)
 
 void proc_CheckChangeLoginInfo()
 {
+    if (g_savedPayload.isEmpty())
+        return;  // no accepted login to repeat
     QString text;
     RequestOneNewConn(QString::fromLatin1(kLoginCode), QString::fromLatin1(kLoginCallType), g_savedPayload, text);
     if (text.isEmpty()) {
@@ -270,7 +277,7 @@ void proc_CheckChangeLoginInfo()
         return;
     }
     const LoginReply reply = ParseLoginReply(text);
-    if (reply.outCode != QLatin1String("1"))
+    if (reply.outCode != QLatin1String("1") || !reply.hasRow)
         return;
     RefreshLoginRow(reply.row);
 }

@@ -1,6 +1,7 @@
 // The login road end to end against the sandbox: the login dialog driven offscreen, the
 // follow-up dialogs driven through the dialog runner without their own event loops.
 #include "common/deployment_config.h"
+#include "common/interface_texts.h"
 #include "common/session_records.h"
 #include "common/settings_file.h"
 #include "link/endpoint_lookup.h"
@@ -232,6 +233,14 @@ TEST_F(LoginFlowSandboxTest, RefusalsKeepTheDialogOpen)
     EXPECT_EQ(boxes.shown.first().first, QStringLiteral("E"));
     EXPECT_EQ(boxes.shown.first().second, QStringLiteral("2:아이디 또는 비밀번호가 일치하지 않습니다."));
 
+    // An acceptance that names no user logs nobody in.
+    host->setHandler(QStringLiteral("LN02_01_V02"), [](const SandboxRequest &) { return SandboxReply::ok(); });
+    boxes.shown.clear();
+    EXPECT_FALSE(login(QLatin1String(SandboxLogin::kDemoId), QLatin1String(SandboxLogin::kDemoPassword)));
+    EXPECT_TRUE(dialogWasOpen);
+    EXPECT_EQ(boxes.shown.value(0).second, G_MSG_NET_FAIL + G_MSG_LOGIN_FAIL);
+    EXPECT_EQ(G_TCP_CLIENT, nullptr);
+
     // The saved-login settings are written before the server answers, refusal or not; the
     // password never goes into the file.
     const auto setting = [](const char *key) { return G_INI->ReadString(QStringLiteral("USER"), QLatin1String(key), QStringLiteral("?")); };
@@ -432,6 +441,15 @@ TEST_F(LoginFlowSandboxTest, RecheckSendsTheKeptPayloadWithoutThePassword)
     ASSERT_EQ(sent.size(), 1);
     EXPECT_TRUE(sent.first().fields().value(1).isEmpty());
     EXPECT_EQ(G_USER_INFO.NM, QStringLiteral("강남총판"));
+
+    // From another PC the password-less repeat is refused, and nothing changes.
+    G_USER_INFO.NM = "stale";
+    const QString kept = SavedLoginPayload();
+    QString other = kept;
+    other.replace(QStringLiteral("[A]TESTPC"), QStringLiteral("[A]OTHER"));
+    QString reply;
+    RequestOneNewConn(QStringLiteral("LN02_01_V02"), QStringLiteral("SLG1"), other, reply);
+    EXPECT_TRUE(reply.contains(QStringLiteral("\"OUT_CODE\":\"2\"")));
 }
 
 TEST_F(LoginFlowSandboxTest, SearchPageLoadsFromThePinnedSandboxAndClosesItself)
