@@ -299,6 +299,9 @@ void InstallLoginInitialization()
                 G_USER_INFO.ID = saved.id;
             G_USER_INFO.PW = saved.password;
             WipeText(saved.password);
+            // Only the test edition lets the user choose the server; it remembers the choice.
+            if (IsTestEditionProgram() && (saved.gubun == QLatin1String("R") || saved.gubun == QLatin1String("T")))
+                G_USER_INFO.GUBUN = saved.gubun;
         }
         QApplication::restoreOverrideCursor();
         if (func_Login())
