@@ -7,6 +7,7 @@
 #include "main/main_globals.h"
 #include "main/ui/ad_panel.h"
 #include "main/ui/login_flow.h"
+#include "main/ui/new_login_panel.h"
 #include "main/ui/start_forms.h"
 
 #include <QCheckBox>
@@ -141,10 +142,24 @@ void TfrmLogin::FormShow()
         Timer1.stop();
     else
         Timer1.start();
+    if (TfrmNewLogin::DockedInEdition(G_EDITION_IDX) && !newLogin) {
+        newLogin = new TfrmNewLogin(this);
+        resize(667, 614);
+        newLogin->setGeometry(rect());
+        newLogin->raise();
+        newLogin->show();
+    }
     if (auto *ad = qobject_cast<TfrmAd *>(frmAd); ad && TfrmAd::ShownInEdition(G_EDITION_IDX)) {
         ad->follow(this);
         ad->show();
     }
+}
+
+void TfrmLogin::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    if (newLogin)
+        newLogin->setGeometry(rect());
 }
 
 void TfrmLogin::done(int result)

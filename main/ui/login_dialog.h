@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class TfrmNewLogin;
 
 // The login dialog: ID and password, whether to remember them, and (test edition only) the
 // server choice. Hints are placeholders, so an empty box never passes its hint off as a value.
@@ -41,6 +42,7 @@ public:
     QLabel *cxLabel2 = nullptr;
     QLabel *cxLabel3 = nullptr;
     QTimer Timer1;  // slider step, 1500 ms, off at creation
+    TfrmNewLogin *newLogin = nullptr;  // the alternative face some editions dock over the dialog
     int Tag = 0;
 
     // The edition's login pictures for the slider.
@@ -68,6 +70,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

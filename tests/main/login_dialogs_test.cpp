@@ -5,6 +5,7 @@
 #include "main/ui/id_search_page.h"
 #include "main/ui/login_dialog.h"
 #include "main/ui/login_flow.h"
+#include "main/ui/new_login_panel.h"
 #include "main/ui/password_change_dialog.h"
 #include "main/ui/pc_register_dialog.h"
 #include "main/ui/phone_verify_dialog.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -218,4 +220,32 @@ TEST_F(LoginDialogsTest, SearchPageClosesOnItsCloseAlert)
     ASSERT_TRUE(QTest::qWaitFor([&loaded] { return loaded; }, 15000));
     page.Chromium1->page()->runJavaScript(QStringLiteral("document.getElementById('c').click();"));
     EXPECT_TRUE(QTest::qWaitFor([&page] { return page.result() == 2; }, 10000));
+}
+
+TEST_F(LoginDialogsTest, TestEditionDocksTheAlternativePanelThatHandsItsInputOver)
+{
+    G_EDITION_IDX = kTestEdition;
+    G_PROGRAM_NAME = G_ED_PROGRAM_NAME.at(kTestEdition);
+    TfrmLogin dialog;
+    QStringList sent;
+    dialog.onLogin = [&] { sent << dialog.CTE_ID->text() + QLatin1Char('/') + dialog.CTE_PW->text(); };
+    dialog.CTE_ID->setText(QStringLiteral("demo"));
+    dialog.cxRadioButton2->setChecked(true);
+    dialog.show();
+    ASSERT_NE(dialog.newLogin, nullptr);
+    EXPECT_FALSE(dialog.newLogin->isHidden());
+    EXPECT_EQ(dialog.newLogin->edtId->text(), QStringLiteral("demo"));
+    EXPECT_TRUE(dialog.newLogin->btnDev->isChecked());
+    EXPECT_FALSE(dialog.newLogin->cxGroupBox1->isHidden());  // the test edition offers the server choice
+    QTest::keyClick(dialog.newLogin->edtPw, Qt::Key_Return);  // empty password: nothing
+    EXPECT_TRUE(sent.isEmpty());
+    dialog.newLogin->edtPw->setText(QStringLiteral("pw"));
+    dialog.newLogin->ChkSaveId->setChecked(true);
+    QTest::keyClick(dialog.newLogin->edtPw, Qt::Key_Return);
+    EXPECT_EQ(sent, QStringList{QStringLiteral("demo/pw")});
+    EXPECT_TRUE(dialog.CCB_SAVE_ID->isChecked());
+    dialog.newLogin->btnClose->click();
+    EXPECT_EQ(dialog.result(), 2);
+    G_EDITION_IDX = 0;
+    G_PROGRAM_NAME.clear();
 }
