@@ -25,10 +25,12 @@
 #include "main/ui/phone_verify_dialog.h"
 #include "main/ui/start_forms.h"
 #include "platform/clock.h"
+#include "platform/process_control.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPointer>
@@ -362,12 +364,21 @@ void StartRemoteSupport()
 {
     try {
         DeploymentConfig::ensureLoaded();
-        const QStringList command =
+        QStringList command =
             QProcess::splitCommand(DeploymentConfig::value(QString::fromLatin1(DeploymentConfig::kSupportCommand)));
-        // Started detached: the program goes on while the support session runs.
-        if (command.isEmpty() || !QProcess::startDetached(command.first(), command.mid(1))) {
+        if (command.isEmpty()) {
             MsgBox(QStringLiteral("원격 프로그램을 설치파일이 존재하지 않습니다 업데이트 받으세요."), QStringLiteral("I"));
+            return;
         }
+        const QString program = command.takeFirst();
+        // A support session left from an earlier press is ended first, so only one runs.
+        const QString exeName = QFileInfo(program).fileName();
+        if (IsProcessRunning(exeName))
+            KillProcessByName(exeName);
+        // Started detached: the program goes on while the support session runs.
+        qint64 pid = 0;
+        if (!ProcessControl().startDetached(program, command, QString(), &pid))
+            MsgBox(QStringLiteral("원격 프로그램을 설치파일이 존재하지 않습니다 업데이트 받으세요."), QStringLiteral("I"));
     } catch (const std::exception &e) {
         WriteLog(QStringLiteral("ezHelpClient_Err:") + QString::fromLocal8Bit(e.what()));
     }

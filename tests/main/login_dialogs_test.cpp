@@ -1,4 +1,5 @@
 // The login dialogs' own behaviour, without a server: input checks, keys, modes and countdowns.
+#include "common/deployment_config.h"
 #include "common/session_records.h"
 #include "link/link_test_support.h"
 #include "main/edition_table.h"
@@ -9,6 +10,7 @@
 #include "main/ui/password_change_dialog.h"
 #include "main/ui/pc_register_dialog.h"
 #include "main/ui/phone_verify_dialog.h"
+#include "platform/process_control.h"
 
 #include <gtest/gtest.h>
 
@@ -248,4 +250,55 @@ TEST_F(LoginDialogsTest, TestEditionDocksTheAlternativePanelThatHandsItsInputOve
     EXPECT_EQ(dialog.result(), 2);
     G_EDITION_IDX = 0;
     G_PROGRAM_NAME.clear();
+}
+
+namespace
+{
+class FakeProcesses : public IProcessControl
+{
+public:
+    QList<ProcessInfo> running;
+    QList<qint64> ended;
+    QStringList started;
+    bool startWorks = true;
+    QList<ProcessInfo> processes() const override { return running; }
+    bool terminate(qint64 pid) override
+    {
+        ended << pid;
+        return true;
+    }
+    bool startDetached(const QString &program, const QStringList &args, const QString &, qint64 *pid) override
+    {
+        started << (QStringList{program} + args).join(QLatin1Char(' '));
+        *pid = 77;
+        return startWorks;
+    }
+    int runAndWait(const QString &, const QStringList &) override { return -1; }
+    qint64 ownPid() const override { return 1; }
+};
+} // namespace
+
+TEST_F(LoginDialogsTest, RemoteSupportRunsTheConfiguredCommandOnce)
+{
+    FakeProcesses fake;
+    SetProcessControl(&fake);
+    DeploymentConfig::clear();
+    DeploymentConfig::setValue(DeploymentConfig::kSupportCommand, QString());
+    StartRemoteSupport();  // nothing configured
+    EXPECT_EQ(boxes.shown.value(0).second, QStringLiteral("원격 프로그램을 설치파일이 존재하지 않습니다 업데이트 받으세요."));
+    EXPECT_TRUE(fake.started.isEmpty());
+
+    boxes.shown.clear();
+    DeploymentConfig::setValue(DeploymentConfig::kSupportCommand, QStringLiteral("/opt/support/remote-helper --hidden"));
+    ProcessInfo old;
+    old.pid = 42;
+    old.exeName = QStringLiteral("remote-helper");
+    fake.running = {old};
+    TfrmLogin dialog;
+    dialog.btnMainTopRemote->click();
+    EXPECT_EQ(fake.ended, QList<qint64>{42});
+    EXPECT_EQ(fake.started, QStringList{QStringLiteral("/opt/support/remote-helper --hidden")});
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    SetProcessControl(nullptr);
+    DeploymentConfig::clear();
 }
