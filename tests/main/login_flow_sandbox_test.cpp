@@ -34,6 +34,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEnginePage>
@@ -514,4 +515,24 @@ TEST_F(LoginFlowSandboxTest, StartUpEndsAtALoggedInMainWindow)
     FreeTcpClient(G_TCP_CLIENT);
     delete window;
     QApplication::restoreOverrideCursor();
+}
+
+TEST_F(LoginFlowSandboxTest, NoServerMeansOneNetworkMessageAndTheDialogStays)
+{
+    // The lookup fails, so the mode's default address is used; nothing answers there.
+    host->setLookupMode(SandboxHost::LookupMode::Fail, SandboxHost::LookupMode::Fail);
+    DeploymentConfig::setValue(QString::fromLatin1(ServerHostKey::kBalancer), QStringLiteral("127.0.0.1"));
+    QTcpServer probe;  // the default port must be free on this machine for the test to mean anything
+    if (!probe.listen(QHostAddress::LocalHost, kBalancerServerPort))
+        GTEST_SKIP() << "port 7996 is in use";
+    probe.close();
+    EXPECT_FALSE(login(QLatin1String(SandboxLogin::kDemoId), QLatin1String(SandboxLogin::kDemoPassword), [] {
+        // proc_SetUserGubunValue put the default in place before the lookup.
+        EXPECT_EQ(G_SERVER_HOST, QStringLiteral("127.0.0.1"));
+        EXPECT_EQ(G_SERVER_PORT, kBalancerServerPort);
+    }));
+    EXPECT_TRUE(dialogWasOpen);
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown.first(), (QPair<QString, QString>{"I", G_MSG_NET_FAIL + G_MSG_LOGIN_FAIL}));
+    EXPECT_TRUE(requests(QStringLiteral("LN02_01_V02")).isEmpty());
 }
