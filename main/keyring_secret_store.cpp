@@ -33,8 +33,11 @@ bool runJob(QKeychain::Job &job)
         WriteLog(QStringLiteral("Keyring did not answer"));
         return false;
     }
-    if (job.error() != QKeychain::NoError && job.error() != QKeychain::EntryNotFound)
+    static bool logged = false;  // an absent keyring would otherwise fill the log at every read
+    if (job.error() != QKeychain::NoError && job.error() != QKeychain::EntryNotFound && !logged) {
+        logged = true;
         WriteLog(QStringLiteral("Keyring error : ") + job.errorString());
+    }
     return job.error() == QKeychain::NoError;
 }
 #endif

@@ -1,11 +1,9 @@
 #include "main/process_ops.h"
 
-#include <QDir>
-#include <QFile>
+#include "platform/process_control.h"
+
 #include <QFileInfo>
 
-#include <csignal>
-#include <sys/types.h>
 #include <unistd.h>
 
 namespace
@@ -15,54 +13,28 @@ QString withoutExe(const QString &name)
     return name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive) ? name.left(name.size() - 4) : name;
 }
 
-qint64 realUid(const QString &procDir)
-{
-    QFile status(procDir + QStringLiteral("/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    while (!status.atEnd()) {
-        const QByteArray line = status.readLine();
-        if (line.startsWith("Uid:")) {
-            const QList<QByteArray> parts = line.mid(4).simplified().split(' ');
-            return parts.isEmpty() ? -1 : parts.first().toLongLong();
-        }
-    }
-    return -1;
-}
-
-class ProcTable : public IProcessTable
+// The shared process control of the platform layer, seen as the close routine's table. That
+// control lists only this user's processes, so every entry carries this user's id.
+class PlatformTable : public IProcessTable
 {
 public:
     QList<ProcessEntry> snapshot() override
     {
         QList<ProcessEntry> list;
-        const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-        for (const QString &p : pids) {
-            bool ok = false;
-            const qint64 pid = p.toLongLong(&ok);
-            if (!ok)
-                continue;
-            const QString dir = QStringLiteral("/proc/") + p;
-            ProcessEntry e;
-            e.pid = pid;
-            e.exeName = QFileInfo(QFile::symLinkTarget(dir + QStringLiteral("/exe"))).fileName();
-            QFile comm(dir + QStringLiteral("/comm"));
-            if (comm.open(QIODevice::ReadOnly))
-                e.comm = QString::fromLocal8Bit(comm.readAll()).trimmed();
-            e.uid = realUid(dir);
-            list << e;
-        }
+        for (const ProcessInfo &p : ProcessControl().processes())
+            list.append(ProcessEntry{p.pid, p.exeName.isEmpty() ? p.argv0 : p.exeName, p.comm,
+                                     p.uid < 0 ? ownUid() : p.uid});
         return list;
     }
-    bool terminate(qint64 pid) override { return ::kill(static_cast<pid_t>(pid), SIGTERM) == 0; }
-    qint64 ownPid() const override { return ::getpid(); }
+    bool terminate(qint64 pid) override { return ProcessControl().terminate(pid); }
+    qint64 ownPid() const override { return ProcessControl().ownPid(); }
     qint64 ownUid() const override { return ::getuid(); }
 };
 } // namespace
 
 IProcessTable &SystemProcessTable()
 {
-    static ProcTable table;
+    static PlatformTable table;
     return table;
 }
 

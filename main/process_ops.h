@@ -23,7 +23,7 @@ public:
     virtual qint64 ownUid() const = 0;
 };
 
-// The running system's table (/proc).
+// The running system's table (the platform's process control).
 IProcessTable &SystemProcessTable();
 
 // True when the entry's program file name is name, compared without regard to case; a trailing
