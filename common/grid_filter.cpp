@@ -1,4 +1,5 @@
 #include "common/grid_filter.h"
+#include "common/variant_number.h"
 
 #include <QSet>
 
@@ -7,28 +8,10 @@
 
 namespace
 {
-bool isNumericType(const QVariant &v)
-{
-    switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-        return true;
-    default:
-        return false;
-    }
-}
 
 bool cellNumber(const QVariant &v, double *out)
 {
-    if (isNumericType(v)) {
+    if (IsNumericVariant(v)) {
         *out = v.toDouble();
         return true;
     }
@@ -301,7 +284,7 @@ void GridFilter::compile(int slot)
         c.column = fc.column;
         c.op = fc.op;
         if (fc.op == FilterOp::InList || fc.op == FilterOp::NotInList) {
-            c.numeric = !fc.values.isEmpty() && isNumericType(fc.values.first());
+            c.numeric = !fc.values.isEmpty() && IsNumericVariant(fc.values.first());
             for (const QVariant &v : fc.values) {
                 if (c.numeric)
                     c.numbers.push_back(v.toDouble());
@@ -314,7 +297,7 @@ void GridFilter::compile(int slot)
         } else if (fc.op == FilterOp::Contains) {
             c.text = fc.value.toString();
         } else {
-            c.numeric = isNumericType(fc.value);
+            c.numeric = IsNumericVariant(fc.value);
             c.number = fc.value.toDouble();
             c.text = fc.value.toString();
         }

@@ -1,4 +1,5 @@
 #include "common/xlsx_export.h"
+#include "common/variant_number.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,24 +19,6 @@ constexpr int kMaxCellChars = 32767;
 constexpr double kMaxColumnWidth = 255;
 constexpr double kMinColumnWidth = 4;
 
-bool isNumberVariant(const QVariant &v)
-{
-    switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-        return true;
-    default:
-        return false;
-    }
-}
 
 QString errorText(lxw_error e)
 {
@@ -116,7 +99,7 @@ lxw_error writeCell(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t col, const QV
         return LXW_NO_ERROR;
     if (!asText) {
         double d = 0;
-        bool ok = isNumberVariant(value);
+        bool ok = IsNumericVariant(value);
         if (ok)
             d = value.toDouble();
         else

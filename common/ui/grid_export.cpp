@@ -1,4 +1,5 @@
 #include "common/ui/grid_export.h"
+#include "common/variant_number.h"
 
 #include "common/grid_table_model.h"
 #include "common/message_box.h"
@@ -38,20 +39,6 @@ GridTableModel *gridBeneath(QAbstractItemModel *m)
     return qobject_cast<GridTableModel *>(m);
 }
 
-bool isNumber(const QVariant &v)
-{
-    switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return true;
-    default:
-        return false;
-    }
-}
 } // namespace
 
 GridViewExportSource::GridViewExportSource(QAbstractItemView *view, bool includeHiddenColumns)
@@ -78,7 +65,7 @@ GridViewExportSource::GridViewExportSource(QAbstractItemView *view, bool include
             for (int r = 0; r < m->rowCount(); ++r) {
                 const QVariant value = m->index(r, logical).data(Qt::EditRole);
                 if (value.isValid() && !value.toString().isEmpty()) {
-                    c.text = !isNumber(value);
+                    c.text = !IsNumericVariant(value);
                     break;
                 }
             }

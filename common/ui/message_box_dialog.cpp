@@ -41,21 +41,21 @@ QList<ButtonSpec> buttonsFor(const QString &kind)
 
 int showDialog(const QString &text, const QString &kind)
 {
-    const QList<ButtonSpec> specs = buttonsFor(kind);
-    if (specs.isEmpty())
+    const QList<ButtonSpec> buttons = buttonsFor(kind);
+    if (buttons.isEmpty())
         return 0;
 
     QMessageBox box(QMessageBox::NoIcon, G_PROGRAM_TITLE, text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     g_msgBoxForm = &box;
     QHash<QAbstractButton *, int> results;
-    for (const ButtonSpec &spec : specs) {
-        QPushButton *button = box.addButton(spec.caption, spec.role);
+    for (const ButtonSpec &choice : buttons) {
+        QPushButton *button = box.addButton(choice.caption, choice.role);
         // Long captions get a wider button so that the text is never cut.
-        const int textWidth = QFontMetrics(button->font()).horizontalAdvance(spec.caption);
+        const int textWidth = QFontMetrics(button->font()).horizontalAdvance(choice.caption);
         if (textWidth > 56)
             button->setMinimumWidth(textWidth + 28);
-        results.insert(button, spec.result);
+        results.insert(button, choice.result);
     }
     // The window's close button answers like the last (cancel-like) button.
     box.setEscapeButton(box.buttons().constLast());
@@ -79,7 +79,7 @@ int showDialog(const QString &text, const QString &kind)
     QAbstractButton *clicked = box.clickedButton();
     if (clicked && results.contains(clicked))
         return results.value(clicked);
-    return specs.constLast().result;
+    return buttons.constLast().result;
 }
 } // namespace
 
