@@ -1,5 +1,8 @@
 # Environment for running the Qt stack headless (sourced by the scripts).
-export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+# Tests always run offscreen (scripts/test.sh sets it); the demo uses the desktop when there is one.
+if [ -z "${QT_QPA_PLATFORM:-}" ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    export QT_QPA_PLATFORM=offscreen
+fi
 # Chromium refuses to run as root with its sandbox on.
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---disable-gpu}"

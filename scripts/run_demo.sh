@@ -9,10 +9,7 @@ bash scripts/build.sh
 
 DEMO_DIR="${DEMO_DIR:-$(mktemp -d /tmp/courier-desk-demo.XXXXXX)}"
 mkdir -p "$DEMO_DIR"
-# No display (a server or CI shell): run the window offscreen; it still logs everything.
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    export QT_QPA_PLATFORM=offscreen
-fi
+# Without a display (a server or CI shell) the window runs offscreen; it still logs everything.
 source scripts/env.sh
 
 "$BUILD_DIR/sandbox/courier-sandbox" --link-port 0 --lookup-port 0 --workdir "$DEMO_DIR/sandbox" \

@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install_deps.sh
+export QT_QPA_PLATFORM=offscreen
 source scripts/env.sh
 bash scripts/build.sh
 BUILD_DIR="${BUILD_DIR:-build}"
