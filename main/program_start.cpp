@@ -3,6 +3,7 @@
 #include "common/daily_log.h"
 #include "common/interface_texts.h"
 #include "common/session_records.h"
+#include "link/endpoint_lookup.h"
 #include "link/link_state.h"
 #include "link/session_cipher.h"
 #include "main/edition_table.h"
@@ -58,6 +59,8 @@ void SetProductionMode()
 void ApplyEditionGlobals(int row)
 {
     G_PROGRAM_NAME = G_ED_PROGRAM_NAME.at(row);
+    // The endpoint lookup asks for the test server mode ("TS") when this is the test build.
+    G_TEST_EDITION_PROGRAM_NAME = G_ED_PROGRAM_NAME.at(0);
     G_PROGRAM_TITLE = G_ED_TITLE.at(row);
     G_UPDATER_NAME = G_ED_UPDATER_NAME.at(row);
     G_DEVICE = G_ED_DEVICE.at(row);

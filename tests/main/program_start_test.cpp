@@ -1,4 +1,5 @@
 #include "common/session_records.h"
+#include "link/endpoint_lookup.h"
 #include "main/edition_table.h"
 #include "main/main_globals.h"
 #include "main/program_start.h"
@@ -38,6 +39,12 @@ TEST(ProgramStart, EditionRowAndVersionFromMode)
     }
     SetProductionMode();
     EXPECT_EQ(QString(G_USER_INFO.GUBUN), QStringLiteral("R"));
+
+    // The lookup asks for "TS" only from the test build in production mode.
+    EXPECT_EQ(EndpointLookupMode(), QStringLiteral("S"));
+    ApplyEditionGlobals(0);
+    EXPECT_EQ(EndpointLookupMode(), QStringLiteral("TS"));
+    ApplyEditionGlobals(G_EDITION_IDX);
 }
 
 TEST(ProgramStart, SessionKeyIsRandomPrintableAndNew)
