@@ -49,8 +49,10 @@ int showDialog(const QString &text, const QString &kind)
                     QApplication::activeWindow());
     g_msgBoxForm = &box;
     QHash<QAbstractButton *, int> results;
+    QPushButton *lastButton = nullptr;
     for (const ButtonSpec &choice : buttons) {
         QPushButton *button = box.addButton(choice.caption, choice.role);
+        lastButton = button;
         // Long captions get a wider button so that the text is never cut.
         const int textWidth = QFontMetrics(button->font()).horizontalAdvance(choice.caption);
         if (textWidth > 56)
@@ -58,7 +60,7 @@ int showDialog(const QString &text, const QString &kind)
         results.insert(button, choice.result);
     }
     // The window's close button answers like the last (cancel-like) button.
-    box.setEscapeButton(box.buttons().constLast());
+    box.setEscapeButton(lastButton);
 
     bool closedByTimer = false;
     QTimer closeTimer;
