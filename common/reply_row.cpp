@@ -1,5 +1,7 @@
 #include "common/reply_row.h"
 
+#include "common/text_helpers.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QVariant>
@@ -8,15 +10,6 @@
 
 namespace
 {
-// The server escapes these two characters inside row texts.
-// TODO(merge): the shared SplitUnescaped of the text helpers can replace this.
-QString unescapeRowText(QString text)
-{
-    text.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
-    text.replace(QStringLiteral("&#92;"), QStringLiteral("\\"));
-    return text;
-}
-
 QStringList splitEveryField(const QString &row, const QString &separator)
 {
     if (separator.isEmpty())
@@ -55,7 +48,7 @@ QString columnKey(int column)
 
 ReplyRow ReplyRow::fromText(const QString &row, const QString &separator)
 {
-    return fromFields(splitEveryField(unescapeRowText(row), separator));
+    return fromFields(splitEveryField(UnescapeJsonVal(row), separator));
 }
 
 ReplyRow ReplyRow::fromRawText(const QString &row, const QString &separator)

@@ -7,18 +7,25 @@
 
 namespace
 {
-// Reply texts carry double quotes and backslashes of data values as html-like entities.
-QString unescapeReplyText(const QString &s)
+constexpr double kDegToRad = 0.01745329252;
+constexpr double kEarthRadiusM = 6370693.5;
+} // namespace
+
+QString EscapeJsonVal(const QString &text)
 {
-    QString out = s;
+    QString out = text;
+    out.replace(QLatin1Char('"'), QStringLiteral("&quot;"));
+    out.replace(QLatin1Char('\\'), QStringLiteral("&#92;"));
+    return out;
+}
+
+QString UnescapeJsonVal(const QString &text)
+{
+    QString out = text;
     out.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
     out.replace(QStringLiteral("&#92;"), QStringLiteral("\\"));
     return out;
 }
-
-constexpr double kDegToRad = 0.01745329252;
-constexpr double kEarthRadiusM = 6370693.5;
-} // namespace
 
 QStringList SplitText(const QString &delim, const QString &text)
 {
@@ -49,7 +56,7 @@ void SplitTextInto(const QString &delim, const QString &text, QStringList &list)
 
 QStringList SplitUnescaped(const QString &delim, const QString &text)
 {
-    return SplitText(delim, unescapeReplyText(text));
+    return SplitText(delim, UnescapeJsonVal(text));
 }
 
 void StripProvinceText(const QString &addr, QString &result, const QStringList &provinceAliases)

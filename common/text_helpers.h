@@ -12,6 +12,12 @@ QStringList SplitText(const QString &delim, const QString &text);
 // As SplitText into list, which is cleared first; with an empty delim list is left untouched.
 void SplitTextInto(const QString &delim, const QString &text, QStringList &list);
 
+// Reply and payload texts carry double quotes and backslashes of data values as entities:
+// EscapeJsonVal turns '"' into "&quot;", then '\' into "&#92;"; UnescapeJsonVal undoes it in the
+// same order. Nothing else changes.
+QString EscapeJsonVal(const QString &text);
+QString UnescapeJsonVal(const QString &text);
+
 // The splitter of server reply rows: undoes the reply escaping ("&quot;" -> ", "&#92;" -> \)
 // and then splits like SplitText.
 QStringList SplitUnescaped(const QString &delim, const QString &text);

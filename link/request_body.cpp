@@ -31,22 +31,6 @@ constexpr SecretField kSecretFields[] = {
 };
 } // namespace
 
-QString EscapeJsonVal(const QString &text)
-{
-    QString out = text;
-    out.replace(QLatin1Char('"'), kQuotEntity);
-    out.replace(QLatin1Char('\\'), kBackslashEntity);
-    return out;
-}
-
-QString UnescapeJsonVal(const QString &text)
-{
-    QString out = text;
-    out.replace(kQuotEntity, QStringLiteral("\""));
-    out.replace(kBackslashEntity, QStringLiteral("\\"));
-    return out;
-}
-
 QString JsonStringLiteral(const QString &text)
 {
     QString out;

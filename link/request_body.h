@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/text_helpers.h"  // EscapeJsonVal, UnescapeJsonVal
+
 #include <QByteArray>
 #include <QString>
 
@@ -8,11 +10,6 @@
 // The body is written by hand because the server expects its members in a fixed order and Qt's
 // JSON writer sorts keys. Every value is escaped as a JSON string; the payload additionally travels
 // with its quotes and backslashes as "&quot;" and "&#92;", which the server undoes.
-
-// '"' -> "&quot;", then '\' -> "&#92;"; nothing else changes.
-QString EscapeJsonVal(const QString &text);
-// "&quot;" -> '"', then "&#92;" -> '\'.
-QString UnescapeJsonVal(const QString &text);
 
 // A JSON string literal (with the quotes) of text: quote, backslash and control characters escaped,
 // everything else (the field separator, Korean text) kept as it is.

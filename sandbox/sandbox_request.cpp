@@ -1,5 +1,7 @@
 #include "sandbox/sandbox_request.h"
 
+#include "common/text_helpers.h"
+
 #include <QJsonDocument>
 
 namespace
@@ -16,18 +18,13 @@ namespace SandboxText
 {
 QString escapeValue(const QString &text)
 {
-    QString out = text;
-    out.replace(QLatin1Char('"'), QStringLiteral("&quot;"));
-    out.replace(QLatin1Char('\\'), QStringLiteral("&#92;"));
-    return out;
+    // The entities are the client's own convention; both sides share one definition.
+    return EscapeJsonVal(text);
 }
 
 QString unescapeValue(const QString &text)
 {
-    QString out = text;
-    out.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
-    out.replace(QStringLiteral("&#92;"), QStringLiteral("\\"));
-    return out;
+    return UnescapeJsonVal(text);
 }
 
 QString joinFields(const QStringList &fields)
