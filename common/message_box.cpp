@@ -23,8 +23,11 @@ int MsgBox(const QString &text, const QString &kind)
         return 0;
     MsgBoxHandler &handler = handlerSlot();
     if (!handler) {
-        // No screen to show it on (a headless tool): keep the text in the log at least.
+        // No screen to show it on (a headless tool): keep the text in the log at least. Nobody
+        // can agree to a question here, so it counts as declined.
         WriteLog(QStringLiteral("MsgBox[") + kind + QStringLiteral("] ") + text);
+        if (kind == QLatin1String("Q"))
+            return 2;
         return kind == QLatin1String("S") ? 6 : 1;
     }
     return handler(text, kind);

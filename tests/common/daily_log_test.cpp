@@ -1,6 +1,7 @@
 #include "common/caller_id_header.h"
 #include "common/cp949.h"
 #include "common/daily_log.h"
+#include "common/message_box.h"
 #include "common/session_records.h"
 #include "platform/clock.h"
 
@@ -97,4 +98,27 @@ TEST_F(DailyLogTest, TimeGapComparesWholeSecondsOnlyForTestEdition)
     WriteTimeGapOver(QStringLiteral("tie"), 1, start, start.addMSecs(1999));
     WriteTimeGapOver(QStringLiteral("slow"), 1, start, start.addSecs(3));
     EXPECT_EQ(read(DailyLogPath()), QByteArray("09 10:00:00:000-WriteTimeGapOver(1):slow\r\n"));
+}
+
+TEST_F(DailyLogTest, MessageBoxWithoutScreenLogsTheTextAndNeverAgreesToAQuestion)
+{
+    AppClock::setFixed(QDateTime(QDate(2026, 3, 9), QTime(10, 0)));
+    const MsgBoxHandler previous = SetMsgBoxHandler(nullptr);
+    const struct
+    {
+        const char *kind;
+        int result;
+    } cases[] = {{"I", 1}, {"E", 1}, {"Q", 2}, {"S", 6}, {"X", 0}, {"", 0}};
+    for (const auto &c : cases)
+        EXPECT_EQ(MsgBox(QStringLiteral("text ") + QLatin1String(c.kind), QLatin1String(c.kind)), c.result) << c.kind;
+
+    int calls = 0;
+    SetMsgBoxHandler([&calls](const QString &, const QString &) { return ++calls; });
+    EXPECT_EQ(MsgBox(QStringLiteral("unknown"), QStringLiteral("i")), 0);
+    EXPECT_EQ(calls, 0);
+    SetMsgBoxHandler(previous);
+
+    const QString log = QString::fromUtf8(read(G_LOG_DIR + QStringLiteral("20260309.log")));
+    EXPECT_TRUE(log.contains(QStringLiteral("-MsgBox[Q] text Q\r\n")));
+    EXPECT_EQ(log.count(QStringLiteral("MsgBox[")), 4);
 }
