@@ -11,6 +11,7 @@
 #include <QNetworkRequest>
 #include <QSslCertificate>
 #include <QSslConfiguration>
+#include <QTimer>
 #include <QUrl>
 
 QString G_TEST_EDITION_PROGRAM_NAME;
@@ -46,6 +47,12 @@ bool fetchAnswer(const QString &url, QString *answer)
     QNetworkReply *reply = manager.get(request);
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    // The transfer time-out only notices silence; a server that keeps sending a byte now and
+    // then is cut off by this bound on the whole request.
+    QTimer whole;
+    whole.setSingleShot(true);
+    QObject::connect(&whole, &QTimer::timeout, reply, &QNetworkReply::abort);
+    whole.start(2 * g_lookupTimeoutMs);
     if (!reply->isFinished())
         loop.exec();
     const bool ok = reply->error() == QNetworkReply::NoError;

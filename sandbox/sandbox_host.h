@@ -63,8 +63,9 @@ public:
 
     // Endpoint lookup switches: Normal answers "127.0.0.1,<link port>" (or the text of
     // setLookupAnswer), Empty answers an empty text, Fail answers HTTP 500, Drop closes the
-    // connection without an answer, Stall never answers (until the client gives up or the host stops).
-    enum class LookupMode { Normal, Empty, Fail, Drop, Stall };
+    // connection without an answer, Stall never answers (until the client gives up or the host stops),
+    // Trickle starts a long answer and then sends one byte every 100 ms.
+    enum class LookupMode { Normal, Empty, Fail, Drop, Stall, Trickle };
     void setLookupMode(LookupMode primary, LookupMode fallback);
     void setLookupAnswer(const QString &answer);  // empty: back to "127.0.0.1,<port handed out>"
     // Starts another link listener (same key, handlers and switches) and hands its port out in

@@ -197,6 +197,14 @@ void WebServer::answerLookup(QSslSocket *socket, const WebRequest &request, bool
         return;
     case SandboxHost::LookupMode::Stall:
         return;  // the idle timer closes it in the end
+    case SandboxHost::LookupMode::Trickle: {
+        // Bytes keep coming, so only a bound on the whole request ends the wait.
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: 100000\r\n\r\n");
+        auto *drip = new QTimer(socket);
+        QObject::connect(drip, &QTimer::timeout, socket, [socket] { socket->write(" "); });
+        drip->start(100);
+        return;  // the idle timer closes it in the end
+    }
     }
     socket->disconnectFromHost();
 }

@@ -65,7 +65,7 @@ TEST_F(LookupServiceTest, FailuresWriteNothingAndFallBackOnce)
 {
     SetEndpointLookupTimeoutMs(800);
     const SandboxHost::LookupMode failures[] = {SandboxHost::LookupMode::Fail, SandboxHost::LookupMode::Drop,
-                                                SandboxHost::LookupMode::Stall};
+                                                SandboxHost::LookupMode::Stall, SandboxHost::LookupMode::Trickle};
     for (const SandboxHost::LookupMode mode : failures) {
         G_SERVER_PORT = 1234;
         host->setLookupMode(mode, SandboxHost::LookupMode::Normal);
@@ -73,7 +73,7 @@ TEST_F(LookupServiceTest, FailuresWriteNothingAndFallBackOnce)
         EXPECT_EQ(checkLines().last(), "Server Check Success,2");
         EXPECT_EQ(G_SERVER_PORT, host->linkPort());
     }
-    EXPECT_EQ(checkLines().size(), 3);
+    EXPECT_EQ(checkLines().size(), 4);
 
     // Both failing: nothing changes, nothing is written.
     host->setLookupMode(SandboxHost::LookupMode::Fail, SandboxHost::LookupMode::Stall);
@@ -81,7 +81,7 @@ TEST_F(LookupServiceTest, FailuresWriteNothingAndFallBackOnce)
     lookUp();
     EXPECT_EQ(G_SERVER_HOST, "127.0.0.1");
     EXPECT_EQ(G_SERVER_PORT, 1234);
-    EXPECT_EQ(checkLines().size(), 3);
+    EXPECT_EQ(checkLines().size(), 4);
 }
 
 TEST_F(LookupServiceTest, AnswerWithoutCommaChangesNothing)
