@@ -3,6 +3,8 @@
 #include <openssl/evp.h>
 #include <openssl/rand.h>
 
+#include <QRandomGenerator>
+
 #include <array>
 #include <climits>
 #include <string_view>
@@ -136,8 +138,12 @@ QString makeSessionKey()
     QString key;
     while (key.size() < kKeySize) {
         unsigned char buf[64];
-        if (RAND_bytes(buf, sizeof(buf)) != 1)
-            continue;
+        // Should OpenSSL's generator ever refuse, the system generator (also cryptographic)
+        // stands in, so that a key is always made and the loop cannot spin.
+        if (RAND_bytes(buf, sizeof(buf)) != 1) {
+            for (unsigned char &b : buf)
+                b = static_cast<unsigned char>(QRandomGenerator::system()->bounded(256));
+        }
         for (unsigned char b : buf) {
             if (b < 248 && key.size() < kKeySize)
                 key.append(QLatin1Char(kAlphabet[b % kAlphabetSize]));
