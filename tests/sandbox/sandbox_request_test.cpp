@@ -94,3 +94,20 @@ TEST(HandlerRegistry, DemoHandlersAnswerTheKeepAliveAndUnknownCodes)
     unknown.reqNum = QStringLiteral("THROWS");
     EXPECT_EQ(registry.dispatch(unknown).outCode, "0");
 }
+
+TEST(HandlerRegistry, CourierAssignmentsAreAnsweredPlainOrForced)
+{
+    HandlerRegistry registry;
+    registerDemoHandlers(registry);
+    for (const QString code : {QStringLiteral("CS01_18_V03"), QStringLiteral("CS01_46_V01")}) {
+        SandboxRequest request;
+        request.reqNum = code;
+        request.callType = QStringLiteral("ADM1");
+        request.val = QStringLiteral("admin%1ORD1%1WK7%11%1").arg(kSep);
+        EXPECT_EQ(registry.dispatch(request).outCode, "1") << code.toStdString();
+        request.val = QStringLiteral("admin%1ORD1%12%1").arg(kSep);
+        EXPECT_EQ(registry.dispatch(request).outCode, "1") << code.toStdString();
+        request.val = QString();
+        EXPECT_EQ(registry.dispatch(request).outCode, "0") << code.toStdString();
+    }
+}
