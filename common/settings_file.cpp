@@ -130,14 +130,21 @@ bool TIniFile::FileExists() const
     return QFileInfo(m_path).isFile();
 }
 
-QStringList TIniFile::readLines(bool *crlf) const
+QStringList TIniFile::readLines(bool *crlf, bool *readable) const
 {
     if (crlf)
         *crlf = false;
+    if (readable)
+        *readable = true;
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (readable)
+            *readable = !file.exists();
         return {};
+    }
     QByteArray bytes = file.readAll();
+    if (readable && file.error() != QFileDevice::NoError)
+        *readable = false;
     file.close();
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
@@ -212,7 +219,10 @@ bool TIniFile::WriteString(const QString &section, const QString &key, const QSt
     if (!validSectionName(section) || !validKeyName(key))
         return false;
     bool crlf = false;
-    QStringList lines = readLines(&crlf);
+    bool readable = true;
+    QStringList lines = readLines(&crlf, &readable);
+    if (!readable)
+        return false;
     const QString sectionName = section.trimmed();
     const QString keyName = key.trimmed();
     const QString stored = oneLine(value);
@@ -297,7 +307,10 @@ QStringList TIniFile::ReadSections() const
 bool TIniFile::DeleteKey(const QString &section, const QString &key)
 {
     bool crlf = false;
-    QStringList lines = readLines(&crlf);
+    bool readable = true;
+    QStringList lines = readLines(&crlf, &readable);
+    if (!readable)
+        return false;
     const qsizetype sec = findSection(lines, section);
     if (sec < 0)
         return true;
@@ -311,7 +324,10 @@ bool TIniFile::DeleteKey(const QString &section, const QString &key)
 bool TIniFile::EraseSection(const QString &section)
 {
     bool crlf = false;
-    QStringList lines = readLines(&crlf);
+    bool readable = true;
+    QStringList lines = readLines(&crlf, &readable);
+    if (!readable)
+        return false;
     const qsizetype sec = findSection(lines, section);
     if (sec < 0)
         return true;

@@ -30,7 +30,7 @@ public:
     // "yyyy-mm-dd"; anything else gives def.
     QDate ReadDate(const QString &section, const QString &key, const QDate &def) const;
 
-    // False when the file cannot be written, or the section or key name cannot be stored in the
+    // False when the file cannot be read or written, or the section or key name cannot be stored in the
     // file (empty, or holding a line break, '=' in a key, ']' in a section). Line breaks inside a
     // value would split it into lines of their own, so they are stored as spaces.
     bool WriteString(const QString &section, const QString &key, const QString &value);
@@ -47,7 +47,9 @@ public:
     bool EraseSection(const QString &section);
 
 private:
-    QStringList readLines(bool *crlf) const;
+    // readable is false when the file exists but could not be read; a write must then leave the
+    // file alone rather than replace it with the one key it was given.
+    QStringList readLines(bool *crlf, bool *readable = nullptr) const;
     bool writeLines(const QStringList &lines, bool crlf) const;
 
     QString m_path;

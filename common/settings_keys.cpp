@@ -7,6 +7,8 @@
 #include "common/settings_file.h"
 #include "platform/clock.h"
 
+#include <algorithm>
+
 namespace
 {
 using F = IniForm;
@@ -309,7 +311,8 @@ bool WriteSavedLogin(TIniFile *ini, const SavedLogin &login)
 QStringList ReadDeliveryList(const TIniFile *ini, const QString &prefix)
 {
     QStringList out;
-    const int len = ReadSettingsValue(ini, *FindSettingsKey(QStringLiteral("DELIVERY_SET"), QStringLiteral("ILEN"))).toInt();
+    const int len = std::min(kMaxDeliveryListLen,
+                             ReadSettingsValue(ini, *FindSettingsKey(QStringLiteral("DELIVERY_SET"), QStringLiteral("ILEN"))).toInt());
     for (int i = 0; i < len; ++i)
         out << readRaw(ini, QStringLiteral("DELIVERY_SET"), prefix + QString::number(i));
     return out;

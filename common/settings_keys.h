@@ -68,7 +68,10 @@ bool WriteSavedLogin(TIniFile *ini, const SavedLogin &login);
 bool WriteSecretSetting(TIniFile *ini, const QString &section, const QString &key, const QString &secret);
 QString ReadSecretSetting(TIniFile *ini, const QString &section, const QString &key);
 
-// Entries 0..ILEN-1 of "BST_NAME_LIST<i>" or "ST_NO_LIST<i>" of section "DELIVERY_SET".
+// Entries 0..ILEN-1 of "BST_NAME_LIST<i>" or "ST_NO_LIST<i>" of section "DELIVERY_SET". A
+// damaged "ILEN" (a count in the millions) would stall the start on millions of file reads, so
+// at most kMaxDeliveryListLen entries are read.
+inline constexpr int kMaxDeliveryListLen = 1000;
 QStringList ReadDeliveryList(const TIniFile *ini, const QString &prefix);
 // Key names of section "CHECK_BR" + hd + br (the ticked branch codes).
 QStringList ReadCheckedBranches(const TIniFile *ini, const QString &hd, const QString &br);

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 namespace
 {
 QByteArray fileBytes(const QString &path)
@@ -111,6 +113,20 @@ TEST_F(SettingsFileTest, UnsafeNamesAreRefusedAndLineBreaksInValuesCannotAddKeys
     ASSERT_TRUE(ini.WriteString(QStringLiteral("User"), QStringLiteral("Msg1"), QStringLiteral("a\r\n[USER]\nPW=x")));
     EXPECT_FALSE(ini.SectionExists(QStringLiteral("USER")) && ini.ValueExists(QStringLiteral("USER"), QStringLiteral("PW")));
     EXPECT_EQ(ini.ReadSection(QStringLiteral("User")), QStringList{QStringLiteral("Msg1")});
+}
+
+TEST_F(SettingsFileTest, FileThatCannotBeReadIsNeverReplacedByOneKey)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "the superuser reads every file";
+    putBytes(path(), "[USER]\nSAVEID=Y\n[Print1]\nUSE=1\n");
+    ASSERT_TRUE(QFile::setPermissions(path(), QFileDevice::WriteOwner));
+    TIniFile ini(path());
+    EXPECT_FALSE(ini.WriteString(QStringLiteral("User"), QStringLiteral("FONT_SIZE"), QStringLiteral("12")));
+    EXPECT_FALSE(ini.DeleteKey(QStringLiteral("USER"), QStringLiteral("SAVEID")));
+    EXPECT_FALSE(ini.EraseSection(QStringLiteral("Print1")));
+    ASSERT_TRUE(QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    EXPECT_EQ(fileBytes(path()), QByteArray("[USER]\nSAVEID=Y\n[Print1]\nUSE=1\n"));
 }
 
 TEST_F(SettingsFileTest, SectionKeysDeleteAndErase)

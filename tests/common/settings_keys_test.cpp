@@ -138,6 +138,14 @@ TEST_F(SettingsKeysTest, StoredValuesAreCutConvertedAndCorrected)
     EXPECT_EQ(ReadSessionSeconds(&ini, QStringLiteral("USER1")), QStringLiteral("3600"));
     ASSERT_TRUE(ini.WriteString(QStringLiteral("User"), QStringLiteral("BT_ID"), QStringLiteral("bt")));
     EXPECT_EQ(value(ini, "User", "BT_USE"), QStringLiteral("1"));
+
+    // A damaged count neither stalls the start nor yields a negative-sized list.
+    ASSERT_TRUE(ini.WriteString(QStringLiteral("DELIVERY_SET"), QStringLiteral("ILEN"), QStringLiteral("2000000000")));
+    const QStringList capped = ReadDeliveryList(&ini, QStringLiteral("ST_NO_LIST"));
+    ASSERT_EQ(capped.size(), kMaxDeliveryListLen);
+    EXPECT_EQ(capped.mid(0, 5), (QStringList{"a", "b", "c", "d", ""}));
+    ASSERT_TRUE(ini.WriteString(QStringLiteral("DELIVERY_SET"), QStringLiteral("ILEN"), QStringLiteral("-4")));
+    EXPECT_TRUE(ReadDeliveryList(&ini, QStringLiteral("ST_NO_LIST")).isEmpty());
 }
 
 TEST_F(SettingsKeysTest, SavedLoginKeepsPasswordInKeyringOnly)
