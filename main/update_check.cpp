@@ -102,6 +102,11 @@ QList<TUpdateInfos> ManifestEntries(const QByteArray &xmlText, int editionRow, c
         info.file_time = t.at(3);
         entries << info;
     }
+    // A manifest cut short in transfer must not start the updater on the part that did arrive.
+    while (!xml.atEnd())
+        xml.readNext();
+    if (xml.hasError())
+        return {};
     return entries;
 }
 

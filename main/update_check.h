@@ -20,7 +20,7 @@ inline constexpr char kManifestFileName[] = "RUR_MAIN_INFO.xml";
 
 // The entries of the manifest that belong to the edition row (positions 1..70 of the root's
 // children; the first four child elements of each, by position: edition, source, destination,
-// time). Malformed XML gives what was read before the error.
+// time). A manifest that is not well-formed XML gives no entries.
 QList<TUpdateInfos> ManifestEntries(const QByteArray &xml, int editionRow, const QString &programDir);
 
 // True when an entry's file is missing from the program folder or its modification time, as

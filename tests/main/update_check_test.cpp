@@ -90,6 +90,12 @@ TEST_F(UpdateCheckTest, EmptyOrBrokenManifestMeansNoUpdate)
     EXPECT_FALSE(UpdateDue(QByteArray(), 39, dir.path()));
     EXPECT_FALSE(UpdateDue("not xml at all", 39, dir.path()));
     EXPECT_FALSE(UpdateDue("<UPDATE><FILE><ED>39</ED><SRC>", 39, dir.path()));
+    // Cut short after a complete entry whose file is missing: still no update.
+    const QByteArray cut = "<?xml version=\"1.0\"?><UPDATE>" + entry("39", "missing", stampText()) + "<FILE><ED>3";
+    EXPECT_FALSE(UpdateDue(cut, 39, dir.path()));
+    EXPECT_TRUE(ManifestEntries(cut, 39, dir.path()).isEmpty());
+    EXPECT_FALSE(UpdateDue(manifest(entry("39", "missing", stampText())) + "<UPDATE/>", 39, dir.path()))
+        << "a second root element is not a manifest";
     EXPECT_FALSE(UpdateDue(manifest("<FILE><ED>39</ED><SRC>a</SRC><DEST>missing</DEST></FILE>"), 39, dir.path()))
         << "an entry without its time is not an entry";
 }
