@@ -31,8 +31,11 @@ void TFRM_PROGRESS::setCaption(const QString &text)
 
 TFRM_PROGRESS *CreateProgressForm(QWidget *parent)
 {
-    if (!FRM_PROGRESS)
+    if (!FRM_PROGRESS) {
         FRM_PROGRESS = new TFRM_PROGRESS(parent);
+        // A parent that goes first takes the window with it; the global must not outlive it.
+        QObject::connect(FRM_PROGRESS, &QObject::destroyed, [] { FRM_PROGRESS = nullptr; });
+    }
     return FRM_PROGRESS;
 }
 

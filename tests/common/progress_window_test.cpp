@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QProgressBar>
+#include <QWidget>
+
+#include <memory>
 
 TEST(ProgressWindow, ShowResetsGaugeAndCloseOnlyActsWhenShowing)
 {
@@ -24,6 +27,19 @@ TEST(ProgressWindow, ShowResetsGaugeAndCloseOnlyActsWhenShowing)
     EXPECT_EQ(form->gauge()->value(), 100);
     CloseProgressForm();
     EXPECT_FALSE(form->isVisible());
+    FreeProgressForm();
+    EXPECT_EQ(FRM_PROGRESS, nullptr);
+}
+
+TEST(ProgressWindow, WindowFreedWithItsParentLeavesNoDanglingGlobal)
+{
+    auto parent = std::make_unique<QWidget>();
+    CreateProgressForm(parent.get());
+    ASSERT_NE(FRM_PROGRESS, nullptr);
+    parent.reset();
+    EXPECT_EQ(FRM_PROGRESS, nullptr);
+    ShowProgressForm();
+    CloseProgressForm();
     FreeProgressForm();
     EXPECT_EQ(FRM_PROGRESS, nullptr);
 }
