@@ -83,6 +83,21 @@ QList<CheckItem> codeChoiceItems(const QString &syCode, const QString &section,
     return items;
 }
 
+// Active stores in list order that `taken` accepts and whose name holds nameFilter (any name
+// when it is empty). The box changes only when the fill holds at least one item.
+void addStores(ComboFill &fill, const QString &nameFilter, const std::function<bool(const TST_LIST &)> &taken)
+{
+    for (int s = 0; s < G_ST_LIST.count(); ++s) {
+        const TST_LIST &st = G_ST_LIST.at(s);
+        if (!taken(st) || !IsActiveStore(st.DATA_STAUS))
+            continue;
+        if (!nameFilter.isEmpty() && !st.ST_NAME.contains(nameFilter))
+            continue;
+        fill.items << ComboItem{st.ST_CODE, st.ST_NAME, 0};
+    }
+    fill.change = !fill.items.isEmpty();
+}
+
 // "province|district" -> the district, or nullptr.
 const TADDR_2 *findDistrict(const QString &key)
 {
@@ -165,17 +180,7 @@ ComboFill HdBranchComboFill(const QString &hdCode, bool clear, const QString &pr
 ComboFill StoreComboFill(const QString &brCode, const QString &nameFilter)
 {
     ComboFill fill;
-    for (int s = 0; s < G_ST_LIST.count(); ++s) {
-        const TST_LIST &st = G_ST_LIST.at(s);
-        if (!brCode.isEmpty() && st.BR_CODE != brCode)
-            continue;
-        if (!IsActiveStore(st.DATA_STAUS))
-            continue;
-        if (!nameFilter.isEmpty() && !st.ST_NAME.contains(nameFilter))
-            continue;
-        fill.items << ComboItem{st.ST_CODE, st.ST_NAME, 0};
-    }
-    fill.change = !fill.items.isEmpty();
+    addStores(fill, nameFilter, [&](const TST_LIST &st) { return brCode.isEmpty() || st.BR_CODE == brCode; });
     return fill;
 }
 
@@ -185,16 +190,9 @@ ComboFill StoreComboExFill(const QString &brCode, const QString &dvryTypeCd, boo
     ComboFill fill;
     if (withAll)
         fill.items << ComboItem{QStringLiteral("0"), allText(), 0};
-    for (int s = 0; s < G_ST_LIST.count(); ++s) {
-        const TST_LIST &st = G_ST_LIST.at(s);
-        const bool taken = brCode.isEmpty() || st.BR_CODE == brCode || st.DVRY_TYPE_CD == dvryTypeCd;
-        if (!taken || !IsActiveStore(st.DATA_STAUS))
-            continue;
-        if (!nameFilter.isEmpty() && !st.ST_NAME.contains(nameFilter))
-            continue;
-        fill.items << ComboItem{st.ST_CODE, st.ST_NAME, 0};
-    }
-    fill.change = !fill.items.isEmpty();
+    addStores(fill, nameFilter, [&](const TST_LIST &st) {
+        return brCode.isEmpty() || st.BR_CODE == brCode || st.DVRY_TYPE_CD == dvryTypeCd;
+    });
     return fill;
 }
 
