@@ -260,14 +260,16 @@ std::optional<qint64> ServerClockOffsetMs(const QString &serverTime, const QDate
                                           const QDateTime &programNow)
 {
     const QString stamp = serverTime.left(14);
-    if (stamp == programNow.toString(QStringLiteral("yyyyMMddhhmmss")))
+    // Compared in the server's (Korean) time, so a PC set to another time zone whose clock is
+    // right is left alone too.
+    const QTimeZone korea(9 * 3600);
+    if (stamp == programNow.toTimeZone(korea).toString(QStringLiteral("yyyyMMddhhmmss")))
         return std::nullopt;
     const QDateTime server = QDateTime::fromString(stamp, QStringLiteral("yyyyMMddhhmmss"));
     if (stamp.size() != 14 || !server.isValid())
         return std::nullopt;
     // The server speaks Korean time; the milliseconds of the running clock stay as they are.
-    QDateTime target(server.date(), server.time().addMSecs(systemNow.time().msec()),
-                     QTimeZone(9 * 3600));
+    QDateTime target(server.date(), server.time().addMSecs(systemNow.time().msec()), korea);
     return systemNow.msecsTo(target);
 }
 

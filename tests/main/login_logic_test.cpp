@@ -171,6 +171,9 @@ TEST_F(LoginLogicTest, ServerTimeBecomesAnOffsetOfTheProgramClock)
     // A program clock that already shows the server time to the second is left alone.
     const QDateTime seoul(QDate(2025, 1, 1), QTime(3, 0, 0, 900), QTimeZone(9 * 3600));
     EXPECT_FALSE(ServerClockOffsetMs(QStringLiteral("20250101030000"), system, seoul).has_value());
+    // So is one that shows it on a PC set to another time zone.
+    const QDateTime utc(QDate(2024, 12, 31), QTime(18, 0, 0, 400), Qt::UTC);
+    EXPECT_FALSE(ServerClockOffsetMs(QStringLiteral("20250101030000"), system, utc).has_value());
     for (const char *bad : {"", "2025010103", "2025x101030000", "20251301030000"})
         EXPECT_FALSE(ServerClockOffsetMs(QLatin1String(bad), system, system).has_value()) << bad;
 }
