@@ -1,5 +1,6 @@
 #include "main/ui/id_search_page.h"
 
+#include "common/message_box.h"
 #include "main/ui/window_drag.h"
 #include "main/web_trust.h"
 
@@ -16,8 +17,8 @@ TFRM_IDSEARCH *FRM_IDSEARCH = nullptr;
 
 namespace
 {
-// Routes the page's alerts to the dialog; other alerts are dropped rather than shown as a
-// second modal window over the modal dialog.
+// Routes the page's alerts to the dialog: its request to close is obeyed silently, any other
+// alert is a message for the user (not found, sent, ...) and is shown like the program's own.
 class SearchPage : public QWebEnginePage
 {
 public:
@@ -28,7 +29,11 @@ public:
     }
 
 protected:
-    void javaScriptAlert(const QUrl &, const QString &msg) override { m_dialog->Chromium1Jsdialog(msg); }
+    void javaScriptAlert(const QUrl &, const QString &msg) override
+    {
+        if (!m_dialog->Chromium1Jsdialog(msg))
+            MsgBox(msg, QStringLiteral("I"));
+    }
 
 private:
     TFRM_IDSEARCH *m_dialog;

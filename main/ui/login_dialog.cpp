@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -179,6 +180,10 @@ void TfrmLogin::Timer1Timer()
 
 void TfrmLogin::cxButton26Click(QAbstractButton *sender)
 {
+    // The exchange runs the event loop while it connects, so an Enter key typed meanwhile would
+    // start a second login inside the first; it is ignored until the first has ended.
+    if (m_loginRunning)
+        return;
     if (sender)
         sender->setEnabled(false);
     const auto enableSender = [sender] {
@@ -198,8 +203,12 @@ void TfrmLogin::cxButton26Click(QAbstractButton *sender)
         return;
     }
     Timer1.stop();
-    if (onLogin)
-        onLogin();
+    m_loginRunning = true;
+    {
+        const auto running = qScopeGuard([this] { m_loginRunning = false; });
+        if (onLogin)
+            onLogin();
+    }
     enableSender();
 }
 

@@ -77,4 +77,5 @@ private:
     void buildLayout();
 
     QList<QPixmap> m_pictures;
+    bool m_loginRunning = false;
 };

@@ -137,7 +137,10 @@ bool TFRM_REG_DEVICE::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == edtRegDeviceAuthPhoneNum && event->type() == QEvent::KeyPress) {
         const QString text = static_cast<QKeyEvent *>(event)->text();
-        if (!text.isEmpty() && text.at(0).isPrint() && !text.at(0).isDigit()) {
+        // Only the ASCII digits: other scripts' digits (full-width ones of an input method) are
+        // digits to Qt but not to the server.
+        const bool digit = !text.isEmpty() && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9');
+        if (!text.isEmpty() && text.at(0).isPrint() && !digit) {
             MsgBox(QStringLiteral("숫자만 입력 가능합니다."), QStringLiteral("I"));
             return true;
         }

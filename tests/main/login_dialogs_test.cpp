@@ -14,9 +14,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -99,6 +101,27 @@ TEST_F(LoginDialogsTest, EnterKeysAndTheCloseButton)
     EXPECT_EQ(dialog.Tag, 99);
     EXPECT_EQ(tag, 99);
     EXPECT_TRUE(G_USER_INFO.ID.isEmpty());
+}
+
+TEST_F(LoginDialogsTest, EnterWhileALoginRunsStartsNoSecondLogin)
+{
+    TfrmLogin dialog;
+    dialog.show();
+    dialog.CTE_ID->setText(QStringLiteral("demo"));
+    dialog.CTE_PW->setText(QStringLiteral("secret"));
+    int logins = 0;
+    dialog.onLogin = [&] {
+        if (++logins > 1)
+            return;
+        // The exchange pumps events while it connects: keys typed meanwhile arrive here.
+        QTest::keyClick(dialog.CTE_PW, Qt::Key_Return);
+        QTest::keyClick(dialog.CTE_ID, Qt::Key_Enter);
+    };
+    dialog.AdvGlassButton2->click();
+    EXPECT_EQ(logins, 1);
+    EXPECT_TRUE(dialog.AdvGlassButton2->isEnabled());
+    QTest::keyClick(dialog.CTE_PW, Qt::Key_Return);  // once it has ended, Enter logs in again
+    EXPECT_EQ(logins, 2);
 }
 
 TEST_F(LoginDialogsTest, PasswordChangeModesAndPhoneBox)
@@ -200,6 +223,9 @@ TEST_F(LoginDialogsTest, PcRegistrationInputs)
     QTest::keyClicks(dialog.edtRegDeviceAuthPhoneNum, QStringLiteral("010x1"));
     EXPECT_EQ(dialog.edtRegDeviceAuthPhoneNum->text(), QStringLiteral("0101"));
     EXPECT_EQ(boxes.shown.value(0).second, QStringLiteral("숫자만 입력 가능합니다."));
+    QKeyEvent wide(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("１"));  // a full-width digit
+    QApplication::sendEvent(dialog.edtRegDeviceAuthPhoneNum, &wide);
+    EXPECT_EQ(dialog.edtRegDeviceAuthPhoneNum->text(), QStringLiteral("0101"));
     boxes.shown.clear();
     dialog.CTE_AUTH_NUM->setText(QStringLiteral("12-3"));
     dialog.CBTN_REGClick();
@@ -218,8 +244,14 @@ TEST_F(LoginDialogsTest, SearchPageClosesOnItsCloseAlert)
     EXPECT_EQ(page.result(), 0);
     bool loaded = false;
     QObject::connect(page.Chromium1, &QWebEngineView::loadFinished, [&loaded](bool) { loaded = true; });
-    page.Chromium1->setHtml(QStringLiteral("<html><body><button id=\"c\" onclick=\"alert('close')\">닫기</button></body></html>"));
+    page.Chromium1->setHtml(QStringLiteral("<html><body><button id=\"i\" onclick=\"alert('일치하는 아이디가 없습니다.')\">찾기</button>"
+                                           "<button id=\"c\" onclick=\"alert('close')\">닫기</button></body></html>"));
     ASSERT_TRUE(QTest::qWaitFor([&loaded] { return loaded; }, 15000));
+    // Any other alert is a message for the user.
+    page.Chromium1->page()->runJavaScript(QStringLiteral("document.getElementById('i').click();"));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !boxes.shown.isEmpty(); }, 10000));
+    EXPECT_EQ(boxes.shown.first(), (QPair<QString, QString>{"I", "일치하는 아이디가 없습니다."}));
+    EXPECT_EQ(page.result(), 0);
     page.Chromium1->page()->runJavaScript(QStringLiteral("document.getElementById('c').click();"));
     EXPECT_TRUE(QTest::qWaitFor([&page] { return page.result() == 2; }, 10000));
 }

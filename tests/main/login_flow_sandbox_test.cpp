@@ -211,6 +211,14 @@ TEST_F(LoginFlowSandboxTest, EachAcceptedClassLogsInAndConnectsTheSharedSocket)
     }
 }
 
+TEST_F(LoginFlowSandboxTest, OtherEditionsLogInToProductionWhateverTheSavedMode)
+{
+    G_USER_INFO.GUBUN = QStringLiteral("T");  // a remembered test-server choice
+    ASSERT_TRUE(login(QLatin1String(SandboxLogin::kDemoId), QLatin1String(SandboxLogin::kDemoPassword)));
+    EXPECT_EQ(QString(G_USER_INFO.GUBUN), QStringLiteral("R"));
+    EXPECT_EQ(G_INI->ReadString(QStringLiteral("USER"), QStringLiteral("GUBUN"), QString()), QStringLiteral("R"));
+}
+
 TEST_F(LoginFlowSandboxTest, ProgramClockFollowsTheServerWithoutTouchingTheSystemClock)
 {
     AppClock::setOffsetMs(-3600 * 1000);  // a program clock an hour behind
