@@ -32,7 +32,9 @@ void CheckComboBox::addCheckItem(const QString &text, const QString &shortText, 
     item->setData(shortText, kComboShortTextRole);
     item->setData(tag, kComboTagRole);
     item->setData(checked ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
-    const QSignalBlocker quiet(m_model);
+    // The item is complete before it joins the model, so no toggle is reported for it; the
+    // insertion itself must reach the list, or a row added after the list was laid out could
+    // be neither seen nor ticked.
     m_model->appendRow(item);
     update();
 }

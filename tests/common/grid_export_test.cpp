@@ -7,8 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -104,4 +107,27 @@ TEST(ComboBoxFill, ItemsCarryValueAndTagAndChecksToggle)
     checks.setChecked(0, true);
     EXPECT_EQ(toggled, QList<int>{0});
     EXPECT_TRUE(checks.isChecked(0));
+}
+
+TEST(ComboBoxFill, CheckItemAddedAfterTheListWasShownCanBeSeenAndTicked)
+{
+    CheckComboBox checks;
+    checks.show();
+    checks.addCheckItem("강남");
+    checks.addCheckItem("서초");
+    checks.showPopup();
+    QCoreApplication::processEvents();
+    checks.hidePopup();
+
+    checks.addCheckItem("용산", "", 7);
+    checks.showPopup();
+    QCoreApplication::processEvents();
+    const QRect r = checks.view()->visualRect(checks.model()->index(2, 0));
+    ASSERT_TRUE(r.isValid() && r.height() > 0) << "the list knows the new row";
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(r.center()), checks.view()->viewport()->mapToGlobal(QPointF(r.center())),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(checks.view()->viewport(), &release);
+    EXPECT_TRUE(checks.isChecked(2));
+    EXPECT_EQ(checks.checkedTags(), QList<int>{7});
+    checks.hidePopup();
 }
