@@ -2,11 +2,11 @@
 
 #include "common/grid_layout.h"
 
+#include <QHeaderView>
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
-
-class QHeaderView;
 
 // The name of a header section: GridTableModel's column name, else the caption.
 QString HeaderColumnName(const QHeaderView *header, int logical);
@@ -35,7 +35,7 @@ public:
 private:
     void changed();
 
-    QHeaderView *m_header;
+    QPointer<QHeaderView> m_header; // the grid may go first; restore() and save() then do nothing
     QString m_section;
     GridLayoutOptions m_options;
     std::function<int(int, const QString &)> m_defaultWidth;

@@ -115,4 +115,12 @@ TEST_F(GridLayoutTest, KeeperRestoresAndWritesHeaderChangesAtOnce)
     EXPECT_EQ(h->sectionSize(1), 140);
     EXPECT_TRUE(h->isSectionHidden(0));
     EXPECT_FALSE(h->isSectionHidden(2));
+
+    // A keeper that outlives its grid does nothing rather than touch a freed header.
+    auto *gone = new QTableView;
+    gone->setModel(&model);
+    GridLayoutKeeper orphan(gone->horizontalHeader(), "CTV_TEST", o);
+    delete gone;
+    orphan.restore();
+    EXPECT_FALSE(orphan.save());
 }
