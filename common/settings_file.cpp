@@ -183,6 +183,18 @@ bool TIniFile::writeLines(const QStringList &lines, bool crlf) const
     return file.commit();
 }
 
+bool TIniFile::editLines(const std::function<bool(QStringList &lines)> &edit)
+{
+    bool crlf = false;
+    bool readable = true;
+    QStringList lines = readLines(&crlf, &readable);
+    if (!readable)
+        return false;
+    if (!edit(lines))
+        return true;
+    return writeLines(lines, crlf);
+}
+
 QString TIniFile::ReadString(const QString &section, const QString &key, const QString &def) const
 {
     const QStringList lines = readLines(nullptr);
@@ -218,34 +230,31 @@ bool TIniFile::WriteString(const QString &section, const QString &key, const QSt
 {
     if (!validSectionName(section) || !validKeyName(key))
         return false;
-    bool crlf = false;
-    bool readable = true;
-    QStringList lines = readLines(&crlf, &readable);
-    if (!readable)
-        return false;
     const QString sectionName = section.trimmed();
     const QString keyName = key.trimmed();
     const QString stored = oneLine(value);
-    qsizetype sec = findSection(lines, sectionName);
-    if (sec < 0) {
-        lines << QLatin1Char('[') + sectionName + QLatin1Char(']') << keyName + QLatin1Char('=') + stored;
-        return writeLines(lines, crlf);
-    }
-    const qsizetype end = sectionEnd(lines, sec);
-    ParsedKey hit;
-    const qsizetype at = findKey(lines, sec + 1, end, keyName, &hit);
-    if (at >= 0) {
-        // Keep the spelling of the key that is already in the file.
-        lines[at] = hit.key + QLatin1Char('=') + stored;
-    } else {
+    return editLines([&](QStringList &lines) {
+        const qsizetype sec = findSection(lines, sectionName);
+        if (sec < 0) {
+            lines << QLatin1Char('[') + sectionName + QLatin1Char(']') << keyName + QLatin1Char('=') + stored;
+            return true;
+        }
+        const qsizetype end = sectionEnd(lines, sec);
+        ParsedKey hit;
+        const qsizetype at = findKey(lines, sec + 1, end, keyName, &hit);
+        if (at >= 0) {
+            // Keep the spelling of the key that is already in the file.
+            lines[at] = hit.key + QLatin1Char('=') + stored;
+            return true;
+        }
         qsizetype insertAt = sec + 1;
         for (qsizetype i = sec + 1; i < end; ++i) {
             if (!lines.at(i).trimmed().isEmpty())
                 insertAt = i + 1;
         }
         lines.insert(insertAt, keyName + QLatin1Char('=') + stored);
-    }
-    return writeLines(lines, crlf);
+        return true;
+    });
 }
 
 bool TIniFile::WriteInteger(const QString &section, const QString &key, int value)
@@ -306,34 +315,25 @@ QStringList TIniFile::ReadSections() const
 
 bool TIniFile::DeleteKey(const QString &section, const QString &key)
 {
-    bool crlf = false;
-    bool readable = true;
-    QStringList lines = readLines(&crlf, &readable);
-    if (!readable)
-        return false;
-    const qsizetype sec = findSection(lines, section);
-    if (sec < 0)
+    return editLines([&](QStringList &lines) {
+        const qsizetype sec = findSection(lines, section);
+        const qsizetype at = sec < 0 ? -1 : findKey(lines, sec + 1, sectionEnd(lines, sec), key, nullptr);
+        if (at < 0)
+            return false;
+        lines.removeAt(at);
         return true;
-    const qsizetype at = findKey(lines, sec + 1, sectionEnd(lines, sec), key, nullptr);
-    if (at < 0)
-        return true;
-    lines.removeAt(at);
-    return writeLines(lines, crlf);
+    });
 }
 
 bool TIniFile::EraseSection(const QString &section)
 {
-    bool crlf = false;
-    bool readable = true;
-    QStringList lines = readLines(&crlf, &readable);
-    if (!readable)
-        return false;
-    const qsizetype sec = findSection(lines, section);
-    if (sec < 0)
+    return editLines([&](QStringList &lines) {
+        const qsizetype sec = findSection(lines, section);
+        if (sec < 0)
+            return false;
+        lines.erase(lines.begin() + sec, lines.begin() + sectionEnd(lines, sec));
         return true;
-    const qsizetype end = sectionEnd(lines, sec);
-    lines.erase(lines.begin() + sec, lines.begin() + end);
-    return writeLines(lines, crlf);
+    });
 }
 
 void OpenSettingsFile(const QString &path)

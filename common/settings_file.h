@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // A profile (INI) file of [sections] and key=value lines, read and written one key per call the
 // way classic profile files behave:
 // - section and key names are matched without regard to case ("USER" and "User" are one section);
@@ -51,6 +53,9 @@ private:
     // file alone rather than replace it with the one key it was given.
     QStringList readLines(bool *crlf, bool *readable = nullptr) const;
     bool writeLines(const QStringList &lines, bool crlf) const;
+    // Reads the lines, lets edit change them and writes them back when it says it did. False
+    // when the file could not be read or written.
+    bool editLines(const std::function<bool(QStringList &lines)> &edit);
 
     QString m_path;
 };
