@@ -5,6 +5,8 @@
 #include "common/settings_file.h"
 #include "platform/app_paths.h"
 
+#include <QFileInfo>
+
 std::array<QString, kAddrAreaCount + 1> G_ADDR_AREA;
 
 const std::array<QString, kAddrAreaCount + 1> G_ADDR_AREA_NAMES = {
@@ -50,6 +52,11 @@ bool SaveAddrArea(const QString &mode)
 
 void LoadAddrArea(const QString &mode, const QString &path)
 {
+    // A file that is there but cannot be read keeps the choices made so far rather than
+    // switching every province off.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isReadable())
+        return;
     const TIniFile ini(path);
     for (int i = 1; i <= kAddrAreaCount; ++i)
         G_ADDR_AREA[i] = ini.ReadString(kSection, AddrAreaKey(mode, i), QStringLiteral("N"));

@@ -96,6 +96,8 @@ void TFRM_MAIN::FormCreate()
         createGuardedSteps();
     } catch (const std::exception &e) {
         MsgBox(QStringLiteral("frmMain[FormCreate]:") + QString::fromUtf8(e.what()), QStringLiteral("I"));
+    } catch (...) {
+        MsgBox(QStringLiteral("frmMain[FormCreate]:") + QStringLiteral("unknown error"), QStringLiteral("I"));
     }
     if (ProgramEndRequested())
         return;

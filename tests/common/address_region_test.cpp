@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 TEST(AddressRegion, MissingFileGivesEveryProvinceOff)
 {
     QTemporaryDir dir;
@@ -16,6 +18,20 @@ TEST(AddressRegion, MissingFileGivesEveryProvinceOff)
         EXPECT_EQ(G_ADDR_AREA[i], QStringLiteral("N")) << i;
     EXPECT_EQ(G_ADDR_AREA_NAMES[1], QStringLiteral("서울"));
     EXPECT_EQ(G_ADDR_AREA_NAMES[17], QStringLiteral("제주"));
+}
+
+TEST(AddressRegion, UnreadableFileKeepsTheChoicesSoFar)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "the superuser reads every file";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("addr_info.ini"));
+    G_ADDR_AREA.fill(QStringLiteral("Y"));
+    ASSERT_TRUE(SaveAddrArea(QStringLiteral("R"), path));
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    LoadAddrArea(QStringLiteral("R"), path);
+    EXPECT_EQ(G_ADDR_AREA[1], QStringLiteral("Y"));
+    EXPECT_EQ(G_ADDR_AREA[17], QStringLiteral("Y"));
 }
 
 TEST(AddressRegion, EachModeKeepsItsOwnKeys)
