@@ -177,6 +177,8 @@ int PosIgnoreSpace(const QString &sub, const QString &s)
     QString a = sub, b = s;
     a.remove(QLatin1Char(' '));
     b.remove(QLatin1Char(' '));
+    if (a.isEmpty())
+        return 0;  // nothing to find is never "found at the start"
     return int(b.indexOf(a)) + 1;
 }
 

@@ -274,6 +274,7 @@ TEST(TextRulesTest, OptionsPasswordsAndSplitting)
 
     EXPECT_EQ(PosIgnoreSpace("101 동", "래미안 101동 1203호"), 4);
     EXPECT_EQ(PosIgnoreSpace("상가", "래미안 101동"), 0);
+    EXPECT_EQ(PosIgnoreSpace("  ", "래미안 101동"), 0);
     EXPECT_EQ(DigitsOnly("010-12a34"), "0101234");
     EXPECT_EQ(SafeFileName("a\\b/c:d*e?f\"g<h>i|j[1]"), "abcdefghij(1)");
     EXPECT_EQ(IfEmptyStr("", "b"), "b");
