@@ -235,8 +235,9 @@ void GridTableModel::setKeyColumn(int column)
 
 void GridTableModel::addKey(int record) const
 {
-    // The first record of a repeated code is the one found.
-    const QString key = m_records[size_t(record)].at(m_keyColumn).toString();
+    // The first record of a repeated code is the one found. A key column the grid does not have
+    // (the columns were changed after it was set) finds nothing rather than reading past a row.
+    const QString key = m_records[size_t(record)].value(m_keyColumn).toString();
     if (!m_keys.contains(key))
         m_keys.insert(key, record);
 }

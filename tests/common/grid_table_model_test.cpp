@@ -147,6 +147,12 @@ TEST_F(GridTableModelTest, RemovalsKeepKeysAndRowsInStep)
     model.insertRecord(0, {"0999", "1001", "새", 5});
     EXPECT_EQ(shownNumbers(model), (QStringList{"1000", "0999", "1003", "1002", "1005"}));
     EXPECT_EQ(model.findRecord("1005"), 4);
+
+    // A key column past the grid's columns finds nothing.
+    model.setKeyColumn(model.columnCount() + 3);
+    EXPECT_EQ(model.findRecord("1005"), -1);
+    model.appendRecord({"1006"});
+    EXPECT_EQ(model.findRecord(""), 0) << "every record has an empty key there";
 }
 
 TEST_F(GridTableModelTest, PersistentIndexFollowsItsRecordThroughLargeChanges)
