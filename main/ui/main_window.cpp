@@ -20,6 +20,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFontDatabase>
+#include <QPointer>
 #include <QStackedWidget>
 #include <QThread>
 
@@ -170,7 +171,11 @@ void TFRM_MAIN::registerCloseSteps()
     if (!steps.freeProgressWindow)
         steps.freeProgressWindow = [] { FreeProgressForm(); };
     if (!steps.freePrinterNamesAndNotices)
-        steps.freePrinterNamesAndNotices = [this] { gsl_Notice_No.clear(); };
+        steps.freePrinterNamesAndNotices = [self = QPointer<TFRM_MAIN>(this)] {
+            // The steps outlive a window freed without the routine (tests, a failed start).
+            if (self)
+                self->gsl_Notice_No.clear();
+        };
 }
 
 void TFRM_MAIN::FormShow()
