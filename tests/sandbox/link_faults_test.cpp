@@ -18,10 +18,7 @@ class LinkFaultsTest : public ::testing::Test
 protected:
     static void SetUpTestSuite()
     {
-        SandboxHost::Options options;
-        options.withLookup = false;
-        s_host = new SandboxHost(options);
-        ASSERT_TRUE(s_host->start()) << qPrintable(s_host->errorString());
+        s_host = StartLinkOnlySandbox();
         s_host->setHandler(kRows, [](const SandboxRequest &) {
             return SandboxReply::joinedRows({QStringLiteral("a%1").arg(kSep), QStringLiteral("b%1").arg(kSep)});
         });

@@ -19,10 +19,7 @@ class LinkServerTest : public ::testing::Test
 protected:
     static void SetUpTestSuite()
     {
-        SandboxHost::Options options;
-        options.withLookup = false;
-        s_host = new SandboxHost(options);
-        ASSERT_TRUE(s_host->start()) << qPrintable(s_host->errorString());
+        s_host = StartLinkOnlySandbox();
         // Seven rows, enough for several pages at a small PAGECOUNT.
         s_host->setHandler(QStringLiteral("TS00_01_V01"), [](const SandboxRequest &) {
             QList<QStringList> rows;

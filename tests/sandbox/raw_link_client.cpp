@@ -3,6 +3,8 @@
 #include "link/rsa_key.h"
 #include "link/session_cipher.h"
 
+#include <gtest/gtest.h>
+
 #include <QDeadlineTimer>
 #include <QHostAddress>
 #include <QJsonDocument>
@@ -137,4 +139,13 @@ bool RawLinkClient::waitClosed(int timeoutMs)
             m_buffer.append(m_socket.readAll());
     }
     return true;
+}
+
+SandboxHost *StartLinkOnlySandbox()
+{
+    SandboxHost::Options options;
+    options.withLookup = false;
+    auto *host = new SandboxHost(options);
+    EXPECT_TRUE(host->start()) << qPrintable(host->errorString());
+    return host;
 }

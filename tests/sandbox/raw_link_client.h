@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/frame_codec.h"
+#include "sandbox/sandbox_host.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -63,3 +64,7 @@ private:
     QByteArray m_key;
     QByteArray m_buffer;
 };
+
+// A started sandbox with the link server only (no lookup service), for a test suite to share;
+// the test fails at once when it cannot start.
+SandboxHost *StartLinkOnlySandbox();
