@@ -168,9 +168,11 @@ void runLogin(QString &password, bool saveAdmin)
         G_USER_INFO.MC = LocalMachineId();
     QString payload = BuildLoginPayload(G_USER_INFO.ID, password);
     WipeText(password);
+    // Built afresh rather than cut out of the payload: a password holding the field separator
+    // would otherwise leave its tail in the kept copy.
+    const QString kept = BuildLoginPayload(G_USER_INFO.ID, QString());
     QString text;
     RequestOneNewConn(QString::fromLatin1(kLoginCode), QString::fromLatin1(kLoginCallType), payload, text);
-    const QString kept = LoginPayloadWithoutPassword(payload);
     WipeText(payload);
     const LoginReply reply = ParseLoginReply(text);
     if (text.isEmpty() || !reply.valid) {

@@ -31,6 +31,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -217,6 +218,23 @@ TEST_F(LoginFlowSandboxTest, OtherEditionsLogInToProductionWhateverTheSavedMode)
     ASSERT_TRUE(login(QLatin1String(SandboxLogin::kDemoId), QLatin1String(SandboxLogin::kDemoPassword)));
     EXPECT_EQ(QString(G_USER_INFO.GUBUN), QStringLiteral("R"));
     EXPECT_EQ(G_INI->ReadString(QStringLiteral("USER"), QStringLiteral("GUBUN"), QString()), QStringLiteral("R"));
+}
+
+TEST_F(LoginFlowSandboxTest, KeptPayloadHoldsNoPartOfAPasswordWithTheFieldSeparator)
+{
+    // A server that accepts whatever it is sent.
+    host->setHandler(QStringLiteral("LN02_01_V02"), [](const SandboxRequest &) {
+        SandboxReply reply;
+        QJsonObject row;
+        row.insert(QStringLiteral("C_2"), QStringLiteral("1003"));
+        row.insert(QStringLiteral("C_16"), QStringLiteral("Y"));
+        row.insert(QStringLiteral("C_17"), QStringLiteral("Y"));
+        reply.rows.append(row);
+        return reply;
+    });
+    ASSERT_TRUE(login(QStringLiteral("demo"), QStringLiteral("Ab1!│hidden-tail")));
+    EXPECT_FALSE(SavedLoginPayload().contains(QStringLiteral("hidden-tail")));
+    EXPECT_EQ(SavedLoginPayload().split(QStringLiteral("│")).value(1), QString());
 }
 
 TEST_F(LoginFlowSandboxTest, ProgramClockFollowsTheServerWithoutTouchingTheSystemClock)
