@@ -23,13 +23,14 @@ CheckRequestFunction &requestSlot()
     return fn;
 }
 
+// counts: the item and column counts, both the same text; empty sends neither.
 void sendCheckRequest(TcpClient *client, const QString &code, const QString &callType, const QString &val,
-                      QString &reply)
+                      QString &reply, const QString &counts = QString())
 {
     if (requestSlot())
         requestSlot()(client, code, callType, val, reply);
     else
-        RequestOne(client, code, callType, val, QString(), QString(), kCheckTimeoutMs, reply);
+        RequestOne(client, code, callType, val, counts, counts, kCheckTimeoutMs, reply);
 }
 
 QString netFailResult()
@@ -73,7 +74,9 @@ QString ForceBaechaResult(const QString &val, const QString &kind)
     const QString code = kind == QLatin1String("1009") ? QString::fromLatin1(kSameDayDispatchRequestCode)
                                                        : QString::fromLatin1(kDispatchRequestCode);
     QString reply;
-    sendCheckRequest(G_TCP_CLIENT, code, QStringLiteral("ADM1"), val + QStringLiteral("2") + G_FIELD_SEP, reply);
+    // The forced resend names its item and column counts as "0".
+    sendCheckRequest(G_TCP_CLIENT, code, QStringLiteral("ADM1"), val + QStringLiteral("2") + G_FIELD_SEP, reply,
+                     QStringLiteral("0"));
     if (reply.isEmpty()) {
         WriteLog(code + QStringLiteral(" ERR[NO RESULT]"));
         MsgBox(G_MSG_NET_FAIL, QStringLiteral("I"));

@@ -29,12 +29,12 @@ protected:
         return res;
     }
 
-    QList<QStringList> sentFields() const
+    QList<SandboxRequest> sent() const
     {
-        QList<QStringList> out;
+        QList<SandboxRequest> out;
         for (const SandboxRequest &r : host->receivedRequests())
             if (r.reqNum == kDispatch)
-                out << r.fields();
+                out << r;
         return out;
     }
 
@@ -46,11 +46,15 @@ TEST_F(ReplyCheckSandboxTest, ConfirmedAssignmentGoesOutAgainForcedWithItsQuotes
 {
     boxes.setAnswer(1);
     EXPECT_EQ(check(), QStringLiteral("1") + G_FIELD_SEP);
-    const QList<QStringList> sent = sentFields();
-    ASSERT_EQ(sent.size(), 2);
-    EXPECT_EQ(sent.at(0), (QStringList{"tester", "O\"1", "WK7", "1"}));
-    // The same payload with its last field replaced by "2".
-    EXPECT_EQ(sent.at(1), (QStringList{"tester", "O\"1", "WK7", "2"}));
+    const QList<SandboxRequest> requests = sent();
+    ASSERT_EQ(requests.size(), 2);
+    EXPECT_EQ(requests.at(0).fields(), (QStringList{"tester", "O\"1", "WK7", "1"}));
+    EXPECT_TRUE(requests.at(0).itemCnt.isEmpty() && requests.at(0).colCnt.isEmpty());
+    // The same payload with its last field replaced by "2", as a forced assignment.
+    EXPECT_EQ(requests.at(1).fields(), (QStringList{"tester", "O\"1", "WK7", "2"}));
+    EXPECT_EQ(requests.at(1).callType, QStringLiteral("ADM1"));
+    EXPECT_EQ(requests.at(1).itemCnt, QStringLiteral("0"));
+    EXPECT_EQ(requests.at(1).colCnt, QStringLiteral("0"));
     ASSERT_EQ(boxes.shown.size(), 2);
     EXPECT_EQ(boxes.shown.at(0).first, QStringLiteral("Q"));
     EXPECT_EQ(boxes.shown.at(1).second, G_MSG_RESULT[3] + QStringLiteral("\r\n"));
@@ -60,7 +64,7 @@ TEST_F(ReplyCheckSandboxTest, DeclinedAssignmentIsNotASuccessAndNothingIsResent)
 {
     boxes.setAnswer(2);
     EXPECT_EQ(check(), QStringLiteral("5") + G_FIELD_SEP);
-    EXPECT_EQ(sentFields().size(), 1);
+    EXPECT_EQ(sent().size(), 1);
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown.at(0).first, QStringLiteral("Q"));
 }
