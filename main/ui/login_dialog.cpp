@@ -27,6 +27,8 @@
 namespace
 {
 const QString kGreyHint = QStringLiteral("color: #959595;");
+// Typed password characters show as "*" whatever the style's own mask character is.
+const QString kPasswordMask = QStringLiteral("lineedit-password-character: 42;");
 } // namespace
 
 TfrmLogin::TfrmLogin(QWidget *parent)
@@ -58,6 +60,7 @@ void TfrmLogin::buildLayout()
     CTE_PW->setObjectName(QStringLiteral("CTE_PW"));
     CTE_PW->setPlaceholderText(QStringLiteral("비밀번호"));
     CTE_PW->setEchoMode(QLineEdit::Password);
+    CTE_PW->setStyleSheet(kPasswordMask);
     CTE_PW->installEventFilter(this);
     root->addWidget(CTE_ID);
     root->addWidget(CTE_PW);

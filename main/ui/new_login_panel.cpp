@@ -32,6 +32,7 @@ TfrmNewLogin::TfrmNewLogin(TfrmLogin *dialog)
     edtPw = new QLineEdit(this);
     edtPw->setPlaceholderText(QStringLiteral("비밀번호"));
     edtPw->setEchoMode(QLineEdit::Password);
+    edtPw->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));  // "*" for each character
     edtPw->installEventFilter(this);
     root->addWidget(edtId);
     root->addWidget(edtPw);

@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -52,6 +53,7 @@ TEST_F(LoginDialogsTest, LoginButtonChecksPasswordThenIdBeforeAnythingIsSent)
     dialog.onLogin = [&logins] { ++logins; };
     // Only the hint stands in the password box: it is not a password.
     EXPECT_EQ(dialog.CTE_PW->placeholderText(), QStringLiteral("비밀번호"));
+    EXPECT_EQ(dialog.CTE_PW->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, dialog.CTE_PW), '*');
     dialog.CTE_ID->setText(QStringLiteral("demo"));
     dialog.cxButton26Click(dialog.AdvGlassButton2);
     EXPECT_EQ(logins, 0);
@@ -269,6 +271,9 @@ TEST_F(LoginDialogsTest, TestEditionDocksTheAlternativePanelThatHandsItsInputOve
     ASSERT_NE(dialog.newLogin, nullptr);
     EXPECT_FALSE(dialog.newLogin->isHidden());
     EXPECT_EQ(dialog.newLogin->edtId->text(), QStringLiteral("demo"));
+    EXPECT_EQ(dialog.newLogin->edtPw->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr,
+                                                          dialog.newLogin->edtPw),
+              '*');
     EXPECT_TRUE(dialog.newLogin->btnDev->isChecked());
     EXPECT_FALSE(dialog.newLogin->cxGroupBox1->isHidden());  // the test edition offers the server choice
     QTest::keyClick(dialog.newLogin->edtPw, Qt::Key_Return);  // empty password: nothing
