@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-// The Korean 8-bit code page of the original platform. Qt's "CP949" name maps to a converter
+// The Korean 8-bit code page (CP949) of fixed-width fields and older files. Qt's "CP949" name maps to a converter
 // without the extended syllables on this platform; "windows-949" is the full code page.
 namespace Cp949
 {

@@ -15,7 +15,7 @@ bool isFormatLetter(QChar c)
     return l == 'y' || l == 'm' || l == 'd' || l == 'h' || l == 'n' || l == 's' || l == 'z';
 }
 
-// Translates Delphi-style format letters to Qt's: "m" after an hour is minutes, "n" always is.
+// Translates the program's format letters to Qt's: "m" after an hour is minutes, "n" always is.
 QString toQtFormat(const QString &fmt)
 {
     QString out;

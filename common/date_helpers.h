@@ -3,7 +3,7 @@
 #include <QDateTime>
 #include <QString>
 
-// Date texts use the program's formats: dates "yyyy-mm-dd", times "hh:nn:ss" (Delphi-style
+// Date texts use the program's formats: dates "yyyy-mm-dd", times "hh:nn:ss" (format
 // letters: "mm" right after an hour means minutes, "nn" always means minutes).
 
 // "yyyymmdd" -> "yyyy-mm-dd"; a text of 7 characters or fewer gives "3000-12-31" (no end date).
@@ -21,7 +21,7 @@ QString WeekdaysText(const QString &flags);
 // sorts before start. False when start or end is empty or their lengths differ.
 bool TimeInRange(const QString &t, const QString &start, const QString &end);
 
-// Formats when with a Delphi-style format ("yyyy-mm-dd hh:nn:ss", "yymmdd", ...).
+// Formats when with one of the program's formats ("yyyy-mm-dd hh:nn:ss", "yymmdd", ...).
 QString FormatDateTimeFmt(const QString &fmt, const QDateTime &when);
 
 // Reads a date-time text of the program's format ("yyyy-mm-dd", optionally followed by

@@ -124,7 +124,7 @@ double GetDistance(const QString &lng1, const QString &lat1, const QString &lng2
         return 0.0;
     double c = std::sin(y1) * std::sin(y2) + std::cos(y1) * std::cos(y2) * std::cos(x1 - x2);
     c = qBound(-1.0, c, 1.0);
-    // Halves go to the even metre, as the original rounding did.
+    // Halves go to the even metre (round half to even), which stored distances rely on.
     const int oldMode = std::fegetround();
     std::fesetround(FE_TONEAREST);
     const double metres = std::nearbyint(std::acos(c) * kEarthRadiusM);

@@ -2,9 +2,8 @@
 
 #include <QString>
 
-// Where the program keeps its files on Linux. The desktop original keeps everything beside the
-// program file; we do the same when that folder is writable and fall back to the user's XDG
-// folders otherwise. COURIER_DESK_HOME overrides both, which the sandbox run and tests use to
+// Where the program keeps its files on Linux: beside the program file when that folder is
+// writable, otherwise in the user's XDG folders. COURIER_DESK_HOME overrides both, which the sandbox run and tests use to
 // keep each run in a folder of its own.
 namespace AppPaths
 {

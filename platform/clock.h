@@ -2,8 +2,8 @@
 
 #include <QDateTime>
 
-// The program's own clock. The desktop original set the PC clock to the server's time at
-// login; we never touch the system clock and keep the difference as an offset instead.
+// The program's own clock. The login brings it to the server's time by keeping the difference
+// as an offset; the system clock is never touched.
 // Tests can pin the clock to a fixed moment.
 namespace AppClock
 {

@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-// The PC id every request carries. The desktop original used the volume serial number of the
-// program's drive; Linux has no such number, so a stable 32-bit value is taken from the
+// The PC id every request carries, in the form of a drive's volume serial number. Linux has no
+// such number, so a stable 32-bit value is taken from the
 // machine id (systemd's /etc/machine-id, or D-Bus's copy), which stays the same across restarts
 // and program updates and differs between installations.
 class IMachineIdSource
@@ -37,6 +37,6 @@ QString FormatVolumeSerial(quint32 serial);
 // The 32-bit value of a machine id: its first eight hexadecimal digits; false when it has fewer.
 bool SerialFromMachineId(const QByteArray &machineId, quint32 *serial);
 
-// The PC's serial as "1A2B-3C4D"; "0000-0000" when it cannot be read. The drive letter of the
-// original platform has no meaning here and is ignored.
+// The PC's serial as "1A2B-3C4D"; "0000-0000" when it cannot be read. The drive letter has no
+// meaning on Linux and is ignored.
 QString GetVolumeSerial(QChar drive = QLatin1Char('C'));
