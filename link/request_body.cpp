@@ -23,11 +23,12 @@ void appendMember(QString &out, const char *key, const QString &value)
 struct SecretField
 {
     const char *code;
-    int field;
+    int field;        // index of the secret among the payload's fields
+    int fieldsAfter;  // fields that follow it in the full payload
 };
 constexpr SecretField kSecretFields[] = {
-    {"LN02_01_V02", 1},  // login: ID, PW, ...
-    {"CS08_18_V01", 5},  // password change: ..., ID, new PW, ...
+    {"LN02_01_V02", 1, 9},  // login: ID, PW, then nine more
+    {"CS08_18_V01", 5, 1},  // password change: ..., ID, new PW, "N"
 };
 } // namespace
 
@@ -110,8 +111,18 @@ QString RedactPayload(const QString &code, const QString &val)
         if (code != QLatin1String(secret.code))
             continue;
         QStringList fields = val.split(G_FIELD_SEP);
-        if (secret.field < fields.size() && !fields[secret.field].isEmpty())
-            fields[secret.field] = QStringLiteral("***");
+        if (secret.field >= fields.size())
+            return val;
+        // A password may itself contain the separator: whatever lies between the fields before
+        // it and the fields known to follow it is the password.
+        const qsizetype expected = secret.field + 1 + secret.fieldsAfter + 1;  // + the piece after the last separator
+        const qsizetype extra = qMax<qsizetype>(0, fields.size() - expected);
+        const qsizetype secretEnd = qMin<qsizetype>(secret.field + extra, fields.size() - 1);
+        bool empty = true;
+        for (qsizetype i = secret.field; i <= secretEnd; ++i)
+            empty = empty && fields[i].isEmpty();
+        fields.remove(secret.field, secretEnd - secret.field + 1);
+        fields.insert(secret.field, empty ? QString() : QStringLiteral("***"));
         return fields.join(G_FIELD_SEP);
     }
     return val;

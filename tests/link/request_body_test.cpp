@@ -103,4 +103,12 @@ TEST(PayloadRedaction, PasswordFieldsNeverReachLogs)
     EXPECT_EQ(RedactPayload("CS08_18_V01", QStringLiteral("1│seq│code│U│id│newpw│N│")),
               QStringLiteral("1│seq│code│U│id│***│N│"));
     EXPECT_EQ(RedactPayload("CS00_01_V02", login), login);
+
+    // A password holding the separator leaves no tail behind.
+    const QString full = QStringLiteral("id│pa│ss│mc│P│6││R│1301│202612100000││K│");
+    EXPECT_EQ(RedactPayload("LN02_01_V02", full), QStringLiteral("id│***│mc│P│6││R│1301│202612100000││K│"));
+    EXPECT_EQ(RedactPayload("CS08_18_V01", QStringLiteral("1│seq│code│U│id│new│pw│N│")),
+              QStringLiteral("1│seq│code│U│id│***│N│"));
+    EXPECT_EQ(RedactPayload("LN02_01_V02", QStringLiteral("id││mc│P│6││R│1301│2026││K│")),
+              QStringLiteral("id││mc│P│6││R│1301│2026││K│"));
 }
