@@ -8,6 +8,7 @@
 #include "link/session_cipher.h"
 #include "link/tcp_client.h"
 #include "link_test_support.h"
+#include "sandbox_client_config.h"
 #include "sandbox/sandbox_host.h"
 
 #include <gtest/gtest.h>
@@ -40,10 +41,7 @@ protected:
 
         host = std::make_unique<SandboxHost>();
         ASSERT_TRUE(host->start()) << host->errorString().toStdString();
-        DeploymentConfig::clear();
-        DeploymentConfig::setValue(DeploymentConfig::kLookupPrimary, host->primaryLookupUrlFormat());
-        DeploymentConfig::setValue(DeploymentConfig::kLookupFallback, host->fallbackLookupUrlFormat());
-        DeploymentConfig::setValue(DeploymentConfig::kCaFile, host->caFile());
+        PointClientAtSandbox(*host);
         G_SERVER_HOST = QStringLiteral("127.0.0.1");
         G_SERVER_PORT = host->linkPort();
         if (connectAtStart()) {

@@ -25,6 +25,7 @@
 #include "main/web_trust.h"
 #include "platform/clock.h"
 #include "sandbox/handlers_login.h"
+#include "link/sandbox_client_config.h"
 #include "sandbox/sandbox_host.h"
 
 #include <gtest/gtest.h>
@@ -69,10 +70,7 @@ protected:
         SetEndpointLookupTimeoutMs(5000);
         host = std::make_unique<SandboxHost>();
         ASSERT_TRUE(host->start()) << host->errorString().toStdString();
-        DeploymentConfig::clear();
-        DeploymentConfig::setValue(DeploymentConfig::kLookupPrimary, host->primaryLookupUrlFormat());
-        DeploymentConfig::setValue(DeploymentConfig::kLookupFallback, host->fallbackLookupUrlFormat());
-        DeploymentConfig::setValue(DeploymentConfig::kCaFile, host->caFile());
+        PointClientAtSandbox(*host);
         SetLoginWindowHooks({[this](int t) { tag = t; }, [this] { return tag; }, [this] { ++terminated; }});
         SetLoginDialogRunner([this](LoginDialogKind kind, QWidget *dialog) {
             opened << kind;
