@@ -1,7 +1,8 @@
 #include "common/daily_log.h"
 #include "common/interface_texts.h"
-#include "common/secret_store.h"
+#include "settings/secret_store.h"
 #include "common/ui/message_box_dialog.h"
+#include "records/session_records.h"
 #include "main/keyring_secret_store.h"
 #include "main/program_start.h"
 #include "main/ui/login_flow.h"
@@ -20,7 +21,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("CourierDesk"));
     // Message boxes can appear from the main window's creation on (the update notice).
-    InstallMsgBoxDialog();
+    InstallMsgBoxDialog(&MsgBoxAutoCloseMs);
     SetLanguageTexts();
 
     // The marker needs the application's event loop to hand itself over when the instance that

@@ -2,7 +2,7 @@
 // filter change and a sort, each against its target. The figures are printed for people; a
 // missed target never fails the run.
 
-#include "common/grid_table_model.h"
+#include "grid/grid_table_model.h"
 
 #include <benchmark/benchmark.h>
 

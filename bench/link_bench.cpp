@@ -4,7 +4,7 @@
 // find the frame, decrypt it, split off the status character and parse the JSON. The baseline does
 // the same cryptographic and parsing work on the same bytes with bare EVP calls and no framing.
 // Before the benchmarks run, main() times both and prints the ratio against the 2x target.
-#include "common/session_records.h"
+#include "records/session_records.h"
 #include "link/frame_codec.h"
 #include "link/request_body.h"
 #include "link/session_cipher.h"

@@ -1,8 +1,8 @@
 #include "common/daily_log.h"
 
 #include "common/caller_id_header.h"
-#include "common/cp949.h"
-#include "common/session_records.h"
+#include "text/cp949.h"
+#include "common/program_globals.h"
 #include "platform/app_paths.h"
 #include "platform/clock.h"
 

@@ -1,6 +1,6 @@
 #include "common/interface_texts.h"
 
-#include "common/session_records.h"
+#include "common/program_globals.h"
 
 QString G_MSG_RESULT[4];
 QString G_MSG_OK;

@@ -1,6 +1,6 @@
 #include "common/reply_row.h"
 
-#include "common/text_helpers.h"
+#include "text/text_helpers.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

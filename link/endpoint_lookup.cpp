@@ -1,8 +1,8 @@
 #include "link/endpoint_lookup.h"
 
 #include "common/daily_log.h"
-#include "common/deployment_config.h"
-#include "common/session_records.h"
+#include "settings/deployment_config.h"
+#include "records/session_records.h"
 
 #include <QEventLoop>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/text_helpers.h"  // EscapeJsonVal, UnescapeJsonVal
+#include "text/text_helpers.h"  // EscapeJsonVal, UnescapeJsonVal
 
 #include <QByteArray>
 #include <QString>

@@ -2,7 +2,7 @@
 
 #include "common/daily_log.h"
 #include "common/message_box.h"
-#include "common/session_records.h"
+#include "records/session_records.h"
 #include "link/frame_codec.h"
 #include "link/link_events.h"
 #include "link/link_state.h"

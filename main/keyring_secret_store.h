@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/secret_store.h"
+#include "settings/secret_store.h"
 
 // The desktop's keyring (Secret Service or KWallet) through QtKeychain. Each call waits for the
 // keyring at most a few seconds while the event loop runs; a keyring that is absent or locked

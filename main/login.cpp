@@ -1,8 +1,8 @@
 #include "main/login.h"
 
-#include "common/business_rules.h"
-#include "common/deployment_config.h"
-#include "common/session_records.h"
+#include "records/business_rules.h"
+#include "settings/deployment_config.h"
+#include "records/session_records.h"
 #include "main/edition_table.h"
 #include "main/main_globals.h"
 #include "main/page_addresses.h"

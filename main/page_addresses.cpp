@@ -1,6 +1,6 @@
 #include "main/page_addresses.h"
 
-#include "common/deployment_config.h"
+#include "settings/deployment_config.h"
 
 #include <QUrl>
 

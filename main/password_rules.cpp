@@ -1,6 +1,6 @@
 #include "main/password_rules.h"
 
-#include "common/business_rules.h"
+#include "records/business_rules.h"
 
 #include <QRegularExpression>
 

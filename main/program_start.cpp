@@ -2,7 +2,7 @@
 
 #include "common/daily_log.h"
 #include "common/interface_texts.h"
-#include "common/session_records.h"
+#include "records/session_records.h"
 #include "link/endpoint_lookup.h"
 #include "link/link_state.h"
 #include "link/session_cipher.h"

@@ -3,7 +3,7 @@
 #include "common/daily_log.h"
 #include "common/interface_texts.h"
 #include "common/message_box.h"
-#include "common/session_records.h"
+#include "records/session_records.h"
 #include "link/link_state.h"
 #include "link/request_link.h"
 

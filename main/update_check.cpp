@@ -1,6 +1,6 @@
 #include "main/update_check.h"
 
-#include "common/deployment_config.h"
+#include "settings/deployment_config.h"
 #include "main/edition_table.h"
 
 #include <QDateTime>

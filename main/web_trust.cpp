@@ -1,6 +1,6 @@
 #include "main/web_trust.h"
 
-#include "common/deployment_config.h"
+#include "settings/deployment_config.h"
 
 #include <QHostAddress>
 #include <QSslCertificateExtension>

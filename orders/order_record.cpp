@@ -1,6 +1,6 @@
 #include "orders/order_record.h"
 
-#include "common/business_rules.h"
+#include "records/business_rules.h"
 
 TOrderVisibility TA1ORDER::visibilityFields() const
 {

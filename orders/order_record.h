@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/business_rules.h"
+#include "records/business_rules.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "sandbox/sandbox_host.h"
 
-#include "common/deployment_config.h"
+#include "settings/deployment_config.h"
 #include "sandbox/link_server.h"
 #include "sandbox/sandbox_state.h"
 #include "sandbox/self_signed_cert.h"

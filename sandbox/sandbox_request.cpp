@@ -1,6 +1,6 @@
 #include "sandbox/sandbox_request.h"
 
-#include "common/text_helpers.h"
+#include "text/text_helpers.h"
 
 #include <QJsonDocument>
 

@@ -2,7 +2,7 @@
 
 #include "common/interface_texts.h"
 #include "common/message_box.h"
-#include "common/session_records.h"
+#include "common/program_globals.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,6 +16,7 @@
 namespace
 {
 QPointer<QMessageBox> g_msgBoxForm;
+std::function<int()> g_autoCloseMs;
 
 struct ButtonSpec
 {
@@ -64,9 +65,10 @@ int showDialog(const QString &text, const QString &kind)
 
     bool closedByTimer = false;
     QTimer closeTimer;
-    if (kind == QLatin1String("I") && G_USER_SET.MsgClose == 1 && G_USER_SET.MsgTime != 0) {
+    const int autoCloseMs = g_autoCloseMs ? g_autoCloseMs() : 0;
+    if (kind == QLatin1String("I") && autoCloseMs != 0) {
         closeTimer.setSingleShot(true);
-        closeTimer.setInterval(G_USER_SET.MsgTime);
+        closeTimer.setInterval(autoCloseMs);
         QObject::connect(&closeTimer, &QTimer::timeout, &box, [&box, &closedByTimer] {
             closedByTimer = true;
             box.done(QDialog::Rejected);
@@ -85,8 +87,9 @@ int showDialog(const QString &text, const QString &kind)
 }
 } // namespace
 
-void InstallMsgBoxDialog()
+void InstallMsgBoxDialog(std::function<int()> autoCloseMs)
 {
+    g_autoCloseMs = std::move(autoCloseMs);
     SetMsgBoxHandler(&showDialog);
 }
 

@@ -1,6 +1,6 @@
 #include "main/ui/ad_panel.h"
 
-#include "common/session_records.h"
+#include "records/session_records.h"
 #include "main/program_start.h"
 
 #include <QLabel>

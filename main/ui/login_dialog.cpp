@@ -1,7 +1,7 @@
 #include "main/ui/login_dialog.h"
 
 #include "common/message_box.h"
-#include "common/session_records.h"
+#include "records/session_records.h"
 #include "main/edition_table.h"
 #include "main/login.h"
 #include "main/main_globals.h"

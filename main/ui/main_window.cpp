@@ -2,8 +2,8 @@
 
 #include "common/daily_log.h"
 #include "common/message_box.h"
-#include "common/session_records.h"
-#include "common/settings_file.h"
+#include "records/session_records.h"
+#include "settings/settings_file.h"
 #include "common/ui/progress_window.h"
 #include "main/close_routine.h"
 #include "main/edition_table.h"

@@ -1,8 +1,8 @@
 #include "main/ui/phone_verify_dialog.h"
 
-#include "common/business_rules.h"
+#include "records/business_rules.h"
 #include "common/message_box.h"
-#include "common/session_records.h"
+#include "records/session_records.h"
 #include "main/login.h"
 #include "main/ui/window_drag.h"
 

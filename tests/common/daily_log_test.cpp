@@ -1,8 +1,8 @@
 #include "common/caller_id_header.h"
-#include "common/cp949.h"
+#include "text/cp949.h"
 #include "common/daily_log.h"
 #include "common/message_box.h"
-#include "common/session_records.h"
+#include "records/session_records.h"
 #include "platform/clock.h"
 
 #include <gtest/gtest.h>

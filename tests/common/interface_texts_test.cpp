@@ -1,7 +1,7 @@
 #include "common/interface_texts.h"
 
 #include "common/qstring_print.h"
-#include "common/session_records.h"
+#include "records/session_records.h"
 
 #include <gtest/gtest.h>
 

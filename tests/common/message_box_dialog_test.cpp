@@ -1,6 +1,6 @@
 #include "common/interface_texts.h"
 #include "common/message_box.h"
-#include "common/session_records.h"
+#include "records/session_records.h"
 #include "common/ui/message_box_dialog.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +24,7 @@ protected:
         proc_SetLanKor();
         G_PROGRAM_TITLE = QStringLiteral("Courier Desk");
         m_previous = SetMsgBoxHandler(nullptr);
-        InstallMsgBoxDialog();
+        InstallMsgBoxDialog(&MsgBoxAutoCloseMs);
     }
     void TearDown() override
     {

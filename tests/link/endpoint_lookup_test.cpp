@@ -1,6 +1,6 @@
 #include "link/endpoint_lookup.h"
 
-#include "common/session_records.h"
+#include "records/session_records.h"
 
 #include <gtest/gtest.h>
 

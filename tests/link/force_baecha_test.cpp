@@ -1,7 +1,7 @@
 #include "link/force_baecha.h"
 
 #include "common/interface_texts.h"
-#include "common/session_records.h"
+#include "records/session_records.h"
 #include "link/reply_check.h"
 #include "link_test_support.h"
 

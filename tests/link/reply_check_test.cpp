@@ -1,7 +1,7 @@
 #include "link/reply_check.h"
 
 #include "common/interface_texts.h"
-#include "common/session_records.h"
+#include "records/session_records.h"
 #include "link_test_support.h"
 
 #include <gtest/gtest.h>

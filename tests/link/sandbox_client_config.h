@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/deployment_config.h"
+#include "settings/deployment_config.h"
 #include "sandbox/sandbox_host.h"
 
 // Points the client's deployment configuration (lookup URLs, trusted CA) at a running sandbox.

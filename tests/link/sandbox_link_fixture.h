@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/deployment_config.h"
-#include "common/session_records.h"
+#include "settings/deployment_config.h"
+#include "records/session_records.h"
 #include "link/endpoint_lookup.h"
 #include "link/link_state.h"
 #include "link/server_connection.h"

@@ -1,6 +1,6 @@
 // The login dialogs' own behaviour, without a server: input checks, keys, modes and countdowns.
-#include "common/deployment_config.h"
-#include "common/session_records.h"
+#include "settings/deployment_config.h"
+#include "records/session_records.h"
 #include "link/link_test_support.h"
 #include "main/edition_table.h"
 #include "main/ui/id_search_page.h"

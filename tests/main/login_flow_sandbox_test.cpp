@@ -1,12 +1,12 @@
 // The login road end to end against the sandbox: the login dialog driven offscreen, the
 // follow-up dialogs driven through the dialog runner without their own event loops.
-#include "common/deployment_config.h"
+#include "settings/deployment_config.h"
 #include "common/interface_texts.h"
-#include "common/session_records.h"
-#include "common/settings_file.h"
+#include "records/session_records.h"
+#include "settings/settings_file.h"
 #include "link/endpoint_lookup.h"
 #include "link/link_state.h"
-#include "link/main_window_link.h"
+#include "main/main_window_link.h"
 #include "link/server_connection.h"
 #include "link/session_cipher.h"
 #include "link/tcp_client.h"

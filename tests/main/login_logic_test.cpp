@@ -1,5 +1,5 @@
-#include "common/deployment_config.h"
-#include "common/session_records.h"
+#include "settings/deployment_config.h"
+#include "records/session_records.h"
 #include "main/edition_table.h"
 #include "main/login.h"
 #include "main/main_globals.h"

@@ -1,4 +1,4 @@
-#include "common/session_records.h"
+#include "records/session_records.h"
 #include "link/endpoint_lookup.h"
 #include "main/edition_table.h"
 #include "main/main_globals.h"

@@ -1,7 +1,7 @@
 #include "common/daily_log.h"
 #include "common/interface_texts.h"
 #include "common/message_box.h"
-#include "common/session_records.h"
+#include "records/session_records.h"
 #include "main/terms_consent.h"
 #include "sandbox/handler_registry.h"
 

@@ -1,4 +1,4 @@
-#include "common/deployment_config.h"
+#include "settings/deployment_config.h"
 #include "main/update_check.h"
 #include "sandbox/sandbox_host.h"
 #include "sandbox/update_manifest.h"
