@@ -1,6 +1,7 @@
 #include "main/page_addresses.h"
 
 #include "common/deployment_config.h"
+#include "common/session_records.h"
 
 #include <QUrl>
 
@@ -123,4 +124,17 @@ QString IdSearchPageUrl(bool production)
 {
     const QString host = PageHost(production ? PageHostKey::kMain : PageHostKey::kTest);
     return PageUrl(host, QStringLiteral("/member/user_sch.php?sGrpTypeYn=Y"));
+}
+
+bool PageMayReceivePassword(const QUrl &page)
+{
+    return page.isValid() && !page.host().isEmpty()
+           && page.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
+}
+
+QString SessionPasswordForPage(const QUrl &page)
+{
+    if (!PageMayReceivePassword(page))
+        return QString();
+    return G_USER_INFO.PW;
 }
