@@ -192,7 +192,9 @@ void TFRM_MAIN::installCloseRoutine()
     CloseSteps &steps = CloseRoutineSteps();
     if (!steps.freeTcpClient)
         steps.freeTcpClient = [] {
-            FreeTcpClient(G_TCP_CLIENT);
+            // The shutdown order that closes this window arrives inside a request whose callers
+            // still hold the client: it is retired, not deleted under them.
+            RetireTcpClient(G_TCP_CLIENT);
             G_CONNECTED = false;
         };
     if (!steps.stopTimers)

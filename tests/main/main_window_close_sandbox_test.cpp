@@ -3,6 +3,8 @@
 #include "common/daily_log.h"
 #include "records/session_records.h"
 #include "link/link_events.h"
+#include "link/request_link.h"
+#include "link/tcp_client.h"
 #include "main/main_window_link.h"
 #include "link/sandbox_link_fixture.h"
 #include "main/close_routine.h"
@@ -16,6 +18,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPointer>
 
 namespace
 {
@@ -97,6 +100,27 @@ protected:
     TFRM_MAIN *window = nullptr;
 };
 } // namespace
+
+TEST_F(MainWindowCloseTest, CallerStillHoldingTheClientAfterTheShutdownSendsNothing)
+{
+    TcpClient *held = G_TCP_CLIENT;
+    ASSERT_NE(held, nullptr);
+    LinkFaults faults;
+    faults.status3Message = QStringLiteral("서버 점검");
+    faults.once = true;
+    host->setFaults(faults);
+    const int connectionsBefore = host->connectionCount();
+
+    RequestList(held, QStringLiteral("GR01_04_V01"), QStringLiteral("S"), QString(), QStringLiteral("100"), 5000);
+    ASSERT_EQ(G_TCP_CLIENT, nullptr);
+    // A caller that goes on with its copy (a loader with a second request) finds a retired client:
+    // no reconnect, no request, and the object is still there until the event loop deletes it.
+    EXPECT_TRUE(RequestList(held, QStringLiteral("GR01_04_V01"), QStringLiteral("S"), QString(), QStringLiteral("100"), 5000).isEmpty());
+    EXPECT_EQ(host->connectionCount(), connectionsBefore);
+    QPointer<TcpClient> watch(held);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(watch.isNull());
+}
 
 TEST_F(MainWindowCloseTest, ShutdownOrderShowsItsMessageThenClosesTheMainWindow)
 {
