@@ -134,3 +134,23 @@ TEST(SandboxDatabaseTest, HostRunsScenarioStepsOnItsThread)
     ASSERT_EQ(rows.size(), 3);
     EXPECT_EQ(rows.at(0).at(0).toString(), "sandbox");
 }
+
+TEST(SandboxWorldTest, DemoOrganisationHoldsTheDemoAccountsStore)
+{
+    SandboxHost::Options options;
+    options.withLookup = false;
+    SandboxHost host(options);
+    ASSERT_TRUE(host.start()) << host.errorString().toStdString();
+    const auto db = host.database();
+    const int stores = db->value(QStringLiteral("SELECT COUNT(*) FROM stores")).toInt();
+    EXPECT_GE(stores, 35);
+    EXPECT_LE(stores, 45);
+    const auto row = db->rows(QStringLiteral("SELECT br_code, hd_code, name FROM stores WHERE st_code = 'S000101'"));
+    ASSERT_EQ(row.size(), 1);
+    EXPECT_EQ(row[0][0].toString(), "B000101");
+    EXPECT_EQ(row[0][1].toString(), "H0001");
+    EXPECT_EQ(row[0][2].toString(), "행복치킨 본점");
+    // Every store hangs off a branch of its head office.
+    EXPECT_EQ(db->value(QStringLiteral("SELECT COUNT(*) FROM stores s LEFT JOIN branches b ON b.br_code = s.br_code"
+                                       " AND b.hd_code = s.hd_code WHERE b.br_code IS NULL")).toInt(), 0);
+}
