@@ -114,6 +114,13 @@ QString cellName(int row, int column)
     return letters + QString::number(row + 1);
 }
 
+QString sizeText(qint64 bytes)
+{
+    if (bytes >= 1024 * 1024)
+        return QString::number(bytes / (1024 * 1024)) + QStringLiteral("MB");
+    return QString::number(std::max<qint64>(bytes / 1024, 1)) + QStringLiteral("KB");
+}
+
 // Attribute text cut for a message: a hostile value may be any length.
 QString shown(QStringView value)
 {
@@ -221,9 +228,7 @@ XlsxReader::Entry XlsxReader::readEntry(const QString &name, QByteArray *out)
     if (!zip || unzLocateFile(zip, name.toUtf8().constData(), 1) != UNZ_OK)
         return Entry::Missing;
     const QString damaged = QStringLiteral("엑셀 파일이 손상되었습니다 (%1).").arg(name);
-    const QString tooLarge = QStringLiteral("엑셀 파일이 너무 큽니다 (%1: 최대 %2MB).")
-                                 .arg(name)
-                                 .arg(m_limits.partBytes / (1024 * 1024));
+    const QString tooLarge = QStringLiteral("엑셀 파일이 너무 큽니다 (%1: 최대 %2).").arg(name, sizeText(m_limits.partBytes));
     unz_file_info64 info;
     if (unzGetCurrentFileInfo64(zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) {
         fail(damaged, name + QStringLiteral(" has no readable header"));

@@ -1,11 +1,17 @@
 // Arbitrary bytes as an uploaded .xlsx file: the package, its XML and every number in it must be
 // refused with a message or read into a sheet that stays within the sheet's bounds.
+// Bytes that start like a zip file ("PK") are the file itself. Anything else is taken as the XML
+// of the parts, separated by NUL bytes (sheet, shared strings, styles, workbook, workbook
+// relations), and packed into a sound zip first: mutations of a zip file mostly break its
+// checksums, so this is the way for the fuzzer to reach the XML readers.
 #include "common/session_records.h"
 #include "common/xlsx_reader.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+
+#include <zip.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -17,6 +23,29 @@ struct TempFile
     QString path = QDir::tempPath() + QStringLiteral("/xlsx_reader_fuzz_%1.xlsx").arg(QCoreApplication::applicationPid());
     ~TempFile() { QFile::remove(path); }
 };
+
+const QByteArray kDefaultWorkbook =
+    "<workbook xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+    "<sheets><sheet name=\"S\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>";
+
+bool writePackage(const QString &path, const QList<QByteArray> &xml)
+{
+    static const char *const names[] = {"xl/worksheets/sheet1.xml", "xl/sharedStrings.xml", "xl/styles.xml",
+                                        "xl/workbook.xml", "xl/_rels/workbook.xml.rels"};
+    zipFile zf = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
+    if (!zf)
+        return false;
+    for (int i = 0; i < 5; ++i) {
+        const QByteArray data = i < xml.size() ? xml.at(i) : (i == 3 ? kDefaultWorkbook : QByteArray());
+        if (i >= xml.size() && i != 3)
+            continue;
+        zip_fileinfo info{};
+        zipOpenNewFileInZip64(zf, names[i], &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, 1, 0);
+        zipWriteInFileInZip(zf, data.constData(), unsigned(data.size()));
+        zipCloseFileInZip(zf);
+    }
+    return zipClose(zf, nullptr) == ZIP_OK;
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -24,11 +53,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const TempFile file;
     // Refusals are logged; a folder that cannot hold files keeps the log writes cheap and silent.
     G_LOG_DIR = QStringLiteral("/dev/null/");
-    {
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    if (bytes.startsWith("PK")) {
         QFile out(file.path);
         if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
             std::abort();
-        out.write(reinterpret_cast<const char *>(data), qint64(size));
+        out.write(bytes);
+    } else if (!writePackage(file.path, bytes.split('\0'))) {
+        std::abort();
     }
 
     // The reference parser on the leading bytes, as a cell's r attribute would give them.
