@@ -9,6 +9,7 @@
 #include <unzip.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -17,6 +18,7 @@ constexpr int kMaxSheets = 65536;
 constexpr int kMaxRelationships = 2 * kMaxSheets;
 constexpr int kMaxStyleEntries = 65536; // cell formats, fills and number formats each
 constexpr int kMaxColumnEntries = kXlsxMaxColumns;
+constexpr double kMaxColumnWidth = 255; // characters, the widest column a spreadsheet shows
 
 // Number formats that a workbook refers to by id without listing them.
 QString builtinFormat(int id)
@@ -448,7 +450,8 @@ bool XlsxReader::readSheet(int index, XlsxSheet *out)
                 continue;
             c.first = first - 1;
             c.last = last - 1;
-            c.width = a.value(QLatin1String("width")).toDouble();
+            const double width = a.value(QLatin1String("width")).toDouble();
+            c.width = std::isfinite(width) ? std::clamp(width, 0.0, kMaxColumnWidth) : 0.0;
             c.hidden = a.value(QLatin1String("hidden")) == u"1" || a.value(QLatin1String("hidden")) == u"true";
             out->columns.push_back(c);
         } else if (name == u"row") {
@@ -509,9 +512,11 @@ bool XlsxReader::readSheet(int index, XlsxSheet *out)
                 cell.text = raw == u"1" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
             } else if (type.isEmpty() || type == u"n") {
                 bool ok = false;
-                cell.number = raw.toDouble(&ok);
-                cell.isNumber = ok;
-                cell.text = ok ? QString::number(cell.number, 'g', 15) : raw;
+                const double number = raw.toDouble(&ok);
+                // "inf" and "nan" stay text: no caller can take them as an amount.
+                cell.isNumber = ok && std::isfinite(number);
+                cell.number = cell.isNumber ? number : 0.0;
+                cell.text = cell.isNumber ? QString::number(cell.number, 'g', 15) : raw;
             } else {
                 cell.text = raw; // inlineStr, str (formula result), e (error text)
             }

@@ -148,16 +148,23 @@ TEST_F(XlsxReaderTest, ValuesMerelyOffTheSheetGiveABoundedResult)
     const QByteArray cols = R"(<col min="-2147483648" max="3" width="5"/>)"
                             R"(<col min="5" max="99999999999999" width="7" hidden="1"/>)"
                             R"(<col min="4" max="2" width="9"/>)"
-                            R"(<col min="x" max="4" width="9"/>)";
+                            R"(<col min="x" max="4" width="9"/>)"
+                            R"(<col min="10" max="10" width="1e308"/>)"
+                            R"(<col min="11" max="11" width="nan"/>)"
+                            R"(<col min="12" max="12" width="-3"/>)";
     // The last cells of the sheet cost one cell each, not rows and columns up to them.
     const QByteArray data = R"(<row r="1048576"><c r="XFD1048576"><v>42</v></c></row>)"
                             R"(<row r="2"><c r="B2"><v>first</v></c><c r="B2" t="inlineStr"><is><t>later</t></is></c></row>)"
-                            R"(<row r="1"><c><v>1</v></c><c><v>2</v></c></row>)";
+                            R"(<row r="1"><c><v>1</v></c><c><v>2</v></c><c><v>inf</v></c><c><v>nan</v></c></row>)";
     XlsxReader reader;
     ASSERT_TRUE(reader.open(book(sheet(cols, data)))) << reader.errorString().toStdString();
     XlsxSheet s;
     ASSERT_TRUE(reader.readSheet(0, &s)) << reader.errorString().toStdString();
-    ASSERT_EQ(s.columns.size(), 2u);
+    ASSERT_EQ(s.columns.size(), 5u);
+    // Widths stay within what a column can show.
+    EXPECT_EQ(s.columns[2].width, 255);
+    EXPECT_EQ(s.columns[3].width, 0);
+    EXPECT_EQ(s.columns[4].width, 0);
     EXPECT_EQ(s.column(0).width, 5);
     EXPECT_EQ(s.column(2).width, 5);
     EXPECT_EQ(s.column(3).width, 0);
@@ -166,12 +173,18 @@ TEST_F(XlsxReaderTest, ValuesMerelyOffTheSheetGiveABoundedResult)
 
     EXPECT_EQ(s.rowCount(), kXlsxMaxRows);
     EXPECT_EQ(s.columnCount(), kXlsxMaxColumns);
-    EXPECT_EQ(s.cellCount(), 4);
+    EXPECT_EQ(s.cellCount(), 6);
     EXPECT_EQ(s.cell(kXlsxMaxRows - 1, kXlsxMaxColumns - 1).number, 42);
     EXPECT_EQ(s.cell(1, 1).text, "later"); // a cell given twice keeps its later value
     EXPECT_EQ(s.cell(0, 0).text, "1");     // rows out of order still land where they say
     EXPECT_EQ(s.cell(0, 1).text, "2");
-    EXPECT_FALSE(s.cell(0, 2).present);
+    // Numbers no amount can hold stay text.
+    for (int c : {2, 3}) {
+        EXPECT_FALSE(s.cell(0, c).isNumber) << c;
+        EXPECT_EQ(s.cell(0, c).number, 0) << c;
+    }
+    EXPECT_EQ(s.cell(0, 2).text, "inf");
+    EXPECT_FALSE(s.cell(0, 4).present);
     EXPECT_FALSE(s.cell(-1, -1).present);
     EXPECT_FALSE(s.cell(INT_MAX, INT_MAX).present);
 }
