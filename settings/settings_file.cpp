@@ -341,7 +341,8 @@ QStringList TIniFile::ReadSections() const
     QStringList names;
     QString name;
     for (const QString &line : readLines(nullptr)) {
-        if (isSectionHeader(line, &name)
+        // A damaged header ("[]") names nothing any operation could reach, so it is not listed.
+        if (isSectionHeader(line, &name) && fileName(name, NameKind::Section)
             && !std::any_of(names.cbegin(), names.cend(), [&](const QString &n) { return sameName(n, name); }))
             names << name;
     }

@@ -270,3 +270,12 @@ TEST_F(SettingsFileTest, NamesThatCannotStandInTheFileNameNothingInAnyOperation)
     }
     EXPECT_EQ(fileBytes(path()), before);
 }
+
+TEST_F(SettingsFileTest, ADamagedHeaderIsNotListedAsASection)
+{
+    putBytes(path(), "[]\nk=v\n[A]\nkey=1\n");
+    TIniFile ini(path());
+    EXPECT_EQ(ini.ReadSections(), QStringList{QStringLiteral("A")});
+    for (const QString &section : ini.ReadSections())
+        EXPECT_TRUE(ini.SectionExists(section));
+}
