@@ -329,7 +329,8 @@ QStringList TIniFile::ReadSection(const QString &section) const
     const qsizetype end = sectionEnd(lines, sec);
     ParsedKey parsed;
     for (qsizetype i = sec + 1; i < end; ++i) {
-        if (parseKeyLine(lines.at(i), &parsed)
+        // A key no operation could address (a stray carriage return inside it) is not listed.
+        if (parseKeyLine(lines.at(i), &parsed) && fileName(parsed.key, NameKind::Key)
             && !std::any_of(keys.cbegin(), keys.cend(), [&](const QString &k) { return sameName(k, parsed.key); }))
             keys << parsed.key;
     }

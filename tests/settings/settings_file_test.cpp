@@ -271,11 +271,13 @@ TEST_F(SettingsFileTest, NamesThatCannotStandInTheFileNameNothingInAnyOperation)
     EXPECT_EQ(fileBytes(path()), before);
 }
 
-TEST_F(SettingsFileTest, ADamagedHeaderIsNotListedAsASection)
+TEST_F(SettingsFileTest, NamesNoOperationCouldReachAreNotListed)
 {
-    putBytes(path(), "[]\nk=v\n[A]\nkey=1\n");
+    putBytes(path(), "[]\nk=v\n[A]\nkey=1\nbro\rken=2\n");
     TIniFile ini(path());
     EXPECT_EQ(ini.ReadSections(), QStringList{QStringLiteral("A")});
+    EXPECT_EQ(ini.ReadSection(QStringLiteral("A")), QStringList{QStringLiteral("key")});
     for (const QString &section : ini.ReadSections())
-        EXPECT_TRUE(ini.SectionExists(section));
+        for (const QString &key : ini.ReadSection(section))
+            EXPECT_TRUE(ini.ValueExists(section, key));
 }
