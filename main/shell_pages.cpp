@@ -43,7 +43,8 @@ QUrl HomePageUrl(const QString &base, const TUSER_INFO &user)
     q.addQueryItem(QStringLiteral("HD_CODE"), enc(user.HD));
     q.addQueryItem(QStringLiteral("BR_CODE"), enc(user.BR));
     q.addQueryItem(QStringLiteral("ST_CODE"), enc(store));
-    q.addQueryItem(QStringLiteral("MULTI_TYPE"), QString());
+    // Non-null empty value: "MULTI_TYPE=" with its equals sign.
+    q.addQueryItem(QStringLiteral("MULTI_TYPE"), QStringLiteral(""));
     q.addQueryItem(QStringLiteral("GRP_NAME"), enc(user.GRP_NAME));
     QUrl url(base.trimmed());
     url.setQuery(q);
