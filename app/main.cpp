@@ -5,6 +5,7 @@
 #include "records/session_records.h"
 #include "main/keyring_secret_store.h"
 #include "main/program_start.h"
+#include "main/ui/app_style.h"
 #include "main/ui/login_flow.h"
 #include "main/ui/main_window.h"
 #include "main/ui/start_forms.h"
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
     // pages to any local process.
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("CourierDesk"));
+    ApplyAppStyle(app);
     // Message boxes can appear from the main window's creation on (the update notice).
     InstallMsgBoxDialog(&MsgBoxAutoCloseMs);
     SetLanguageTexts();
@@ -34,11 +36,20 @@ int main(int argc, char *argv[])
         SetSecretStore(std::make_shared<KeyringSecretStore>(QStringLiteral("CourierDesk")));
 
     InstallLoginInitialization();
+    InstallShellForms();
+    // After the login, the shell fills the window (until the fuller start-up initialization is
+    // installed, which calls StartShell itself).
+    TFRM_MAIN::SetInitializationHook([login = TFRM_MAIN::InitializationHook()](TFRM_MAIN *window) {
+        if (login)
+            login(window);
+        if (window->Tag != 99 && !G_USER_INFO.ID.isEmpty())
+            window->StartShell();
+    });
     auto *mainWindow = new TFRM_MAIN();
     if (ProgramEndRequested())
         return 0;
     CreateStartForms(mainWindow);
-    mainWindow->show();
+    mainWindow->showMaximized();
     const int rc = app.exec();
     return rc;
 }

@@ -60,7 +60,7 @@ TFRM_MAIN::TFRM_MAIN(QWidget *parent)
     setObjectName(QStringLiteral("FRM_MAIN"));
     pnlMainBoard = new QStackedWidget(this);
     pnlMainBoard->setObjectName(QStringLiteral("pnlMainBoard"));
-    setCentralWidget(pnlMainBoard);
+    buildShell();
     resize(1280, 800);
     SocketLink = new MainWindowLink(this);
     SocketLink->setObjectName(QStringLiteral("SocketLink"));
@@ -72,6 +72,7 @@ TFRM_MAIN::TFRM_MAIN(QWidget *parent)
 
 TFRM_MAIN::~TFRM_MAIN()
 {
+    releaseShell();
     if (FRM_MAIN == this)
         FRM_MAIN = nullptr;
 }
@@ -79,6 +80,11 @@ TFRM_MAIN::~TFRM_MAIN()
 void TFRM_MAIN::SetInitializationHook(std::function<void(TFRM_MAIN *)> hook)
 {
     initializationHook() = std::move(hook);
+}
+
+std::function<void(TFRM_MAIN *)> TFRM_MAIN::InitializationHook()
+{
+    return initializationHook();
 }
 
 void TFRM_MAIN::DockBoard(QWidget *board)
@@ -179,6 +185,8 @@ void TFRM_MAIN::StopTimers()
         links += QCoreApplication::instance()->findChildren<MainWindowLink *>(Qt::FindDirectChildrenOnly);
     for (MainWindowLink *link : links)
         link->TmrSocketConnRetry.stop();
+    housekeeping.stop();
+    moneyRefresh.tmrCash.stop();
 }
 
 // The server's shutdown order closes this window, and closing it runs the close routine; its

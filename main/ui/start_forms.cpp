@@ -1,6 +1,9 @@
 #include "main/ui/start_forms.h"
 
+#include "main/top_menu.h"
 #include "main/ui/main_window.h"
+#include "main/ui/reception_host.h"
+#include "main/ui/shell_popups.h"
 
 #include <QHash>
 #include <QLabel>
@@ -39,19 +42,36 @@ QWidget *&slot(StartForm form)
     return frmSessionTimeSet;
 }
 
+QString boardScreenName(StartForm form)
+{
+    switch (form) {
+    case StartForm::TFRM_CHR_MAIN: return QString::fromLatin1(ScreenName::kHome);
+    case StartForm::TFRM_ORD_OLD: return QString::fromLatin1(ScreenName::kPast);
+    case StartForm::TFRM_ORD: return QString::fromLatin1(ScreenName::kToday);
+    case StartForm::TFRM_ACP: return QString::fromLatin1(ScreenName::kReception);
+    default: return {};
+    }
+}
+
 QWidget *placeholder(StartForm form, TFRM_MAIN *main)
 {
     const bool board = IsBoardForm(form);
-    auto *w = new QWidget(main, board ? Qt::Widget : Qt::Window);
-    w->setObjectName(StartFormClassName(form));
+    QWidget *w = nullptr;
     if (board) {
-        auto *layout = new QVBoxLayout(w);
-        layout->addWidget(new QLabel(StartFormClassName(form), w));
+        w = MakeScreenPlaceholder(ScreenUserName(boardScreenName(form)), main);
         main->DockBoard(w);
     } else {
+        w = new QWidget(main, Qt::Window);
         w->hide();
     }
+    w->setObjectName(StartFormClassName(form));
     return w;
+}
+
+QHash<QString, StartFormMaker> &boardMakers()
+{
+    static QHash<QString, StartFormMaker> map;
+    return map;
 }
 } // namespace
 
@@ -91,4 +111,67 @@ void CreateStartForms(TFRM_MAIN *main)
         QWidget *w = maker ? maker(main) : placeholder(form, main);
         slot(form) = w;
     }
+}
+
+QString ScreenUserName(const QString &screenName)
+{
+    static const QHash<QString, QString> names = {
+        {QString::fromLatin1(ScreenName::kHome), QStringLiteral("홈")},
+        {QString::fromLatin1(ScreenName::kToday), QStringLiteral("배달&TAKE (오늘 주문)")},
+        {QString::fromLatin1(ScreenName::kPast), QStringLiteral("과거배송")},
+        {QString::fromLatin1(ScreenName::kReception), QStringLiteral("접수")},
+        {QString::fromLatin1(ScreenName::kConfig), QStringLiteral("설정")},
+        {QString::fromLatin1(ScreenName::kCalculate), QStringLiteral("정산")},
+        {QString::fromLatin1(ScreenName::kProduct), QStringLiteral("상품")},
+        {QString::fromLatin1(ScreenName::kStoreInfo), QStringLiteral("가맹점")},
+        {QString::fromLatin1(ScreenName::kStaff), QStringLiteral("직원")},
+        {QString::fromLatin1(ScreenName::kStatistics), QStringLiteral("통계")},
+    };
+    return names.value(screenName, QStringLiteral("화면"));
+}
+
+void SetBoardScreenMaker(const QString &screenName, StartFormMaker maker)
+{
+    boardMakers().insert(screenName, std::move(maker));
+}
+
+QWidget *MakeBoardScreen(const QString &screenName, TFRM_MAIN *main)
+{
+    if (screenName.isEmpty())
+        return nullptr;
+    const StartFormMaker maker = boardMakers().value(screenName);
+    QWidget *w = maker ? maker(main) : MakeScreenPlaceholder(ScreenUserName(screenName), main);
+    if (w)
+        w->setObjectName(screenName);
+    return w;
+}
+
+ShellActionHooks &ShellActions()
+{
+    static ShellActionHooks hooks;
+    return hooks;
+}
+
+void InstallShellForms()
+{
+    SetStartFormMaker(StartForm::TFRM_CHR_MAIN, [](TFRM_MAIN *main) -> QWidget * {
+        auto *w = new TFRM_CHR_MAIN(main);
+        main->DockBoard(w);
+        return w;
+    });
+    SetStartFormMaker(StartForm::TFRM_ACP, [](TFRM_MAIN *main) -> QWidget * {
+        auto *w = new TFRM_ACP(main);
+        main->DockBoard(w);
+        return w;
+    });
+    SetStartFormMaker(StartForm::TfrmCardApprList, [](TFRM_MAIN *main) -> QWidget * {
+        auto *w = new TfrmCardApprList(main);
+        w->hide();
+        return w;
+    });
+    SetStartFormMaker(StartForm::TfrmChrome, [](TFRM_MAIN *main) -> QWidget * {
+        auto *w = new TfrmChrome(main);
+        w->hide();
+        return w;
+    });
 }

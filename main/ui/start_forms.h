@@ -1,5 +1,8 @@
 #pragma once
 
+#include "main/status_bar_texts.h"
+
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -42,3 +45,26 @@ extern QWidget *frmCardApprList;
 extern QWidget *frmChrome;
 extern QWidget *frmAd;
 extern QWidget *frmSessionTimeSet;
+
+// The user's name of a board screen ("FRM_CONFIG" -> "설정"), shown while the screen is not built.
+QString ScreenUserName(const QString &screenName);
+
+// Board screens made on first use (settings, settlement, products, store, staff, statistics).
+// Each owner installs a maker; until one does, a placeholder with the screen's name stands in.
+void SetBoardScreenMaker(const QString &screenName, StartFormMaker maker);
+QWidget *MakeBoardScreen(const QString &screenName, TFRM_MAIN *main);
+
+// What the main window's buttons ask of parts of the program built elsewhere; each may be empty.
+struct ShellActionHooks
+{
+    std::function<void()> reinitialize;                // "동기화": reload the reference data
+    std::function<QString()> focusedOrderPrintKey;     // today's orders: the focused order's print key
+    std::function<void(const QString &key, int kind, int copies)> print;
+    std::function<void()> loadCash;                    // reload the money balance (rewrites panel 3)
+    std::function<void(const QList<StatusColour> &)> applyStatusColours;  // the boards' count labels
+};
+ShellActionHooks &ShellActions();
+
+// Installs the main window's own start forms: the home-page browser, the reception host, the
+// card-slip window and the promotion popup.
+void InstallShellForms();

@@ -1,0 +1,117 @@
+#include "main/ui/contract_page.h"
+
+#include "common/daily_log.h"
+#include "common/message_box.h"
+#include "common/program_globals.h"
+#include "main/page_addresses.h"
+#include "main/shell_globals.h"
+#include "main/shell_pages.h"
+#include "main/shell_requests.h"
+#include "main/ui/app_style.h"
+#include "main/ui/main_window.h"
+#include "main/ui/shell_popups.h"
+#include "records/session_records.h"
+
+#include <QVBoxLayout>
+#include <QWebEngineHttpRequest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+TfrmReqPay *frmReqPay = nullptr;
+
+namespace
+{
+ContractPageRunner &runner()
+{
+    static ContractPageRunner r;
+    return r;
+}
+
+class ReqPayPage : public QWebEnginePage
+{
+public:
+    explicit ReqPayPage(TfrmReqPay *popup)
+        : m_popup(popup)
+    {
+    }
+
+protected:
+    void javaScriptAlert(const QUrl &, const QString &msg) override
+    {
+        if (!m_popup->pageAlert(msg))
+            MsgBox(msg, QStringLiteral("I"));
+    }
+
+private:
+    TfrmReqPay *m_popup;
+};
+} // namespace
+
+TfrmReqPay::TfrmReqPay(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TfrmReqPay"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    Chromium1 = MakeWebView(this, new ReqPayPage(this));
+    Chromium1->setObjectName(QStringLiteral("Chromium1"));
+    layout->addWidget(Chromium1);
+}
+
+bool TfrmReqPay::pageAlert(const QString &message)
+{
+    if (message == QLatin1String("정상처리되었습니다."))
+        return true;
+    if (message == QLatin1String("종료 처리")) {
+        close();
+        return true;
+    }
+    return false;
+}
+
+void TfrmReqPay::postPage(const QUrl &url, const QByteArray &body)
+{
+    QWebEngineHttpRequest request(url, QWebEngineHttpRequest::Post);
+    request.setHeader(QByteArrayLiteral("Content-Type"),
+                      QByteArrayLiteral("application/x-www-form-urlencoded; charset=UTF-8"));
+    request.setPostData(body);
+    Chromium1->load(request);
+}
+
+ContractPageRunner SetContractPageRunner(ContractPageRunner r)
+{
+    ContractPageRunner previous = runner();
+    runner() = std::move(r);
+    return previous;
+}
+
+void procCheckContract() {}
+
+void procCheckPlaformContract()
+{
+    if (G_EDITION_IDX == 21)
+        return;
+    const QUrl url(G_URL_PAY_SEND_URL.trimmed());
+    // The page is posted the login password: never in clear text, never to a non-web address.
+    if (!PageMayReceivePassword(url)) {
+        WriteLog(QStringLiteral("Contract page refused: not an HTTPS address"));
+    } else {
+        if (!frmReqPay)
+            frmReqPay = new TfrmReqPay(nullptr);
+        TfrmReqPay *popup = frmReqPay;
+        popup->postPage(url, PlatformContractBody(G_USER_INFO, SessionPasswordForPage(url)));
+        popup->setWindowTitle(QStringLiteral("페이백 보상지급 서명"));
+        popup->resize(Scaled(900), Scaled(700));
+        CenterOnScreen(popup);
+        if (runner())
+            runner()(popup);
+        else
+            popup->exec();
+        frmReqPay = nullptr;
+        delete popup;
+    }
+    if (PlatformContractMissing() && FRM_MAIN) {
+        FRM_MAIN->Tag = 99;
+        FRM_MAIN->close();
+    }
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+
+// A reception or modify window docked in the reception host. The reception screens implement it;
+// until they do, a placeholder says that the screen is not built yet.
+class ReceptionWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class Kind { Delivery, Quick, DeliveryModify, QuickModify };
+    ReceptionWindow(Kind kind, QWidget *parent = nullptr);
+
+    Kind kind() const { return m_kind; }
+    int GI_GUBUN = 0;   // 0 new order, 1 modification
+    int GI_ORD = 0;     // screen to return to / order kind of a modification
+    int GI_ACP_NUM = 0; // slot
+    int Tag = 0;
+    QString GS_ST_CD;
+    QString sOrderType;
+    QLineEdit *CTE_ORD_NO = nullptr;    // order number; its tool tip holds the order kind
+    QLineEdit *edtShareGroup = nullptr;
+
+    // Prepares the window for GI_GUBUN (a modification loads the order).
+    virtual void proc_Init();
+    int initCount() const { return m_initCount; }
+
+private:
+    Kind m_kind;
+    int m_initCount = 0;
+};
+
+// The user's name of a reception window kind ("배달 접수").
+QString ReceptionKindName(ReceptionWindow::Kind kind);
+
+// The reception host FRM_ACP: one page control with twelve tabs, hidden until used. Tabs 0-4 the
+// delivery windows, 5 the delivery modify window, 6-10 the quick windows, 11 the quick modify window.
+class TFRM_ACP : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TFRM_ACP(QWidget *parent = nullptr);
+
+    // Replaces how reception windows are made (the reception screens install theirs).
+    using WindowMaker = std::function<ReceptionWindow *(ReceptionWindow::Kind kind, QWidget *parent)>;
+    static void SetWindowMaker(WindowMaker maker);
+
+    QTabWidget *pages = nullptr;
+    QList<ReceptionWindow *> FRM_ACP_LIST;   // slots 0-4
+    QList<ReceptionWindow *> FRM_ACP_QUICK;  // slots 5-9
+    ReceptionWindow *FRM_MOD_LIST = nullptr;
+    ReceptionWindow *FRM_MOD_QUICK = nullptr;
+
+    QWidget *tabPage(int index) const;
+    bool tabShown(int index) const;
+    // Docks window into tab index with caption and shows both; the tab becomes active.
+    void openInTab(ReceptionWindow *window, int index, const QString &caption);
+};

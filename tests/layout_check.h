@@ -1,0 +1,79 @@
+#pragma once
+
+// Walks every visible widget of a shown form and reports texts that do not fit their widget and
+// sibling widgets that lie over each other.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStringList>
+#include <QWidget>
+
+namespace LayoutCheck
+{
+inline QString describe(const QWidget *w)
+{
+    return QStringLiteral("%1(%2)").arg(QString::fromLatin1(w->metaObject()->className()), w->objectName());
+}
+
+inline void checkText(const QWidget *w, QStringList &problems)
+{
+    const QFontMetrics fm(w->font());
+    if (const auto *label = qobject_cast<const QLabel *>(w)) {
+        if (label->wordWrap() || label->text().isEmpty() || Qt::mightBeRichText(label->text()))
+            return;
+        int need = 0;
+        for (const QString &line : label->text().split(QLatin1Char('\n')))
+            need = std::max(need, fm.horizontalAdvance(line));
+        const int have = label->contentsRect().width() - 2 * label->margin() - label->indent();
+        if (need > have + 1)
+            problems << QStringLiteral("%1 text \"%2\" needs %3 px, has %4").arg(describe(w), label->text()).arg(need).arg(have);
+    } else if (const auto *button = qobject_cast<const QAbstractButton *>(w)) {
+        QString text = button->text();
+        text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(QLatin1Char('\x01'), QLatin1Char('&'));
+        if (text.isEmpty())
+            return;
+        const int need = fm.horizontalAdvance(text);
+        if (need > button->width() - 4)
+            problems << QStringLiteral("%1 text \"%2\" needs %3 px, has %4").arg(describe(w), text).arg(need).arg(button->width());
+    } else if (const auto *edit = qobject_cast<const QLineEdit *>(w)) {
+        if (edit->placeholderText().isEmpty() || !edit->text().isEmpty())
+            return;
+        const int need = fm.horizontalAdvance(edit->placeholderText());
+        const int have = edit->contentsRect().width() - 6;
+        if (need > have)
+            problems << QStringLiteral("%1 hint \"%2\" needs %3 px, has %4")
+                            .arg(describe(w), edit->placeholderText()).arg(need).arg(have);
+    }
+}
+
+inline void walk(const QWidget *parent, QStringList &problems)
+{
+    QList<const QWidget *> shown;
+    for (const QObject *o : parent->children()) {
+        const auto *w = qobject_cast<const QWidget *>(o);
+        if (!w || w->isWindow() || !w->isVisible())
+            continue;
+        shown << w;
+        checkText(w, problems);
+        walk(w, problems);
+    }
+    // Children that the widget lays over each other on purpose: none of ours do, except
+    // scroll areas' own parts, which never intersect.
+    for (int i = 0; i < shown.size(); ++i)
+        for (int j = i + 1; j < shown.size(); ++j)
+            if (shown.at(i)->geometry().intersects(shown.at(j)->geometry()))
+                problems << QStringLiteral("%1 overlaps %2 in %3")
+                                .arg(describe(shown.at(i)), describe(shown.at(j)), describe(parent));
+}
+
+// Every problem of the shown form, empty when it is clean.
+inline QStringList Problems(QWidget *form)
+{
+    QApplication::processEvents();
+    QStringList problems;
+    checkText(form, problems);
+    walk(form, problems);
+    return problems;
+}
+} // namespace LayoutCheck
