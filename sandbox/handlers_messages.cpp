@@ -36,7 +36,8 @@ qint64 nextChange(const SandboxDatabase &db)
 QString str(const QJsonObject &o, const char *key, const QString &def = QString())
 {
     const QJsonValue v = o.value(QLatin1String(key));
-    return v.isString() ? v.toString() : def;
+    const QString out = v.isString() ? v.toString() : def;
+    return out.isNull() ? QStringLiteral("") : out;  // a null text would bind as SQL NULL
 }
 
 QString insertMessage(const SandboxDatabase &db, QStringList values)
@@ -52,7 +53,7 @@ QString insertMessage(const SandboxDatabase &db, QStringList values)
         QVariantList binds = {id, nextChange(db)};
         for (const QString &v : values) {
             marks << QStringLiteral("?");
-            binds << v;
+            binds << (v.isNull() ? QStringLiteral("") : v);
         }
         db.exec(QStringLiteral("INSERT INTO messages (id, change_seq, %1) VALUES (?, ?, %2)")
                     .arg(kMsgColumns.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
@@ -194,7 +195,7 @@ WebReply postRoute(const SandboxDatabase &db, const WebRequest &request)
         return WebReply::error(400);
     const QJsonObject o = doc.object();
     QJsonObject answer;
-    if (str(o, "kind").isEmpty() || o.value(QStringLiteral("what")).toString() == QLatin1String("message")) {
+    if (o.value(QStringLiteral("what")).toString() != QLatin1String("notice")) {
         answer.insert(QStringLiteral("msg_no"), SandboxMessages::postMessage(db, o));
     } else {
         answer.insert(QStringLiteral("seq_no"), SandboxMessages::postNotice(db, o));

@@ -5,8 +5,10 @@
 
 class SandboxDatabase;
 
-// Notices and messages of the demo world, posted by tests, by the "/sandbox/post-message" web route
-// and by the scenario.
+// Notices and messages of the demo world, posted by tests, by the scenario and by the web route
+// "/sandbox/post-message": a POST of a JSON object with "what" = "notice" (members of postNotice)
+// or "message" (members of postMessage), answered with {"seq_no": ...} or {"msg_no": ...}
+// (scripts/post_message.sh wraps it).
 namespace SandboxMessages
 {
 // Posts a message. Members (all optional): "to_id" (receiver login ID), "to_code" (receiver group
