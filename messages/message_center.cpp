@@ -69,6 +69,11 @@ QVariant MessageGridModel::data(const QModelIndex &index, int role) const
     return {};
 }
 
+QList<QPair<int, int>> MessageGridModel::visibleColumns()
+{
+    return {{2, 80}, {6, 200}, {7, 300}, {19, 80}, {23, 80}, {25, 80}, {26, 70}, {27, 85}, {29, 69}};
+}
+
 QVariant MessageGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
@@ -401,6 +406,11 @@ void MessageCenter::proc_Save_Message()
 
 void MessageCenter::proc_Load_Message()
 {
+    G_MSG_LOADED = false;
+    struct Loaded
+    {
+        ~Loaded() { G_MSG_LOADED = true; }
+    } loadedAtEnd;
     const QString path = hooks.messageFilePath ? hooks.messageFilePath() : QString();
     m_grid->beginUpdate();
     G_MSG_LIST.clear();

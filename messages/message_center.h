@@ -21,6 +21,8 @@ public:
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // The columns the grid shows, in order, with their widths in pixels; the others stay hidden.
+    static QList<QPair<int, int>> visibleColumns();
     // Begin and end of an update of G_MSG_LIST.
     void beginUpdate() { beginResetModel(); }
     void endUpdate() { endResetModel(); }
@@ -77,7 +79,8 @@ public:
     bool procWkMsgSend(int tag, const QString &text, const QString &wkCode);
 
     void proc_Save_Message();
-    // Reads the day's messages back and runs the start-up poll (G_MSG_LOADED stays false meanwhile).
+    // Reads the day's messages back and runs the start-up poll; G_MSG_LOADED is false meanwhile and
+    // true afterwards.
     void proc_Load_Message();
     // Double-click on a row of the main grid.
     void gridDoubleClicked(int row);
