@@ -7,6 +7,8 @@
 #include "main/reference_state.h"
 #include "records/session_records.h"
 
+#include <QHash>
+
 namespace
 {
 const QString kSt = QString::fromLatin1(kStListRequest);
@@ -37,9 +39,21 @@ QString shareYn(const TST_LIST &st)
     return br.BR_CODE != st.BR_CODE && br.DVRY_TYPE_CD != st.DVRY_TYPE_CD ? QStringLiteral("Y") : QStringLiteral("N");
 }
 
+// Positions of the delivery-out rows by store, so each store finds its rows without walking the
+// whole list (thousands of stores, each with a few rows).
+QMultiHash<QString, int> deliveryOutByStore()
+{
+    QMultiHash<QString, int> index;
+    index.reserve(G_DVRY_OUT_LIST.size());
+    for (int i = G_DVRY_OUT_LIST.size() - 1; i >= 0; --i)
+        index.insert(G_DVRY_OUT_LIST.at(i).ST_CODE, i);  // values() then come back in list order
+    return index;
+}
+
 // Columns 2 to 36 and everything derived from them. oneStore: the one-store load, which leaves
 // the user record alone.
-void fillStore(TST_LIST &st, const ReplyRow &row, const QDate &today, bool oneStore)
+void fillStore(TST_LIST &st, const ReplyRow &row, const QDate &today, bool oneStore,
+               const QMultiHash<QString, int> &outs)
 {
     st.ST_TEL = row.text(2);
     st.CASH_ST = row.text(3);
@@ -93,9 +107,9 @@ void fillStore(TST_LIST &st, const ReplyRow &row, const QDate &today, bool oneSt
     if (row.count() > 36)
         st.WK_GOODS_PAY_TYPE = row.text(36);
     st.ST_SHAREYN = shareYn(st);
-    for (const TDVRY_LIST &out : G_DVRY_OUT_LIST) {
-        if (out.ST_CODE != st.ST_CODE)
-            continue;
+    const QList<int> rowsOfStore = outs.values(st.ST_CODE);
+    for (const int i : rowsOfStore) {
+        const TDVRY_LIST &out = G_DVRY_OUT_LIST.at(i);
         TDVRY_LIST copy;
         copy.DVRY_TYPE_CD = out.DVRY_TYPE_CD;
         copy.DT_NAME = out.DT_NAME;
@@ -170,6 +184,7 @@ void ApplyStListPages(const QStringList &pages, const QDate &today)
     GS_CHK_STNO.clear();
     G_USER_INFO.BR_ST_CODE.clear();
     G_USER_INFO.ST_DVRY_TYPE_CD.clear();
+    const QMultiHash<QString, int> outs = deliveryOutByStore();
     int rowNo = 0;
     const PageLoopEnd end = ForEachReplyPage(kSt, pages, [&](const QJsonObject &page) {
         for (const QJsonValue &element : PageRows(page)) {
@@ -181,7 +196,7 @@ void ApplyStListPages(const QStringList &pages, const QDate &today)
             st.ST_NAME = row.text(1);
             resetCaches(st);
             CCB_STNO.add(st.ST_CODE, st.ST_NAME);
-            fillStore(st, row, today, false);
+            fillStore(st, row, today, false, outs);
         }
     });
     if (end == PageLoopEnd::Exception) {
@@ -217,6 +232,7 @@ bool ApplyStInfoPages(const QString &sStCode, const QStringList &pages, const QD
         LogNoResult(kSt);
         return false;
     }
+    const QMultiHash<QString, int> outs = deliveryOutByStore();
     int rowNo = 0;
     const PageLoopEnd end = ForEachReplyPage(kSt, pages, [&](const QJsonObject &page) {
         for (const QJsonValue &element : PageRows(page)) {
@@ -232,7 +248,7 @@ bool ApplyStInfoPages(const QString &sStCode, const QStringList &pages, const QD
             // The goods are loaded again right after, from the start.
             resetCaches(*st);
             st->GOODS_SYNC_DT.clear();
-            fillStore(*st, row, today, true);
+            fillStore(*st, row, today, true, outs);
         }
     });
     if (end == PageLoopEnd::Exception)

@@ -398,6 +398,13 @@ TEST_F(ReferenceLoadersTest, StoreListSkipsClosedStoresAndKeepsIndexesAligned)
 {
     G_USER_INFO.USER_TYPE_CD = QStringLiteral("3000");
     G_USER_INFO.MNG_DVRY_TYPE_CD = QStringLiteral("D001");
+    for (const auto &[st, dvry] : QList<QPair<QString, QString>>{{"A", "D005"}, {"C", "D001"}, {"A", "D002"}}) {
+        TDVRY_LIST out;
+        out.ST_CODE = st;
+        out.DVRY_TYPE_CD = dvry;
+        out.BR_TEL = "02-1";
+        G_DVRY_OUT_LIST.append(out);
+    }
     ApplyStListPages({textPage({store("A", "1"), store("B", "0"), store("C", "9", {{10, "D001"}, {34, "4"}}),
                                 store("E", "4")})},
                      QDate(2028, 2, 10));
@@ -409,6 +416,12 @@ TEST_F(ReferenceLoadersTest, StoreListSkipsClosedStoresAndKeepsIndexesAligned)
     EXPECT_EQ(G_ST_LIST.at(0).ST_SHAREYN, "N");
     EXPECT_EQ(G_ST_LIST.at(0).SL_GROUP_NO(), QStringList({"0"}));
     EXPECT_EQ(G_ST_LIST.at(0).CHARGE_DAY_POS, "2028-02-05");
+    // Each store copies its own delivery-out rows, in list order, without the telephone.
+    ASSERT_EQ(G_ST_LIST.at(0).DVRY_OUT_LIST.size(), 2);
+    EXPECT_EQ(G_ST_LIST.at(0).DVRY_OUT_LIST.at(0).DVRY_TYPE_CD, "D005");
+    EXPECT_EQ(G_ST_LIST.at(0).DVRY_OUT_LIST.at(1).DVRY_TYPE_CD, "D002");
+    EXPECT_TRUE(G_ST_LIST.at(0).DVRY_OUT_LIST.at(1).BR_TEL.isEmpty());
+    EXPECT_EQ(G_ST_LIST.at(1).DVRY_OUT_LIST.size(), 1);
     // Own group first and once, then the other groups in code order.
     ASSERT_EQ(G_DVRY_GRP_INFO.size(), 2);
     EXPECT_EQ(G_DVRY_GRP_INFO.at(0).DVRY_TYPE_CD, "D001");
