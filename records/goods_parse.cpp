@@ -7,10 +7,13 @@
 #include "records/reference_lookups.h"
 #include "records/reference_records.h"
 #include "text/hangul_initials.h"
+#include "text/text_helpers.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
+#include <QVarLengthArray>
 
 #include <stdexcept>
 
@@ -29,6 +32,80 @@ constexpr int kOptionColumns = 10;
 
 enum class Layout { Sync, Detail };
 
+// The texts of one reply share their storage: a store's goods rows, their group copies and their
+// options repeat the same numbers, names, prices and flags, which are then kept once.
+class TextPool
+{
+public:
+    QString get(QStringView text)
+    {
+        if (text.isEmpty())
+            return QString();
+        // A key over the row's own characters, used for the lookup only.
+        const auto it = m_texts.constFind(QString::fromRawData(text.data(), text.size()));
+        if (it != m_texts.constEnd())
+            return *it;
+        return *m_texts.insert(text.toString());
+    }
+
+private:
+    QSet<QString> m_texts;
+};
+
+// One row of a reply section: a text split at the field separator (escapes undone first) or a
+// "C_n" object. Columns it does not have read as "".
+class GoodsRow
+{
+public:
+    GoodsRow(const QString &text, TextPool &pool) : m_pool(&pool)
+    {
+        m_text = text.contains(QLatin1Char('&')) ? UnescapeJsonVal(text) : text;
+        const QStringView all(m_text);
+        if (all.isEmpty())
+            return;
+        if (G_FIELD_SEP.isEmpty()) {
+            m_fields.append(all);
+            return;
+        }
+        qsizetype from = 0;
+        for (;;) {
+            const qsizetype at = all.indexOf(G_FIELD_SEP, from);
+            if (at < 0) {
+                m_fields.append(all.mid(from));
+                break;
+            }
+            m_fields.append(all.mid(from, at - from));
+            from = at + G_FIELD_SEP.size();
+        }
+    }
+    GoodsRow(const QJsonObject &object, TextPool &pool)
+        : m_pool(&pool), m_object(ReplyRow::fromObject(object)), m_isObject(true)
+    {
+    }
+
+    int count() const { return m_isObject ? m_object.count() : int(m_fields.size()); }
+    QString text(int column) const
+    {
+        if (m_isObject)
+            return m_pool->get(m_object.text(column));
+        return column >= 0 && column < m_fields.size() ? m_pool->get(m_fields.at(column)) : QString();
+    }
+    QString trimmed(int column) const { return text(column).trimmed(); }
+    int toInt(int column, int fallback) const
+    {
+        bool ok = false;
+        const int v = text(column).trimmed().toInt(&ok);
+        return ok ? v : fallback;
+    }
+
+private:
+    TextPool *m_pool;
+    QString m_text;
+    QVarLengthArray<QStringView, 48> m_fields;
+    ReplyRow m_object;
+    bool m_isObject = false;
+};
+
 QString noBreaks(QString text)
 {
     text.replace(QLatin1Char('\r'), QLatin1Char(' '));
@@ -45,7 +122,7 @@ void setName(TGOODS_LIST &rec, const QString &received)
 // Goods columns 1..27 (number .. additional-goods count); a row's column c + shift holds goods
 // column c, so goods rows read with shift 0 and group rows (store, group, then the goods columns)
 // with shift 1.
-void fillCore(TGOODS_LIST &rec, const ReplyRow &row, int shift)
+void fillCore(TGOODS_LIST &rec, const GoodsRow &row, int shift)
 {
     auto t = [&](int c) { return row.text(c + shift); };
     rec.ST_GOODS_NO = t(1);
@@ -78,7 +155,7 @@ void fillCore(TGOODS_LIST &rec, const ReplyRow &row, int shift)
 }
 
 // Goods columns 28..37 (and 38, the cup deposit, only for goods rows).
-void fillTail(TGOODS_LIST &rec, const ReplyRow &row, int shift)
+void fillTail(TGOODS_LIST &rec, const GoodsRow &row, int shift)
 {
     auto t = [&](int c) { return row.text(c + shift); };
     rec.FR_GOODS_CODE = t(28);
@@ -93,7 +170,7 @@ void fillTail(TGOODS_LIST &rec, const ReplyRow &row, int shift)
     rec.ADULT_YN = t(37);
 }
 
-void fillGoodsRow(TGOODS_LIST &rec, const ReplyRow &row, Layout layout)
+void fillGoodsRow(TGOODS_LIST &rec, const GoodsRow &row, Layout layout)
 {
     rec.ST_CODE = row.text(0);
     fillCore(rec, row, 0);
@@ -105,7 +182,7 @@ void fillGoodsRow(TGOODS_LIST &rec, const ReplyRow &row, Layout layout)
         rec.CUP_DEPOSIT_PRICE = row.text(38);
 }
 
-void fillGroupGoodsRow(TGOODS_LIST &rec, const ReplyRow &row, Layout layout)
+void fillGroupGoodsRow(TGOODS_LIST &rec, const GoodsRow &row, Layout layout)
 {
     rec.ST_CODE = row.text(0);
     rec.GRP_NO = row.text(1);
@@ -118,7 +195,7 @@ void fillGroupGoodsRow(TGOODS_LIST &rec, const ReplyRow &row, Layout layout)
     }
 }
 
-void fillOptionRow(TGOOD_OP &rec, const ReplyRow &row)
+void fillOptionRow(TGOOD_OP &rec, const GoodsRow &row)
 {
     rec.ST_CODE = row.text(0);
     rec.ST_GOODS_NO = row.text(1);
@@ -169,13 +246,12 @@ struct DamagedRow : std::runtime_error
     using std::runtime_error::runtime_error;
 };
 
-ReplyRow readRow(const QJsonValue &value, Layout layout, int columns)
+GoodsRow readRow(const QJsonValue &value, Layout layout, int columns, TextPool &pool)
 {
     const bool shapeOk = layout == Layout::Sync ? value.isString() : value.isObject();
     if (!shapeOk)
         throw DamagedRow("not a row");
-    const ReplyRow row = layout == Layout::Sync ? ReplyRow::fromText(value.toString(), G_FIELD_SEP)
-                                                : ReplyRow::fromObject(value.toObject());
+    GoodsRow row = layout == Layout::Sync ? GoodsRow(value.toString(), pool) : GoodsRow(value.toObject(), pool);
     if (row.count() < columns)
         throw DamagedRow("short row");
     return row;
@@ -242,7 +318,7 @@ private:
         m_store = nullptr;
         for (m_row = 0; m_row < rows.size(); ++m_row) {
             try {
-                body(readRow(rows.at(m_row), m_layout, columns));
+                body(readRow(rows.at(m_row), m_layout, columns, m_pool));
             } catch (const DamagedRow &e) {
                 damaged(e.what());
             } catch (const std::out_of_range &) {
@@ -254,7 +330,7 @@ private:
     // The store a row goes into, or nullptr when the row is to be dropped. The goods load names
     // the store by its index; a detail row names it in column 0 and each new run of a store code
     // looks it up again and forgets the section's current group or goods item.
-    TST_LIST *storeOf(const ReplyRow &row)
+    TST_LIST *storeOf(const GoodsRow &row)
     {
         if (m_layout == Layout::Sync)
             return G_ST_LIST.value(m_fixedStore);
@@ -284,7 +360,7 @@ private:
     void goodsSection(const QJsonArray &rows)
     {
         resetStoreRun();
-        eachRow(rows, kGoodsColumns, [&](const ReplyRow &row) {
+        eachRow(rows, kGoodsColumns, [&](const GoodsRow &row) {
             TST_LIST *st = storeOf(row);
             if (!st)
                 return;
@@ -299,7 +375,7 @@ private:
         int group = 0;
         int printer = -1;
         const int columns = m_layout == Layout::Sync ? kSyncGroupColumns : kDetailGroupColumns;
-        eachRow(rows, columns, [&](const ReplyRow &row) {
+        eachRow(rows, columns, [&](const GoodsRow &row) {
             TST_LIST *st = storeOf(row);
             if (!st)
                 return;
@@ -329,7 +405,7 @@ private:
     {
         resetStoreRun();
         TGOODS_LIST *goods = nullptr;
-        eachRow(rows, kOptionColumns, [&](const ReplyRow &row) {
+        eachRow(rows, kOptionColumns, [&](const GoodsRow &row) {
             TST_LIST *st = storeOf(row);
             if (!st)
                 return;
@@ -350,6 +426,7 @@ private:
     }
 
     Layout m_layout;
+    TextPool m_pool;
     QString m_code;
     int m_fixedStore;
     int m_page = 0;

@@ -10,6 +10,16 @@ QString CutToCodePageBytes(const QString &text, int maxBytes)
     // it; most record fields are written this way many times a second by the polling.
     if (text.size() * 2 <= maxBytes)
         return text;
+    // Plain ASCII (codes, numbers, dates) is one byte a character: no conversion needed either.
+    bool ascii = true;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    if (ascii)
+        return text.size() <= maxBytes ? text : text.left(maxBytes);
     return Cp949::cutToBytes(text, maxBytes);
 }
 
