@@ -1,6 +1,7 @@
 #include "main/goods_loaders.h"
 
 #include "common/program_globals.h"
+#include "link/request_link.h"
 #include "link/sandbox_link_fixture.h"
 #include "records/device_records.h"
 #include "records/goods_parse.h"
@@ -187,5 +188,28 @@ TEST_F(GoodsLoadersTest, NoReplyRefusedReplyAndDamagedRowsAreLogged)
     proc_Goods2("S000101", false);
     EXPECT_EQ(G_ST_LIST.find("S000101")->SL_GOODS_NO(), QStringList{"1"});
     EXPECT_TRUE(log.contains("CS00_06_V04 Exception Err 0    0 : short row"));
+}
+} // namespace
+
+namespace
+{
+TEST_F(GoodsLoadersTest, TheSandboxsGoodsDetailMergesIntoALoadedStore)
+{
+    proc_Goods_group();
+    proc_Goods2("S000101", false);
+    TST_LIST &st = *G_ST_LIST.find("S000101");
+    const int goods = st.GOODS_LIST.count();
+    const QString goodsNo = st.SL_GOODS_NO().first();
+    host->database()->exec("UPDATE goods SET name = '새이름' WHERE st_code = 'S000101' AND goods_no = ?", {goodsNo});
+    ParseGoodsDetail(RequestList(G_TCP_CLIENT, QString::fromLatin1(kGoodsDetailCode), QStringLiteral("ADM3"),
+                                 "S000101" + kSep + goodsNo + kSep, QStringLiteral("3000"), 30000));
+    EXPECT_EQ(st.GOODS_LIST.count(), goods);
+    EXPECT_EQ(st.GOODS_LIST.find(goodsNo)->GOODS_NAME, QStringLiteral("새이름"));
+    int named = 0;
+    for (const TST_GOODS_GROUP_LIST &g : st.GOODS_GRP_LST) {
+        if (const TGOODS_LIST *copy = g.GOODS.find(' ' + goodsNo))
+            named += copy->GOODS_NAME == QStringLiteral("새이름");
+    }
+    EXPECT_EQ(named, 1);
 }
 } // namespace
