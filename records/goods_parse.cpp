@@ -15,6 +15,7 @@
 #include <QSet>
 #include <QVarLengthArray>
 
+#include <array>
 #include <stdexcept>
 
 namespace
@@ -32,23 +33,30 @@ constexpr int kOptionColumns = 10;
 
 enum class Layout { Sync, Detail };
 
-// The texts of one reply share their storage: a store's goods rows, their group copies and their
-// options repeat the same numbers, names, prices and flags, which are then kept once.
+// The texts of one reply share their storage where they repeat: a store's goods rows, their group
+// copies and their options repeat the same flags, codes, numbers, names and prices, which are then
+// kept once. A column first compares with its own last text (the flags and codes rows have in
+// common), then asks the reply's set of texts.
 class TextPool
 {
 public:
-    QString get(QStringView text)
+    QString get(int column, QStringView text)
     {
         if (text.isEmpty())
             return QString();
+        QString *last = column >= 0 && column < int(m_last.size()) ? &m_last[size_t(column)] : nullptr;
+        if (last && *last == text)
+            return *last;
         // A key over the row's own characters, used for the lookup only.
-        const auto it = m_texts.constFind(QString::fromRawData(text.data(), text.size()));
-        if (it != m_texts.constEnd())
-            return *it;
-        return *m_texts.insert(text.toString());
+        auto it = m_texts.constFind(QString::fromRawData(text.data(), text.size()));
+        const QString found = it != m_texts.constEnd() ? *it : *m_texts.insert(text.toString());
+        if (last)
+            *last = found;
+        return found;
     }
 
 private:
+    std::array<QString, 40> m_last;
     QSet<QString> m_texts;
 };
 
@@ -87,8 +95,8 @@ public:
     QString text(int column) const
     {
         if (m_isObject)
-            return m_pool->get(m_object.text(column));
-        return column >= 0 && column < m_fields.size() ? m_pool->get(m_fields.at(column)) : QString();
+            return m_pool->get(column, m_object.text(column));
+        return column >= 0 && column < m_fields.size() ? m_pool->get(column, m_fields.at(column)) : QString();
     }
     QString trimmed(int column) const { return text(column).trimmed(); }
     int toInt(int column, int fallback) const
