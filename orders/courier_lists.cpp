@@ -90,13 +90,13 @@ void proc_WkAddA1Order(const std::shared_ptr<TA1ORDER> &order)
             return;  // the shared record already shows its new values in the courier's list
         if (!oldCode.isEmpty()) {
             if (TMyWorker *w = courier(oldCode)) {
-                AddUnique(G_SL_WK_CHG[1], oldCode);
+                G_SL_WK_CHG[1].append(oldCode);
                 removeFromCourier(*w, no);
             }
         }
         if (!newCode.isEmpty()) {
             if (TMyWorker *w = courier(newCode)) {
-                AddUnique(G_SL_WK_CHG[1], newCode);
+                G_SL_WK_CHG[1].append(newCode);
                 applyToCourier(*w, order, no, status);
             }
         }
@@ -113,7 +113,7 @@ void proc_WkDelA1Order(const std::shared_ptr<TA1ORDER> &order, IControlScreens *
         return;
     const QString no = order->text(A1::ORD_NO);
     try {
-        AddUnique(G_SL_WK_CHG[7], no);
+        G_SL_WK_CHG[7].append(no);
         const bool waiting = isWaiting(order->ORD_STATUS_CD());
         const int i = G_MAP_ORDERS.IndexOf(no);
         const bool known = i >= 0;

@@ -20,7 +20,13 @@ struct FieldSpan
 };
 
 // Longest text a store can hold; a longer reply row is refused as hostile.
-inline constexpr int kMaxFieldBuffer = 65535;
+inline constexpr int kMaxFieldBuffer = 65000;
+// A span of this length stands for the one ASCII character in `pos`: the flags and codes that
+// the dispatch sets ("0", "1", "Y") cost no buffer space and never copy a shared buffer.
+inline constexpr quint16 kCharSpan = 0xFFFF;
+
+// The ASCII characters, one after the other, for one-character spans.
+const QChar *AsciiChars();
 
 template <int N>
 class FieldStore
@@ -31,6 +37,8 @@ public:
     QStringView view(int field) const
     {
         const FieldSpan s = m_spans[size_t(field)];
+        if (s.len == kCharSpan)
+            return QStringView(AsciiChars() + s.pos, 1);
         return s.len ? QStringView(m_buf).mid(s.pos, s.len) : QStringView();
     }
     QString text(int field) const { return view(field).toString(); }
@@ -40,6 +48,10 @@ public:
     {
         if (value.isEmpty()) {
             m_spans[size_t(field)] = {};
+            return;
+        }
+        if (value.size() == 1 && value.at(0).unicode() < 128) {
+            m_spans[size_t(field)] = {quint16(value.at(0).unicode()), kCharSpan};
             return;
         }
         const QString copy = value.toString();  // the value may be a view of this buffer
@@ -60,7 +72,7 @@ public:
         QVarLengthArray<std::pair<int, QString>, 8> kept;
         for (int f = 0; f < N; ++f)
             if (columnOf[size_t(f)] < 0 && m_spans[size_t(f)].len)
-                kept.append({f, text(f)});
+                kept.append({f, text(f)});  // usually a one-character flag: no copy of the row
         m_buf = buffer;
         for (int f = 0; f < N; ++f) {
             const int c = columnOf[size_t(f)];
@@ -87,6 +99,10 @@ private:
         for (int f = 0; f < N; ++f) {
             if (f == skip || !m_spans[size_t(f)].len)
                 continue;
+            if (m_spans[size_t(f)].len == kCharSpan) {
+                spans[size_t(f)] = m_spans[size_t(f)];
+                continue;
+            }
             spans[size_t(f)] = {quint16(fresh.size()), m_spans[size_t(f)].len};
             fresh.append(view(f));
         }

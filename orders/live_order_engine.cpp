@@ -313,7 +313,17 @@ bool LiveOrderEngine::visible(const TA1ORDER &order)
 
 int LiveOrderEngine::storeIndex(const TA1ORDER &order)
 {
-    return m_storeIndex ? m_storeIndex(order.text(A1::ORD_ST_CODE)) : -1;
+    if (!m_storeIndex)
+        return -1;
+    const QString code = order.text(A1::ORD_ST_CODE);
+    // Stores are only ever appended, so a remembered index stays right while it still names
+    // the same store.
+    const int known = m_storeCache.value(code, -1);
+    if (known >= 0 && known < int(G_SL_ST_CODE.size()) && G_SL_ST_CODE.at(known) == code)
+        return known;
+    const int i = m_storeIndex(code);
+    m_storeCache.insert(code, i);
+    return i;
 }
 
 void LiveOrderEngine::addStoreCount(int storeIdx, int status, int delta)
@@ -336,7 +346,7 @@ void LiveOrderEngine::countIn(TA1ORDER &order, int storeIdx)
 {
     if (order.countedStatus >= 0)
         countOut(order);
-    if (!m_ctx->branches.contains(order.text(A1::ORD_BR_CODE)))
+    if (!inBranches(order.ORD_BR_CODE()))
         return;
     const int status = statusOf(order);
     if (status >= 1) {
@@ -346,6 +356,14 @@ void LiveOrderEngine::countIn(TA1ORDER &order, int storeIdx)
     addStoreCount(storeIdx, status, 1);
     order.countedStatus = status;
     order.countedStore = storeIdx;
+}
+
+bool LiveOrderEngine::inBranches(QStringView branch) const
+{
+    for (const QString &b : m_ctx->login.selBranches)
+        if (b == branch)
+            return true;
+    return false;
 }
 
 void LiveOrderEngine::countOut(TA1ORDER &order)
@@ -787,7 +805,7 @@ void LiveOrderEngine::heldBranch(const std::shared_ptr<TA1ORDER> &order, int k, 
 {
     const QString no = order->text(A1::ORD_NO);
     if (m_ctx->btob && order->BTOB_DVRY_TYPE_CD().isEmpty() && shown)
-        shown = m_ctx->branches.contains(order->text(A1::ORD_BR_CODE));
+        shown = inBranches(order->ORD_BR_CODE());
     if (k >= 0) {
         if (shown) {
             recountOrder(*order, storeIdx);

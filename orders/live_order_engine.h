@@ -4,6 +4,7 @@
 #include "orders/order_seams.h"
 
 #include <QJsonArray>
+#include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -118,6 +119,7 @@ private:
     int storeIndex(const TA1ORDER &order);
     void countIn(TA1ORDER &order, int storeIdx);
     void countOut(TA1ORDER &order);
+    bool inBranches(QStringView branch) const;
     void recountOrder(TA1ORDER &order, int storeIdx);
     void zeroCounts();
     void addStoreCount(int storeIdx, int status, int delta);
@@ -141,6 +143,7 @@ private:
     std::function<bool(const TA1ORDER &)> m_admission;
     std::function<void(const QString &)> m_log;
     std::function<int(const QString &)> m_storeIndex;
+    QHash<QString, int> m_storeCache;
 
     std::deque<OrderBatch> m_queue;
     OrderBatch m_building;

@@ -46,6 +46,17 @@ QString prepaidText(QStringView path, const QString &name, const TOrderLogin &lo
 }
 } // namespace
 
+const QChar *AsciiChars()
+{
+    static const std::array<QChar, 128> chars = [] {
+        std::array<QChar, 128> a{};
+        for (int i = 0; i < 128; ++i)
+            a[size_t(i)] = QChar(i);
+        return a;
+    }();
+    return chars.data();
+}
+
 int StatusNumber(QStringView status, int def)
 {
     bool ok = false;

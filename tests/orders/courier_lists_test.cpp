@@ -44,7 +44,7 @@ TEST_F(CourierLists, OrdersMoveBetweenCouriers)
         proc_WkAddA1Order(moved(QStringLiteral("9"), s.oldCourier, s.courier, s.status));
         EXPECT_EQ(courierOrders(QStringLiteral("W1")), s.w1) << s.oldCourier << "->" << s.courier;
         EXPECT_EQ(courierOrders(QStringLiteral("W2")), s.w2) << s.oldCourier << "->" << s.courier;
-        EXPECT_EQ(G_SL_WK_CHG[1], s.changed) << s.oldCourier << "->" << s.courier;
+        EXPECT_EQ(G_SL_WK_CHG[1].items(), s.changed) << s.oldCourier << "->" << s.courier;
     }
     // The courier's list holds the board's record itself.
     auto o = moved(QStringLiteral("10"), QString(), QStringLiteral("W1"), QStringLiteral("3001"));
@@ -64,7 +64,7 @@ TEST_F(CourierLists, WaitingOrdersFollowTheirStatusAndVisibility)
     proc_WkDelA1Order(o, &screens, rule);
     EXPECT_EQ(G_MAP_ORDERS.Numbers(), QStringList{"5"});
     EXPECT_EQ(screens.calls, (QStringList{"add:5", "map-ready:5:1", "update:5"}));
-    EXPECT_EQ(G_SL_WK_CHG[7], QStringList{"5"});
+    EXPECT_EQ(G_SL_WK_CHG[7].items(), QStringList{"5"});
 
     // The same stamp is not rewritten; a newer one is.
     screens.calls.clear();
