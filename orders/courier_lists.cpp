@@ -4,6 +4,8 @@
 #include "orders/order_globals.h"
 #include "records/courier_records.h"
 
+#include <QHash>
+
 #include <exception>
 
 namespace
@@ -14,9 +16,20 @@ bool onCourierList(int status)
     return status == 3001 || status == 3003;
 }
 
+// The courier of a code. Couriers are looked up for every assigned order of a batch, so their
+// places are remembered; a remembered place is used only while it still holds that courier.
 TMyWorker *courier(const QString &code)
 {
-    return G_MY_WORKER.MyWorkerArray.find(code);
+    static QHash<QString, int> places;
+    const QStringList &codes = G_MY_WORKER.MyWorkerWkArray();
+    const int known = places.value(code, -1);
+    if (known >= 0 && known < codes.size() && codes.at(known) == code)
+        return G_MY_WORKER.MyWorkerArray.value(known);
+    const int i = int(codes.indexOf(code));
+    if (i < 0)
+        return nullptr;
+    places.insert(code, i);
+    return G_MY_WORKER.MyWorkerArray.value(i);
 }
 
 void removeFromCourier(TMyWorker &w, const QString &no)
@@ -78,6 +91,9 @@ void proc_WkAddA1Order(const std::shared_ptr<TA1ORDER> &order)
 {
     if (!order)
         return;
+    if (order->OLD_ORDER && order->OLD_ORDER->CTH_WK_CODE() == order->CTH_WK_CODE()
+        && !order->ORD_STATUS_CD().isEmpty())
+        return;  // the same courier (or none): nothing moves
     const QString oldCode = order->OLD_ORDER ? order->OLD_ORDER->text(A1::CTH_WK_CODE) : QString();
     const QString newCode = order->text(A1::CTH_WK_CODE);
     const QString no = order->text(A1::ORD_NO);
