@@ -89,9 +89,20 @@ void FreeTcpClient(TcpClient *&client)
     client = nullptr;
 }
 
-bool ConnectServer(TcpClient *client, const QString &host, int port, int connectTimeoutMs)
+void RetireTcpClient(TcpClient *&client)
 {
     if (!client)
+        return;
+    client->retire();
+    if (client->isConnected())
+        client->dropConnection();
+    client->deleteLater();
+    client = nullptr;
+}
+
+bool ConnectServer(TcpClient *client, const QString &host, int port, int connectTimeoutMs)
+{
+    if (!client || client->isRetired())
         return false;
     // Reached again from a timer while this client's connect or reconnect lets events run: the
     // running one goes on undisturbed (and may still be exchanging the key).
@@ -197,7 +208,7 @@ bool func_EncryptSessionKey(const QString &keyText)
 
 void func_Reconnect(TcpClient *client, const QString &reason)
 {
-    if (!client)
+    if (!client || client->isRetired())
         return;
     if (client->connectInProgress()) {
         // Called from inside a connect or reconnect of this very client: never nest a second one

@@ -16,6 +16,9 @@ class TcpClient;
 // Tracing is decided here: on when the request trace folder exists.
 void CreateTcpClient(TcpClient *&client);
 void FreeTcpClient(TcpClient *&client);
+// Lets go of the shared client while a request on it may still be on the stack (the server's
+// shutdown order): drops the link, refuses every reconnect and deletes it from the event loop.
+void RetireTcpClient(TcpClient *&client);
 
 // Connects (when not connected already) and runs the key exchange. True when the socket is
 // connected afterwards (also when the exchange failed; G_CONNECTED tells that).

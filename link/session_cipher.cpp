@@ -5,7 +5,9 @@
 
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <climits>
 #include <string_view>
 #include <memory>
@@ -13,6 +15,7 @@
 namespace
 {
 constexpr int kKeySize = 32;
+constexpr int kDeviceCodeSize = 3;
 constexpr int kBlockSize = 16;
 
 using CipherCtx = std::unique_ptr<EVP_CIPHER_CTX, decltype(&EVP_CIPHER_CTX_free)>;
@@ -130,12 +133,12 @@ std::optional<QByteArray> decryptFromBase64(const QByteArray &base64, const QByt
     return plain;
 }
 
-QString makeSessionKey()
+QString makeSessionKey(const QString &deviceCode)
 {
-    // 62 letters and digits; rejection sampling keeps every character equally likely.
-    static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    constexpr int kAlphabetSize = 62;
-    QString key;
+    // The device code (at most three characters), then decimal digits from the cryptographic
+    // random source up to 32 characters: 29 digits (about 96 bits) after a three-character code.
+    // Bytes of 250 and above are drawn again, so each digit is equally likely.
+    QString key = deviceCode.left(kDeviceCodeSize);
     while (key.size() < kKeySize) {
         unsigned char buf[64];
         // Should OpenSSL's generator ever refuse, the system generator (also cryptographic)
@@ -145,9 +148,10 @@ QString makeSessionKey()
                 b = static_cast<unsigned char>(QRandomGenerator::system()->bounded(256));
         }
         for (unsigned char b : buf) {
-            if (b < 248 && key.size() < kKeySize)
-                key.append(QLatin1Char(kAlphabet[b % kAlphabetSize]));
+            if (b < 250 && key.size() < kKeySize)
+                key.append(QLatin1Char(char('0' + b % 10)));
         }
+        std::fill(std::begin(buf), std::end(buf), static_cast<unsigned char>(0));
     }
     return key;
 }

@@ -18,8 +18,10 @@ QByteArray encryptToBase64(const QByteArray &plain, const QByteArray &key, const
 std::optional<QByteArray> decryptFromBase64(const QByteArray &base64, const QByteArray &key,
                                             const QByteArray &iv = {});
 
-// 32 printable ASCII characters from the system's cryptographic random source.
-QString makeSessionKey();
+// The session key text, 32 characters: the device code (its first three characters; the edition's
+// codes are three ASCII letters), then decimal digits from the cryptographic random source up to
+// 32 characters in all. Only the digits are random; the form itself is fixed.
+QString makeSessionKey(const QString &deviceCode);
 } // namespace SessionCipher
 
 // Text forms used throughout the link.

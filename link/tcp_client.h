@@ -52,6 +52,10 @@ public:
     void enterConnect() { ++m_connectDepth; }
     void leaveConnect() { --m_connectDepth; }
     // Set while the key exchange runs; its errors may drop the socket of the running connect.
+    // A client the program let go of while a request on it may still be returning up the stack: it
+    // never connects again, and is deleted once control is back in the event loop.
+    bool isRetired() const { return m_retired; }
+    void retire() { m_retired = true; }
     bool inKeyExchange() const { return m_inKeyExchange; }
     void setInKeyExchange(bool on) { m_inKeyExchange = on; }
 
@@ -71,4 +75,5 @@ private:
     int m_readTimeoutMs = 30000;
     int m_connectDepth = 0;
     bool m_inKeyExchange = false;
+    bool m_retired = false;
 };

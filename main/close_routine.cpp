@@ -2,6 +2,7 @@
 
 #include "common/daily_log.h"
 #include "common/message_box.h"
+#include "main/login.h"
 #include "main/process_ops.h"
 #include "main/program_start.h"
 
@@ -47,6 +48,9 @@ QString OwnProgramFileName()
 
 void proc_Close(const QString &message, const CloseSteps &steps, IProcessTable &table, const QString &ownProgramName)
 {
+    // The session ends here (logout included): its password goes before anything can fail or a
+    // message waits on screen.
+    ForgetSessionLogin();
     try {
         run(steps.freeTcpClient);
         run(steps.stopTimers);

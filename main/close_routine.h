@@ -34,7 +34,9 @@ CloseSteps &CloseRoutineSteps();
 // The courier-view program that the close routine ends.
 inline constexpr char kCourierViewProgram[] = "WK_VIEW.exe";
 
-// The close routine. Ends the courier-view program and the other instances of this program
+// The close routine. Wipes the session password first, then runs the steps in order (the shared
+// server client is freed before anything else, so no request or retry runs while a message is
+// on screen). Ends the courier-view program and the other instances of this program
 // that belong to this user, shows message (kind "E") when it is not empty, and ends this
 // process last. No other user's process is ever signalled. A failing step is logged as
 // "TFRM_MAIN Except" and the routine goes straight on to ending this process, so a broken step

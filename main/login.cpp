@@ -21,6 +21,8 @@ QString G_MSG_FILE;
 
 namespace
 {
+QString g_acceptedPayload;  // the payload of the accepted login, password included
+
 LoginScreenHook &screenHook()
 {
     static LoginScreenHook hook;
@@ -302,4 +304,23 @@ void WipeText(QString &text)
     }
     text.fill(QChar(u'\0'));
     text.clear();
+}
+
+void KeepAcceptedLogin(const QString &payload, const QString &password)
+{
+    WipeText(g_acceptedPayload);
+    g_acceptedPayload = payload;
+    WipeText(G_USER_INFO.PW);
+    G_USER_INFO.PW = password;
+}
+
+QString AcceptedLoginPayload()
+{
+    return g_acceptedPayload;
+}
+
+void ForgetSessionLogin()
+{
+    WipeText(g_acceptedPayload);
+    WipeText(G_USER_INFO.PW);
 }

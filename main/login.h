@@ -90,6 +90,14 @@ QString BusinessDate(const QDateTime &now);
 // CID folder + business date + "_" + ID + ".Dat".
 QString StoredMessageFileName(const QDateTime &now);
 
+// The session's login, held in memory only (never in a file, log or trace) from the accepted
+// login until logout or close: the password in G_USER_INFO.PW, which the re-check and the pages
+// that log the user in need, and the accepted login payload, which the re-check sends again.
+void KeepAcceptedLogin(const QString &payload, const QString &password);
+QString AcceptedLoginPayload();
+// Wipes both (logout, close, a new session).
+void ForgetSessionLogin();
+
 // Overwrites the text's characters before emptying it, so a password does not linger in the
 // string's buffer after its last use.
 void WipeText(QString &text);

@@ -1,5 +1,6 @@
 #include "main/page_addresses.h"
 
+#include "records/session_records.h"
 #include "settings/deployment_config.h"
 
 #include <QUrl>
@@ -123,4 +124,17 @@ QString IdSearchPageUrl(bool production)
 {
     const QString host = PageHost(production ? PageHostKey::kMain : PageHostKey::kTest);
     return PageUrl(host, QStringLiteral("/member/user_sch.php?sGrpTypeYn=Y"));
+}
+
+bool PageMayReceivePassword(const QUrl &page)
+{
+    return page.isValid() && !page.host().isEmpty()
+           && page.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
+}
+
+QString SessionPasswordForPage(const QUrl &page)
+{
+    if (!PageMayReceivePassword(page))
+        return QString();
+    return G_USER_INFO.PW;
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QUrl;
+
 // Addresses of the web pages the program opens. The login puts the defaults of the chosen server
 // mode in place; the server configuration loaded at start replaces them.
 extern QString G_URL_ADMIN_PAGE;
@@ -55,3 +57,10 @@ void ClearPageAddresses();
 
 // The ID and password search page on the main web host (production) or the test web host.
 QString IdSearchPageUrl(bool production);
+
+// Whether a page may be given the session password: only a page loaded over HTTPS (from a named
+// host), so the password never crosses the network in clear text.
+bool PageMayReceivePassword(const QUrl &page);
+// The session password (G_USER_INFO.PW) for page, or an empty text when the page may not receive
+// it. Every page that is handed the password takes it from here.
+QString SessionPasswordForPage(const QUrl &page);

@@ -152,9 +152,9 @@ void ResetSessionCounters()
 
 void BuildSessionKey()
 {
-    // A key made from the device code and the clock could be guessed; it comes from the system's
-    // cryptographic random source instead. It is never written to a log.
-    G_SESSION_KEY = SessionCipher::makeSessionKey();
+    // The edition's device code, then random digits: a clock time in their place could be
+    // guessed. The key is never written to a log.
+    G_SESSION_KEY = SessionCipher::makeSessionKey(G_DEVICE);
 }
 
 void RegisterSessionContainer(std::function<void()> create, std::function<void()> destroy)

@@ -40,6 +40,26 @@ void HandlerRegistry::addRoute(const QString &path, WebRoute route)
     m_routes.insert(path, std::move(route));
 }
 
+void HandlerRegistry::addScenarioStep(const QString &name, ScenarioStep step)
+{
+    m_scenarioSteps.append({name, std::move(step)});
+}
+
+const QList<QPair<QString, ScenarioStep>> &HandlerRegistry::scenarioSteps() const
+{
+    return m_scenarioSteps;
+}
+
+void HandlerRegistry::setDatabase(std::shared_ptr<SandboxDatabase> database)
+{
+    m_database = std::move(database);
+}
+
+std::shared_ptr<SandboxDatabase> HandlerRegistry::database() const
+{
+    return m_database;
+}
+
 SandboxHandler HandlerRegistry::handler(const QString &reqNum) const
 {
     return m_handlers.value(reqNum);

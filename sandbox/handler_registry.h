@@ -4,10 +4,16 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QMap>
+#include <QPair>
 #include <QString>
 
 #include <functional>
+#include <memory>
+
+class SandboxDatabase;
+class SandboxRandom;
 
 // An HTTPS request to the sandbox's web server (already read in full).
 struct WebRequest
@@ -34,12 +40,22 @@ struct WebReply
 
 using WebRoute = std::function<WebReply(const WebRequest &)>;
 
+// One move of the demo world (a new order, a courier changing state, a message); run on the
+// sandbox's thread by its timer, or one at a time by tests.
+using ScenarioStep = std::function<void(SandboxDatabase &db, SandboxRandom &rng)>;
+
 // Request code -> handler, and web path -> producer. Not locked: the host guards its own copy.
 class HandlerRegistry
 {
 public:
     void add(const QString &reqNum, SandboxHandler handler);
     void addRoute(const QString &path, WebRoute route);
+    void addScenarioStep(const QString &name, ScenarioStep step);
+
+    // The database the areas keep their data in; areas register their tables and seeds on it while
+    // they register their handlers. Never null once the host made the registry.
+    void setDatabase(std::shared_ptr<SandboxDatabase> database);
+    std::shared_ptr<SandboxDatabase> database() const;
 
     // Empty function when the code has no handler.
     SandboxHandler handler(const QString &reqNum) const;
@@ -47,6 +63,7 @@ public:
     bool hasRoute(const QString &path) const;
     QStringList codes() const;
     QStringList routePaths() const;
+    const QList<QPair<QString, ScenarioStep>> &scenarioSteps() const;
 
     // Runs the handler of request.reqNum; an unknown code answers
     // {"OUT_CODE":"0","OUT_MSG":"unknown request <code>"}, a handler that throws answers code "0".
@@ -55,6 +72,8 @@ public:
 private:
     QHash<QString, SandboxHandler> m_handlers;
     QMap<QString, WebRoute> m_routes;
+    QList<QPair<QString, ScenarioStep>> m_scenarioSteps;
+    std::shared_ptr<SandboxDatabase> m_database;
 };
 
 // Registers every demo handler and route. Each area of demo data lives in a file

@@ -56,7 +56,6 @@ struct LoginArea
     QMutex mutex;
     QHash<QString, DemoUser> users;
     QHash<QString, SmsCode> codes;  // by sequence number
-    QHash<QString, QString> sessions;  // ID -> PC id of its latest login through this sandbox
     int nextSeq = 1000;
 };
 
@@ -158,6 +157,8 @@ QString field(const QStringList &f, int i)
     return i < f.size() ? f.at(i) : QString();
 }
 
+// The login and its later re-check are the same request with the same payload; both need the
+// user's password.
 SandboxReply login(LoginArea &area, const SandboxRequest &req)
 {
     const QStringList f = req.fields();
@@ -165,17 +166,13 @@ SandboxReply login(LoginArea &area, const SandboxRequest &req)
     const QString pw = field(f, 1);
     QMutexLocker lock(&area.mutex);
     const auto it = area.users.constFind(id);
-    // A password-less repeat from the PC of the latest login is the program's re-check of that
-    // session.
-    const bool recheck = pw.isEmpty() && area.sessions.contains(id) && area.sessions.value(id) == field(f, 2);
-    if (it == area.users.constEnd() || (!recheck && it->password != pw))
+    if (it == area.users.constEnd() || pw.isEmpty() || it->password != pw)
         return SandboxReply::code(QStringLiteral("2"), QStringLiteral("아이디 또는 비밀번호가 일치하지 않습니다."));
-    if (it->loginCode != QLatin1String("1") && !recheck
+    if (it->loginCode != QLatin1String("1")
         && !QStringList{QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("9")}.contains(it->loginCode))
         return SandboxReply::code(it->loginCode, it->loginMsg);
-    area.sessions.insert(id, field(f, 2));
     SandboxReply reply;
-    reply.outCode = recheck ? QStringLiteral("1") : it->loginCode;
+    reply.outCode = it->loginCode;
     reply.rows.append(loginRow(*it, field(f, 2)));
     return reply;
 }

@@ -2,6 +2,7 @@
 
 #include "settings/deployment_config.h"
 #include "sandbox/link_server.h"
+#include "sandbox/sandbox_random.h"
 #include "sandbox/sandbox_state.h"
 #include "sandbox/self_signed_cert.h"
 #include "sandbox/web_server.h"
@@ -13,6 +14,8 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
+#include <QDebug>
 
 namespace
 {
@@ -23,6 +26,12 @@ SandboxHost::SandboxHost() : SandboxHost(Options{}) {}
 
 SandboxHost::SandboxHost(Options options) : m_options(std::move(options)), m_state(std::make_shared<SandboxState>())
 {
+    SandboxDatabase::Options dbOptions;
+    dbOptions.path = m_options.databasePath;
+    dbOptions.size = m_options.worldSize;
+    m_database = std::make_shared<SandboxDatabase>(dbOptions);
+    m_state->registry.setDatabase(m_database);
+    m_scenarioRng = std::make_unique<SandboxRandom>(SandboxRandom::forArea(dbOptions.seed, QStringLiteral("scenario")));
     if (m_options.demoHandlers)
         registerDemoHandlers(m_state->registry);
 }
@@ -87,6 +96,16 @@ bool SandboxHost::start()
     m_thread->start();
     bool ok = true;
     runInThread([&] {
+        // The world is made on the thread its handlers run on, before the first client can ask.
+        if (!m_database->initialize(&m_error)) {
+            ok = false;
+            return;
+        }
+        if (m_options.scenarioIntervalMs > 0) {
+            auto *timer = new QTimer(m_context);
+            QObject::connect(timer, &QTimer::timeout, m_context, [this] { stepScenario(1); });
+            timer->start(m_options.scenarioIntervalMs);
+        }
         m_link = new LinkServer(m_state, std::move(keyPair));
         m_linkPort = m_link->listen(m_options.linkPort, &m_error);
         ok = m_linkPort != 0;
@@ -100,6 +119,41 @@ bool SandboxHost::start()
     QMutexLocker lock(&m_state->mutex);
     m_state->handOutPort = m_linkPort;
     return ok;
+}
+
+std::shared_ptr<SandboxDatabase> SandboxHost::database() const
+{
+    return m_database;
+}
+
+void SandboxHost::stepScenario(int count)
+{
+    const auto run = [this, count] {
+        QList<QPair<QString, ScenarioStep>> steps;
+        {
+            QMutexLocker lock(&m_state->mutex);
+            steps = m_state->registry.scenarioSteps();
+        }
+        for (int i = 0; i < count; ++i) {
+            for (const auto &step : std::as_const(steps)) {
+                try {
+                    step.second(*m_database, *m_scenarioRng);
+                } catch (const std::exception &e) {
+                    qWarning().noquote() << "sandbox: scenario step" << step.first << "failed:" << e.what();
+                }
+            }
+        }
+    };
+    if (m_thread)
+        runInThread(run);
+    else
+        run();
+}
+
+void SandboxHost::addScenarioStep(const QString &name, ScenarioStep step)
+{
+    QMutexLocker lock(&m_state->mutex);
+    m_state->registry.addScenarioStep(name, std::move(step));
 }
 
 QString SandboxHost::errorString() const

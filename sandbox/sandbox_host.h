@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sandbox/handler_registry.h"
+#include "sandbox/sandbox_database.h"
 #include "sandbox/link_faults.h"
 #include "sandbox/sandbox_request.h"
 
@@ -13,6 +14,7 @@
 class QThread;
 class QObject;
 class QTemporaryDir;
+class SandboxRandom;
 class LinkServer;
 class WebServer;
 struct SandboxState;
@@ -30,6 +32,9 @@ public:
         bool withLookup = true;  // start the HTTPS server
         bool demoHandlers = true;
         QString workDir;         // certificate and config files; empty: a temporary folder
+        QString databasePath;    // SQLite file of the world; empty: a fresh in-memory database
+        SandboxWorldSize worldSize = SandboxWorldSize::Demo;
+        int scenarioIntervalMs = 0;  // > 0: the demo world moves by one step at this interval
     };
 
     SandboxHost();
@@ -73,6 +78,13 @@ public:
     quint16 openSecondLinkPort();
     void dropAllConnections();  // closes every client socket of the link server
 
+    // The world's data; usable from any thread (each gets its own connection).
+    std::shared_ptr<SandboxDatabase> database() const;
+    // Runs the scenario's steps count times on the sandbox's thread (every registered step once
+    // per round, in registration order).
+    void stepScenario(int count = 1);
+    void addScenarioStep(const QString &name, ScenarioStep step);
+
     // Observations.
     QStringList receivedRequestCodes() const;
     QList<SandboxRequest> receivedRequests() const;
@@ -89,6 +101,8 @@ private:
     Options m_options;
     std::shared_ptr<SandboxState> m_state;
     std::unique_ptr<QTemporaryDir> m_tempDir;
+    std::shared_ptr<SandboxDatabase> m_database;
+    std::unique_ptr<SandboxRandom> m_scenarioRng;
     QThread *m_thread = nullptr;
     QObject *m_context = nullptr;   // lives in m_thread
     LinkServer *m_link = nullptr;   // owned by the thread's side

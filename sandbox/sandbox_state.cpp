@@ -1,5 +1,7 @@
 #include "sandbox/sandbox_state.h"
 
+#include <QDebug>
+
 #include <QMutexLocker>
 
 #include <exception>
@@ -56,11 +58,14 @@ WebRoute SandboxState::routeFor(const QString &path) const
 
 SandboxReply runSandboxHandler(const SandboxHandler &handler, const SandboxRequest &request)
 {
-    if (!handler)
+    if (!handler) {
+        qWarning().noquote() << "sandbox: unknown request" << request.reqNum;
         return SandboxReply::code(QStringLiteral("0"), QStringLiteral("unknown request ") + request.reqNum);
+    }
     try {
         return handler(request);
     } catch (const std::exception &e) {
+        qWarning().noquote() << "sandbox:" << request.reqNum << "failed:" << e.what();
         return SandboxReply::code(QStringLiteral("0"), QString::fromUtf8(e.what()));
     } catch (...) {
         return SandboxReply::code(QStringLiteral("0"), QStringLiteral("handler failed"));

@@ -11,7 +11,7 @@ fi
 PACKAGES=(
     cmake ninja-build g++ clang pkg-config openssl ccache
     qt6-base-dev qt6-webengine-dev qt6-serialport-dev qt6-multimedia-dev
-    qt6-base-dev-tools qtkeychain-qt6-dev
+    qt6-base-dev-tools qtkeychain-qt6-dev libqt6sql6-sqlite
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     libssl-dev zlib1g-dev libqrencode-dev libxlsxwriter-dev libminizip-dev
     libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev

@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <optional>
 
 TIniFile *G_INI = nullptr;
 
@@ -89,17 +90,39 @@ qsizetype findKey(const QStringList &lines, qsizetype from, qsizetype to, const 
     return -1;
 }
 
-bool validSectionName(const QString &s)
+enum class NameKind
 {
-    return !s.trimmed().isEmpty() && !s.contains(QLatin1Char(']')) && !s.contains(QLatin1Char('\n'))
-           && !s.contains(QLatin1Char('\r'));
+    Section,
+    Key,
+};
+
+// The one form in which every operation looks a section or key name up and stores it: trimmed,
+// as the file's own names are read. Nothing when the name cannot stand in the file (empty, a line
+// break, ']' in a section, '=' in a key, a key that would read as a comment or a section header).
+std::optional<QString> fileName(const QString &name, NameKind kind)
+{
+    const QString t = name.trimmed();
+    if (t.isEmpty() || t.contains(QLatin1Char('\n')) || t.contains(QLatin1Char('\r')))
+        return std::nullopt;
+    if (kind == NameKind::Section) {
+        if (t.contains(QLatin1Char(']')))
+            return std::nullopt;
+    } else if (t.contains(QLatin1Char('=')) || t.startsWith(QLatin1Char(';')) || t.startsWith(QLatin1Char('['))) {
+        return std::nullopt;
+    }
+    return t;
 }
 
-bool validKeyName(const QString &k)
+// Both names in their file form; false when either cannot stand in the file.
+bool fileNames(const QString &section, const QString &key, QString *sec, QString *k)
 {
-    const QString t = k.trimmed();
-    return !t.isEmpty() && !t.startsWith(QLatin1Char(';')) && !t.startsWith(QLatin1Char('['))
-           && !k.contains(QLatin1Char('=')) && !k.contains(QLatin1Char('\n')) && !k.contains(QLatin1Char('\r'));
+    const std::optional<QString> s = fileName(section, NameKind::Section);
+    const std::optional<QString> kk = fileName(key, NameKind::Key);
+    if (!s || !kk)
+        return false;
+    *sec = *s;
+    *k = *kk;
+    return true;
 }
 
 QString oneLine(QString value)
@@ -197,12 +220,16 @@ bool TIniFile::editLines(const std::function<bool(QStringList &lines)> &edit)
 
 QString TIniFile::ReadString(const QString &section, const QString &key, const QString &def) const
 {
+    QString sectionName;
+    QString keyName;
+    if (!fileNames(section, key, &sectionName, &keyName))
+        return def;
     const QStringList lines = readLines(nullptr);
-    const qsizetype sec = findSection(lines, section);
+    const qsizetype sec = findSection(lines, sectionName);
     if (sec < 0)
         return def;
     ParsedKey hit;
-    if (findKey(lines, sec + 1, sectionEnd(lines, sec), key, &hit) < 0)
+    if (findKey(lines, sec + 1, sectionEnd(lines, sec), keyName, &hit) < 0)
         return def;
     return hit.value;
 }
@@ -228,10 +255,10 @@ QDate TIniFile::ReadDate(const QString &section, const QString &key, const QDate
 
 bool TIniFile::WriteString(const QString &section, const QString &key, const QString &value)
 {
-    if (!validSectionName(section) || !validKeyName(key))
+    QString sectionName;
+    QString keyName;
+    if (!fileNames(section, key, &sectionName, &keyName))
         return false;
-    const QString sectionName = section.trimmed();
-    const QString keyName = key.trimmed();
     const QString stored = oneLine(value);
     return editLines([&](QStringList &lines) {
         const qsizetype sec = findSection(lines, sectionName);
@@ -274,21 +301,29 @@ bool TIniFile::WriteDate(const QString &section, const QString &key, const QDate
 
 bool TIniFile::SectionExists(const QString &section) const
 {
-    return findSection(readLines(nullptr), section) >= 0;
+    const std::optional<QString> sectionName = fileName(section, NameKind::Section);
+    return sectionName && findSection(readLines(nullptr), *sectionName) >= 0;
 }
 
 bool TIniFile::ValueExists(const QString &section, const QString &key) const
 {
+    QString sectionName;
+    QString keyName;
+    if (!fileNames(section, key, &sectionName, &keyName))
+        return false;
     const QStringList lines = readLines(nullptr);
-    const qsizetype sec = findSection(lines, section);
-    return sec >= 0 && findKey(lines, sec + 1, sectionEnd(lines, sec), key, nullptr) >= 0;
+    const qsizetype sec = findSection(lines, sectionName);
+    return sec >= 0 && findKey(lines, sec + 1, sectionEnd(lines, sec), keyName, nullptr) >= 0;
 }
 
 QStringList TIniFile::ReadSection(const QString &section) const
 {
-    const QStringList lines = readLines(nullptr);
-    const qsizetype sec = findSection(lines, section);
     QStringList keys;
+    const std::optional<QString> sectionName = fileName(section, NameKind::Section);
+    if (!sectionName)
+        return keys;
+    const QStringList lines = readLines(nullptr);
+    const qsizetype sec = findSection(lines, *sectionName);
     if (sec < 0)
         return keys;
     const qsizetype end = sectionEnd(lines, sec);
@@ -315,9 +350,13 @@ QStringList TIniFile::ReadSections() const
 
 bool TIniFile::DeleteKey(const QString &section, const QString &key)
 {
+    QString sectionName;
+    QString keyName;
+    if (!fileNames(section, key, &sectionName, &keyName))
+        return false;
     return editLines([&](QStringList &lines) {
-        const qsizetype sec = findSection(lines, section);
-        const qsizetype at = sec < 0 ? -1 : findKey(lines, sec + 1, sectionEnd(lines, sec), key, nullptr);
+        const qsizetype sec = findSection(lines, sectionName);
+        const qsizetype at = sec < 0 ? -1 : findKey(lines, sec + 1, sectionEnd(lines, sec), keyName, nullptr);
         if (at < 0)
             return false;
         lines.removeAt(at);
@@ -327,8 +366,11 @@ bool TIniFile::DeleteKey(const QString &section, const QString &key)
 
 bool TIniFile::EraseSection(const QString &section)
 {
+    const std::optional<QString> sectionName = fileName(section, NameKind::Section);
+    if (!sectionName)
+        return false;
     return editLines([&](QStringList &lines) {
-        const qsizetype sec = findSection(lines, section);
+        const qsizetype sec = findSection(lines, *sectionName);
         if (sec < 0)
             return false;
         lines.erase(lines.begin() + sec, lines.begin() + sectionEnd(lines, sec));

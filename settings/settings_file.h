@@ -8,7 +8,9 @@
 
 // A profile (INI) file of [sections] and key=value lines, read and written one key per call the
 // way classic profile files behave:
-// - section and key names are matched without regard to case ("USER" and "User" are one section);
+// - section and key names are matched without regard to case ("USER" and "User" are one section)
+//   and with the blanks around them ignored, the same way by every operation, so a value written
+//   under "SESSION " is read, found, deleted and erased under "SESSION " as well as "SESSION";
 // - nothing is cached: every read looks at the file, every write reaches the file before it returns;
 // - a missing file, section or key gives the caller's default;
 // - the first section (and the first key in it) of a name wins when a hand-edited file repeats one;
@@ -40,6 +42,8 @@ public:
     bool WriteBool(const QString &section, const QString &key, bool value);
     bool WriteDate(const QString &section, const QString &key, const QDate &value);
 
+    // A name that cannot stand in the file (see WriteString) names nothing: reads give the default
+    // or nothing, and DeleteKey and EraseSection answer false without touching the file.
     bool SectionExists(const QString &section) const;
     bool ValueExists(const QString &section, const QString &key) const;
     // Key names of the section in file order (empty when the section is missing).

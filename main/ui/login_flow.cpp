@@ -42,7 +42,6 @@ TfrmLogin *frmLogin = nullptr;
 
 namespace
 {
-QString g_savedPayload;  // the accepted payload without the password
 int g_localTag = 0;      // the login marker when there is no main window
 LoginWindowHooks g_windowHooks;
 
@@ -157,7 +156,8 @@ bool finishAcceptedLogin(const LoginReply &reply)
     return true;
 }
 
-// The login exchange for the dialog's ID (already in G_USER_INFO.ID) and password.
+// The login exchange for the dialog's ID (already in G_USER_INFO.ID) and password. An accepted
+// login keeps the password and the payload for the session; every other copy is wiped.
 void runLogin(QString &password, bool saveAdmin)
 {
     proc_SetUserGubunValue();
@@ -167,32 +167,26 @@ void runLogin(QString &password, bool saveAdmin)
     if (G_USER_INFO.MC.isEmpty())
         G_USER_INFO.MC = LocalMachineId();
     QString payload = BuildLoginPayload(G_USER_INFO.ID, password);
-    WipeText(password);
-    // Built afresh rather than cut out of the payload: a password holding the field separator
-    // would otherwise leave its tail in the kept copy.
-    const QString kept = BuildLoginPayload(G_USER_INFO.ID, QString());
     QString text;
     RequestOneNewConn(QString::fromLatin1(kLoginCode), QString::fromLatin1(kLoginCallType), payload, text);
-    WipeText(payload);
     const LoginReply reply = ParseLoginReply(text);
+    bool accepted = false;
     if (text.isEmpty() || !reply.valid) {
         MsgBox(G_MSG_NET_FAIL + G_MSG_LOGIN_FAIL, QStringLiteral("I"));
-        return;
-    }
-    const LoginCodeKind kind = ClassifyLoginCode(reply.outCode);
-    if (kind != LoginCodeKind::Accepted) {
+    } else if (const LoginCodeKind kind = ClassifyLoginCode(reply.outCode); kind != LoginCodeKind::Accepted) {
         MsgBox(reply.outCode + QLatin1Char(':') + reply.outMsg, QStringLiteral("E"));
         if (kind == LoginCodeKind::PasswordChange)
             openPasswordChange(reply.outCode);
-        return;
-    }
-    if (!reply.hasRow) {
+    } else if (!reply.hasRow) {
         // An acceptance without the user's row would log in nobody; the attempt has failed.
         MsgBox(G_MSG_NET_FAIL + G_MSG_LOGIN_FAIL, QStringLiteral("I"));
-        return;
+    } else {
+        KeepAcceptedLogin(payload, password);
+        accepted = true;
     }
-    g_savedPayload = kept;
-    if (!finishAcceptedLogin(reply))
+    WipeText(payload);
+    WipeText(password);
+    if (!accepted || !finishAcceptedLogin(reply))
         return;
     if (frmLogin)
         frmLogin->done(1);
@@ -272,10 +266,12 @@ void proc_Login(bool ASaveAdmin)
 
 void proc_CheckChangeLoginInfo()
 {
-    if (g_savedPayload.isEmpty())
+    QString payload = AcceptedLoginPayload();
+    if (payload.isEmpty())
         return;  // no accepted login to repeat
     QString text;
-    RequestOneNewConn(QString::fromLatin1(kLoginCode), QString::fromLatin1(kLoginCallType), g_savedPayload, text);
+    RequestOneNewConn(QString::fromLatin1(kLoginCode), QString::fromLatin1(kLoginCallType), payload, text);
+    WipeText(payload);
     if (text.isEmpty()) {
         MsgBox(G_MSG_NET_FAIL + G_MSG_LOGIN_FAIL, QStringLiteral("I"));
         return;
@@ -405,12 +401,12 @@ LoginDialogRunner SetLoginDialogRunner(LoginDialogRunner runner)
 
 QString SavedLoginPayload()
 {
-    return g_savedPayload;
+    return AcceptedLoginPayload();
 }
 
 void ResetLoginFlow()
 {
-    g_savedPayload.clear();
+    ForgetSessionLogin();
     g_localTag = 0;
     g_windowHooks = {};
 }

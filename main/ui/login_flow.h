@@ -26,8 +26,8 @@ bool func_Login();
 // The whole login exchange with the dialog's current input; asaveAdmin writes the saved-login
 // settings first.
 void proc_Login(bool ASaveAdmin);
-// Repeats the last accepted login request (without the password) and refreshes part of the user
-// record. Used before the administration page opens.
+// Repeats the last accepted login request (as it was sent, password included) and refreshes part
+// of the user record. Used before the administration page opens.
 void proc_CheckChangeLoginInfo();
 
 // What the login needs of the main window, installed by it; the defaults work without a window.
@@ -72,7 +72,7 @@ enum class LoginDialogKind
 using LoginDialogRunner = std::function<int(LoginDialogKind, QWidget *dialog)>;
 LoginDialogRunner SetLoginDialogRunner(LoginDialogRunner runner);
 
-// The accepted payload kept for the re-check, without the password.
+// The accepted payload kept for the re-check (AcceptedLoginPayload).
 QString SavedLoginPayload();
 // Forgets the session state of this file (tests).
 void ResetLoginFlow();

@@ -5,6 +5,10 @@
 #include "records/session_records.h"
 #include "settings/settings_file.h"
 #include "common/ui/progress_window.h"
+#include "link/link_events.h"
+#include "link/link_state.h"
+#include "main/main_window_link.h"
+#include "link/server_connection.h"
 #include "main/close_routine.h"
 #include "main/edition_table.h"
 #include "main/main_globals.h"
@@ -58,7 +62,12 @@ TFRM_MAIN::TFRM_MAIN(QWidget *parent)
     pnlMainBoard->setObjectName(QStringLiteral("pnlMainBoard"));
     setCentralWidget(pnlMainBoard);
     resize(1280, 800);
+    SocketLink = new MainWindowLink(this);
+    SocketLink->setObjectName(QStringLiteral("SocketLink"));
     FormCreate();
+    // Outside the guarded creation steps: a window whose creation failed half-way must still
+    // close through the whole routine.
+    installCloseRoutine();
 }
 
 TFRM_MAIN::~TFRM_MAIN()
@@ -140,7 +149,6 @@ void TFRM_MAIN::createGuardedSteps()
     gsl_Notice_No.clear();
     slDvryBrSelectList.clear();
     FB_STORE_STATUS_ST_POP = false;
-    registerCloseSteps();
 }
 
 void TFRM_MAIN::runUpdateCheck()
@@ -160,9 +168,40 @@ void TFRM_MAIN::runUpdateCheck()
     RequestProgramEnd();
 }
 
-void TFRM_MAIN::registerCloseSteps()
+void TFRM_MAIN::StopTimers()
 {
+    if (OrderBoardHooks *board = CurrentOrderBoardHooks())
+        board->setPollingEnabled(false);
+    // The shared connection's owner may also sit on the application when the connection was
+    // opened before this window existed (the password change before a login).
+    QList<MainWindowLink *> links = findChildren<MainWindowLink *>();
+    if (QCoreApplication::instance())
+        links += QCoreApplication::instance()->findChildren<MainWindowLink *>(Qt::FindDirectChildrenOnly);
+    for (MainWindowLink *link : links)
+        link->TmrSocketConnRetry.stop();
+}
+
+// The server's shutdown order closes this window, and closing it runs the close routine; its
+// steps are installed here unless something (a test) installed its own.
+void TFRM_MAIN::installCloseRoutine()
+{
+    SetMainWindowCloser([] {
+        if (FRM_MAIN)
+            FRM_MAIN->close();
+    });
     CloseSteps &steps = CloseRoutineSteps();
+    if (!steps.freeTcpClient)
+        steps.freeTcpClient = [] {
+            // The shutdown order that closes this window arrives inside a request whose callers
+            // still hold the client: it is retired, not deleted under them.
+            RetireTcpClient(G_TCP_CLIENT);
+            G_CONNECTED = false;
+        };
+    if (!steps.stopTimers)
+        steps.stopTimers = [] {
+            if (FRM_MAIN)
+                FRM_MAIN->StopTimers();
+        };
     if (!steps.destroyStruct)
         steps.destroyStruct = [] {
             proc_DestroyStruct();
@@ -171,10 +210,10 @@ void TFRM_MAIN::registerCloseSteps()
     if (!steps.freeProgressWindow)
         steps.freeProgressWindow = [] { FreeProgressForm(); };
     if (!steps.freePrinterNamesAndNotices)
-        steps.freePrinterNamesAndNotices = [self = QPointer<TFRM_MAIN>(this)] {
+        steps.freePrinterNamesAndNotices = [] {
             // The steps outlive a window freed without the routine (tests, a failed start).
-            if (self)
-                self->gsl_Notice_No.clear();
+            if (FRM_MAIN)
+                FRM_MAIN->gsl_Notice_No.clear();
         };
 }
 

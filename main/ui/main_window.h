@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class MainWindowLink;
 class QStackedWidget;
 
 // The main window. Its creation prepares everything that needs no logged-in user and checks for
@@ -21,6 +22,9 @@ public:
     int Tag = 0;
 
     QStackedWidget *pnlMainBoard = nullptr;  // the board screens dock here
+    // The window's side of the shared connection: its events and the retry timer
+    // TmrSocketConnRetry, running from the window's creation.
+    MainWindowLink *SocketLink = nullptr;
     QString GS_CHK_STNO;
     QStringList gsl_Notice_No;               // unread notice numbers, sorted, no duplicates
     QStringList slDvryBrSelectList;
@@ -38,6 +42,9 @@ public:
     // Adds a notice number keeping the list sorted and free of duplicates.
     void AddNoticeNo(const QString &no);
 
+    // The close routine's timer step: the order board's polling and the window's own timers.
+    void StopTimers();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -48,7 +55,7 @@ private:
     void FormShow();
     void createGuardedSteps();
     void runUpdateCheck();
-    void registerCloseSteps();
+    void installCloseRoutine();
 };
 
 extern TFRM_MAIN *FRM_MAIN;

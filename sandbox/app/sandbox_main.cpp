@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -64,6 +65,13 @@ int main(int argc, char **argv)
                       QStringLiteral("port"), QStringLiteral("0")});
     parser.addOption({QStringLiteral("workdir"), QStringLiteral("Folder for the certificate and config file."),
                       QStringLiteral("dir"), QStringLiteral(".")});
+    parser.addOption({QStringLiteral("db"), QStringLiteral("SQLite file of the world (default: sandbox.db in the workdir; \":memory:\" for none)."),
+                      QStringLiteral("file")});
+    parser.addOption({QStringLiteral("seed-size"), QStringLiteral("Size of a newly seeded world: demo or large."),
+                      QStringLiteral("size"), QStringLiteral("demo")});
+    parser.addOption({QStringLiteral("scenario-interval"),
+                      QStringLiteral("Milliseconds between two moves of the demo world (0: it stands still)."),
+                      QStringLiteral("ms"), QStringLiteral("5000")});
     parser.process(app);
 
     bool linkOk = false;
@@ -72,6 +80,24 @@ int main(int argc, char **argv)
     options.linkPort = portOption(parser, QStringLiteral("link-port"), &linkOk);
     options.lookupPort = portOption(parser, QStringLiteral("lookup-port"), &lookupOk);
     options.workDir = QDir(parser.value(QStringLiteral("workdir"))).absolutePath();
+    const QString db = parser.value(QStringLiteral("db"));
+    if (db == QLatin1String(":memory:"))
+        options.databasePath.clear();
+    else
+        options.databasePath = db.isEmpty() ? QDir(options.workDir).filePath(QStringLiteral("sandbox.db"))
+                                            : QFileInfo(db).absoluteFilePath();
+    const QString size = parser.value(QStringLiteral("seed-size"));
+    if (size != QLatin1String("demo") && size != QLatin1String("large")) {
+        std::fprintf(stderr, "courier-sandbox: --seed-size is demo or large\n");
+        return 2;
+    }
+    options.worldSize = size == QLatin1String("large") ? SandboxWorldSize::Large : SandboxWorldSize::Demo;
+    bool intervalOk = false;
+    options.scenarioIntervalMs = parser.value(QStringLiteral("scenario-interval")).toInt(&intervalOk);
+    if (!intervalOk || options.scenarioIntervalMs < 0) {
+        std::fprintf(stderr, "courier-sandbox: --scenario-interval is a number of milliseconds\n");
+        return 2;
+    }
     if (!linkOk || !lookupOk) {
         std::fprintf(stderr, "courier-sandbox: ports must be numbers from 0 to 65535\n");
         return 2;

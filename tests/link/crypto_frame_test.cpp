@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QMap>
+
+#include <QRegularExpression>
+
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -97,14 +101,33 @@ TEST(SessionCipher, RejectsMalformedCipherText)
     EXPECT_FALSE(SessionCipher::decryptFromBase64(good.toBase64(), QByteArray(32, 'z')).has_value());
 }
 
-TEST(SessionCipher, SessionKeysArePrintableAndDiffer)
+TEST(SessionCipher, SessionKeyIsTheDeviceCodeThenRandomDigits)
 {
-    const QString a = SessionCipher::makeSessionKey();
-    const QString b = SessionCipher::makeSessionKey();
+    const QRegularExpression form(QStringLiteral("^CDK[0-9]{29}$"));
+    const QString a = SessionCipher::makeSessionKey(QStringLiteral("CDK"));
+    const QString b = SessionCipher::makeSessionKey(QStringLiteral("CDK"));
     EXPECT_EQ(a.size(), 32);
+    EXPECT_TRUE(form.match(a).hasMatch()) << a.toStdString();
+    EXPECT_TRUE(form.match(b).hasMatch()) << b.toStdString();
     EXPECT_NE(a, b);
-    for (QChar c : a)
-        EXPECT_TRUE(c.isLetterOrNumber() && c.unicode() < 128);
+    EXPECT_EQ(a.toUtf8().size(), 32) << "the key text is the 32 AES key bytes";
+
+    // A shorter code is followed by more digits; a longer one is cut to three characters.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^X[0-9]{31}$")).match(SessionCipher::makeSessionKey(QStringLiteral("X"))).hasMatch());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^ABC[0-9]{29}$"))
+                    .match(SessionCipher::makeSessionKey(QStringLiteral("ABCD")))
+                    .hasMatch());
+
+    // Every digit turns up about equally often (expected 580 each; the bounds are many deviations wide).
+    QMap<QChar, int> counts;
+    for (int i = 0; i < 200; ++i) {
+        const QString key = SessionCipher::makeSessionKey(QStringLiteral("CDK"));
+        for (QChar c : QStringView(key).mid(3))
+            ++counts[c];
+    }
+    ASSERT_EQ(counts.size(), 10);
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        EXPECT_TRUE(it.value() > 430 && it.value() < 730) << it.key().toLatin1() << ": " << it.value();
 }
 
 TEST(RsaKey, PemLinesAreSixtyFourCharactersWithCrLf)
@@ -124,7 +147,7 @@ TEST(RsaKey, WrappedKeyRoundTripsAndHasNoLineBreaks)
 {
     auto pair = RsaKey::KeyPair::generate(2048);
     ASSERT_TRUE(pair);
-    const QByteArray sessionKey = SessionCipher::makeSessionKey().toLatin1();
+    const QByteArray sessionKey = SessionCipher::makeSessionKey(QStringLiteral("CDK")).toLatin1();
     const auto wrapped = RsaKey::publicEncryptBase64(pair->publicDerBase64(), sessionKey);
     ASSERT_TRUE(wrapped.has_value());
     EXPECT_FALSE(wrapped->contains('\n'));

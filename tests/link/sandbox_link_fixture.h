@@ -30,7 +30,7 @@ protected:
         ResetSessionRecords();
         ResetLinkState();
         G_LOG_DIR = log.dir();
-        G_SESSION_KEY = SessionCipher::makeSessionKey();
+        G_SESSION_KEY = SessionCipher::makeSessionKey(QStringLiteral("CDK"));
         G_USER_INFO.ID = QStringLiteral("tester");
         G_USER_INFO.MC = QStringLiteral("[A]PC-1");
         G_USER_INFO.GUBUN = QStringLiteral("R");

@@ -32,6 +32,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QDir>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,7 +61,7 @@ protected:
         ResetLoginFlow();
         G_LOG_DIR = log.dir();
         G_CID_DIR = log.dir();
-        G_SESSION_KEY = SessionCipher::makeSessionKey();
+        G_SESSION_KEY = SessionCipher::makeSessionKey(QStringLiteral("CDK"));
         G_USER_INFO.GUBUN = QStringLiteral("R");
         G_USER_INFO.GUBUN_MODE = QStringLiteral("R");
         G_USER_INFO.MC = QStringLiteral("[A]TESTPC");
@@ -193,8 +196,8 @@ TEST_F(LoginFlowSandboxTest, EachAcceptedClassLogsInAndConnectsTheSharedSocket)
         EXPECT_TRUE(G_CONNECTED);
         EXPECT_TRUE(boxes.shown.isEmpty());
         EXPECT_TRUE(opened.isEmpty());
-        // The login request: its own connection, the build's mode and version, and no password
-        // anywhere after it was sent.
+        // The login request: its own connection, the build's mode and version; the password stays
+        // in memory for the session, in no log.
         const auto sent = requests(QStringLiteral("LN02_01_V02"));
         ASSERT_EQ(sent.size(), 1);
         EXPECT_EQ(sent.first().callType, QStringLiteral("SLG1"));
@@ -203,8 +206,8 @@ TEST_F(LoginFlowSandboxTest, EachAcceptedClassLogsInAndConnectsTheSharedSocket)
         EXPECT_EQ(f.at(1), QLatin1String(c.pw));
         EXPECT_EQ(f.at(6), QStringLiteral("R"));
         EXPECT_EQ(f.at(7), QStringLiteral("1301"));
-        EXPECT_TRUE(G_USER_INFO.PW.isEmpty());
-        EXPECT_FALSE(SavedLoginPayload().contains(QLatin1String(c.pw)));
+        EXPECT_EQ(G_USER_INFO.PW, QLatin1String(c.pw));
+        EXPECT_EQ(SavedLoginPayload(), sent.first().val);
         EXPECT_FALSE(logMentions(QLatin1String(c.pw)));
         EXPECT_TRUE(log.contains(QStringLiteral("Program Main LoginAfter")));
     }
@@ -218,7 +221,7 @@ TEST_F(LoginFlowSandboxTest, OtherEditionsLogInToProductionWhateverTheSavedMode)
     EXPECT_EQ(G_INI->ReadString(QStringLiteral("USER"), QStringLiteral("GUBUN"), QString()), QStringLiteral("R"));
 }
 
-TEST_F(LoginFlowSandboxTest, KeptPayloadHoldsNoPartOfAPasswordWithTheFieldSeparator)
+TEST_F(LoginFlowSandboxTest, KeptPayloadIsTheAcceptedOneEvenWithTheFieldSeparatorInThePassword)
 {
     // A server that accepts whatever it is sent.
     host->setHandler(QStringLiteral("LN02_01_V02"), [](const SandboxRequest &) {
@@ -231,8 +234,11 @@ TEST_F(LoginFlowSandboxTest, KeptPayloadHoldsNoPartOfAPasswordWithTheFieldSepara
         return reply;
     });
     ASSERT_TRUE(login(QStringLiteral("demo"), QStringLiteral("Ab1!│hidden-tail")));
-    EXPECT_FALSE(SavedLoginPayload().contains(QStringLiteral("hidden-tail")));
-    EXPECT_EQ(SavedLoginPayload().split(QStringLiteral("│")).value(1), QString());
+    const auto sent = requests(QStringLiteral("LN02_01_V02"));
+    ASSERT_EQ(sent.size(), 1);
+    EXPECT_EQ(SavedLoginPayload(), sent.first().val);
+    EXPECT_EQ(G_USER_INFO.PW, QStringLiteral("Ab1!│hidden-tail"));
+    EXPECT_FALSE(logMentions(QStringLiteral("hidden-tail")));
 }
 
 TEST_F(LoginFlowSandboxTest, ProgramClockFollowsTheServerWithoutTouchingTheSystemClock)
@@ -456,25 +462,55 @@ TEST_F(LoginFlowSandboxTest, PcRegistrationForALoginThatAsksForIt)
     EXPECT_TRUE(dialogWasOpen);
 }
 
-TEST_F(LoginFlowSandboxTest, RecheckSendsTheKeptPayloadWithoutThePassword)
+TEST_F(LoginFlowSandboxTest, RecheckSendsTheAcceptedPayloadWithThePassword)
 {
-    ASSERT_TRUE(login(QStringLiteral("branch01"), QStringLiteral("Branch!2026pw")));
+    const QString password = QStringLiteral("Branch!2026pw");
+    ASSERT_TRUE(QDir().mkpath(RequestTraceDir()));
+    G_REQ_TRACE = true;
+    ASSERT_TRUE(login(QStringLiteral("branch01"), password));
+    const auto loginSent = requests(QStringLiteral("LN02_01_V02"));
+    ASSERT_EQ(loginSent.size(), 1);
     G_USER_INFO.NM = "stale";
     host->clearReceived();
     proc_CheckChangeLoginInfo();
     const auto sent = requests(QStringLiteral("LN02_01_V02"));
     ASSERT_EQ(sent.size(), 1);
-    EXPECT_TRUE(sent.first().fields().value(1).isEmpty());
+    EXPECT_EQ(sent.first().val, loginSent.first().val) << "the re-check repeats the accepted login";
+    EXPECT_EQ(sent.first().fields().value(1), password);
     EXPECT_EQ(G_USER_INFO.NM, QStringLiteral("강남총판"));
+    EXPECT_EQ(G_USER_INFO.PW, password) << "the session keeps its password";
 
-    // From another PC the password-less repeat is refused, and nothing changes.
-    G_USER_INFO.NM = "stale";
-    const QString kept = SavedLoginPayload();
-    QString other = kept;
-    other.replace(QStringLiteral("[A]TESTPC"), QStringLiteral("[A]OTHER"));
+    // The sandbox, like the server, refuses the same request without the password (from this PC
+    // too), and such a refusal changes nothing.
+    QString without = SavedLoginPayload();
+    QStringList fields = without.split(QStringLiteral("│"));
+    fields[1].clear();
+    without = fields.join(QStringLiteral("│"));
     QString reply;
-    RequestOneNewConn(QStringLiteral("LN02_01_V02"), QStringLiteral("SLG1"), other, reply);
-    EXPECT_TRUE(reply.contains(QStringLiteral("\"OUT_CODE\":\"2\"")));
+    RequestOneNewConn(QStringLiteral("LN02_01_V02"), QStringLiteral("SLG1"), without, reply);
+    EXPECT_TRUE(reply.contains(QStringLiteral("\"OUT_CODE\":\"2\""))) << reply.toStdString();
+
+    // No file the program wrote (daily log, traces, settings file) holds the password after the
+    // login and the re-check.
+    EXPECT_FALSE(logMentions(password));
+    EXPECT_FALSE(QDir(RequestTraceDir()).entryList(QDir::Files).isEmpty());
+    for (const QString &folder : {log.dir(), RequestTraceDir(), dir.path()}) {
+        for (const QFileInfo &file : QDir(folder).entryInfoList(QDir::Files)) {
+            QFile f(file.filePath());
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            EXPECT_FALSE(QString::fromUtf8(f.readAll()).contains(password)) << file.filePath().toStdString();
+        }
+    }
+    QDir(RequestTraceDir()).removeRecursively();
+    G_REQ_TRACE = false;
+
+    // Logout and close end the session: the password and the kept payload are gone.
+    ForgetSessionLogin();
+    EXPECT_TRUE(G_USER_INFO.PW.isEmpty());
+    EXPECT_TRUE(SavedLoginPayload().isEmpty());
+    host->clearReceived();
+    proc_CheckChangeLoginInfo();
+    EXPECT_TRUE(requests(QStringLiteral("LN02_01_V02")).isEmpty());
 }
 
 TEST_F(LoginFlowSandboxTest, SearchPageLoadsFromThePinnedSandboxAndClosesItself)

@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTimeZone>
+#include <QUrl>
 
 namespace
 {
@@ -221,6 +222,36 @@ TEST_F(LoginLogicTest, ServerModeSetsLinkAndPageDefaults)
     proc_SetUserGubunValue();
     EXPECT_EQ(G_SERVER_PORT, 1);
     EXPECT_EQ(IdSearchPageUrl(true), QStringLiteral("https://web.example:8443/member/user_sch.php?sGrpTypeYn=Y"));
+}
+
+TEST_F(LoginLogicTest, OnlyPagesOverHttpsAreGivenTheSessionPassword)
+{
+    KeepAcceptedLogin(QStringLiteral("demo│pw│"), QStringLiteral("Sess!on#1"));
+    const struct
+    {
+        const char *url;
+        bool allowed;
+    } cases[] = {
+        {"https://pay.example/contract/sign.asp", true},
+        {"HTTPS://pay.example:8443/pay", true},
+        {"http://pay.example/contract/sign.asp", false},
+        {"https:///no-host", false},
+        {"ftp://pay.example/", false},
+        {"file:///tmp/page.html", false},
+        {"pay.example/contract", false},
+        {"", false},
+        {"https://[broken", false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.url);
+        const QUrl url(QString::fromLatin1(c.url));
+        EXPECT_EQ(PageMayReceivePassword(url), c.allowed);
+        EXPECT_EQ(SessionPasswordForPage(url), c.allowed ? QStringLiteral("Sess!on#1") : QString());
+    }
+    // After logout or close there is no password to give.
+    ForgetSessionLogin();
+    EXPECT_TRUE(SessionPasswordForPage(QUrl(QStringLiteral("https://pay.example/"))).isEmpty());
+    EXPECT_TRUE(AcceptedLoginPayload().isEmpty());
 }
 
 TEST_F(LoginLogicTest, NewPasswordRulesInOrder)

@@ -58,6 +58,7 @@ TEST(MainWindow, CreationLogsInOrderAndCloseRunsTheCloseRoutine)
     ASSERT_NE(G_INI, nullptr);
     EXPECT_TRUE(G_INI_PATH.endsWith(QStringLiteral("/CourierDesk_env.ini")));
     EXPECT_EQ(G_SESSION_KEY.size(), 32);
+    EXPECT_TRUE(G_SESSION_KEY.startsWith(G_DEVICE)) << "the key starts with the edition's device code";
     EXPECT_FALSE(lines.join(QLatin1Char('\n')).contains(G_SESSION_KEY)) << "the session key never goes to the log";
     EXPECT_EQ(G_MSG_CHK_CNT, -1);
     EXPECT_FALSE(G_REINIT_DONE);

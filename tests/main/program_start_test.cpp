@@ -47,14 +47,17 @@ TEST(ProgramStart, EditionRowAndVersionFromMode)
     ApplyEditionGlobals(G_EDITION_IDX);
 }
 
-TEST(ProgramStart, SessionKeyIsRandomPrintableAndNew)
+TEST(ProgramStart, SessionKeyIsTheDeviceCodeThenRandomDigitsAndNew)
 {
+    const QString device = G_DEVICE;
+    G_DEVICE = QStringLiteral("CDT");
     BuildSessionKey();
     const QString first = G_SESSION_KEY;
     BuildSessionKey();
     EXPECT_EQ(first.size(), 32);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[A-Za-z0-9]{32}$")).match(first).hasMatch());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^CDT[0-9]{29}$")).match(first).hasMatch()) << first.toStdString();
     EXPECT_NE(first, G_SESSION_KEY);
+    G_DEVICE = device;
 }
 
 TEST(ProgramStart, SessionContainersAreMadeInOrderAndFreedInReverse)

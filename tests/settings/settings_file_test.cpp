@@ -186,3 +186,87 @@ TEST_F(SettingsFileTest, ReadIniColorUsesWindowColourOnlyWithoutFile)
     ASSERT_TRUE(ini.WriteString(QStringLiteral("User"), QStringLiteral("ColorNormalF"), QStringLiteral("nonsense")));
     EXPECT_EQ(ReadIniColor(ini, QStringLiteral("User"), QStringLiteral("ColorNormalF"), clBlack), clBlack);
 }
+
+TEST_F(SettingsFileTest, NamesWithBlanksAroundThemMeanTheSameInEveryOperation)
+{
+    // Each row writes under one spelling and uses another with every operation that takes a name.
+    struct Case
+    {
+        const char *writeSection;
+        const char *writeKey;
+        const char *useSection;
+        const char *useKey;
+    };
+    const Case cases[] = {
+        {"SESSION ", "demo", "SESSION ", "demo"},
+        {"SESSION ", "demo", "SESSION", "demo"},
+        {"SESSION", "demo", " SESSION\t", " demo "},
+        {"  User", "Msg1  ", "user", "MSG1"},
+        {"CHECK_BR0001B001", " B001", "CHECK_BR0001B001 ", "B001 "},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.writeSection) + "/" + c.writeKey + " used as " + c.useSection + "/" + c.useKey);
+        QFile::remove(path());
+        TIniFile ini(path());
+        const QString ws = QString::fromLatin1(c.writeSection);
+        const QString wk = QString::fromLatin1(c.writeKey);
+        const QString us = QString::fromLatin1(c.useSection);
+        const QString uk = QString::fromLatin1(c.useKey);
+        ASSERT_TRUE(ini.WriteString(ws, wk, QStringLiteral("600")));
+        // The file holds the trimmed names only.
+        EXPECT_EQ(fileBytes(path()),
+                  QStringLiteral("[%1]\n%2=600\n").arg(ws.trimmed(), wk.trimmed()).toUtf8());
+
+        EXPECT_EQ(ini.ReadString(us, uk, QStringLiteral("def")), QStringLiteral("600"));
+        EXPECT_EQ(ini.ReadString(ws, wk, QStringLiteral("def")), QStringLiteral("600"));
+        EXPECT_EQ(ini.ReadInteger(us, uk, 0), 600);
+        EXPECT_TRUE(ini.ReadBool(us, uk, false));
+        EXPECT_TRUE(ini.SectionExists(us));
+        EXPECT_TRUE(ini.ValueExists(us, uk));
+        EXPECT_EQ(ini.ReadSection(us), QStringList{wk.trimmed()});
+        EXPECT_EQ(ini.ReadSections(), QStringList{ws.trimmed()});
+
+        // A second write under the other spelling replaces the value instead of adding a key.
+        ASSERT_TRUE(ini.WriteString(us, uk, QStringLiteral("900")));
+        EXPECT_EQ(ini.ReadSection(ws), QStringList{wk.trimmed()});
+        EXPECT_EQ(ini.ReadInteger(ws, wk, 0), 900);
+
+        ASSERT_TRUE(ini.DeleteKey(us, uk));
+        EXPECT_FALSE(ini.ValueExists(ws, wk));
+        ASSERT_TRUE(ini.WriteString(ws, wk, QStringLiteral("1")));
+        ASSERT_TRUE(ini.EraseSection(us));
+        EXPECT_FALSE(ini.SectionExists(ws));
+    }
+}
+
+TEST_F(SettingsFileTest, NamesThatCannotStandInTheFileNameNothingInAnyOperation)
+{
+    putBytes(path(), "[A]\nB=1\nk=2\n");
+    TIniFile ini(path());
+    const QByteArray before = fileBytes(path());
+    const struct
+    {
+        QString section;
+        QString key;
+    } cases[] = {
+        {QStringLiteral("A]B"), QStringLiteral("k")},
+        {QStringLiteral("A"), QStringLiteral("k=x")},
+        {QStringLiteral("   "), QStringLiteral("k")},
+        {QStringLiteral("A"), QStringLiteral(" ")},
+        {QStringLiteral("A\nB"), QStringLiteral("k")},
+        {QStringLiteral("A"), QStringLiteral(";k")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.section.toStdString() + "/" + c.key.toStdString());
+        EXPECT_FALSE(ini.WriteString(c.section, c.key, QStringLiteral("v")));
+        EXPECT_EQ(ini.ReadString(c.section, c.key, QStringLiteral("def")), QStringLiteral("def"));
+        EXPECT_FALSE(ini.ValueExists(c.section, c.key));
+        EXPECT_FALSE(ini.DeleteKey(c.section, c.key));
+    }
+    for (const QString &section : {QStringLiteral("A]B"), QStringLiteral(" "), QStringLiteral("A\rB")}) {
+        EXPECT_FALSE(ini.SectionExists(section));
+        EXPECT_TRUE(ini.ReadSection(section).isEmpty());
+        EXPECT_FALSE(ini.EraseSection(section));
+    }
+    EXPECT_EQ(fileBytes(path()), before);
+}
