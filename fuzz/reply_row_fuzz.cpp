@@ -1,12 +1,12 @@
 // Arbitrary bytes as a server reply: text rows split on the field separator and JSON rows (text
 // or "C_n" objects) must be read by position without reading past a row, and the record fills
 // must take whatever the row holds.
-#include "common/delivery_group_records.h"
-#include "common/message_records.h"
-#include "common/reference_records.h"
+#include "records/delivery_group_records.h"
+#include "records/message_records.h"
+#include "records/reference_records.h"
 #include "common/reply_row.h"
-#include "common/session_records.h"
-#include "common/text_helpers.h"
+#include "records/session_records.h"
+#include "text/text_helpers.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

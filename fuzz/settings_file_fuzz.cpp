@@ -1,6 +1,6 @@
 // Arbitrary bytes as a settings file (hand-edited, damaged, or in the old code page): every read
 // must give a value or the default, and a key written must read back.
-#include "common/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,8 +4,8 @@
 // of the parts, separated by NUL bytes (sheet, shared strings, styles, workbook, workbook
 // relations), and packed into a sound zip first: mutations of a zip file mostly break its
 // checksums, so this is the way for the fuzzer to reach the XML readers.
-#include "common/session_records.h"
-#include "common/xlsx_reader.h"
+#include "records/session_records.h"
+#include "grid/xlsx_reader.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -9,6 +9,7 @@
 #include "records/reference_records.h"
 #include "records/session_records.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
@@ -124,7 +125,9 @@ void LiveOrderEngine::endBatch()
     m_queue.push_back(std::move(m_building));
     m_building = OrderBatch();
     m_adding = false;
-    if (!m_scheduled) {
+    // The dispatcher runs as a queued call on the UI thread (without an application, only when
+    // called).
+    if (!m_scheduled && QCoreApplication::instance()) {
         m_scheduled = true;
         QTimer::singleShot(0, this, [this] {
             m_scheduled = false;

@@ -1,9 +1,9 @@
 // Workbooks crafted part by part, for what a hostile or broken file may put in its numbers.
 #include "common/daily_log.h"
-#include "common/session_records.h"
-#include "common/xlsx_reader.h"
+#include "records/session_records.h"
+#include "grid/xlsx_reader.h"
 
-#include "qstring_print.h"
+#include "../common/qstring_print.h"
 
 #include <gtest/gtest.h>
 
