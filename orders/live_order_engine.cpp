@@ -413,7 +413,8 @@ StatusCounts LiveOrderEngine::recount() const
                 c.FI_CALL_SUM[0] += 1;
                 c.FI_CALL_SUM[size_t(StatusCounts::func_GetStatusTypeIndex(status))] += 1;
             }
-            const int storeIdx = int(G_SL_ST_CODE.indexOf(o->text(A1::ORD_ST_CODE)));
+            const QString code = o->text(A1::ORD_ST_CODE);
+            const int storeIdx = m_storeCache.value(code, int(G_SL_ST_CODE.indexOf(code)));
             const int slot = StatusCounts::storeSlot(status);
             if (storeIdx >= 0 && slot >= 0) {
                 if (int(c.stores.size()) <= storeIdx)
