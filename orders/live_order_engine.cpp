@@ -88,6 +88,7 @@ bool StatusCounts::operator==(const StatusCounts &o) const
 LiveOrderEngine::LiveOrderEngine(QObject *parent) : QObject(parent)
 {
     m_log = [](const QString &line) { WriteLog(line); };
+    m_visibleFn = [this](const TA1ORDER &o) { return visible(o); };
     m_storeIndex = [](const QString &code) {
         const int i = int(G_SL_ST_CODE.indexOf(code));
         if (i >= 0)
@@ -559,16 +560,15 @@ void LiveOrderEngine::A1ProcAdd(const OrderBatch &batch)
                 }
                 if (!visible(*order))
                     continue;
-                const int storeIdx = storeIndex(*order);
                 order->set(A1::ORD_TYPE, u"0");
                 proc_WkAddA1Order(order);
-                proc_WkDelA1Order(order, m_screens, [this](const TA1ORDER &o) { return visible(o); });
+                proc_WkDelA1Order(order, m_screens, m_visibleFn);
                 const QStringView status = order->ORD_STATUS_CD();
                 if (isStatus(status, u"2001") || isStatus(status, u"2002")) {
                     m_ready.Add(no, order);
                     continue;
                 }
-                countIn(*order, storeIdx);
+                countIn(*order, storeIndex(*order));
                 if (m_screens && m_ctx->orderOpen) {
                     if (!isStatus(status, u"3001") && !isStatus(status, u"3003"))
                         m_screens->SetDrawMapOrdDelete(order->text(A1::ORD_ST_CODE),
@@ -733,7 +733,7 @@ void LiveOrderEngine::applyChangedRow(const QString &row)
         old.set(A1::EA_LNG_X, order->EA_LNG_X());
     order->set(A1::ORD_TYPE, u"0");
     proc_WkAddA1Order(order);
-    proc_WkDelA1Order(order, m_screens, [this](const TA1ORDER &o) { return visible(o); });
+    proc_WkDelA1Order(order, m_screens, m_visibleFn);
 
     const QStringView status = order->ORD_STATUS_CD();
     if (isStatus(status, u"4001") || isStatus(status, u"4002"))
@@ -914,8 +914,7 @@ void LiveOrderEngine::A1ReadyOrder()
                 no = order->text(A1::ORD_NO);
                 const int k = m_live.IndexOf(no);
                 const bool shown = visible(*order);
-                const int storeIdx = storeIndex(*order);
-                proc_WkDelA1Order(order, m_screens, [this](const TA1ORDER &o) { return visible(o); });
+                proc_WkDelA1Order(order, m_screens, m_visibleFn);
                 const TA1OLDORDER &old = *order->OLD_ORDER;
                 if (shown) {
                     if (orderScreenOnly() && m_screens->hasWaitingRow(IControlScreens::OrderScreen, no)
@@ -935,7 +934,7 @@ void LiveOrderEngine::A1ReadyOrder()
                             if (!isStatus(oldStatus, u"2001") && !isStatus(oldStatus, u"2002"))
                                 queueSound(m_slAccept, *order, true);
                         }
-                        countIn(*order, storeIdx);
+                        countIn(*order, storeIndex(*order));
                         emitInserted(OrderBoard::Live, row, *order);
                     } else {
                         const std::shared_ptr<TA1ORDER> onBoard = m_live.at(k);
@@ -948,7 +947,7 @@ void LiveOrderEngine::A1ReadyOrder()
                                 countOut(*onBoard);
                                 m_live.SetRecord(k, order);
                             }
-                            recountOrder(*order, storeIdx);
+                            recountOrder(*order, storeIndex(*order));
                             if (m_tag == 1 && order->GetMyOrder(m_ctx->login) && !wasAssignedOrHeld2)
                                 queuePrints(*order, PrintSwitch::Modify, false, false);
                             emitChanged(OrderBoard::Live, k, *order);

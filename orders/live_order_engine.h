@@ -144,6 +144,7 @@ private:
     std::function<void(const QString &)> m_log;
     std::function<int(const QString &)> m_storeIndex;
     QHash<QString, int> m_storeCache;
+    std::function<bool(const TA1ORDER &)> m_visibleFn;
 
     std::deque<OrderBatch> m_queue;
     OrderBatch m_building;

@@ -146,8 +146,6 @@ bool proc_SetA1OrderFromSpans(TA1ORDER &order, const QString &buffer,
         order.set(A1::CTH_ST_CODE, {});
         order.set(A1::CTH_DVRY_TYPE_CD, {});
     }
-    if (!order.OLD_ORDER)
-        order.OLD_ORDER = std::make_unique<TA1OLDORDER>();
     return true;
 }
 

@@ -108,7 +108,13 @@ TOrderLogin CurrentOrderLogin();
 // A live delivery order as the boards, the control screens and the maps share it.
 struct TA1ORDER : A1Values
 {
-    std::unique_ptr<TA1OLDORDER> OLD_ORDER;
+private:
+    // The snapshot lives with its order (one allocation for both).
+    TA1OLDORDER m_snapshot;
+
+public:
+    // The order's snapshot; never null, and as long-lived as the order.
+    TA1OLDORDER *const OLD_ORDER = &m_snapshot;
 
     // Bookkeeping of the live-order engine: the status and store under which the order sits in
     // the board counters (-1: not counted), and the stamp of the board row last filled from it.
@@ -116,12 +122,13 @@ struct TA1ORDER : A1Values
     int countedStore = -1;
     QString boardRowStamp;
 
-    TA1ORDER() : OLD_ORDER(std::make_unique<TA1OLDORDER>()) {}
-    TA1ORDER(const TA1ORDER &other) : A1Values(other), OLD_ORDER(std::make_unique<TA1OLDORDER>(*other.OLD_ORDER)) {}
+    TA1ORDER() = default;
+    // A copy is a new record with a copy of the values and of the snapshot, counted nowhere.
+    TA1ORDER(const TA1ORDER &other) : A1Values(other), m_snapshot(other.m_snapshot) {}
     TA1ORDER &operator=(const TA1ORDER &other)
     {
         A1Values::operator=(other);
-        *OLD_ORDER = *other.OLD_ORDER;
+        m_snapshot = other.m_snapshot;
         return *this;
     }
 

@@ -181,7 +181,8 @@ void proc_A3ToA1Order(const TA3ORDER &o, TA1ORDER &a1)
     a1.set(A1::CTH_WK_ARR_TIME, u"0");
     a1.set(A1::ORD_DATA_YN, u"Y");
 
-    auto old = std::make_unique<TA1OLDORDER>();
+    TA1OLDORDER *old = a1.OLD_ORDER;
+    *old = TA1OLDORDER();
     if (o.OLD_ORDER) {
         const TA3OLDORDER &s = *o.OLD_ORDER;
 #define CD_SNAP_TEXT(name) old->set(A1::name, s.name());
@@ -196,7 +197,6 @@ void proc_A3ToA1Order(const TA3ORDER &o, TA1ORDER &a1)
         old->SRV_AMT = s.SRV_AMT;
         old->PAY_AMT = s.PAY_AMT;
     }
-    a1.OLD_ORDER = std::move(old);
 
     const int status = StatusNumber(a1.ORD_STATUS_CD(), 1001);
     if (status < 3001 || status > 4001) {
