@@ -189,6 +189,7 @@ void TFRM_MAIN::StopTimers()
         link->TmrSocketConnRetry.stop();
     housekeeping.stop();
     moneyRefresh.tmrCash.stop();
+    tmrMessagePoll.stop();
 }
 
 // The server's shutdown order closes this window, and closing it runs the close routine; its

@@ -14,6 +14,8 @@ class MainWindowLink;
 class QButtonGroup;
 class QFrame;
 class QLabel;
+class MessageCenter;
+class MessageWindows;
 class QStackedWidget;
 class QTabWidget;
 class QToolButton;
@@ -65,6 +67,10 @@ public:
     QLabel *imgRefresh = nullptr;                  // refresh picture in status panel 2
     QLabel *CIG_SERVER = nullptr;                  // server link picture
     HousekeepingTick housekeeping;                 // TMR_CHK_PROCESS
+    // Notices and messages: polled every second once the shell runs; their windows open over this.
+    MessageCenter *messageCenter = nullptr;
+    MessageWindows *messageWindows = nullptr;
+    ShellTimer tmrMessagePoll;
     MoneyRefresh moneyRefresh;                     // tmrCash
 
     // Sets the top bar's enabled/visible states and the panel strip for the logged-in user.
