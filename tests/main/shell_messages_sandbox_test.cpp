@@ -1,6 +1,7 @@
 // The shell owns the message center: its one-second tick polls the server, and what arrives
 // reaches the center's grid and plays the message sound.
 #include "messages/messages_fixture.h"
+#include "main/no_processes.h"
 
 #include "main/close_routine.h"
 #include "main/login.h"
@@ -19,15 +20,6 @@
 
 namespace
 {
-class NoProcesses : public IProcessTable
-{
-public:
-    QList<ProcessEntry> snapshot() override { return {}; }
-    bool terminate(qint64) override { return false; }
-    qint64 ownPid() const override { return 1; }
-    qint64 ownUid() const override { return 1; }
-};
-
 class ShellMessagesTest : public MessagesSandboxTest
 {
 protected:
