@@ -3,10 +3,13 @@
 #include "common/interface_texts.h"
 #include "common/message_box.h"
 #include "common/program_globals.h"
+#include "common/ui/window_placement.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -23,6 +26,35 @@ struct ButtonSpec
     QString caption;
     QMessageBox::ButtonRole role;
     int result;
+};
+
+// A box that is at least as wide as its title needs and opens in the middle of the screen.
+class ProgramMessageBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        // The base sizes the box from its layout's minimum width (here and again on later layout
+        // requests), so the title's room goes into the layout as an empty item of that width.
+        if (!m_titleRoom) {
+            QFont titleFont = font();
+            titleFont.setBold(true);
+            const qreal dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
+            const int need = QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + qRound(kTitleDecorationPx * dpi / 96);
+            if (auto *grid = qobject_cast<QGridLayout *>(layout())) {
+                m_titleRoom = new QSpacerItem(need, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+                grid->addItem(m_titleRoom, grid->rowCount(), 0, 1, grid->columnCount());
+            }
+        }
+        QMessageBox::showEvent(event);
+        CenterOnScreen(this);
+    }
+
+private:
+    QSpacerItem *m_titleRoom = nullptr;  // owned by the layout
 };
 
 QList<ButtonSpec> buttonsFor(const QString &kind)
@@ -46,7 +78,7 @@ int showDialog(const QString &text, const QString &kind)
     if (buttons.isEmpty())
         return 0;
 
-    QMessageBox box(QMessageBox::NoIcon, G_PROGRAM_TITLE, text, QMessageBox::NoButton,
+    ProgramMessageBox box(QMessageBox::NoIcon, G_PROGRAM_TITLE, text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     g_msgBoxForm = &box;
     QHash<QAbstractButton *, int> results;

@@ -10,3 +10,6 @@ void InstallMsgBoxDialog(std::function<int()> autoCloseMs = {});
 
 // The box currently shown, or nullptr; only one exists at a time.
 QMessageBox *CurrentMsgBox();
+
+// Room a window title needs beside its text for the window system's icon and buttons.
+inline constexpr int kTitleDecorationPx = 160;

@@ -1,3 +1,5 @@
+#include "layout_check.h"
+
 #include "common/interface_texts.h"
 #include "common/message_box.h"
 #include "records/session_records.h"
@@ -7,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QElapsedTimer>
+#include <QScreen>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -153,4 +156,25 @@ TEST_F(MessageBoxDialogTest, LongCaptionWidensItsButton)
     });
     if (textWidth > 56)
         EXPECT_EQ(width, textWidth + 28);
+}
+
+TEST_F(MessageBoxDialogTest, NarrowBoxGivesItsTitleRoomAndOpensInTheMiddleOfTheScreen)
+{
+    G_USER_SET.MsgClose = 0;
+    G_PROGRAM_TITLE = QStringLiteral("배달대행 주문접수 프로그램 - 행복치킨 본점");
+    for (const char *kind : {"I", "Q", "S"}) {
+        SCOPED_TRACE(kind);
+        showAndAct(QStringLiteral("x"), QString::fromLatin1(kind), [](QMessageBox *box) {
+            QFont titleFont = box->font();
+            titleFont.setBold(true);
+            EXPECT_GE(box->width(), QFontMetrics(titleFont).horizontalAdvance(box->windowTitle()) + kTitleDecorationPx);
+            const QStringList problems = LayoutCheck::Problems(box);
+            EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
+            const QRect area = box->screen()->availableGeometry();
+            const QPoint off = box->frameGeometry().center() - area.center();
+            EXPECT_LE(std::abs(off.x()), 2);
+            EXPECT_LE(std::abs(off.y()), 2);
+            box->done(-1);
+        });
+    }
 }
