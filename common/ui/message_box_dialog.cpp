@@ -7,6 +7,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QKeyEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QSpacerItem>
@@ -56,6 +58,41 @@ protected:
 private:
     QSpacerItem *m_titleRoom = nullptr;  // owned by the layout
 };
+
+// Drops Enter keys for a short while after a box closed by itself: the user pressed them to
+// answer the box, not the window behind it.
+class EnterAfterAutoClose : public QObject
+{
+public:
+    void arm() { m_until = QDeadlineTimer(kEnterGraceAfterAutoCloseMs); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const QEvent::Type t = event->type();
+        if (t != QEvent::KeyPress && t != QEvent::KeyRelease && t != QEvent::ShortcutOverride)
+            return false;
+        if (m_until.hasExpired())
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+
+private:
+    QDeadlineTimer m_until;  // expired until armed
+};
+
+void swallowEnterAfterAutoClose()
+{
+    static EnterAfterAutoClose *filter = nullptr;
+    if (!filter) {
+        filter = new EnterAfterAutoClose;
+        filter->setParent(qApp);
+        qApp->installEventFilter(filter);
+        QObject::connect(filter, &QObject::destroyed, [] { filter = nullptr; });
+    }
+    filter->arm();
+}
 
 QList<ButtonSpec> buttonsFor(const QString &kind)
 {
@@ -110,8 +147,10 @@ int showDialog(const QString &text, const QString &kind)
 
     box.exec();
     g_msgBoxForm = nullptr;
-    if (closedByTimer)
+    if (closedByTimer) {
+        swallowEnterAfterAutoClose();
         return 2;
+    }
     QAbstractButton *clicked = box.clickedButton();
     if (clicked && results.contains(clicked))
         return results.value(clicked);

@@ -9,7 +9,9 @@
 
 #include <QAbstractButton>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QScreen>
+#include <QTest>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -177,4 +179,35 @@ TEST_F(MessageBoxDialogTest, NarrowBoxGivesItsTitleRoomAndOpensInTheMiddleOfTheS
             box->done(-1);
         });
     }
+}
+
+TEST_F(MessageBoxDialogTest, EnterMeantForAnAutoClosedBoxDoesNotReachTheWindowBehind)
+{
+    // Boxes of earlier tests that closed themselves may still hold Enter back.
+    QTest::qWait(kEnterGraceAfterAutoCloseMs + 50);
+    QWidget window;
+    auto *edit = new QLineEdit(&window);
+    int returns = 0;
+    QObject::connect(edit, &QLineEdit::returnPressed, [&returns] { ++returns; });
+    window.show();
+    edit->setFocus();
+
+    // Answered by its button: nothing is held back afterwards.
+    G_USER_SET.MsgClose = 0;
+    showAndAct(QStringLiteral("answered"), QStringLiteral("I"), [](QMessageBox *box) { box->buttons().constFirst()->click(); });
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(returns, 1);
+
+    // Closed by itself: the Enter that follows at once was the user's answer to it.
+    G_USER_SET.MsgClose = 1;
+    G_USER_SET.MsgTime = 30;
+    EXPECT_EQ(showAndAct(QStringLiteral("vanishes"), QStringLiteral("I"), nullptr), 2);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(edit, Qt::Key_Enter);
+    EXPECT_EQ(returns, 1);
+    QTest::keyClick(edit, Qt::Key_A);  // other keys pass
+    EXPECT_EQ(edit->text(), QStringLiteral("a"));
+    QTest::qWait(kEnterGraceAfterAutoCloseMs + 100);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(returns, 2);
 }
