@@ -196,8 +196,9 @@ WebReply contractPage(const WebRequest &req)
     return WebReply::text(page(QStringLiteral("서명"), agreementBody(parts.value(1))), "text/html; charset=utf-8");
 }
 
-// The money page the server configuration names: one address for every kind of page posted to
-// it; kind "000008" is the platform-payment agreement, any other kind the payment request.
+// The money page at the address the server configuration hands out as PAY_SEND_URL: one address
+// for every kind of page posted to it; kind "000008" is the platform-payment agreement, any other
+// kind the payment request.
 WebReply paySendPage(const WebRequest &req)
 {
     if (req.method != "POST")
@@ -250,7 +251,7 @@ SANDBOX_HANDLER_AREA(shell)
     registry.add(QStringLiteral("CS08_12_V02"), bind(deviceChange));
     registry.addRoute(QStringLiteral("/"), homePage);
     registry.addRoute(QStringLiteral("/contract/platform_pay"), contractPage);
-    registry.addRoute(QStringLiteral("/pay/pay_send"), paySendPage);
+    registry.addRoute(QStringLiteral("/pay/send.html"), paySendPage);
     registry.addRoute(QStringLiteral("/promo/card.html"), [](const WebRequest &) {
         return WebReply::text(page(QStringLiteral("카드 혜택"), "<h1>카드 혜택</h1><div class=\"card\">가맹점 전용 카드 혜택 안내</div>"),
                               "text/html; charset=utf-8");

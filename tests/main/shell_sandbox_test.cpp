@@ -174,7 +174,7 @@ protected:
         window->Tag = 1;
         window->show();
         G_USER_INFO.USER_TYPE_CD = QStringLiteral("5000");
-        G_URL_PAY_SEND_URL = host->webBaseUrl() + QStringLiteral("/pay/pay_send");
+        G_URL_PAY_SEND_URL = host->webBaseUrl() + QStringLiteral("/pay/send.html");
         previousRunner = SetContractPageRunner([this](TfrmReqPay *popup) {
             captions << popup->windowTitle();
             // The page is the sandbox's own, posted the signer's data.
@@ -210,7 +210,7 @@ TEST_F(ContractCheckTest, StillMissingAgreementEndsTheProgram)
     procCheckPlaformContract();
     EXPECT_EQ(captions, QStringList{QStringLiteral("페이백 보상지급 서명")});
     EXPECT_TRUE(loaded);
-    EXPECT_TRUE(host->lookupPaths().contains(QStringLiteral("/pay/pay_send")));
+    EXPECT_TRUE(host->lookupPaths().contains(QStringLiteral("/pay/send.html")));
     const QList<SandboxRequest> sent = requests(QString::fromLatin1(kPlatformContractCode));
     ASSERT_EQ(sent.size(), 1);
     EXPECT_EQ(sent.first().callType, QStringLiteral("ADM3"));

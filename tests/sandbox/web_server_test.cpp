@@ -229,7 +229,7 @@ TEST(SandboxHttp, ParsesOneRequestAndRefusesWhatIsOutOfBounds)
 
 TEST_F(WebServerTest, PaymentPageAnswersEachKindAndNeverEchoesThePassword)
 {
-    const QString url = s_host->webBaseUrl() + QStringLiteral("/pay/pay_send");
+    const QString url = s_host->webBaseUrl() + QStringLiteral("/pay/send.html");
     const auto form = [](const QByteArray &id, const QByteArray &kind) {
         const QByteArray sep = QStringLiteral("│").toUtf8();
         return "sData=COMMON" + sep + id + sep + "S3cret%21pw" + sep + kind + sep + "P" + sep + "[A]PC-1" + sep;
