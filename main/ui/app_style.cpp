@@ -102,6 +102,8 @@ void ApplyAppStyle(QApplication &app)
         "QToolButton[topButton=\"true\"]:disabled { color: #A0A0A0; }"
         "QStatusBar { background: #F2F4F7; border-top: 1px solid #C8CDD5; }"
         "QStatusBar QLabel { padding: 0 4px; }"
+        // The refresh picture and the panel holding it are exactly as wide as the picture.
+        "QStatusBar QLabel#statusPanel2, QStatusBar QLabel#imgRefresh { padding: 0; }"
         "QLabel[placeholderScreen=\"true\"] { color: #606060; font-size: 14pt; }"
         "QTabBar#ATP_MAIN::tab { padding: 8px 2px; }"));
 }

@@ -1,5 +1,7 @@
 // The login road end to end against the sandbox: the login dialog driven offscreen, the
 // follow-up dialogs driven through the dialog runner without their own event loops.
+#include "layout_check.h"
+
 #include "settings/deployment_config.h"
 #include "common/interface_texts.h"
 #include "records/session_records.h"
@@ -642,6 +644,8 @@ TEST_F(LoginFlowSandboxTest, DemoLoginReachesTheShellWithMenuStatusLinkAndHomePa
         << home->CHR_MAIN->title().toStdString();
     EXPECT_TRUE(host->lookupPaths().contains(QStringLiteral("/")));
     QTest::qWait(300);  // the page's first paint
+    const QStringList problems = LayoutCheck::Problems(window);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
 
     const QString shot = dir.filePath(QStringLiteral("demo_main_window.png"));
     EXPECT_TRUE(window->grab().save(shot));
