@@ -8,14 +8,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QKeyEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
-#include <QSpacerItem>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpacerItem>
 #include <QTimer>
 
 namespace

@@ -1,6 +1,7 @@
 // The main window's own requests against the sandbox: courier calls, card slips, the
 // platform-payment agreement and the registered devices, each read from the sandbox's database.
 #include "common/daily_log.h"
+#include "common/interface_texts.h"
 #include "link/sandbox_link_fixture.h"
 #include "link/tcp_client.h"
 #include "main/close_routine.h"
@@ -43,6 +44,7 @@ protected:
     void SetUp() override
     {
         SandboxLinkTest::SetUp();
+        proc_SetLanKor();  // the refusal texts
         G_USER_INFO.ID = QStringLiteral("demo");
         G_USER_INFO.USER_TYPE_CD = QStringLiteral("1003");
         G_USER_INFO.HD = QStringLiteral("H0001");
