@@ -187,6 +187,8 @@ void TFRM_MAIN::StopTimers()
         link->TmrSocketConnRetry.stop();
     housekeeping.stop();
     moneyRefresh.tmrCash.stop();
+    tmr_Initialization.stop();
+    sessionTimeout.tmrSession.stop();
 }
 
 // The server's shutdown order closes this window, and closing it runs the close routine; its
