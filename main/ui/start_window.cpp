@@ -10,6 +10,7 @@
 #include "main/ui/reception_host.h"
 #include "main/ui/sound_player.h"
 #include "main/ui/start_forms.h"
+#include "platform/desktop_idle.h"
 #include "platform/idle_monitor.h"
 #include "records/business_rules.h"
 #include "records/reference_lookups.h"
@@ -89,6 +90,20 @@ bool anyShown(const QList<ReceptionWindow *> &windows)
         if (w && !w->isHidden())
             return true;
     return false;
+}
+
+// The session's idle time: the desktop's where it can be read, this program's input otherwise.
+void installSessionIdleSource()
+{
+    static std::unique_ptr<SessionIdleSource> source;
+    if (source)
+        return;
+    auto *own = new IdleMonitor({}, QCoreApplication::instance());
+    own->install();
+    source = std::make_unique<SessionIdleSource>(MakeDesktopIdleReader(QGuiApplication::platformName()), own);
+    SetIdleSource(source.get());
+    WriteLog(source->usesDesktop() ? QStringLiteral("Idle time : desktop session")
+                                   : QStringLiteral("Idle time : input of this program"));
 }
 
 void runSynchronization(TFRM_MAIN *window, int partType)
@@ -279,6 +294,7 @@ StartWindow MakeStartWindow(TFRM_MAIN *window)
             dialog->exec();
     };
     w.startSessionTimer = [window] {
+        installSessionIdleSource();
         window->sessionTimeout.logout = [](const QString &message) { proc_Close(message); };
         window->sessionTimeout.tmrSession.start();
     };
