@@ -220,7 +220,8 @@ void proc_ReInitialization(int iPartType, const QString &userClass, const Refere
         G_REINIT_DONE = false;
         call(window.pump);
         if (iPartType != 0 || func_CheckAccepWindow(receptions)) {
-            call(window.showProgress, QStringLiteral("동기화"));
+            if (window.showProgress)
+                window.showProgress(QStringLiteral("동기화"));
             call(window.setBusy, true);
             runSteps(ReInitLoadSteps(userClass, iPartType), table, window);
             call(window.closeProgress);

@@ -455,8 +455,9 @@ TEST_F(StartTest, IdleLogoutFiresFromTheIdleSource)
         ticks.advance(1);
         EXPECT_EQ(messages.size(), c.loggedOut ? 1 : 0) << c.sessionSec << " " << c.idle;
         EXPECT_EQ(session.tmrSession.isActive(), !c.loggedOut);
-        if (c.loggedOut)
+        if (c.loggedOut) {
             EXPECT_EQ(messages.first(), QStringLiteral("로그인 유지시간이 만료되어 로그아웃 되었습니다."));
+        }
     }
     EXPECT_EQ(logLines().last(), QStringLiteral("1800"));
 }
