@@ -7,6 +7,7 @@
 #include "records/session_records.h"
 #include "link/frame_codec.h"
 #include "link/request_body.h"
+#include "link/request_link.h"
 #include "link/session_cipher.h"
 
 #include <benchmark/benchmark.h>
@@ -73,10 +74,9 @@ int requestPath()
 
     const Frame::ReadResult r = Frame::readFrame(f.framedReply);
     const QByteArray replyBody = f.framedReply.mid(Frame::kHeaderSize, r.bodySize);
-    const std::optional<QByteArray> plain = SessionCipher::decryptFromBase64(replyBody, kKey);
-    // The link hands the caller a page without its status character; the caller parses it.
-    const QString page = QString::fromUtf8(plain->constData() + 1, plain->size() - 1);
-    const QJsonDocument doc = QJsonDocument::fromJson(page.toUtf8());
+    // The link hands the caller the page's UTF-8 without its status character; the caller parses it.
+    const std::optional<ReplyPage> page = OpenReplyPage(replyBody, kKey);
+    const QJsonDocument doc = QJsonDocument::fromJson(page->page);
     return int(doc.object().value(QStringLiteral("OUT_ROW1")).toArray().size());
 }
 

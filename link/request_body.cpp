@@ -9,8 +9,8 @@
 
 namespace
 {
-const QString kQuotEntity = QStringLiteral("&quot;");
-const QString kBackslashEntity = QStringLiteral("&#92;");
+constexpr QByteArrayView kQuotEntity("&quot;");
+constexpr QByteArrayView kBackslashEntity("&#92;");
 
 void appendMember(QString &out, const char *key, const QString &value)
 {
@@ -128,41 +128,55 @@ QString RedactPayload(const QString &code, const QString &val)
     return val;
 }
 
-QString UnescapeReplyText(const QString &text)
+QByteArray UnescapeReplyBytes(const QByteArray &utf8)
 {
+    // The entities, quotes and backslashes are ASCII, and no byte of a multi-byte UTF-8 character
+    // is, so the bytes can be scanned as they came.
     QJsonParseError error;
-    QJsonDocument::fromJson(text.toUtf8(), &error);
-    if (error.error != QJsonParseError::NoError)
-        return UnescapeJsonVal(text);
+    QJsonDocument::fromJson(utf8, &error);
+    if (error.error != QJsonParseError::NoError) {
+        QByteArray out = utf8;
+        out.replace(kQuotEntity, "\"");
+        out.replace(kBackslashEntity, "\\");
+        return out;
+    }
 
     // Valid JSON: rewrite the entities inside string literals as JSON escapes, leaving member
     // order, numbers and layout exactly as the server sent them.
-    QString out;
-    out.reserve(text.size());
+    if (!utf8.contains('&'))
+        return utf8;
+    QByteArray out;
+    out.reserve(utf8.size());
     bool inString = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
+    const qsizetype n = utf8.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = utf8.at(i);
         if (!inString) {
             out += c;
-            if (c == QLatin1Char('"'))
+            if (c == '"')
                 inString = true;
             continue;
         }
-        if (c == QLatin1Char('\\') && i + 1 < text.size()) {
+        if (c == '\\' && i + 1 < n) {
             out += c;
-            out += text.at(++i);
-        } else if (c == QLatin1Char('"')) {
+            out += utf8.at(++i);
+        } else if (c == '"') {
             out += c;
             inString = false;
-        } else if (c == QLatin1Char('&') && QStringView(text).mid(i).startsWith(kQuotEntity)) {
-            out += QStringLiteral("\\\"");
+        } else if (c == '&' && QByteArrayView(utf8).sliced(i).startsWith(kQuotEntity)) {
+            out += "\\\"";
             i += kQuotEntity.size() - 1;
-        } else if (c == QLatin1Char('&') && QStringView(text).mid(i).startsWith(kBackslashEntity)) {
-            out += QStringLiteral("\\\\");
+        } else if (c == '&' && QByteArrayView(utf8).sliced(i).startsWith(kBackslashEntity)) {
+            out += "\\\\";
             i += kBackslashEntity.size() - 1;
         } else {
             out += c;
         }
     }
     return out;
+}
+
+QString UnescapeReplyText(const QString &text)
+{
+    return QString::fromUtf8(UnescapeReplyBytes(text.toUtf8()));
 }

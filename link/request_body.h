@@ -44,3 +44,5 @@ QString RedactPayload(const QString &code, const QString &val);
 // escapes), so a quote inside a value cannot break the text; anything else is unescaped as plain
 // text.
 QString UnescapeReplyText(const QString &text);
+// The same on the UTF-8 bytes of a reply, as the link receives them.
+QByteArray UnescapeReplyBytes(const QByteArray &utf8);

@@ -41,10 +41,10 @@ struct ExchangeResult
     bool failed = false;
     bool shutdown = false;
     QString error;
-    QStringList pages;   // List: every page but a shutdown frame
-    QString first;       // One: the first frame's text
+    QList<QByteArray> pages;  // List: every page but a shutdown frame
+    QByteArray first;         // One: the first frame's page
     bool haveFirst = false;
-    QString last;        // One: the last frame read
+    QByteArray last;          // One: the last frame read
     QString shutdownMsg;
 };
 
@@ -56,51 +56,38 @@ bool waitForFreeLink()
     return G_LINK_FREE;
 }
 
-bool decryptReply(const QByteArray &body, QString *text, QString *error)
-{
-    const std::optional<QByteArray> plain = SessionCipher::decryptFromBase64(body, G_SESSION_KEY.toUtf8());
-    if (!plain) {
-        *error = QStringLiteral("Reply could not be decrypted");
-        return false;
-    }
-    *text = QString::fromUtf8(*plain);
-    if (text->isEmpty()) {
-        *error = QStringLiteral("Reply without status");
-        return false;
-    }
-    return true;
-}
-
 // Reads reply frames until the last one (status "1") or a shutdown (status "3").
 void readReply(TcpClient *client, Flavor flavor, const QString &code, ExchangeResult *r)
 {
     for (;;) {
         QByteArray body;
-        QString text;
-        if (!client->readFrame(&body, &r->error) || !decryptReply(body, &text, &r->error)) {
+        if (!client->readFrame(&body, &r->error)) {
             r->failed = true;
             return;
         }
-        const QChar status = text.at(0);
-        const QString rest = text.mid(1);
-        const bool shutdown = status == QLatin1Char('3')
-                              && !(flavor == Flavor::One && code == QLatin1String(kLoginRequestCode));
+        std::optional<ReplyPage> page = OpenReplyPage(body, G_SESSION_KEY.toUtf8(), &r->error);
+        if (!page) {
+            r->failed = true;
+            return;
+        }
+        const char status = page->status;
+        const bool shutdown = status == '3' && !(flavor == Flavor::One && code == QLatin1String(kLoginRequestCode));
         if (shutdown) {
             r->shutdown = true;
-            const QJsonObject obj = QJsonDocument::fromJson(rest.toUtf8()).object();
+            const QJsonObject obj = QJsonDocument::fromJson(page->page).object();
             r->shutdownMsg = obj.value(QStringLiteral("OUT_MSG")).toVariant().toString();
             return;
         }
         if (flavor == Flavor::List) {
-            r->pages << rest;
+            r->pages << std::move(page->page);
         } else {
             if (!r->haveFirst) {
-                r->first = rest;
+                r->first = page->page;
                 r->haveFirst = true;
             }
-            r->last = rest;
+            r->last = std::move(page->page);
         }
-        if (status == QLatin1Char('1'))
+        if (status == '1')
             return;
     }
 }
@@ -166,8 +153,28 @@ void finishTiming(const QString &encrypted)
 }
 } // namespace
 
-QStringList RequestList(TcpClient *client, const QString &code, const QString &callType, const QString &val,
-                        const QString &pageCount, int timeoutMs)
+std::optional<ReplyPage> OpenReplyPage(const QByteArray &body, const QByteArray &key, QString *error)
+{
+    std::optional<QByteArray> plain = SessionCipher::decryptFromBase64(body, key);
+    if (!plain) {
+        if (error)
+            *error = QStringLiteral("Reply could not be decrypted");
+        return std::nullopt;
+    }
+    if (plain->isEmpty()) {
+        if (error)
+            *error = QStringLiteral("Reply without status");
+        return std::nullopt;
+    }
+    ReplyPage page;
+    page.status = plain->at(0);
+    plain->remove(0, 1);  // an unshared buffer only moves its start: the page is not copied
+    page.page = std::move(*plain);
+    return page;
+}
+
+QList<QByteArray> RequestListUtf8(TcpClient *client, const QString &code, const QString &callType,
+                                  const QString &val, const QString &pageCount, int timeoutMs)
 {
     const RequestBodyArgs args = ListBodyArgs(code, callType, val, pageCount);
     const QByteArray plain = BuildRequestBody(args);
@@ -199,51 +206,81 @@ QStringList RequestList(TcpClient *client, const QString &code, const QString &c
     if (G_REQ_TRACE) {
         const QString head = code + QLatin1Char(' ') + RedactPayload(code, val) + QLatin1Char(' ');
         if (r.pages.size() < 100) {
-            WriteLogTo(head + r.pages.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), traceFile(code));
+            QStringList texts;
+            for (const QByteArray &page : std::as_const(r.pages))
+                texts << QString::fromUtf8(page);
+            WriteLogTo(head + texts.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), traceFile(code));
         } else {
-            for (const QString &page : r.pages)
-                WriteLogTo(head + page + QStringLiteral("\r\n"), traceFile(code));
+            for (const QByteArray &page : std::as_const(r.pages))
+                WriteLogTo(head + QString::fromUtf8(page) + QStringLiteral("\r\n"), traceFile(code));
         }
     }
     finishTiming(QString::fromLatin1(encrypted));
     return r.pages;
 }
 
-void RequestOne(TcpClient *client, const QString &code, const QString &callType, const QString &val,
-                const QString &itemCnt, const QString &colCnt, int timeoutMs, QString &reply)
+QStringList RequestList(TcpClient *client, const QString &code, const QString &callType, const QString &val,
+                        const QString &pageCount, int timeoutMs)
+{
+    const QList<QByteArray> pages = RequestListUtf8(client, code, callType, val, pageCount, timeoutMs);
+    QStringList texts;
+    texts.reserve(pages.size());
+    for (const QByteArray &page : pages)
+        texts << QString::fromUtf8(page);
+    return texts;
+}
+
+namespace
+{
+// RequestOne in both forms; nullopt where the reply is to be left as passed.
+std::optional<QByteArray> requestOne(TcpClient *client, const QString &code, const QString &callType,
+                                     const QString &val, const QString &itemCnt, const QString &colCnt, int timeoutMs)
 {
     const QByteArray plain = BuildRequestBody(OneBodyArgs(code, callType, val, itemCnt, colCnt));
     traceRequestCode(code);
     WriteLog(code + QStringLiteral(" Send S1"));
     const QByteArray encrypted = SessionCipher::encryptToBase64(plain, G_SESSION_KEY.toUtf8());
     if (!ensureLinkUp(client, Flavor::One, code))
-        return;
+        return std::nullopt;
 
     ExchangeResult r;
-    if (!runExchange(client, Flavor::One, code, Frame::build(encrypted), timeoutMs, &r)) {
-        reply.clear();
-        return;
-    }
+    if (!runExchange(client, Flavor::One, code, Frame::build(encrypted), timeoutMs, &r))
+        return QByteArray();
     if (r.failed) {
-        reply.clear();
         WriteLog(code + QStringLiteral(" Send Except 1 ") + QString::fromLatin1(encrypted));
         func_Reconnect(client, r.error);
         G_LINK_FREE = true;
         finishTiming(QString::fromLatin1(encrypted));
-        return;
+        return QByteArray();
     }
-    reply = r.haveFirst ? UnescapeReplyText(r.first) : QString();
+    QByteArray reply = r.haveFirst ? UnescapeReplyBytes(r.first) : QByteArray();
     if (r.shutdown) {
         obeyShutdown(r.shutdownMsg);
         finishTiming(QString::fromLatin1(encrypted));
-        return;
+        return reply;
     }
     G_IDLE_TICKS = 0;
     G_LINK_FREE = true;
     if (G_REQ_TRACE) {
-        WriteLogTo(code + QLatin1Char(' ') + RedactPayload(code, val) + QLatin1Char(' ') + r.last
+        WriteLogTo(code + QLatin1Char(' ') + RedactPayload(code, val) + QLatin1Char(' ') + QString::fromUtf8(r.last)
                        + QStringLiteral("\r\n"),
                    traceFile(code));
     }
     finishTiming(QString::fromLatin1(encrypted));
+    return reply;
+}
+} // namespace
+
+void RequestOneUtf8(TcpClient *client, const QString &code, const QString &callType, const QString &val,
+                    const QString &itemCnt, const QString &colCnt, int timeoutMs, QByteArray &reply)
+{
+    if (std::optional<QByteArray> got = requestOne(client, code, callType, val, itemCnt, colCnt, timeoutMs))
+        reply = std::move(*got);
+}
+
+void RequestOne(TcpClient *client, const QString &code, const QString &callType, const QString &val,
+                const QString &itemCnt, const QString &colCnt, int timeoutMs, QString &reply)
+{
+    if (const std::optional<QByteArray> got = requestOne(client, code, callType, val, itemCnt, colCnt, timeoutMs))
+        reply = QString::fromUtf8(*got);
 }

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class TcpClient;
 
@@ -13,8 +17,12 @@ class TcpClient;
 // link: it waits up to 5 s for the link and, when it is still taken, fails with an empty result
 // instead of writing into the other exchange.
 
-// All reply frames, one JSON text per frame in arrival order (status character removed, text still
-// escaped). Empty when the link could not be used or the exchange failed.
+// All reply frames, one JSON page per frame in arrival order (status character removed, text still
+// escaped), as the UTF-8 bytes that arrived: what QJsonDocument::fromJson takes, so a page is
+// never turned into text and back. Empty when the link could not be used or the exchange failed.
+QList<QByteArray> RequestListUtf8(TcpClient *client, const QString &code, const QString &callType,
+                                  const QString &val, const QString &pageCount, int timeoutMs);
+// The same pages as text, for callers that work on text.
 QStringList RequestList(TcpClient *client, const QString &code, const QString &callType, const QString &val,
                         const QString &pageCount, int timeoutMs);
 
@@ -23,6 +31,19 @@ QStringList RequestList(TcpClient *client, const QString &code, const QString &c
 // cannot be restored.
 void RequestOne(TcpClient *client, const QString &code, const QString &callType, const QString &val,
                 const QString &itemCnt, const QString &colCnt, int timeoutMs, QString &reply);
+// The same reply as UTF-8 bytes, for callers that parse it.
+void RequestOneUtf8(TcpClient *client, const QString &code, const QString &callType, const QString &val,
+                    const QString &itemCnt, const QString &colCnt, int timeoutMs, QByteArray &reply);
+
+// One reply frame's body decrypted with the session key, its status character split off; the page
+// stays in the buffer it was decrypted into. nullopt (and *error set) when it cannot be decrypted
+// or is empty.
+struct ReplyPage
+{
+    char status = 0;
+    QByteArray page;
+};
+std::optional<ReplyPage> OpenReplyPage(const QByteArray &body, const QByteArray &key, QString *error = nullptr);
 
 // The login request: a status-"3" frame is not a shutdown for it.
 inline constexpr char kLoginRequestCode[] = "LN02_01_V02";

@@ -75,31 +75,29 @@ QByteArray fitted(const QByteArray &bytes, int size)
     return out;
 }
 
-// Raw AES-256-CBC without OpenSSL's own padding: we add and check PKCS#7 ourselves so that a bad
-// pad is reported precisely and never silently accepted.
-std::optional<QByteArray> aesCbc(const QByteArray &input, const QByteArray &key, const QByteArray &iv, bool encrypt)
+// Raw AES-256-CBC over whole blocks, written over its input (OpenSSL allows the output to be the
+// input), so a reply page is never copied for it. No OpenSSL padding: we add and check PKCS#7
+// ourselves so that a bad pad is reported precisely and never silently accepted.
+bool aesCbcInPlace(QByteArray &data, const QByteArray &key, const QByteArray &iv, bool encrypt)
 {
     CipherCtx ctx(EVP_CIPHER_CTX_new(), &EVP_CIPHER_CTX_free);
-    if (!ctx)
-        return std::nullopt;
+    if (!ctx || data.size() > INT_MAX)
+        return false;
     const QByteArray k = fitted(key, kKeySize);
     const QByteArray v = fitted(iv, kBlockSize);
     if (EVP_CipherInit_ex(ctx.get(), aes256Cbc(), nullptr, reinterpret_cast<const unsigned char *>(k.constData()),
                           reinterpret_cast<const unsigned char *>(v.constData()), encrypt ? 1 : 0)
         != 1)
-        return std::nullopt;
+        return false;
     EVP_CIPHER_CTX_set_padding(ctx.get(), 0);
-    QByteArray out(input.size() + kBlockSize, '\0');
+    auto *bytes = reinterpret_cast<unsigned char *>(data.data());
     int written = 0;
-    if (EVP_CipherUpdate(ctx.get(), reinterpret_cast<unsigned char *>(out.data()), &written,
-                         reinterpret_cast<const unsigned char *>(input.constData()), int(input.size()))
-        != 1)
-        return std::nullopt;
+    if (EVP_CipherUpdate(ctx.get(), bytes, &written, bytes, int(data.size())) != 1)
+        return false;
     int tail = 0;
-    if (EVP_CipherFinal_ex(ctx.get(), reinterpret_cast<unsigned char *>(out.data()) + written, &tail) != 1)
-        return std::nullopt;
-    out.resize(written + tail);
-    return out;
+    if (EVP_CipherFinal_ex(ctx.get(), bytes + written, &tail) != 1)
+        return false;
+    return written + tail == data.size();
 }
 } // namespace
 
@@ -110,17 +108,14 @@ QByteArray encryptToBase64(const QByteArray &plain, const QByteArray &key, const
     const int pad = kBlockSize - int(plain.size() % kBlockSize);
     QByteArray padded = plain;
     padded.append(QByteArray(pad, char(pad)));
-    const std::optional<QByteArray> cipher = aesCbc(padded, key, iv, true);
-    return cipher ? encodeBase64(*cipher) : QByteArray();
+    return aesCbcInPlace(padded, key, iv, true) ? encodeBase64(padded) : QByteArray();
 }
 
 std::optional<QByteArray> decryptFromBase64(const QByteArray &base64, const QByteArray &key, const QByteArray &iv)
 {
-    const std::optional<QByteArray> decoded = decodeBase64(base64);
-    if (!decoded || decoded->isEmpty() || decoded->size() % kBlockSize != 0)
-        return std::nullopt;
-    std::optional<QByteArray> plain = aesCbc(*decoded, key, iv, false);
-    if (!plain || plain->isEmpty())
+    // A reply page is decoded into one buffer and decrypted where it lies: no second copy of it.
+    std::optional<QByteArray> plain = decodeBase64(base64);
+    if (!plain || plain->isEmpty() || plain->size() % kBlockSize != 0 || !aesCbcInPlace(*plain, key, iv, false))
         return std::nullopt;
     const int pad = static_cast<unsigned char>(plain->back());
     if (pad < 1 || pad > kBlockSize || pad > plain->size())

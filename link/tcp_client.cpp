@@ -76,7 +76,16 @@ bool TcpClient::readExactly(qsizetype count, QByteArray *out, QString *error)
     out->reserve(qMin<qsizetype>(count, 1 << 20));  // grows with what really arrives
     while (out->size() < count) {
         if (m_socket->bytesAvailable() > 0) {
-            out->append(m_socket->read(count - out->size()));
+            // Straight into the frame's buffer, without a buffer of its own for each read.
+            const qsizetype have = out->size();
+            const qsizetype want = qMin<qsizetype>(count - have, m_socket->bytesAvailable());
+            out->resize(have + want);
+            const qint64 got = m_socket->read(out->data() + have, want);
+            out->resize(have + qMax<qint64>(0, got));
+            if (got < 0) {
+                *error = m_socket->errorString();
+                return false;
+            }
             continue;
         }
         if (deadline.hasExpired()) {

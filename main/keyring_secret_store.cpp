@@ -14,9 +14,24 @@ namespace
 constexpr int kKeyringWaitMs = 5000;
 
 #ifdef CD_HAVE_KEYCHAIN
+// Set once the desktop has shown that it has no usable keyring: later calls fail at once instead
+// of waiting for it again, and the log says so a single time.
+bool g_keyringMissing = false;
+
+void noteKeyringMissing(const QString &reason)
+{
+    if (g_keyringMissing)
+        return;
+    g_keyringMissing = true;
+    WriteLog(QStringLiteral("No keyring on this desktop, so saved passwords are not kept (") + reason
+             + QStringLiteral(")"));
+}
+
 // Runs the job and waits for it; false on error or time-out.
 bool runJob(QKeychain::Job &job)
 {
+    if (g_keyringMissing)
+        return false;
     job.setAutoDelete(false);
     job.setInsecureFallback(false);
     QEventLoop loop;
@@ -30,15 +45,24 @@ bool runJob(QKeychain::Job &job)
     if (!finished)
         loop.exec();
     if (!finished) {
-        WriteLog(QStringLiteral("Keyring did not answer"));
+        noteKeyringMissing(QStringLiteral("it did not answer"));
         return false;
     }
-    static bool logged = false;  // an absent keyring would otherwise fill the log at every read
-    if (job.error() != QKeychain::NoError && job.error() != QKeychain::EntryNotFound && !logged) {
-        logged = true;
-        WriteLog(QStringLiteral("Keyring error : ") + job.errorString());
+    switch (job.error()) {
+    case QKeychain::NoError:
+        return true;
+    case QKeychain::EntryNotFound:
+        return false;
+    case QKeychain::AccessDenied:
+    case QKeychain::AccessDeniedByUser:
+    case QKeychain::CouldNotDeleteEntry:
+        // A keyring is there; this one request did not go through.
+        WriteLog(QStringLiteral("Keyring request failed: ") + job.errorString());
+        return false;
+    default:
+        noteKeyringMissing(job.errorString());
+        return false;
     }
-    return job.error() == QKeychain::NoError;
 }
 #endif
 } // namespace

@@ -12,6 +12,8 @@ const QStringList &G_SL_ST_TEL = G_ST_TEL_LIST.codes();
 KeyedList<TWK_TEL_LIST> G_WK_TEL_LIST;
 const QStringList &G_SL_WK_TEL = G_WK_TEL_LIST.codes();
 KeyedList<TADDR_1> G_ADDR_1;
+QString G_MSG_SYNC;
+bool G_MSG_LOADED = false;
 
 namespace
 {
@@ -128,4 +130,6 @@ void ResetMessageRecords()
     G_ST_TEL_LIST.clear();
     G_WK_TEL_LIST.clear();
     G_ADDR_1.clear();
+    G_MSG_SYNC.clear();
+    G_MSG_LOADED = false;
 }

@@ -205,5 +205,12 @@ extern KeyedList<TWK_TEL_LIST> G_WK_TEL_LIST;  // keyed by the normalised number
 extern const QStringList &G_SL_WK_TEL;
 extern KeyedList<TADDR_1> G_ADDR_1;            // keyed by province name
 
+// Message sync mark: the server's "OUT_VAL" of the last poll, sent back with the next one; kept in
+// the settings file (section "Msg", key = the user's ID). Empty until known.
+extern QString G_MSG_SYNC;
+// False while the stored messages of the day are read back at start-up (and the start-up poll that
+// ends that step); commands that end the program are obeyed only while it is true.
+extern bool G_MSG_LOADED;
+
 // Empties every list of this module (re-initialization and tests).
 void ResetMessageRecords();

@@ -3,6 +3,8 @@
 #include "sandbox/handlers_login.h"
 
 #include "sandbox/handler_registry.h"
+#include "sandbox/sandbox_database.h"
+#include "sandbox/world.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -16,6 +18,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace
 {
@@ -49,15 +52,55 @@ struct SmsCode
     bool verified = false;
 };
 
-// Everything one sandbox host remembers between requests; its handlers run on one thread, the
-// mutex only guards against a second listener of the same host.
+// The accounts live in the world's database (users, user_pcs); the SMS codes only while the host
+// runs. The handlers run on one thread, the mutex only guards against a second listener of the
+// same host.
 struct LoginArea
 {
     QMutex mutex;
-    QHash<QString, DemoUser> users;
+    std::shared_ptr<SandboxDatabase> db;
     QHash<QString, SmsCode> codes;  // by sequence number
     int nextSeq = 1000;
 };
+
+const QString kUserColumns = QStringLiteral(
+    "id, password, name, type_cd, hd, br, st, login_code, login_msg, phone, phone_verified, pc_required,"
+    " mng_dvry_type, vbank_code");
+
+std::optional<DemoUser> findUser(const LoginArea &area, const QString &id)
+{
+    if (id.isEmpty())
+        return std::nullopt;
+    const auto rows = area.db->rows(QStringLiteral("SELECT ") + kUserColumns + QStringLiteral(" FROM users WHERE id = ?"),
+                                    {id});
+    if (rows.isEmpty())
+        return std::nullopt;
+    const QVariantList &r = rows.first();
+    DemoUser u;
+    u.id = r.at(0).toString();
+    u.password = r.at(1).toString();
+    u.name = r.at(2).toString();
+    u.typeCd = r.at(3).toString();
+    u.hd = r.at(4).toString();
+    u.br = r.at(5).toString();
+    u.st = r.at(6).toString();
+    u.loginCode = r.at(7).toString();
+    u.loginMsg = r.at(8).toString();
+    u.phone = r.at(9).toString();
+    u.phoneVerified = r.at(10).toInt() != 0;
+    u.pcRequired = r.at(11).toInt() != 0;
+    u.mngDvryType = r.at(12).toString();
+    u.vbankCode = r.at(13).isNull() ? QJsonValue(QJsonValue::Null) : QJsonValue(r.at(13).toString());
+    for (const QVariantList &pc : area.db->rows(QStringLiteral("SELECT mc FROM user_pcs WHERE id = ?"), {id}))
+        u.pcs.insert(pc.at(0).toString());
+    return u;
+}
+
+void updateUser(const LoginArea &area, const QString &id, const QString &assignments, QVariantList binds)
+{
+    binds.append(id);
+    area.db->exec(QStringLiteral("UPDATE users SET ") + assignments + QStringLiteral(" WHERE id = ?"), binds);
+}
 
 constexpr int kCodeLifetimeSec = 180;
 constexpr int kMinPasswordLength = 10;
@@ -76,7 +119,7 @@ DemoUser user(const char *id, const char *pw, const char *name, const char *type
     return u;
 }
 
-void addUsers(LoginArea &area)
+void seedUsers(SandboxDatabase &db, SandboxRandom &)
 {
     QList<DemoUser> list;
     list << user(SandboxLogin::kDemoId, SandboxLogin::kDemoPassword, "데모가맹점", "1003", "01012345678");
@@ -114,8 +157,15 @@ void addUsers(LoginArea &area)
     DemoUser pc = user("pcreg01", "Pcreg!2026pw", "PC등록가맹점", "1003", "01088889999");
     pc.pcRequired = true;
     list << pc;
+    QList<QVariantList> rows;
     for (const DemoUser &u : list)
-        area.users.insert(u.id, u);
+        rows.append({u.id, u.password, u.name, u.typeCd, u.hd, u.br, u.st, u.loginCode, u.loginMsg, u.phone,
+                     u.phoneVerified ? 1 : 0, u.pcRequired ? 1 : 0, u.mngDvryType,
+                     u.vbankCode.isNull() ? QVariant() : QVariant(u.vbankCode.toString())});
+    db.insertRows(QStringLiteral("users"),
+                  {"id", "password", "name", "type_cd", "hd", "br", "st", "login_code", "login_msg", "phone",
+                   "phone_verified", "pc_required", "mng_dvry_type", "vbank_code"},
+                  rows);
 }
 
 QString koreanNow()
@@ -165,8 +215,8 @@ SandboxReply login(LoginArea &area, const SandboxRequest &req)
     const QString id = field(f, 0);
     const QString pw = field(f, 1);
     QMutexLocker lock(&area.mutex);
-    const auto it = area.users.constFind(id);
-    if (it == area.users.constEnd() || pw.isEmpty() || it->password != pw)
+    const auto it = findUser(area, id);
+    if (!it || pw.isEmpty() || it->password != pw)
         return SandboxReply::code(QStringLiteral("2"), QStringLiteral("아이디 또는 비밀번호가 일치하지 않습니다."));
     if (it->loginCode != QLatin1String("1")
         && !QStringList{QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("9")}.contains(it->loginCode))
@@ -228,8 +278,8 @@ SandboxReply passwordSms(LoginArea &area, const SandboxRequest &req)
 {
     const QStringList f = req.fields();  // "U", ID, "3", phone
     QMutexLocker lock(&area.mutex);
-    const auto it = area.users.constFind(field(f, 1));
-    if (it == area.users.constEnd() || it->phone.isEmpty() || it->phone != field(f, 3))
+    const auto it = findUser(area, field(f, 1));
+    if (!it || it->phone.isEmpty() || it->phone != field(f, 3))
         return SandboxReply::code(QStringLiteral("2"), QStringLiteral("등록된 아이디와 휴대폰 번호가 일치하지 않습니다."));
     return issueCode(area, it->id, it->phone);
 }
@@ -250,23 +300,22 @@ SandboxReply passwordChange(LoginArea &area, const SandboxRequest &req)
     const QStringList f = req.fields();
     QMutexLocker lock(&area.mutex);
     if (field(f, 0) == QLatin1String("0")) {  // "0", "", "", "U", ID, "", "Y": defer 90 days
-        auto it = area.users.find(field(f, 4));
-        if (it == area.users.end() || it->loginCode != QLatin1String("23"))
+        const auto it = findUser(area, field(f, 4));
+        if (!it || it->loginCode != QLatin1String("23"))
             return SandboxReply::code(QStringLiteral("2"), QStringLiteral("유예할 수 없는 계정입니다."));
-        it->loginCode = QStringLiteral("1");
+        updateUser(area, it->id, QStringLiteral("login_code = '1'"), {});
         return SandboxReply::ok();
     }
     // "1", seq, code, "U", ID, new password, "N"
     const QString id = field(f, 4);
     SmsCode *sms = matchCode(area, field(f, 1), field(f, 2), id);
-    auto it = area.users.find(id);
-    if (!sms || !sms->verified || it == area.users.end())
+    const auto it = findUser(area, id);
+    if (!sms || !sms->verified || !it)
         return wrongCode();
     const QString pw = field(f, 5);
     if (pw.size() < kMinPasswordLength)
         return SandboxReply::code(QStringLiteral("2"), QStringLiteral("비밀번호는 10자 이상이어야 합니다."));
-    it->password = pw;
-    it->loginCode = QStringLiteral("1");
+    updateUser(area, id, QStringLiteral("password = ?, login_code = '1'"), {pw});
     area.codes.remove(field(f, 1));
     return SandboxReply::ok();
 }
@@ -275,9 +324,9 @@ SandboxReply registrationSms(LoginArea &area, const SandboxRequest &req)
 {
     const QStringList f = req.fields();  // class or "L5", USER_CODE, ID, "1" phone / "2" PC, phone
     QMutexLocker lock(&area.mutex);
-    const auto it = area.users.constFind(field(f, 2));
+    const auto it = findUser(area, field(f, 2));
     const QString phone = field(f, 4);
-    if (it == area.users.constEnd())
+    if (!it)
         return SandboxReply::code(QStringLiteral("2"), QStringLiteral("사용자 정보가 없습니다."));
     if (!plausiblePhone(phone))
         return SandboxReply::code(QStringLiteral("2"), QStringLiteral("휴대전화번호가 올바르지 않습니다."));
@@ -291,11 +340,10 @@ SandboxReply registerPhone(LoginArea &area, const SandboxRequest &req)
     const QStringList f = req.fields();  // seq, code, class, USER_CODE, ID, phone
     QMutexLocker lock(&area.mutex);
     SmsCode *sms = matchCode(area, field(f, 0), field(f, 1), field(f, 4));
-    auto it = area.users.find(field(f, 4));
-    if (!sms || it == area.users.end() || sms->phone != field(f, 5))
+    const auto it = findUser(area, field(f, 4));
+    if (!sms || !it || sms->phone != field(f, 5))
         return wrongCode();
-    it->phone = sms->phone;
-    it->phoneVerified = true;
+    updateUser(area, it->id, QStringLiteral("phone = ?, phone_verified = 1"), {sms->phone});
     area.codes.remove(field(f, 0));
     return SandboxReply::ok();
 }
@@ -305,12 +353,13 @@ SandboxReply registerPc(LoginArea &area, const SandboxRequest &req)
     const QStringList f = req.fields();  // seq, code, class, USER_CODE, ID, MC, "P", alias
     QMutexLocker lock(&area.mutex);
     SmsCode *sms = matchCode(area, field(f, 0), field(f, 1), field(f, 4));
-    auto it = area.users.find(field(f, 4));
-    if (!sms || it == area.users.end())
+    const auto it = findUser(area, field(f, 4));
+    if (!sms || !it)
         return wrongCode();
     if (field(f, 7).toUtf8().size() > 100)
         return SandboxReply::code(QStringLiteral("2"), QStringLiteral("별칭이 너무 깁니다."));
-    it->pcs.insert(field(f, 5));
+    area.db->exec(QStringLiteral("INSERT INTO user_pcs (id, mc, alias) VALUES (?, ?, ?)"),
+                  {it->id, field(f, 5), field(f, 7)});
     area.codes.remove(field(f, 0));
     return SandboxReply::ok();
 }
@@ -352,7 +401,18 @@ QString lastSmsCode()
 SANDBOX_HANDLER_AREA(login)
 {
     auto area = std::make_shared<LoginArea>();
-    addUsers(*area);
+    area->db = registry.database();
+    if (!area->db)
+        return;
+    area->db->addArea(SandboxWorld::kUsersRank, QStringLiteral("users"),
+                      {QStringLiteral("CREATE TABLE IF NOT EXISTS users (id TEXT PRIMARY KEY, password TEXT NOT NULL,"
+                                      " name TEXT NOT NULL, type_cd TEXT NOT NULL, hd TEXT, br TEXT, st TEXT,"
+                                      " login_code TEXT NOT NULL DEFAULT '1', login_msg TEXT, phone TEXT,"
+                                      " phone_verified INTEGER NOT NULL DEFAULT 1, pc_required INTEGER NOT NULL"
+                                      " DEFAULT 0, mng_dvry_type TEXT, vbank_code TEXT)"),
+                       QStringLiteral("CREATE TABLE IF NOT EXISTS user_pcs (id TEXT NOT NULL, mc TEXT NOT NULL,"
+                                      " alias TEXT)")},
+                      seedUsers);
     registry.add(QStringLiteral("LN02_01_V02"), [area](const SandboxRequest &r) { return login(*area, r); });
     registry.add(QStringLiteral("CS08_17_V01"), [area](const SandboxRequest &r) { return passwordSms(*area, r); });
     registry.add(QStringLiteral("CS08_13_V01"), [area](const SandboxRequest &r) { return passwordCodeCheck(*area, r); });

@@ -7,6 +7,8 @@
 #include "sandbox/self_signed_cert.h"
 #include "sandbox/web_server.h"
 
+#include <openssl/crypto.h>
+
 #include <QDir>
 #include <QFile>
 #include <QMetaObject>
@@ -45,6 +47,7 @@ SandboxHost::~SandboxHost()
         delete m_link;
         m_web = nullptr;
         m_link = nullptr;
+        OPENSSL_thread_stop();
     });
     m_thread->quit();
     m_thread->wait();

@@ -2,8 +2,8 @@
 """Checks that every folder includes only folders below it (see the layout in the README)."""
 import os, re, sys
 
-ORDER = ['platform', 'text', 'common', 'settings', 'records', 'grid', 'link', 'orders', 'main',
-         'messages', 'reception', 'devices', 'dispatch', 'quick', 'history', 'store', 'staff',
+ORDER = ['platform', 'text', 'common', 'settings', 'records', 'grid', 'link', 'orders', 'messages',
+         'main', 'reception', 'devices', 'dispatch', 'quick', 'history', 'store', 'staff',
          'sandbox', 'app']
 RANK = {name: i for i, name in enumerate(ORDER)}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z_]+)/(ui/)?', re.M)

@@ -1,14 +1,34 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, starts a fresh sandbox server and the desktop client against it.
-# The client keeps its files (logs, settings) in the demo folder printed below.
+#
+# The client keeps its files (logs, settings, the saved ID) in one demo folder per user, so they
+# are there again at the next run: $DEMO_DIR if set, else $XDG_DATA_HOME/courier-desk-demo
+# (~/.local/share/courier-desk-demo). With --fresh the run uses a new empty folder instead and
+# leaves the usual one alone. Every other argument goes to the client.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+FRESH=0
+CLIENT_ARGS=()
+for arg in "$@"; do
+    if [ "$arg" = "--fresh" ]; then
+        FRESH=1
+    else
+        CLIENT_ARGS+=("$arg")
+    fi
+done
+
 bash scripts/install_deps.sh
 BUILD_DIR="${BUILD_DIR:-build}"
 bash scripts/build.sh
 
-DEMO_DIR="${DEMO_DIR:-$(mktemp -d /tmp/courier-desk-demo.XXXXXX)}"
+if [ "$FRESH" -eq 1 ]; then
+    DEMO_DIR="$(mktemp -d /tmp/courier-desk-demo.XXXXXX)"
+else
+    DEMO_DIR="${DEMO_DIR:-${XDG_DATA_HOME:-$HOME/.local/share}/courier-desk-demo}"
+fi
 mkdir -p "$DEMO_DIR"
+echo "demo folder: $DEMO_DIR"
 # Without a display (a server or CI shell) the window runs offscreen; it still logs everything.
 source scripts/env.sh
 
@@ -31,4 +51,4 @@ grep "SANDBOX READY" "$DEMO_DIR/sandbox.out"
 export COURIER_DESK_CONFIG="$DEMO_DIR/sandbox/courier_desk.conf"
 export COURIER_DESK_HOME="$DEMO_DIR/client"
 echo "client files: $COURIER_DESK_HOME (daily log under LOG/)"
-"$BUILD_DIR/app/courier-desk" "$@"
+"$BUILD_DIR/app/courier-desk" ${CLIENT_ARGS[@]+"${CLIENT_ARGS[@]}"}

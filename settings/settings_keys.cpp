@@ -287,7 +287,10 @@ SavedLogin ReadSavedLogin(TIniFile *ini)
     login.saveId = ReadSettingsValue(ini, *FindSettingsKey(up, QStringLiteral("SAVEID"))) == QLatin1String("Y");
     login.savePassword = ReadSettingsValue(ini, *FindSettingsKey(up, QStringLiteral("SAVEPW"))) == QLatin1String("Y");
     login.gubun = ReadSettingsValue(ini, *FindSettingsKey(up, QStringLiteral("GUBUN")));
-    login.password = ReadSecretSetting(ini, up, QStringLiteral("PW"));
+    // The keyring is asked only when a password was meant to be kept (or an old file still holds
+    // one to move out of it), so a desktop without a keyring is not queried at every start.
+    if (login.savePassword || !readRaw(ini, up, QStringLiteral("PW")).isEmpty())
+        login.password = ReadSecretSetting(ini, up, QStringLiteral("PW"));
     if (!login.savePassword)
         login.password.clear();
     return login;

@@ -10,6 +10,17 @@ QString CutToCodePageBytes(const QString &text, int maxBytes)
     // it; most record fields are written this way many times a second by the polling.
     if (text.size() * 2 <= maxBytes)
         return text;
+    // ASCII is one byte a character: codes, flags and numbers need no converter, and the reference
+    // lists fill thousands of such fields at a time.
+    bool ascii = true;
+    for (const QChar ch : text) {
+        if (ch.unicode() >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    if (ascii)
+        return text.size() <= maxBytes ? text : text.left(maxBytes);
     return Cp949::cutToBytes(text, maxBytes);
 }
 

@@ -21,6 +21,9 @@ QString EscapeJsonVal(const QString &text)
 
 QString UnescapeJsonVal(const QString &text)
 {
+    // Both entities start with '&'; most reply rows have none and are returned as they are.
+    if (!text.contains(QLatin1Char('&')))
+        return text;
     QString out = text;
     out.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
     out.replace(QStringLiteral("&#92;"), QStringLiteral("\\"));

@@ -94,6 +94,10 @@ TEST(ReplyUnescape, JsonRepliesKeepTheirShapeAndParseToThePlainValues)
     EXPECT_EQ(obj.value("OUT_MSG").toString(), QStringLiteral("say \"hi\" \\n"));
     // Text that is not JSON is unescaped as plain text.
     EXPECT_EQ(UnescapeReplyText(QStringLiteral("x&quot;y")), QStringLiteral("x\"y"));
+    // The link works on the UTF-8 bytes: entities beside Hangul, in and outside JSON.
+    EXPECT_EQ(UnescapeReplyBytes(QStringLiteral("{\"M\":\"본점&quot;한&#92;\"}").toUtf8()),
+              QStringLiteral("{\"M\":\"본점\\\"한\\\\\"}").toUtf8());
+    EXPECT_EQ(UnescapeReplyBytes(QStringLiteral("본점&quot;한&#92;").toUtf8()), QStringLiteral("본점\"한\\").toUtf8());
 }
 
 TEST(PayloadRedaction, PasswordFieldsNeverReachLogs)

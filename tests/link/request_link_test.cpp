@@ -47,7 +47,8 @@ TEST_F(RequestLinkTest, KeyExchangeRunsOncePerConnection)
 TEST_F(RequestLinkTest, ThreeFramesGiveThreePagesOrTheFirstOneUnescaped)
 {
     const QStringList pages = {R"({"OUT_CODE":"1","OUT_MSG":"a &quot;q&quot; &#92;","P":"1"})",
-                               R"({"OUT_CODE":"1","P":"2"})", R"({"OUT_CODE":"1","P":"3"})"};
+                               R"({"OUT_CODE":"1","P":"2","M":"행복치킨 &quot;본점&quot;"})",
+                               R"({"OUT_CODE":"1","P":"3"})"};
     host->setHandler("T_PAGES", [pages](const SandboxRequest &) { return SandboxReply::explicitPages(pages); });
 
     G_IDLE_TICKS = 42;
@@ -55,19 +56,27 @@ TEST_F(RequestLinkTest, ThreeFramesGiveThreePagesOrTheFirstOneUnescaped)
     EXPECT_EQ(list, pages);  // pages stay escaped
     EXPECT_EQ(G_IDLE_TICKS, 0);
     EXPECT_TRUE(G_LINK_FREE);
+    // The same pages as the UTF-8 that arrived, for a JSON parser.
+    const QList<QByteArray> bytes = RequestListUtf8(G_TCP_CLIENT, "T_PAGES", "SWK2", kSep, "3000", 30000);
+    ASSERT_EQ(bytes.size(), pages.size());
+    for (qsizetype i = 0; i < pages.size(); ++i)
+        EXPECT_EQ(bytes[i], pages[i].toUtf8());
 
     const QString one = requestOne("T_PAGES");
     const QJsonObject first = QJsonDocument::fromJson(one.toUtf8()).object();
     EXPECT_EQ(first.value("P").toString(), "1");
     EXPECT_EQ(first.value("OUT_MSG").toString(), "a \"q\" \\");
+    QByteArray oneBytes;
+    RequestOneUtf8(G_TCP_CLIENT, "T_PAGES", "ADM1", kSep, QString(), QString(), 30000, oneBytes);
+    EXPECT_EQ(oneBytes, one.toUtf8());
 
     const QList<SandboxRequest> received = host->receivedRequests();
-    ASSERT_EQ(received.size(), 2);
+    ASSERT_EQ(received.size(), 4);
     EXPECT_EQ(received[0].retType, "1");
     EXPECT_EQ(received[0].val, "x&quot;y" + kSep);
     EXPECT_EQ(received[0].info, "tester" + kSep + "[A]PC-1" + kSep + "1.3.01" + kSep);
-    EXPECT_EQ(received[1].pageCount, "100");
-    EXPECT_TRUE(received[1].retType.isEmpty());
+    EXPECT_EQ(received[2].pageCount, "100");
+    EXPECT_TRUE(received[2].retType.isEmpty());
     EXPECT_TRUE(log.contains("T_PAGES Send S2"));
     EXPECT_TRUE(log.contains("T_PAGES Send S1"));
 }

@@ -90,7 +90,7 @@ TEST(SandboxExecutable, StartsOnTheGivenPortWritesTheConfigAndStopsOnSigterm)
     ::kill(pid_t(process.processId()), SIGTERM);
     ASSERT_TRUE(process.waitForFinished(10000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
 }
 
 TEST(SandboxExecutable, ABusyPortIsReportedAndTheProcessFails)

@@ -19,6 +19,7 @@ class MemorySecretStore : public ISecretStore
 {
 public:
     QHash<QString, QString> entries;
+    int reads = 0;
     bool write(const QString &account, const QString &secret) override
     {
         entries.insert(account, secret);
@@ -26,6 +27,7 @@ public:
     }
     std::optional<QString> read(const QString &account) override
     {
+        ++reads;
         if (!entries.contains(account))
             return std::nullopt;
         return entries.value(account);
@@ -172,6 +174,11 @@ TEST_F(SettingsKeysTest, SavedLoginKeepsPasswordInKeyringOnly)
     ASSERT_TRUE(WriteSavedLogin(&ini, login));
     EXPECT_FALSE(store->entries.contains(QStringLiteral("USER/PW")));
     EXPECT_TRUE(boxes.isEmpty());
+
+    // Without "save password" the start does not ask the keyring at all.
+    store->reads = 0;
+    EXPECT_TRUE(ReadSavedLogin(&ini).password.isEmpty());
+    EXPECT_EQ(store->reads, 0);
 }
 
 TEST_F(SettingsKeysTest, WithoutKeyringPasswordIsNotSavedAndUserToldOnce)

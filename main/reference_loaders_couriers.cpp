@@ -1,0 +1,113 @@
+// The couriers of the login and the telephone numbers incoming calls are matched against.
+#include "main/reference_loaders.h"
+
+#include "main/reference_pages.h"
+#include "main/reference_state.h"
+#include "orders/order_list.h"
+#include "records/courier_records.h"
+#include "records/message_records.h"
+#include "records/session_records.h"
+
+#include <memory>
+
+namespace
+{
+const QString kWork = QString::fromLatin1(kMyWorkRequest);
+const QString kStTel = QString::fromLatin1(kStTelRequest);
+const QString kWkTel = QString::fromLatin1(kWkTelRequest);
+const QString kAdm3 = QStringLiteral("ADM3");
+
+QStringList telFields()
+{
+    return {G_USER_INFO.USER_TYPE_CD, G_USER_INFO.HD, G_USER_INFO.BR, G_USER_INFO.ST};
+}
+} // namespace
+
+void GetMyWorkList()
+{
+    ApplyMyWorkPages(RequestReference(
+        kWork, kAdm3, {G_USER_INFO.ID, G_USER_INFO.USER_TYPE_CD, G_USER_INFO.HD, G_USER_INFO.BR, QString()}));
+}
+
+void ApplyMyWorkPages(const QStringList &pages)
+{
+    if (pages.isEmpty()) {
+        LogNoResult(kWork);
+        return;
+    }
+    G_MY_WORKER.MyWorkerArray.clear();
+    int rowNo = 0;
+    const PageLoopEnd end = ForEachReplyPage(kWork, pages, [&rowNo](const QJsonObject &page) {
+        for (const QJsonValue &element : PageRows(page)) {
+            ReplyRow row;
+            // Names are unescaped like every other reply text, so a quote shows as a quote.
+            if (!ReadReplyRow(kWork, element, 8, ++rowNo, row) || row.text(7) == QLatin1String("0"))
+                continue;
+            TMyWorker &w = G_MY_WORKER.MyWorkerArray.append(row.text(5));
+            w.HdCode = row.text(0);
+            w.HdName = row.text(1);
+            w.BrCode = row.text(2);
+            w.BrName = row.text(3);
+            w.DvryTypeCD = row.text(4);
+            w.WkCode = row.text(5);
+            w.Wkname = row.text(6);
+            w.DataStatus = row.text(7);
+            w.WKOrders = std::make_shared<TA1Orders>();
+            w.WKChangeYN = 2;
+            w.WkCash = QStringLiteral("0");
+            w.WKCashOSTD = QStringLiteral("0");
+        }
+    });
+    if (end != PageLoopEnd::Exception)
+        NotifyReference(ReferenceEvent::CouriersLoaded);
+}
+
+void proc_Load_TelList()
+{
+    ApplyStTelPages(RequestReference(kStTel, kAdm3, telFields()));
+}
+
+void ApplyStTelPages(const QStringList &pages)
+{
+    G_ST_TEL_LIST.clear();
+    if (pages.isEmpty()) {
+        LogNoResult(kStTel);
+        return;
+    }
+    int rowNo = 0;
+    ForEachReplyPage(kStTel, pages, [&rowNo](const QJsonObject &page) {
+        for (const QJsonValue &element : PageRows(page)) {
+            ReplyRow row;
+            if (!ReadReplyRow(kStTel, element, 2, ++rowNo, row))
+                continue;
+            TST_TEL_LIST rec;
+            FillStTelRow(rec, row);
+            G_ST_TEL_LIST.append(rec.ST_TEL, rec);
+        }
+    });
+}
+
+void proc_Load_WkTelList()
+{
+    ApplyWkTelPages(RequestReference(kWkTel, kAdm3, telFields()));
+}
+
+void ApplyWkTelPages(const QStringList &pages)
+{
+    G_WK_TEL_LIST.clear();
+    if (pages.isEmpty()) {
+        LogNoResult(kWkTel);
+        return;
+    }
+    int rowNo = 0;
+    ForEachReplyPage(kWkTel, pages, [&rowNo](const QJsonObject &page) {
+        for (const QJsonValue &element : PageRows(page)) {
+            ReplyRow row;
+            if (!ReadReplyRow(kWkTel, element, 4, ++rowNo, row))
+                continue;
+            TWK_TEL_LIST rec;
+            FillWkTelRow(rec, row);
+            G_WK_TEL_LIST.append(rec.WK_TEL, rec);
+        }
+    });
+}
