@@ -11,8 +11,6 @@
 
 namespace
 {
-bool g_storedMessagesLoaded = true;
-
 void call(const std::function<void()> &f)
 {
     if (f)
@@ -136,11 +134,6 @@ void RunReferenceStep(const ReferenceLoaderTable &table, const QString &name)
     it.value()();
 }
 
-bool StoredMessagesLoaded()
-{
-    return g_storedMessagesLoaded;
-}
-
 void RunStartupSequence(const QString &userClass, const ReferenceLoaderTable &table, const SequenceWindow &window)
 {
     WriteLog(QStringLiteral("NEW LOG : Initialize Timer Start"));
@@ -173,16 +166,14 @@ void RunStartupSequence(const QString &userClass, const ReferenceLoaderTable &ta
         RunReferenceStep(table, QString::fromLatin1(RefStep::kNoticeInfo));
         call(window.advance);
         call(window.createMessageWindows);
-        g_storedMessagesLoaded = false;
+        // The stored-messages flag is the message load's own (down while it runs).
         RunReferenceStep(table, QString::fromLatin1(RefStep::kLoadMessage));
         call(window.advance);
-        g_storedMessagesLoaded = true;
         call(window.releaseTopButtons);
         if (G_REINIT_DONE)
             call(window.closeProgress);
         WriteLog(QStringLiteral("NEW LOG : Initialize Timer End"));
     } catch (...) {
-        g_storedMessagesLoaded = true;
         if (!failure)
             failure = std::current_exception();
     }

@@ -90,9 +90,6 @@ struct SequenceWindow
     std::function<void()> closeProgress;
 };
 
-// Stored messages flag: false while the stored messages load.
-bool StoredMessagesLoaded();
-
 // The data timer's sequence after the login.
 void RunStartupSequence(const QString &userClass, const ReferenceLoaderTable &table, const SequenceWindow &window);
 

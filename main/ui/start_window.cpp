@@ -5,6 +5,9 @@
 #include "common/ui/progress_window.h"
 #include "link/link_events.h"
 #include "main/close_routine.h"
+#include "main/reference_loaders.h"
+#include "messages/message_center.h"
+#include "messages/ui/message_windows.h"
 #include "main/ui/login_flow.h"
 #include "main/ui/main_window.h"
 #include "main/ui/reception_host.h"
@@ -198,14 +201,39 @@ void proc_InitDataReceiveAfter()
     }
 }
 
+MessageCenter *WindowMessageCenter(TFRM_MAIN *window)
+{
+    auto *center = window->findChild<MessageCenter *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!center) {
+        center = new MessageCenter(window);
+        center->hooks.closeProgram = [](const QString &text) { proc_Close(text); };
+        center->hooks.messageFilePath = [] { return G_MSG_FILE; };
+        center->hooks.showMainWindow = [window] {
+            window->showNormal();
+            window->raise();
+            return true;
+        };
+    }
+    return center;
+}
+
 ReferenceLoaderTable WindowLoaderTable(TFRM_MAIN *window)
 {
-    ReferenceLoaderTable table = loaderOverride().isEmpty() ? DefaultReferenceLoaders() : loaderOverride();
-    if (!table.contains(QString::fromLatin1(RefStep::kSetStat)) || loaderOverride().isEmpty())
-        table.insert(QString::fromLatin1(RefStep::kSetStat), [window] {
-            if (FRM_MAIN == window)
-                window->proc_Set_Stat();
-        });
+    if (!loaderOverride().isEmpty())
+        return loaderOverride();
+    ReferenceLoaderTable table = DefaultReferenceLoaders();
+    table.insert(QString::fromLatin1(RefStep::kSetStat), [window] {
+        if (FRM_MAIN == window)
+            window->proc_Set_Stat();
+    });
+    table.insert(QString::fromLatin1(RefStep::kNoticeInfo), [window] {
+        if (FRM_MAIN == window)
+            WindowMessageCenter(window)->notices().proc_Notice_Info(G_SERVER_TIME);
+    });
+    table.insert(QString::fromLatin1(RefStep::kLoadMessage), [window] {
+        if (FRM_MAIN == window)
+            WindowMessageCenter(window)->proc_Load_Message();
+    });
     return table;
 }
 
@@ -243,6 +271,11 @@ SequenceWindow MakeSequenceWindow(TFRM_MAIN *window)
         ShowProgressForm();
     };
     s.closeProgress = [] { CloseProgressForm(); };
+    s.createMessageWindows = [window] {
+        MessageCenter *center = WindowMessageCenter(window);
+        if (!window->findChild<MessageWindows *>())
+            new MessageWindows(center, window);
+    };
     return s;
 }
 
@@ -293,6 +326,7 @@ StartWindow MakeStartWindow(TFRM_MAIN *window)
         if (auto *dialog = qobject_cast<QDialog *>(frmSessionTimeSet))
             dialog->exec();
     };
+    w.loadDeliveryGroups = [] { proc_Dvry_List_Init(); };
     w.startSessionTimer = [window] {
         installSessionIdleSource();
         window->sessionTimeout.logout = [](const QString &message) { proc_Close(message); };

@@ -363,7 +363,6 @@ TEST_F(StartTest, StartupSequenceRunsInOrderWithItsLogLines)
     EXPECT_EQ(log.last(), QStringLiteral("NEW LOG : Initialize Timer End"));
     EXPECT_EQ(G_USER_INFO.DATA_STATUS, QStringLiteral("1"));
     EXPECT_EQ(G_USER_INFO.Ord_Read, 1);
-    EXPECT_TRUE(StoredMessagesLoaded());
 }
 
 TEST_F(StartTest, AFailingLoaderEndsTheLoadButTheClosingStepsRun)
