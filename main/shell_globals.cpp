@@ -1,15 +1,7 @@
 #include "main/shell_globals.h"
 
-bool G_HAS_DELIVERY_STORE = false;
-bool G_HAS_QUICK_STORE = false;
 bool G_WK_FIRST_READ = false;
 bool G_WK_FIRST_READ_O = false;
-QString G_URL_PAY_SEND_URL;
-QString G_URL_ADMIN_PAGE_HOZ;
-QString G_URL_ADMIN_PAGE_DUXEL;
-QString G_URL_ADMIN_PAGE_SPELK;
-QString G_URL_ADMIN_PAGE_PISKA;
-QString G_URL_ADMIN_PAGE2;
 
 void ResetShellGlobals()
 {

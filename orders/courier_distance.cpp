@@ -23,26 +23,26 @@ double TMyWorker::getDistance()
     try {
         for (int i = 0; i < WKOrders->Count(); ++i) {
             const TA1ORDER *order = WKOrders->GetRecord(i);
-            if (!order || order->SA_LNG_X.isEmpty() || order->SA_LAT_Y.isEmpty()
-                || order->EA_LNG_X.isEmpty() || order->EA_LAT_Y.isEmpty())
+            if (!order || order->SA_LNG_X().isEmpty() || order->SA_LAT_Y().isEmpty()
+                || order->EA_LNG_X().isEmpty() || order->EA_LAT_Y().isEmpty())
                 continue;
-            const QString start = pointKey(order->SA_LNG_X, order->SA_LAT_Y);
-            const QString end = pointKey(order->EA_LNG_X, order->EA_LAT_Y);
-            if (order->ORD_STATUS_CD == QLatin1String("3001")) {
+            const QString start = pointKey(order->SA_LNG_X().toString(), order->SA_LAT_Y().toString());
+            const QString end = pointKey(order->EA_LNG_X().toString(), order->EA_LAT_Y().toString());
+            if (order->ORD_STATUS_CD() == u"3001") {
                 // Assigned, not yet picked up: to the store, then on to the customer.
                 if (!WKSlDistance.contains(start)) {
-                    d += GetDistance(WkLanX, WkLatY, order->SA_LNG_X, order->SA_LAT_Y);
+                    d += GetDistance(WkLanX, WkLatY, order->SA_LNG_X().toString(), order->SA_LAT_Y().toString());
                     WKSlDistance.append(start);
                 }
                 if (!WKSlDistance.contains(end)) {
-                    d += GetDistance(order->SA_LNG_X, order->SA_LAT_Y, order->EA_LNG_X,
-                                     order->EA_LAT_Y);
+                    d += GetDistance(order->SA_LNG_X().toString(), order->SA_LAT_Y().toString(), order->EA_LNG_X().toString(),
+                                     order->EA_LAT_Y().toString());
                     WKSlDistance.append(end);
                 }
-            } else if (order->ORD_STATUS_CD == QLatin1String("3003")) {
+            } else if (order->ORD_STATUS_CD() == u"3003") {
                 // Departed: straight to the customer.
                 if (!WKSlDistance.contains(end)) {
-                    d += GetDistance(WkLanX, WkLatY, order->EA_LNG_X, order->EA_LAT_Y);
+                    d += GetDistance(WkLanX, WkLatY, order->EA_LNG_X().toString(), order->EA_LAT_Y().toString());
                     WKSlDistance.append(end);
                 }
             }

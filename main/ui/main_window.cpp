@@ -9,6 +9,7 @@
 #include "link/link_state.h"
 #include "main/main_window_link.h"
 #include "link/server_connection.h"
+#include "main/address_loaders.h"
 #include "main/close_routine.h"
 #include "main/edition_table.h"
 #include "main/main_globals.h"
@@ -150,6 +151,7 @@ void TFRM_MAIN::createGuardedSteps()
     const QStringList removed = DeleteOldLogFile(G_LOG_DIR, AppClock::now().date());
     if (!removed.isEmpty())
         WriteLog(QStringLiteral("DeleteOldLogFile : ") + removed.join(QLatin1Char(',')));
+    RegisterAddressContainers();
     proc_CreateStruct();
     ResetSessionCounters();
     gsl_Notice_No.clear();

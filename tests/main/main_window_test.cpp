@@ -1,5 +1,7 @@
 #include "common/daily_log.h"
 #include "common/message_box.h"
+#include "records/business_rules.h"
+#include "records/reference_records.h"
 #include "records/session_records.h"
 #include "settings/settings_file.h"
 #include "main/close_routine.h"
@@ -63,6 +65,7 @@ TEST(MainWindow, CreationLogsInOrderAndCloseRunsTheCloseRoutine)
     EXPECT_EQ(G_MSG_CHK_CNT, -1);
     EXPECT_FALSE(G_REINIT_DONE);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Courier Desk"));
+    EXPECT_EQ(G_SL_PROVINCE, G_PROVINCE_NAMES) << "the province aliases are filled when the window is made";
 
     CreateStartForms(window);
     ASSERT_EQ(window->pnlMainBoard->count(), 4);

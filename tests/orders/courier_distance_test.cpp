@@ -20,12 +20,12 @@ TA1ORDER order(const QString &no, const QString &status, const QString &sx, cons
                const QString &ex, const QString &ey)
 {
     TA1ORDER o;
-    o.ORD_NO = no;
-    o.ORD_STATUS_CD = status;
-    o.SA_LNG_X = sx;
-    o.SA_LAT_Y = sy;
-    o.EA_LNG_X = ex;
-    o.EA_LAT_Y = ey;
+    o.set(A1::ORD_NO, no);
+    o.set(A1::ORD_STATUS_CD, status);
+    o.set(A1::SA_LNG_X, sx);
+    o.set(A1::SA_LAT_Y, sy);
+    o.set(A1::EA_LNG_X, ex);
+    o.set(A1::EA_LAT_Y, ey);
     return o;
 }
 

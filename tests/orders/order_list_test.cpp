@@ -1,0 +1,64 @@
+#include "order_test_support.h"
+
+#include "orders/order_list.h"
+
+using namespace ordertest;
+
+namespace
+{
+std::shared_ptr<TA1ORDER> order(const QString &no, const QString &status = QStringLiteral("1001"))
+{
+    auto o = std::make_shared<TA1ORDER>();
+    o->set(A1::ORD_NO, no);
+    o->set(A1::ORD_STATUS_CD, status);
+    return o;
+}
+} // namespace
+
+TEST(OrderList, RecordsAreSharedAndLiveWhileAnyListHoldsThem)
+{
+    TA1Orders board, waiting, held;
+    std::weak_ptr<TA1ORDER> watch;
+    {
+        auto o = order(QStringLiteral("A"));
+        watch = o;
+        board.Add(o);
+        waiting.Add(o);
+        held.Add(o);
+    }
+    board.SetRecord(0, board.at(0));  // the same record: nothing happens
+    EXPECT_FALSE(watch.expired());
+    waiting.Clear();
+    EXPECT_FALSE(watch.expired());
+    board.Delete(0);
+    ASSERT_FALSE(watch.expired());
+    // The record is reachable and unchanged through the held list.
+    EXPECT_EQ(held.GetRecord(0)->ORD_NO(), u"A");
+    held.SetRecord(0, order(QStringLiteral("B")));
+    EXPECT_TRUE(watch.expired());
+
+    TA1Orders empty;
+    empty.Clear();
+    EXPECT_EQ(empty.Count(), 0);
+    EXPECT_THROW(empty.GetRecord(0), std::out_of_range);
+}
+
+TEST(OrderList, NumbersStayAlignedThroughRemovals)
+{
+    TA1Orders l;
+    for (const char *no : {"1", "2", "3", "4", "5", "6"})
+        l.Add(order(QString::fromLatin1(no)));
+    l.Delete(1);
+    EXPECT_EQ(l.IndexOf(QStringLiteral("3")), 1);
+    EXPECT_EQ(l.IndexOf(QStringLiteral("2")), -1);
+    const std::vector<int> removed = l.DeleteNumbers({QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("9")});
+    EXPECT_EQ(removed, (std::vector<int>{3, 0}));
+    EXPECT_EQ(l.Numbers(), (QStringList{"3", "4", "6"}));
+    for (int i = 0; i < l.Count(); ++i) {
+        EXPECT_EQ(l.GetRecord(i)->text(A1::ORD_NO), l.Numbers().at(i));
+        EXPECT_EQ(l.IndexOf(l.Numbers().at(i)), i);
+    }
+    // A repeated number is found at its first place.
+    l.Add(order(QStringLiteral("3")));
+    EXPECT_EQ(l.IndexOf(QStringLiteral("3")), 0);
+}
