@@ -1,13 +1,14 @@
 #include "main/reference_sequence.h"
 
+#include "main/address_loaders.h"
+#include "main/goods_loaders.h"
 #include "main/reference_loaders.h"
 #include "records/session_records.h"
 #include "settings/address_region.h"
 
 namespace
 {
-// Steps whose owners are not part of the program yet (the order boards; the goods and address
-// loaders until they are merged).
+// Steps whose owners are not part of the program yet (the order boards' set-up).
 void notBuiltYet() {}
 } // namespace
 
@@ -29,8 +30,9 @@ ReferenceLoaderTable DefaultReferenceLoaders()
     bind(kShareList, proc_Share_List);
     bind(kComCsCode, proc_Com_CS_Code);
     bind(kConfigAddrInfo, [] { LoadAddrArea(G_USER_INFO.GUBUN); });
-    for (const char *name : {kGoodsGroup, kLoadAddr, kSysAddr})
-        bind(name, notBuiltYet);
+    bind(kGoodsGroup, proc_Goods_group);
+    bind(kLoadAddr, [] { proc_Load_Addr(); });
+    bind(kSysAddr, proc_Sys_Addr);
     // The board set-up belongs to the today's-orders screen; the status bar, notices and stored
     // messages to the main window, which binds them over these.
     for (const char *name : {kPastBranches, kBoardBrName, kBoardBrCode, kBoardDvryType, kMainBrName, kMainBrCode,

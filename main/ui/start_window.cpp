@@ -4,6 +4,7 @@
 #include "common/program_globals.h"
 #include "common/ui/progress_window.h"
 #include "link/link_events.h"
+#include "main/address_loaders.h"
 #include "main/close_routine.h"
 #include "main/reference_loaders.h"
 #include "messages/message_center.h"
@@ -226,6 +227,8 @@ ReferenceLoaderTable WindowLoaderTable(TFRM_MAIN *window)
         if (FRM_MAIN == window)
             window->proc_Set_Stat();
     });
+    // The region files advance the gauge one by one.
+    table.insert(QString::fromLatin1(RefStep::kLoadAddr), [] { proc_Load_Addr([] { proc_InitDataReceiveAfter(); }); });
     table.insert(QString::fromLatin1(RefStep::kNoticeInfo), [window] {
         if (FRM_MAIN == window)
             WindowMessageCenter(window)->notices().proc_Notice_Info(G_SERVER_TIME);
