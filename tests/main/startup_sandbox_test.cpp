@@ -6,7 +6,9 @@
 #include "common/program_globals.h"
 #include "link/link_events.h"
 #include "link/sandbox_link_fixture.h"
+#include "main/address_loaders.h"
 #include "main/close_routine.h"
+#include "main/goods_loaders.h"
 #include "main/main_globals.h"
 #include "main/process_ops.h"
 #include "main/program_start.h"
@@ -15,9 +17,12 @@
 #include "main/start_settings.h"
 #include "main/ui/login_dialog.h"
 #include "main/ui/login_flow.h"
+#include "main/ui/reception_host.h"
 #include "main/ui/main_window.h"
 #include "main/ui/start_forms.h"
+#include "main/ui/sound_player.h"
 #include "main/ui/start_window.h"
+#include "main/status_bar_texts.h"
 #include "records/device_records.h"
 #include "settings/settings_file.h"
 
@@ -98,6 +103,7 @@ protected:
             return 1;
         });
         SetStartDevices(&devices);
+        previousSound = SoundPlayer::SetOutput([this](const QString &file) { sounds << file; });
         SelectEdition();
         SetProductionMode();
         InstallStartInitialization();
@@ -115,6 +121,7 @@ protected:
         window->Tag = 1;
         delete window;
         SetStartDevices(nullptr);
+        SoundPlayer::SetOutput(previousSound);
         SetLoginScreenHook({});
         TFRM_MAIN::SetInitializationHook({});
         SetMsgBoxHandler(previousBox);
@@ -147,7 +154,9 @@ protected:
     NoProcesses table;
     NoDevices devices;
     MsgBoxHandler previousBox;
+    SoundPlayer::Output previousSound;
     QStringList boxes;
+    QStringList sounds;
     bool ended = false;
     TFRM_MAIN *window = nullptr;
     qsizetype before = 0;
@@ -181,12 +190,17 @@ TEST_F(StartupSandboxTest, StoreUserLoadsTheStoreSequence)
     EXPECT_TRUE(window->sessionTimeout.tmrSession.isActive());
     EXPECT_TRUE(G_REINIT_DONE);
     EXPECT_TRUE(window->isEnabled());
+    // The login's screen steps reached the shell: the staff-attendance panel is hidden, and the
+    // muted login sound did not play.
+    EXPECT_FALSE(window->ATP_MAIN->isTabVisible(4));
+    EXPECT_FALSE(sounds.contains(SoundFileOfSlot(0)));
 
     const QStringList sent = host->receivedRequestCodes();
     const QStringList expected = codes({"LN02_01_V02", kSysCodeRequest, kCodeListRequest, kHdListRequest,
-                                        kBrListRequest, kCodeListRequest, kConfigRequest, "CS00_11_V01"});
+                                        kBrListRequest, kSysAddrCode, kCodeListRequest, kConfigRequest,
+                                        "CS00_11_V01"});
     EXPECT_EQ(missingInOrder(sent, expected), QStringList()) << sent.join(QLatin1Char(' ')).toStdString();
-    for (const char *notForStores : {kStListRequest, kMyWorkRequest, kShareListRequest, kDvryOutRequest})
+    for (const char *notForStores : {kStListRequest, kMyWorkRequest, kShareListRequest, kDvryOutRequest, kGoodsGroupCode})
         EXPECT_FALSE(sent.contains(QString::fromLatin1(notForStores))) << notForStores;
 
     const QStringList lines = startLines();
@@ -226,7 +240,8 @@ TEST_F(StartupSandboxTest, DistributorAndHeadOfficeLoadTheOrganisation)
         const QStringList sent = host->receivedRequestCodes();
         const QStringList expected =
             codes({"LN02_01_V02", kSysCodeRequest, kCodeListRequest, kHdListRequest, kBrListRequest,
-                   kDvryOutRequest, kStListRequest, kStTelRequest, kWkTelRequest, kMyWorkRequest, kShareListRequest,
+                   kDvryOutRequest, kStListRequest, kGoodsGroupCode, kSysAddrCode, kStTelRequest, kWkTelRequest,
+                   kMyWorkRequest, kShareListRequest,
                    kConfigRequest, "CS00_11_V01"});
         EXPECT_EQ(missingInOrder(sent, expected), QStringList()) << sent.join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(sent.contains(QString::fromLatin1(kDvryInitRequest)));
@@ -239,6 +254,7 @@ TEST_F(StartupSandboxTest, DistributorAndHeadOfficeLoadTheOrganisation)
                   QStringList());
         EXPECT_FALSE(G_ST_LIST.isEmpty());
         EXPECT_TRUE(window->isEnabled());
+        EXPECT_TRUE(sounds.contains(SoundFileOfSlot(0)));  // the login sound
     }
 }
 
@@ -263,6 +279,7 @@ TEST_F(StartupSandboxTest, SynchronizationRefusedWhileAReceptionWindowIsOpen)
     EXPECT_TRUE(boxes.isEmpty());
     const QStringList again = this->host->receivedRequestCodes().mid(sentBefore);
     EXPECT_EQ(missingInOrder(again, codes({kHdListRequest, kBrListRequest, kDvryOutRequest, kStListRequest,
+                                          kGoodsGroupCode, kSysAddrCode, kStTelRequest, kWkTelRequest,
                                           kMyWorkRequest, kShareListRequest})),
               QStringList());
 }
