@@ -28,13 +28,13 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
+        ResetSessionRecords();
         previousLogDir = G_LOG_DIR;
         G_LOG_DIR = dir.path() + QLatin1Char('/');
         previousBox = SetMsgBoxHandler([this](const QString &text, const QString &kind) {
             boxes << kind + QLatin1Char(' ') + text;
             return 1;
         });
-        ResetSessionRecords();
         ResetDeviceRecords();
         G_SESSION_SEC.clear();
         G_REINIT_DONE = false;
@@ -47,6 +47,7 @@ protected:
         SetIdleSource(nullptr);
         ResetSessionRecords();
         ResetDeviceRecords();
+        G_LOG_DIR = previousLogDir;
     }
     QStringList logLines() const
     {
@@ -458,7 +459,7 @@ TEST_F(StartTest, IdleLogoutFiresFromTheIdleSource)
             EXPECT_EQ(messages.first(), QStringLiteral("로그인 유지시간이 만료되어 로그아웃 되었습니다."));
         }
     }
-    EXPECT_EQ(logLines().last(), QStringLiteral("1800"));
+    EXPECT_EQ(logLines().last(), QStringLiteral("60"));  // one line per tick with the idle seconds
 }
 
 TEST_F(StartTest, InitializationWithoutLoginEndsBeforeTheDevices)

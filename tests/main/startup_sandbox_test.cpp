@@ -4,6 +4,7 @@
 #include "common/daily_log.h"
 #include "common/message_box.h"
 #include "common/program_globals.h"
+#include "common/qstring_print.h"
 #include "link/link_events.h"
 #include "link/sandbox_link_fixture.h"
 #include "main/address_loaders.h"
@@ -29,7 +30,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <iostream>
 #include <QFile>
+#include <QLabel>
+#include <QTabWidget>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -109,6 +113,9 @@ protected:
         InstallStartInitialization();
         InstallShellForms();
         window = new TFRM_MAIN();
+        // Each start begins with a settings file of its own.
+        QFile::remove(G_INI_PATH);
+        OpenSettingsFile(G_INI_PATH);
         CreateStartForms(window);
         QApplication::restoreOverrideCursor();
         PointClientAtSandbox(*host);
@@ -120,6 +127,7 @@ protected:
         window->sessionTimeout.tmrSession.stop();
         window->Tag = 1;
         delete window;
+        QFile::remove(G_INI_PATH);
         SetStartDevices(nullptr);
         SoundPlayer::SetOutput(previousSound);
         SetLoginScreenHook({});
@@ -144,8 +152,8 @@ protected:
         });
         before = logMessages().size();
         window->show();
-        ASSERT_TRUE(QTest::qWaitFor([] { return logMessages().contains(QStringLiteral("NEW LOG : Initialize Timer End")); },
-                                    20000))
+        ASSERT_TRUE(QTest::qWaitFor(
+            [this] { return startLines().contains(QStringLiteral("NEW LOG : Initialize Timer End")); }, 20000))
             << logMessages().join(QLatin1Char('\n')).toStdString();
     }
 
@@ -216,6 +224,11 @@ TEST_F(StartupSandboxTest, StoreUserLoadsTheStoreSequence)
               QStringList());
     EXPECT_FALSE(lines.contains(QStringLiteral("NEW LOG : proc_StList Start")));
     EXPECT_FALSE(ended);
+    // The start-up's own measurement (its target is under one second; the figure is printed, not
+    // asserted, because a shared machine's timing proves nothing).
+    for (const QString &line : lines)
+        if (line.startsWith(QStringLiteral("NEW LOG : Main window ready")))
+            std::cout << line.toStdString() << std::endl;
 }
 
 TEST_F(StartupSandboxTest, DistributorAndHeadOfficeLoadTheOrganisation)
