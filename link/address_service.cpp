@@ -1,5 +1,7 @@
 #include "link/address_service.h"
 
+#include "link/verified_tls.h"
+
 #include "settings/deployment_config.h"
 
 #include <QEventLoop>
@@ -10,24 +12,6 @@
 #include <QSslConfiguration>
 #include <QTimer>
 #include <QUrl>
-
-namespace
-{
-QSslConfiguration verifiedTls()
-{
-    QSslConfiguration conf = QSslConfiguration::defaultConfiguration();
-    conf.setProtocol(QSsl::TlsV1_2OrLater);
-    conf.setPeerVerifyMode(QSslSocket::VerifyPeer);
-    DeploymentConfig::ensureLoaded();
-    const QString caFile = DeploymentConfig::value(QString::fromLatin1(DeploymentConfig::kCaFile));
-    if (!caFile.isEmpty()) {
-        const QList<QSslCertificate> extra = QSslCertificate::fromPath(caFile, QSsl::Pem);
-        if (!extra.isEmpty())
-            conf.addCaCertificates(extra);
-    }
-    return conf;
-}
-} // namespace
 
 QByteArray EncodeForm(const FormFields &fields)
 {
@@ -55,7 +39,7 @@ QString PostAddressForm(const QString &url, const FormFields &fields, int timeou
         return QString();
     QNetworkAccessManager manager;
     QNetworkRequest request(target);
-    request.setSslConfiguration(verifiedTls());
+    request.setSslConfiguration(VerifiedTlsConfiguration());
     request.setTransferTimeout(timeoutMs);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/x-www-form-urlencoded"));
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);

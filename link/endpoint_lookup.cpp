@@ -1,5 +1,7 @@
 #include "link/endpoint_lookup.h"
 
+#include "link/verified_tls.h"
+
 #include "common/daily_log.h"
 #include "settings/deployment_config.h"
 #include "records/session_records.h"
@@ -21,27 +23,12 @@ namespace
 constexpr int kDefaultPort = 7996;
 int g_lookupTimeoutMs = 5000;
 
-QSslConfiguration lookupTlsConfiguration()
-{
-    QSslConfiguration conf = QSslConfiguration::defaultConfiguration();
-    conf.setProtocol(QSsl::TlsV1_2OrLater);
-    conf.setPeerVerifyMode(QSslSocket::VerifyPeer);
-    DeploymentConfig::ensureLoaded();
-    const QString caFile = DeploymentConfig::value(QString::fromLatin1(DeploymentConfig::kCaFile));
-    if (!caFile.isEmpty()) {
-        const QList<QSslCertificate> extra = QSslCertificate::fromPath(caFile, QSsl::Pem);
-        if (!extra.isEmpty())
-            conf.addCaCertificates(extra);
-    }
-    return conf;
-}
-
 // The answer body, or no value on any failure (connection, TLS, HTTP status, time-out).
 bool fetchAnswer(const QString &url, QString *answer)
 {
     QNetworkAccessManager manager;
     QNetworkRequest request{QUrl(url)};
-    request.setSslConfiguration(lookupTlsConfiguration());
+    request.setSslConfiguration(VerifiedTlsConfiguration());
     request.setTransferTimeout(g_lookupTimeoutMs);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     QNetworkReply *reply = manager.get(request);

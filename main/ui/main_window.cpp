@@ -189,6 +189,7 @@ void TFRM_MAIN::StopTimers()
         link->TmrSocketConnRetry.stop();
     housekeeping.stop();
     moneyRefresh.tmrCash.stop();
+    tmrMessagePoll.stop();
     tmr_Initialization.stop();
     sessionTimeout.tmrSession.stop();
 }

@@ -15,6 +15,8 @@ class MainWindowLink;
 class QButtonGroup;
 class QFrame;
 class QLabel;
+class MessageCenter;
+class MessageWindows;
 class QStackedWidget;
 class QTabWidget;
 class QToolButton;
@@ -66,6 +68,10 @@ public:
     QLabel *imgRefresh = nullptr;                  // refresh picture in status panel 2
     QLabel *CIG_SERVER = nullptr;                  // server link picture
     HousekeepingTick housekeeping;                 // TMR_CHK_PROCESS
+    // Notices and messages: polled every second once the shell runs; their windows open over this.
+    MessageCenter *messageCenter = nullptr;
+    MessageWindows *messageWindows = nullptr;
+    ShellTimer tmrMessagePoll;
     MoneyRefresh moneyRefresh;                     // tmrCash
     ShellTimer tmr_Initialization;                 // one-shot data timer of the start-up
     SessionTimeout sessionTimeout;                 // tmrSession, the idle logout

@@ -7,7 +7,14 @@
 #include "common/program_globals.h"
 #include "link/link_events.h"
 #include "link/link_state.h"
+#include "main/close_routine.h"
 #include "main/edition_table.h"
+#include "main/login.h"
+#include "main/reference_loaders.h"
+#include "main/reference_state.h"
+#include "messages/message_center.h"
+#include "messages/notice_center.h"
+#include "messages/ui/message_windows.h"
 #include "main/main_globals.h"
 #include "main/page_addresses.h"
 #include "main/process_ops.h"
@@ -248,7 +255,29 @@ void TFRM_MAIN::buildShell()
         SetOrderBoardHooks(m_boardHooks);
     }
 
-    housekeeping.hooks.noticesUnread = [this] { return !gsl_Notice_No.isEmpty(); };
+    messageCenter = new MessageCenter(this);
+    messageWindows = new MessageWindows(messageCenter, this);
+    messageCenter->hooks.closeProgram = [](const QString &text) { proc_Close(text); };
+    messageCenter->hooks.reloadCash = [this] {
+        if (moneyRefresh.loadCash)
+            moneyRefresh.loadCash();
+    };
+    messageCenter->hooks.reloadDeliveryGroup = [](const QString &code, int index) { proc_Dvry_List_MSG(code, index); };
+    messageCenter->hooks.logUploadUrl = [] { return G_URL_CALOG; };
+    messageCenter->hooks.messageFilePath = [] { return G_MSG_FILE; };
+    messageCenter->hooks.showMainWindow = [this] {
+        showNormal();
+        raise();
+        return true;
+    };
+    connect(messageCenter, &MessageCenter::soundRequested, this, [](int slot) { proc_playsound(slot); });
+    connect(&messageCenter->notices(), &NoticeCenter::soundRequested, this, [](int slot) { proc_playsound(slot); });
+    tmrMessagePoll.setInterval(1000);
+    tmrMessagePoll.onTimeout = [this] { messageCenter->pollTick(); };
+
+    housekeeping.hooks.noticesUnread = [this] {
+        return !gsl_Notice_No.isEmpty() || !messageCenter->notices().unread().isEmpty();
+    };
     housekeeping.hooks.playSound = [](int slot) { proc_playsound(slot); };
     housekeeping.hooks.storeStatusListOpen = [this] { return FB_STORE_STATUS_ST_POP; };
     housekeeping.hooks.keepCompanionRunning = [] {
@@ -616,6 +645,7 @@ void TFRM_MAIN::proc_SubFormClose(int iType)
 void TFRM_MAIN::releaseShell()
 {
     housekeeping.stop();
+    tmrMessagePoll.stop();
     moneyRefresh.tmrCash.stop();
     if (m_boardHooks && CurrentOrderBoardHooks() == m_boardHooks)
         SetOrderBoardHooks(nullptr);
@@ -630,6 +660,7 @@ void TFRM_MAIN::StartShell()
     procApplyStatusColor();
     proc_Load_Main(1);
     housekeeping.start();
+    tmrMessagePoll.start();
     if (G_USER_INFO.USER_TYPE_CD == QLatin1String("5000")) {
         if (G_USER_INFO.PLATFORM_PAY_YN == QLatin1String("N"))
             procCheckPlaformContract();

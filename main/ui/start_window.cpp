@@ -8,7 +8,6 @@
 #include "main/close_routine.h"
 #include "main/reference_loaders.h"
 #include "messages/message_center.h"
-#include "messages/ui/message_windows.h"
 #include "main/ui/login_flow.h"
 #include "main/ui/main_window.h"
 #include "main/ui/reception_host.h"
@@ -202,22 +201,6 @@ void proc_InitDataReceiveAfter()
     }
 }
 
-MessageCenter *WindowMessageCenter(TFRM_MAIN *window)
-{
-    auto *center = window->findChild<MessageCenter *>(QString(), Qt::FindDirectChildrenOnly);
-    if (!center) {
-        center = new MessageCenter(window);
-        center->hooks.closeProgram = [](const QString &text) { proc_Close(text); };
-        center->hooks.messageFilePath = [] { return G_MSG_FILE; };
-        center->hooks.showMainWindow = [window] {
-            window->showNormal();
-            window->raise();
-            return true;
-        };
-    }
-    return center;
-}
-
 ReferenceLoaderTable WindowLoaderTable(TFRM_MAIN *window)
 {
     if (!loaderOverride().isEmpty())
@@ -230,12 +213,12 @@ ReferenceLoaderTable WindowLoaderTable(TFRM_MAIN *window)
     // The region files advance the gauge one by one.
     table.insert(QString::fromLatin1(RefStep::kLoadAddr), [] { proc_Load_Addr([] { proc_InitDataReceiveAfter(); }); });
     table.insert(QString::fromLatin1(RefStep::kNoticeInfo), [window] {
-        if (FRM_MAIN == window)
-            WindowMessageCenter(window)->notices().proc_Notice_Info(G_SERVER_TIME);
+        if (FRM_MAIN == window && window->messageCenter)
+            window->messageCenter->notices().proc_Notice_Info(G_SERVER_TIME);
     });
     table.insert(QString::fromLatin1(RefStep::kLoadMessage), [window] {
-        if (FRM_MAIN == window)
-            WindowMessageCenter(window)->proc_Load_Message();
+        if (FRM_MAIN == window && window->messageCenter)
+            window->messageCenter->proc_Load_Message();
     });
     return table;
 }
@@ -274,11 +257,7 @@ SequenceWindow MakeSequenceWindow(TFRM_MAIN *window)
         ShowProgressForm();
     };
     s.closeProgress = [] { CloseProgressForm(); };
-    s.createMessageWindows = [window] {
-        MessageCenter *center = WindowMessageCenter(window);
-        if (!window->findChild<MessageWindows *>())
-            new MessageWindows(center, window);
-    };
+    // The message list window and the composers are made with the shell (its message windows).
     return s;
 }
 

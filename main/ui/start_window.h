@@ -50,9 +50,6 @@ private:
 // The main window's side of the start-up and of the synchronization.
 StartWindow MakeStartWindow(TFRM_MAIN *window);
 SequenceWindow MakeSequenceWindow(TFRM_MAIN *window);
-// The window's message center (made on first use).
-class MessageCenter;
-MessageCenter *WindowMessageCenter(TFRM_MAIN *window);
 // The loaders with the window's own steps bound (status bar, notices, stored messages); the
 // table installed by SetReferenceLoaderTable instead when there is one.
 ReferenceLoaderTable WindowLoaderTable(TFRM_MAIN *window);

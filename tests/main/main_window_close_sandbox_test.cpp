@@ -1,6 +1,7 @@
 // The assembled main window against the sandbox: a shutdown order from the server closes it, and
 // its close routine releases the link before anything else.
 #include "common/daily_log.h"
+#include "main/no_processes.h"
 #include "records/session_records.h"
 #include "link/link_events.h"
 #include "link/request_link.h"
@@ -22,15 +23,6 @@
 
 namespace
 {
-class NoProcesses : public IProcessTable
-{
-public:
-    QList<ProcessEntry> snapshot() override { return {}; }
-    bool terminate(qint64) override { return false; }
-    qint64 ownPid() const override { return 1; }
-    qint64 ownUid() const override { return 1; }
-};
-
 // The order board's side of the link, recording when its polling is switched off.
 class RecordingBoard : public OrderBoardHooks
 {

@@ -1,4 +1,5 @@
 #include "common/daily_log.h"
+#include "main/no_processes.h"
 #include "common/message_box.h"
 #include "records/business_rules.h"
 #include "records/reference_records.h"
@@ -19,15 +20,6 @@
 
 namespace
 {
-class NoProcesses : public IProcessTable
-{
-public:
-    QList<ProcessEntry> snapshot() override { return {}; }
-    bool terminate(qint64) override { return false; }
-    qint64 ownPid() const override { return 1; }
-    qint64 ownUid() const override { return 1; }
-};
-
 QStringList logMessages()
 {
     QFile f(DailyLogPath());

@@ -1,4 +1,5 @@
 #include "layout_check.h"
+#include "main/no_processes.h"
 
 #include "common/message_box.h"
 #include "common/program_globals.h"
@@ -31,15 +32,6 @@
 
 namespace
 {
-class NoProcesses : public IProcessTable
-{
-public:
-    QList<ProcessEntry> snapshot() override { return {}; }
-    bool terminate(qint64) override { return false; }
-    qint64 ownPid() const override { return 1; }
-    qint64 ownUid() const override { return 1; }
-};
-
 class ShellWindowTest : public ::testing::Test
 {
 protected:

@@ -11,6 +11,7 @@
 #include "main/close_routine.h"
 #include "main/goods_loaders.h"
 #include "main/main_globals.h"
+#include "main/no_processes.h"
 #include "main/process_ops.h"
 #include "main/program_start.h"
 #include "main/reference_loaders.h"
@@ -41,15 +42,6 @@
 
 namespace
 {
-class NoProcesses : public IProcessTable
-{
-public:
-    QList<ProcessEntry> snapshot() override { return {}; }
-    bool terminate(qint64) override { return false; }
-    qint64 ownPid() const override { return 1; }
-    qint64 ownUid() const override { return 1; }
-};
-
 class NoDevices : public IStartDevices
 {
 public:
