@@ -1,5 +1,5 @@
 // The main window's requests and pages: courier-call information, card slips, the platform-payment
-// agreement, the registered devices, and the home, contract and promotion pages.
+// agreement, the registered devices, and the home, contract, payment and promotion pages.
 #include "sandbox/handler_registry.h"
 #include "sandbox/sandbox_database.h"
 #include "sandbox/sandbox_random.h"
@@ -161,16 +161,59 @@ WebReply homePage(const WebRequest &req)
     return WebReply::text(page(QStringLiteral("홈"), body), "text/html; charset=utf-8");
 }
 
+// The pieces of a posted "sData=COMMON│ID│PW│KIND│P│MC│" form. The pieces are split on the raw
+// separator first and decoded one by one, so an encoded separator inside an ID stays in the ID.
+QStringList postedPieces(const QByteArray &body)
+{
+    QByteArray data = body;
+    const int eq = data.indexOf('=');
+    data = eq >= 0 ? data.mid(eq + 1) : QByteArray();
+    QStringList pieces;
+    const QByteArray sep = QStringLiteral("│").toUtf8();
+    qsizetype from = 0;
+    while (from < data.size()) {
+        qsizetype at = data.indexOf(sep, from);
+        if (at < 0)
+            at = data.size();
+        pieces << QString::fromUtf8(QByteArray::fromPercentEncoding(data.mid(from, at - from)));
+        from = at + sep.size();
+    }
+    return pieces;
+}
+
+// The platform-payment agreement: the signer is named, the password is never echoed.
+QByteArray agreementBody(const QString &id)
+{
+    return "<h1>페이백 보상지급 서명</h1><div class=\"card\">" + htmlEscape(id)
+           + " 님, 아래 약관을 확인하고 서명해 주세요.</div>"
+             "<div class=\"card\">페이백 보상금은 매월 말일에 정산되어 등록된 계좌로 지급됩니다.</div>"
+             "<button id=\"sign\" onclick=\"alert('정상처리되었습니다.');alert('종료 처리')\">서명하기</button>";
+}
+
 WebReply contractPage(const WebRequest &req)
 {
-    // The page reads who signs from the posted form; the password is checked and never echoed.
-    const QString form = QString::fromUtf8(QByteArray::fromPercentEncoding(req.body));
-    const QStringList parts = form.mid(form.indexOf(QLatin1Char('=')) + 1).split(QStringLiteral("│"));
+    const QStringList parts = postedPieces(req.body);
+    return WebReply::text(page(QStringLiteral("서명"), agreementBody(parts.value(1))), "text/html; charset=utf-8");
+}
+
+// The money page at the address the server configuration hands out as PAY_SEND_URL: one address
+// for every kind of page posted to it; kind "000008" is the platform-payment agreement, any other
+// kind the payment request.
+WebReply paySendPage(const WebRequest &req)
+{
+    if (req.method != "POST")
+        return WebReply::text(page(QStringLiteral("결제"), "<h1>결제</h1><div class=\"card\">잘못된 요청입니다.</div>"),
+                              "text/html; charset=utf-8");
+    const QStringList parts = postedPieces(req.body);
     const QString id = parts.value(1);
-    QByteArray body = "<h1>페이백 보상지급 서명</h1><div class=\"card\">" + htmlEscape(id)
-                      + " 님, 아래 약관을 확인하고 서명해 주세요.</div>"
-                        "<button onclick=\"alert('정상처리되었습니다.');alert('종료 처리')\">서명하기</button>";
-    return WebReply::text(page(QStringLiteral("서명"), body), "text/html; charset=utf-8");
+    const QString kind = parts.value(3);
+    if (kind == QLatin1String("000008"))
+        return WebReply::text(page(QStringLiteral("서명"), agreementBody(id)), "text/html; charset=utf-8");
+    const QByteArray body = "<h1>결제 요청</h1><div class=\"card\">" + htmlEscape(id) + " 님의 결제 요청 (" + htmlEscape(kind)
+                            + ")</div><div class=\"card\">결제 금액과 수단을 확인한 뒤 결제를 진행해 주세요.</div>"
+                              "<button id=\"pay\" onclick=\"alert('정상처리되었습니다.');alert('종료 처리')\">결제하기</button>"
+                              " <button id=\"close\" onclick=\"alert('종료 처리')\">닫기</button>";
+    return WebReply::text(page(QStringLiteral("결제"), body), "text/html; charset=utf-8");
 }
 } // namespace
 
@@ -208,6 +251,7 @@ SANDBOX_HANDLER_AREA(shell)
     registry.add(QStringLiteral("CS08_12_V02"), bind(deviceChange));
     registry.addRoute(QStringLiteral("/"), homePage);
     registry.addRoute(QStringLiteral("/contract/platform_pay"), contractPage);
+    registry.addRoute(QStringLiteral("/pay/send.html"), paySendPage);
     registry.addRoute(QStringLiteral("/promo/card.html"), [](const WebRequest &) {
         return WebReply::text(page(QStringLiteral("카드 혜택"), "<h1>카드 혜택</h1><div class=\"card\">가맹점 전용 카드 혜택 안내</div>"),
                               "text/html; charset=utf-8");

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QStringList>
 #include <QWidget>
 
@@ -20,6 +21,17 @@ inline void checkText(const QWidget *w, QStringList &problems)
 {
     const QFontMetrics fm(w->font());
     if (const auto *label = qobject_cast<const QLabel *>(w)) {
+        // A picture is cut when the label's inside is smaller than it (unless it is scaled to fit).
+        const QPixmap picture = label->pixmap();
+        if (!picture.isNull() && !label->hasScaledContents()) {
+            const QSize need = picture.deviceIndependentSize().toSize();
+            const QRect inside = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                                                 -label->margin());
+            if (need.width() > inside.width() || need.height() > inside.height())
+                problems << QStringLiteral("%1 picture %2x%3 has %4x%5")
+                                .arg(describe(w)).arg(need.width()).arg(need.height()).arg(inside.width()).arg(inside.height());
+            return;
+        }
         if (label->wordWrap() || label->text().isEmpty() || Qt::mightBeRichText(label->text()))
             return;
         int need = 0;

@@ -3,14 +3,19 @@
 #include "common/interface_texts.h"
 #include "common/message_box.h"
 #include "common/program_globals.h"
+#include "common/ui/window_placement.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFontMetrics>
+#include <QGridLayout>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpacerItem>
 #include <QTimer>
 
 namespace
@@ -24,6 +29,70 @@ struct ButtonSpec
     QMessageBox::ButtonRole role;
     int result;
 };
+
+// A box that is at least as wide as its title needs and opens in the middle of the screen.
+class ProgramMessageBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        // The base sizes the box from its layout's minimum width (here and again on later layout
+        // requests), so the title's room goes into the layout as an empty item of that width.
+        if (!m_titleRoom) {
+            QFont titleFont = font();
+            titleFont.setBold(true);
+            const qreal dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
+            const int need = QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + qRound(kTitleDecorationPx * dpi / 96);
+            if (auto *grid = qobject_cast<QGridLayout *>(layout())) {
+                m_titleRoom = new QSpacerItem(need, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+                grid->addItem(m_titleRoom, grid->rowCount(), 0, 1, grid->columnCount());
+            }
+        }
+        QMessageBox::showEvent(event);
+        CenterOnScreen(this);
+    }
+
+private:
+    QSpacerItem *m_titleRoom = nullptr;  // owned by the layout
+};
+
+// Drops Enter keys for a short while after a box closed by itself: the user pressed them to
+// answer the box, not the window behind it.
+class EnterAfterAutoClose : public QObject
+{
+public:
+    void arm() { m_until = QDeadlineTimer(kEnterGraceAfterAutoCloseMs); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const QEvent::Type t = event->type();
+        if (t != QEvent::KeyPress && t != QEvent::KeyRelease && t != QEvent::ShortcutOverride)
+            return false;
+        if (m_until.hasExpired())
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+
+private:
+    QDeadlineTimer m_until;  // expired until armed
+};
+
+void swallowEnterAfterAutoClose()
+{
+    static EnterAfterAutoClose *filter = nullptr;
+    if (!filter) {
+        filter = new EnterAfterAutoClose;
+        filter->setParent(qApp);
+        qApp->installEventFilter(filter);
+        QObject::connect(filter, &QObject::destroyed, [] { filter = nullptr; });
+    }
+    filter->arm();
+}
 
 QList<ButtonSpec> buttonsFor(const QString &kind)
 {
@@ -46,7 +115,7 @@ int showDialog(const QString &text, const QString &kind)
     if (buttons.isEmpty())
         return 0;
 
-    QMessageBox box(QMessageBox::NoIcon, G_PROGRAM_TITLE, text, QMessageBox::NoButton,
+    ProgramMessageBox box(QMessageBox::NoIcon, G_PROGRAM_TITLE, text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     g_msgBoxForm = &box;
     QHash<QAbstractButton *, int> results;
@@ -78,8 +147,10 @@ int showDialog(const QString &text, const QString &kind)
 
     box.exec();
     g_msgBoxForm = nullptr;
-    if (closedByTimer)
+    if (closedByTimer) {
+        swallowEnterAfterAutoClose();
         return 2;
+    }
     QAbstractButton *clicked = box.clickedButton();
     if (clicked && results.contains(clicked))
         return results.value(clicked);

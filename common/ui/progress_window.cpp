@@ -1,5 +1,7 @@
 #include "common/ui/progress_window.h"
 
+#include "common/ui/window_placement.h"
+
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
@@ -22,6 +24,7 @@ TFRM_PROGRESS::TFRM_PROGRESS(QWidget *parent)
     layout->addWidget(m_caption);
     layout->addWidget(m_gauge);
     resize(320, 90);
+    PlaceWhenShown(this, WindowPlacement::Parent);
 }
 
 void TFRM_PROGRESS::setCaption(const QString &text)

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
@@ -24,7 +25,43 @@ QString preferredFamily()
             return QString::fromLatin1(name);
     return QString();
 }
+// Sets the box's minimum width from its hint whenever the font that draws it may have changed.
+class HintWidth : public QObject
+{
+public:
+    explicit HintWidth(QLineEdit *edit)
+        : QObject(edit)
+    {
+        apply(edit);
+    }
+
+    static void apply(QLineEdit *edit)
+    {
+        const QString hint = edit->placeholderText();
+        if (hint.isEmpty())
+            return;
+        // Frame and text margins of the box on both sides, with room to spare.
+        const int need = edit->fontMetrics().horizontalAdvance(hint) + 18;
+        if (edit->minimumWidth() != need)
+            edit->setMinimumWidth(need);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const auto t = event->type();
+        if (t == QEvent::Polish || t == QEvent::FontChange || t == QEvent::StyleChange || t == QEvent::Show)
+            apply(static_cast<QLineEdit *>(watched));
+        return false;
+    }
+};
 } // namespace
+
+void FitPlaceholder(QLineEdit *edit)
+{
+    if (edit)
+        edit->installEventFilter(new HintWidth(edit));
+}
 
 int Scaled(int px)
 {
@@ -56,6 +93,8 @@ void ApplyAppStyle(QApplication &app)
     app.setPalette(p);
 
     app.setStyleSheet(QStringLiteral(
+        // Typed passwords show one "*" per character everywhere.
+        "QLineEdit { lineedit-password-character: 42; }"
         "QFrame#cxGroupBox1 { background: #F2F4F7; border-bottom: 1px solid #C8CDD5; }"
         "QToolButton[topButton=\"true\"] { border: 1px solid transparent; border-radius: 4px; padding: 4px 10px; }"
         "QToolButton[topButton=\"true\"]:hover { border-color: #9DB5D8; background: #E4ECF7; }"
@@ -63,31 +102,8 @@ void ApplyAppStyle(QApplication &app)
         "QToolButton[topButton=\"true\"]:disabled { color: #A0A0A0; }"
         "QStatusBar { background: #F2F4F7; border-top: 1px solid #C8CDD5; }"
         "QStatusBar QLabel { padding: 0 4px; }"
+        // The refresh picture and the panel holding it are exactly as wide as the picture.
+        "QStatusBar QLabel#statusPanel2, QStatusBar QLabel#imgRefresh { padding: 0; }"
         "QLabel[placeholderScreen=\"true\"] { color: #606060; font-size: 14pt; }"
         "QTabBar#ATP_MAIN::tab { padding: 8px 2px; }"));
-}
-
-void CenterOnScreen(QWidget *w)
-{
-    if (!w)
-        return;
-    const QScreen *screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    const QSize size = w->frameGeometry().size().isValid() ? w->frameGeometry().size() : w->size();
-    w->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
-}
-
-void CenterOverParent(QWidget *w, const QWidget *parent)
-{
-    if (!w)
-        return;
-    if (!parent || !parent->isVisible()) {
-        CenterOnScreen(w);
-        return;
-    }
-    const QRect pr = parent->frameGeometry();
-    const QSize size = w->frameGeometry().size().isValid() ? w->frameGeometry().size() : w->size();
-    w->move(pr.center() - QPoint(size.width() / 2, size.height() / 2));
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "common/ui/window_placement.h"
+
 class QApplication;
+class QLineEdit;
 class QWidget;
 
 // The program's one look: palette, style sheet and Korean-first font, set once on the application.
@@ -9,7 +12,6 @@ void ApplyAppStyle(QApplication &app);
 // A design size in pixels scaled by the screen's logical DPI (96 = 1.0).
 int Scaled(int px);
 
-// Places a top-level window in the middle of its screen.
-void CenterOnScreen(QWidget *w);
-// Places a window over the middle of parent (on the screen when parent is null).
-void CenterOverParent(QWidget *w, const QWidget *parent);
+// Keeps a text box at least as wide as its hint, so an empty box shows its whole hint in the
+// box's own font (set again whenever the font or style changes).
+void FitPlaceholder(QLineEdit *edit);

@@ -1,6 +1,7 @@
 #include "main/ui/id_search_page.h"
 
 #include "common/message_box.h"
+#include "main/ui/app_style.h"
 #include "main/ui/window_drag.h"
 #include "main/web_trust.h"
 
@@ -69,6 +70,7 @@ TFRM_IDSEARCH::TFRM_IDSEARCH(QWidget *parent)
     });
     root->addWidget(Chromium1, 1);
     connect(btnClose, &QPushButton::clicked, this, &TFRM_IDSEARCH::btnCloseClick);
+    PlaceWhenShown(this, WindowPlacement::Parent);
 }
 
 void TFRM_IDSEARCH::loadPage(const QString &url)

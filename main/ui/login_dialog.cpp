@@ -6,6 +6,7 @@
 #include "main/login.h"
 #include "main/main_globals.h"
 #include "main/ui/ad_panel.h"
+#include "main/ui/app_style.h"
 #include "main/ui/login_flow.h"
 #include "main/ui/new_login_panel.h"
 #include "main/ui/start_forms.h"
@@ -44,19 +45,26 @@ TfrmLogin::TfrmLogin(QWidget *parent)
 
 void TfrmLogin::buildLayout()
 {
-    auto *root = new QVBoxLayout(this);
-    cxImage1 = new QLabel(this);
+    // The dialog's own face, hidden while an edition docks its alternative panel in its place.
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    pnlFace = new QWidget(this);
+    pnlFace->setObjectName(QStringLiteral("pnlFace"));
+    outer->addWidget(pnlFace);
+    QWidget *face = pnlFace;
+    auto *root = new QVBoxLayout(face);
+    cxImage1 = new QLabel(face);
     cxImage1->setObjectName(QStringLiteral("cxImage1"));
     cxImage1->setMinimumSize(320, 120);
     cxImage1->setAlignment(Qt::AlignCenter);
     cxImage1->installEventFilter(this);
     root->addWidget(cxImage1);
 
-    CTE_ID = new QLineEdit(this);
+    CTE_ID = new QLineEdit(face);
     CTE_ID->setObjectName(QStringLiteral("CTE_ID"));
     CTE_ID->setPlaceholderText(QStringLiteral("아이디"));
     CTE_ID->installEventFilter(this);
-    CTE_PW = new QLineEdit(this);
+    CTE_PW = new QLineEdit(face);
     CTE_PW->setObjectName(QStringLiteral("CTE_PW"));
     CTE_PW->setPlaceholderText(QStringLiteral("비밀번호"));
     CTE_PW->setEchoMode(QLineEdit::Password);
@@ -64,15 +72,17 @@ void TfrmLogin::buildLayout()
     CTE_PW->installEventFilter(this);
     root->addWidget(CTE_ID);
     root->addWidget(CTE_PW);
+    FitPlaceholder(CTE_ID);
+    FitPlaceholder(CTE_PW);
 
     auto *saves = new QHBoxLayout;
-    CCB_SAVE_ID = new QCheckBox(QStringLiteral("아이디 저장"), this);
-    CCB_SAVE_PW = new QCheckBox(QStringLiteral("비밀번호 저장"), this);
+    CCB_SAVE_ID = new QCheckBox(QStringLiteral("아이디 저장"), face);
+    CCB_SAVE_PW = new QCheckBox(QStringLiteral("비밀번호 저장"), face);
     saves->addWidget(CCB_SAVE_ID);
     saves->addWidget(CCB_SAVE_PW);
     root->addLayout(saves);
 
-    cxGroupBox1 = new QGroupBox(this);
+    cxGroupBox1 = new QGroupBox(face);
     auto *servers = new QHBoxLayout(cxGroupBox1);
     cxRadioButton1 = new QRadioButton(QStringLiteral("상용"), cxGroupBox1);
     cxRadioButton2 = new QRadioButton(QStringLiteral("테스트"), cxGroupBox1);
@@ -83,11 +93,11 @@ void TfrmLogin::buildLayout()
     root->addWidget(cxGroupBox1);
 
     auto *buttons = new QHBoxLayout;
-    AdvGlassButton2 = new QPushButton(QStringLiteral("로그인"), this);
+    AdvGlassButton2 = new QPushButton(QStringLiteral("로그인"), face);
     AdvGlassButton2->setObjectName(QStringLiteral("AdvGlassButton2"));
     AdvGlassButton2->setDefault(false);
     AdvGlassButton2->setAutoDefault(false);
-    AdvGlassButton1 = new QPushButton(QStringLiteral("닫기"), this);
+    AdvGlassButton1 = new QPushButton(QStringLiteral("닫기"), face);
     AdvGlassButton1->setAutoDefault(false);
     buttons->addWidget(AdvGlassButton2);
     buttons->addWidget(AdvGlassButton1);
@@ -96,10 +106,10 @@ void TfrmLogin::buildLayout()
     connect(AdvGlassButton1, &QPushButton::clicked, this, &TfrmLogin::cxButton1Click);
 
     auto *links = new QHBoxLayout;
-    cxLabel1 = new QLabel(QStringLiteral("<a href=\"#\">아이디/비밀번호찾기</a>"), this);
+    cxLabel1 = new QLabel(QStringLiteral("<a href=\"#\">아이디/비밀번호찾기</a>"), face);
     cxLabel1->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     connect(cxLabel1, &QLabel::linkActivated, this, [this] { cxLabel1Click(); });
-    btnMainTopRemote = new QPushButton(QStringLiteral("원격"), this);
+    btnMainTopRemote = new QPushButton(QStringLiteral("원격"), face);
     btnMainTopRemote->setAutoDefault(false);
     connect(btnMainTopRemote, &QPushButton::clicked, this, &TfrmLogin::btnMainTopRemoteClick);
     links->addWidget(cxLabel1);
@@ -107,14 +117,15 @@ void TfrmLogin::buildLayout()
     links->addWidget(btnMainTopRemote);
     root->addLayout(links);
 
-    lbBuildVer = new QLabel(this);
-    cxLabel9 = new QLabel(this);
-    cxLabel2 = new QLabel(this);
-    cxLabel3 = new QLabel(this);
+    lbBuildVer = new QLabel(face);
+    cxLabel9 = new QLabel(face);
+    cxLabel2 = new QLabel(face);
+    cxLabel3 = new QLabel(face);
     for (QLabel *label : {lbBuildVer, cxLabel9, cxLabel2, cxLabel3}) {
         label->setStyleSheet(kGreyHint);
         root->addWidget(label);
     }
+    PlaceWhenShown(this, WindowPlacement::Screen);
 }
 
 void TfrmLogin::setPictures(const QList<QPixmap> &pictures)
@@ -148,22 +159,16 @@ void TfrmLogin::FormShow()
         Timer1.start();
     if (TfrmNewLogin::DockedInEdition(G_EDITION_IDX) && !newLogin) {
         newLogin = new TfrmNewLogin(this);
+        pnlFace->hide();
+        layout()->addWidget(newLogin);
         resize(667, 614);
-        newLogin->setGeometry(rect());
-        newLogin->raise();
         newLogin->show();
+        CenterOnScreen(this);
     }
     if (auto *ad = qobject_cast<TfrmAd *>(frmAd); ad && TfrmAd::ShownInEdition(G_EDITION_IDX)) {
         ad->follow(this);
         ad->show();
     }
-}
-
-void TfrmLogin::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
-    if (newLogin)
-        newLogin->setGeometry(rect());
 }
 
 void TfrmLogin::done(int result)

@@ -42,6 +42,7 @@ public:
     QLabel *cxLabel2 = nullptr;
     QLabel *cxLabel3 = nullptr;
     QTimer Timer1;  // slider step, 1500 ms, off at creation
+    QWidget *pnlFace = nullptr;        // the dialog's own boxes and buttons
     TfrmNewLogin *newLogin = nullptr;  // the alternative face some editions dock over the dialog
     int Tag = 0;
 
@@ -70,7 +71,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -239,6 +239,7 @@ void TFRM_MAIN::buildShell()
     auto *refresh = new ClickLabel(statusPanels[2]);
     refresh->setObjectName(QStringLiteral("imgRefresh"));
     refresh->setPixmap(refreshPicture());
+    refresh->setMinimumSize(refresh->pixmap().deviceIndependentSize().toSize());
     refresh->setToolTip(QStringLiteral("잔액 새로고침"));
     refresh->onClick = [this] { imgRefreshClick(); };
     auto *refreshLayout = new QHBoxLayout(statusPanels[2]);

@@ -1,5 +1,6 @@
 #include "main/ui/new_login_panel.h"
 
+#include "main/ui/app_style.h"
 #include "main/ui/login_dialog.h"
 #include "main/ui/window_drag.h"
 
@@ -36,6 +37,8 @@ TfrmNewLogin::TfrmNewLogin(TfrmLogin *dialog)
     edtPw->installEventFilter(this);
     root->addWidget(edtId);
     root->addWidget(edtPw);
+    FitPlaceholder(edtId);
+    FitPlaceholder(edtPw);
     auto *saves = new QHBoxLayout;
     ChkSaveId = new QCheckBox(QStringLiteral("아이디저장"), this);
     chkSavePw = new QCheckBox(QStringLiteral("비밀번호저장"), this);

@@ -6,6 +6,7 @@
 #include "records/session_records.h"
 #include "main/login.h"
 #include "main/password_rules.h"
+#include "main/ui/app_style.h"
 #include "main/ui/login_flow.h"
 #include "main/ui/window_drag.h"
 #include "platform/clock.h"
@@ -82,24 +83,31 @@ void TfrmPasswordChage::buildLayout()
 
     lblType = new QLabel(this);
     lblType->setVisible(false);
-    imgMemo17 = new QLabel(QStringLiteral("비밀번호 오류 횟수를 넘어 로그인이 제한되었습니다.\n휴대폰 인증 후 비밀번호를 변경해 주세요."), this);
-    imgMemo23 = new QLabel(QStringLiteral("비밀번호를 오랫동안 변경하지 않았습니다.\n안전을 위해 비밀번호를 변경해 주세요."), this);
-    imgMemo24 = new QLabel(QStringLiteral("임시 비밀번호로 로그인하였습니다.\n새 비밀번호를 설정해 주세요."), this);
+
+    // The form proper. In mode "23" the deferral panel takes its place until the user chooses to
+    // change now, so the two never lie over each other and the keyboard never reaches a hidden box.
+    pnlForm = new QWidget(this);
+    pnlForm->setObjectName(QStringLiteral("pnlForm"));
+    auto *form = new QVBoxLayout(pnlForm);
+    form->setContentsMargins(0, 0, 0, 0);
+    imgMemo17 = new QLabel(QStringLiteral("비밀번호 오류 횟수를 넘어 로그인이 제한되었습니다.\n휴대폰 인증 후 비밀번호를 변경해 주세요."), pnlForm);
+    imgMemo23 = new QLabel(QStringLiteral("비밀번호를 오랫동안 변경하지 않았습니다.\n안전을 위해 비밀번호를 변경해 주세요."), pnlForm);
+    imgMemo24 = new QLabel(QStringLiteral("임시 비밀번호로 로그인하였습니다.\n새 비밀번호를 설정해 주세요."), pnlForm);
     for (QLabel *memo : {imgMemo17, imgMemo23, imgMemo24}) {
         memo->setVisible(false);
-        root->addWidget(memo);
+        form->addWidget(memo);
     }
 
     auto *grid = new QGridLayout;
-    edtId = box(this, QStringLiteral("회원 아이디"), false);
-    edtPhoneNumber = box(this, QStringLiteral("휴대폰 번호 입력"), false);
+    edtId = box(pnlForm, QStringLiteral("회원 아이디"), false);
+    edtPhoneNumber = box(pnlForm, QStringLiteral("휴대폰 번호 입력"), false);
     edtPhoneNumber->installEventFilter(this);
-    btnReqAuth = new QPushButton(QStringLiteral("인증번호 요청"), this);
-    edtAuthNum = box(this, QString(), false);
-    btnAuth = new QPushButton(QStringLiteral("인증확인"), this);
-    edtOrgPassWord = box(this, QStringLiteral("영문,숫자,특수문자 포함 10~20자(한글,공백 불가)"), true);
-    edtNewPassword = box(this, QStringLiteral("비밀번호 재입력"), true);
-    btnChangePassword = new QPushButton(QStringLiteral("비밀번호 변경"), this);
+    btnReqAuth = new QPushButton(QStringLiteral("인증번호 요청"), pnlForm);
+    edtAuthNum = box(pnlForm, QString(), false);
+    btnAuth = new QPushButton(QStringLiteral("인증확인"), pnlForm);
+    edtOrgPassWord = box(pnlForm, QStringLiteral("영문,숫자,특수문자 포함 10~20자(한글,공백 불가)"), true);
+    edtNewPassword = box(pnlForm, QStringLiteral("비밀번호 재입력"), true);
+    btnChangePassword = new QPushButton(QStringLiteral("비밀번호 변경"), pnlForm);
     grid->addWidget(edtId, 0, 0, 1, 2);
     grid->addWidget(edtPhoneNumber, 1, 0);
     grid->addWidget(btnReqAuth, 1, 1);
@@ -108,7 +116,8 @@ void TfrmPasswordChage::buildLayout()
     grid->addWidget(edtOrgPassWord, 3, 0, 1, 2);
     grid->addWidget(edtNewPassword, 4, 0, 1, 2);
     grid->addWidget(btnChangePassword, 5, 0, 1, 2);
-    root->addLayout(grid);
+    form->addLayout(grid);
+    root->addWidget(pnlForm);
     for (QPushButton *b : {btnReqAuth, btnAuth, btnChangePassword}) {
         b->setEnabled(false);
         b->setAutoDefault(false);
@@ -118,22 +127,42 @@ void TfrmPasswordChage::buildLayout()
     connect(btnChangePassword, &QPushButton::clicked, this, &TfrmPasswordChage::btnChangePasswordClick);
 
     pnl180Change = new QFrame(this);
-    pnl180Change->setAutoFillBackground(true);
+    pnl180Change->setObjectName(QStringLiteral("pnl180Change"));
     auto *defer = new QVBoxLayout(pnl180Change);
     defer->addWidget(new QLabel(QStringLiteral("비밀번호를 변경한 지 오래되었습니다.\n지금 변경하시거나 90일 후에 변경할 수 있습니다."),
                                 pnl180Change));
     btn90Change = new QPushButton(QStringLiteral("90일 후 변경"), pnl180Change);
     btnNowChange = new QPushButton(QStringLiteral("지금 변경"), pnl180Change);
-    defer->addWidget(btn90Change);
-    defer->addWidget(btnNowChange);
+    for (QPushButton *b : {btn90Change, btnNowChange}) {
+        b->setAutoDefault(false);
+        defer->addWidget(b);
+    }
+    defer->addStretch();
     pnl180Change->setVisible(false);
+    root->addWidget(pnl180Change);
     connect(btn90Change, &QPushButton::clicked, this, &TfrmPasswordChage::btn90ChangeClick);
     connect(btnNowChange, &QPushButton::clicked, this, &TfrmPasswordChage::btnNowChangeClick);
+    for (QLineEdit *edit : {edtId, edtPhoneNumber, edtAuthNum, edtOrgPassWord, edtNewPassword})
+        FitPlaceholder(edit);
+    PlaceWhenShown(this, WindowPlacement::Screen);
 }
 
 void TfrmPasswordChage::setMode(const QString &outCode)
 {
     lblType->setToolTip(outCode);
+    // Shown parts are chosen before the dialog opens, so that it opens at its final size.
+    showModeParts();
+}
+
+void TfrmPasswordChage::showModeParts()
+{
+    const QString code = mode();
+    imgMemo17->setVisible(code == QLatin1String("17"));
+    imgMemo23->setVisible(code == QLatin1String("23"));
+    imgMemo24->setVisible(code == QLatin1String("24"));
+    const bool deferral = code == QLatin1String("23");
+    pnlForm->setVisible(!deferral);
+    pnl180Change->setVisible(deferral);
 }
 
 QString TfrmPasswordChage::mode() const
@@ -148,23 +177,9 @@ void TfrmPasswordChage::showEvent(QShowEvent *event)
         FormShow();
 }
 
-void TfrmPasswordChage::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
-    pnl180Change->setGeometry(rect());
-}
-
 void TfrmPasswordChage::FormShow()
 {
-    const QString code = mode();
-    imgMemo17->setVisible(code == QLatin1String("17"));
-    imgMemo23->setVisible(code == QLatin1String("23"));
-    imgMemo24->setVisible(code == QLatin1String("24"));
-    if (code == QLatin1String("23")) {
-        pnl180Change->setGeometry(rect());
-        pnl180Change->raise();
-        pnl180Change->setVisible(true);
-    }
+    showModeParts();
 }
 
 void TfrmPasswordChage::reportFailure(const QString &code, const QString &outCode, const QString &outMsg)
@@ -303,6 +318,8 @@ void TfrmPasswordChage::btn90ChangeClick()
 void TfrmPasswordChage::btnNowChangeClick()
 {
     pnl180Change->setVisible(false);
+    pnlForm->setVisible(true);
+    edtId->setFocus();
 }
 
 void TfrmPasswordChage::btnCloseClick()

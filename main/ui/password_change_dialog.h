@@ -33,6 +33,7 @@ public:
     QLineEdit *edtOrgPassWord = nullptr;
     QLineEdit *edtNewPassword = nullptr;
     QPushButton *btnChangePassword = nullptr;
+    QWidget *pnlForm = nullptr;  // the boxes and buttons under the deferral panel
     QFrame *pnl180Change = nullptr;
     QPushButton *btn90Change = nullptr;
     QPushButton *btnNowChange = nullptr;
@@ -50,12 +51,12 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void reject() override { btnCloseClick(); }
 
 private:
     void buildLayout();
+    void showModeParts();
     void func_ChangePwdAuthReq();
     // Shows and logs a refusal of code.
     void reportFailure(const QString &code, const QString &outCode, const QString &outMsg);

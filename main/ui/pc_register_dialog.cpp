@@ -4,6 +4,7 @@
 #include "common/message_box.h"
 #include "records/session_records.h"
 #include "main/login.h"
+#include "main/ui/app_style.h"
 #include "main/ui/window_drag.h"
 
 #include <QGridLayout>
@@ -47,6 +48,8 @@ TFRM_REG_DEVICE::TFRM_REG_DEVICE(QWidget *parent)
     grid->addWidget(CLB_AUTH_TIME, 1, 2);
     grid->addWidget(CTE_ALIAS_NAME, 2, 1, 1, 2);
     root->addLayout(grid);
+    FitPlaceholder(CTE_AUTH_NUM);
+    FitPlaceholder(CTE_ALIAS_NAME);
     auto *buttons = new QHBoxLayout;
     CBTN_REG = new QPushButton(QStringLiteral("등록"), this);
     CBTN_CANCEL = new QPushButton(QStringLiteral("취소"), this);

@@ -4,6 +4,7 @@
 #include "common/message_box.h"
 #include "records/session_records.h"
 #include "main/login.h"
+#include "main/ui/app_style.h"
 #include "main/ui/window_drag.h"
 
 #include <QGridLayout>
@@ -43,6 +44,8 @@ TFRM_AUTH_PHONE::TFRM_AUTH_PHONE(QWidget *parent)
     grid->addWidget(CTE_AUTH_NUM, 1, 0);
     grid->addWidget(CLB_AUTH_TIME, 1, 1);
     root->addLayout(grid);
+    FitPlaceholder(CTE_AUTH_PHONE);
+    FitPlaceholder(CTE_AUTH_NUM);
     auto *buttons = new QHBoxLayout;
     CBTN_REG = new QPushButton(QStringLiteral("등록"), this);
     CBTN_CANCLE = new QPushButton(QStringLiteral("취소"), this);

@@ -106,7 +106,7 @@ TfrmRegDeviceAdmin::TfrmRegDeviceAdmin(QWidget *parent)
     connect(grdRegDevice, &QTableWidget::cellDoubleClicked, this, [this] { grdRegDeviceCellDblClick(); });
     connect(btnRegDeviceChange, &QPushButton::clicked, this, &TfrmRegDeviceAdmin::btnRegDeviceChangeClick);
     connect(btnRegDeviceCancel, &QPushButton::clicked, pnlRegDeviceAuth, &QWidget::hide);
-    CenterOverParent(this, parent);
+    PlaceWhenShown(this, WindowPlacement::Parent);
 }
 
 void TfrmRegDeviceAdmin::btnRegDeviceSearchClick()

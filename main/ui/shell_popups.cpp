@@ -94,6 +94,7 @@ TFRM_WK_CALL_POP::TFRM_WK_CALL_POP(QWidget *parent)
 {
     setObjectName(QStringLiteral("TFRM_WK_CALL_POP"));
     setFixedSize(Scaled(465), Scaled(259));
+    PlaceWhenShown(this, WindowPlacement::Parent);
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, Scaled(8));
     CGB_GROUP_POPUP_TITLE = new QLabel(QStringLiteral("배  송  원"), this);

@@ -6,6 +6,7 @@
 #include "records/session_records.h"
 #include "main/login.h"
 #include "main/password_rules.h"
+#include "main/ui/app_style.h"
 #include "main/ui/login_flow.h"
 
 #include <QLabel>
@@ -17,6 +18,7 @@ SmsCodeDialog::SmsCodeDialog(QWidget *parent)
     CLB_AUTH_TIME->setObjectName(QStringLiteral("CLB_AUTH_TIME"));
     TMR_AUTH_TIME_NUM.setInterval(1000);
     connect(&TMR_AUTH_TIME_NUM, &QTimer::timeout, this, &SmsCodeDialog::TMR_AUTH_TIME_NUMTimer);
+    PlaceWhenShown(this, WindowPlacement::Screen);
 }
 
 bool SmsCodeDialog::codePending() const

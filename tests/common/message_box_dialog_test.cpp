@@ -1,3 +1,5 @@
+#include "layout_check.h"
+
 #include "common/interface_texts.h"
 #include "common/message_box.h"
 #include "records/session_records.h"
@@ -7,6 +9,9 @@
 
 #include <QAbstractButton>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTest>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -153,4 +158,56 @@ TEST_F(MessageBoxDialogTest, LongCaptionWidensItsButton)
     });
     if (textWidth > 56)
         EXPECT_EQ(width, textWidth + 28);
+}
+
+TEST_F(MessageBoxDialogTest, NarrowBoxGivesItsTitleRoomAndOpensInTheMiddleOfTheScreen)
+{
+    G_USER_SET.MsgClose = 0;
+    G_PROGRAM_TITLE = QStringLiteral("배달대행 주문접수 프로그램 - 행복치킨 본점");
+    for (const char *kind : {"I", "Q", "S"}) {
+        SCOPED_TRACE(kind);
+        showAndAct(QStringLiteral("x"), QString::fromLatin1(kind), [](QMessageBox *box) {
+            QFont titleFont = box->font();
+            titleFont.setBold(true);
+            EXPECT_GE(box->width(), QFontMetrics(titleFont).horizontalAdvance(box->windowTitle()) + kTitleDecorationPx);
+            const QStringList problems = LayoutCheck::Problems(box);
+            EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
+            const QRect area = box->screen()->availableGeometry();
+            const QPoint off = box->frameGeometry().center() - area.center();
+            EXPECT_LE(std::abs(off.x()), 2);
+            EXPECT_LE(std::abs(off.y()), 2);
+            box->done(-1);
+        });
+    }
+}
+
+TEST_F(MessageBoxDialogTest, EnterMeantForAnAutoClosedBoxDoesNotReachTheWindowBehind)
+{
+    // Boxes of earlier tests that closed themselves may still hold Enter back.
+    QTest::qWait(kEnterGraceAfterAutoCloseMs + 50);
+    QWidget window;
+    auto *edit = new QLineEdit(&window);
+    int returns = 0;
+    QObject::connect(edit, &QLineEdit::returnPressed, [&returns] { ++returns; });
+    window.show();
+    edit->setFocus();
+
+    // Answered by its button: nothing is held back afterwards.
+    G_USER_SET.MsgClose = 0;
+    showAndAct(QStringLiteral("answered"), QStringLiteral("I"), [](QMessageBox *box) { box->buttons().constFirst()->click(); });
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(returns, 1);
+
+    // Closed by itself: the Enter that follows at once was the user's answer to it.
+    G_USER_SET.MsgClose = 1;
+    G_USER_SET.MsgTime = 30;
+    EXPECT_EQ(showAndAct(QStringLiteral("vanishes"), QStringLiteral("I"), nullptr), 2);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(edit, Qt::Key_Enter);
+    EXPECT_EQ(returns, 1);
+    QTest::keyClick(edit, Qt::Key_A);  // other keys pass
+    EXPECT_EQ(edit->text(), QStringLiteral("a"));
+    QTest::qWait(kEnterGraceAfterAutoCloseMs + 100);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(returns, 2);
 }

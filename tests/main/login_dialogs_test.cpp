@@ -2,6 +2,8 @@
 #include "settings/deployment_config.h"
 #include "records/session_records.h"
 #include "link/link_test_support.h"
+#include "common/message_box.h"
+#include "common/ui/message_box_dialog.h"
 #include "main/edition_table.h"
 #include "main/ui/id_search_page.h"
 #include "main/ui/login_dialog.h"
@@ -124,6 +126,37 @@ TEST_F(LoginDialogsTest, EnterWhileALoginRunsStartsNoSecondLogin)
     EXPECT_TRUE(dialog.AdvGlassButton2->isEnabled());
     QTest::keyClick(dialog.CTE_PW, Qt::Key_Return);  // once it has ended, Enter logs in again
     EXPECT_EQ(logins, 2);
+}
+
+TEST_F(LoginDialogsTest, EnterAfterAnAutoClosedFailureBoxSendsNoSecondLogin)
+{
+    // The program's own message box, closing information boxes by itself after 30 ms.
+    const MsgBoxHandler scripted = SetMsgBoxHandler(nullptr);
+    InstallMsgBoxDialog([] { return 30; });
+    TfrmLogin dialog;
+    dialog.show();
+    dialog.CTE_ID->setText(QStringLiteral("demo"));
+    dialog.CTE_PW->setText(QStringLiteral("wrong"));
+    dialog.CTE_PW->setFocus();
+    int logins = 0;
+    int boxResult = 0;
+    dialog.onLogin = [&] {
+        ++logins;
+        boxResult = MsgBox(QStringLiteral("아이디 또는 비밀번호가 일치하지 않습니다."), QStringLiteral("I"));
+    };
+    QTest::keyClick(dialog.CTE_PW, Qt::Key_Return);
+    EXPECT_EQ(logins, 1);
+    EXPECT_EQ(boxResult, 2) << "closed by itself";
+    // The user's Enter for the box arrives just after it vanished.
+    QTest::keyClick(dialog.CTE_PW, Qt::Key_Return);
+    QTest::keyClick(dialog.CTE_ID, Qt::Key_Enter);
+    EXPECT_EQ(logins, 1);
+    // A deliberate Enter a moment later logs in again.
+    QTest::qWait(kEnterGraceAfterAutoCloseMs + 100);
+    dialog.onLogin = [&] { ++logins; };  // no box this time, so nothing is held back for later tests
+    QTest::keyClick(dialog.CTE_PW, Qt::Key_Return);
+    EXPECT_EQ(logins, 2);
+    SetMsgBoxHandler(scripted);
 }
 
 TEST_F(LoginDialogsTest, PasswordChangeModesAndPhoneBox)

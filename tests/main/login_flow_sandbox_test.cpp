@@ -1,5 +1,7 @@
 // The login road end to end against the sandbox: the login dialog driven offscreen, the
 // follow-up dialogs driven through the dialog runner without their own event loops.
+#include "layout_check.h"
+
 #include "settings/deployment_config.h"
 #include "common/interface_texts.h"
 #include "records/session_records.h"
@@ -17,7 +19,12 @@
 #include "main/ui/id_search_page.h"
 #include "main/program_start.h"
 #include "main/ui/login_dialog.h"
+#include "main/ui/app_style.h"
 #include "main/ui/main_window.h"
+#include "main/ui/shell_popups.h"
+#include "main/ui/start_forms.h"
+#include "main/top_menu.h"
+#include "main/shell_globals.h"
 #include "main/ui/login_flow.h"
 #include "main/ui/password_change_dialog.h"
 #include "main/ui/pc_register_dialog.h"
@@ -45,6 +52,9 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <QTimer>
+#include <QUrlQuery>
+#include <QToolButton>
+#include <QStackedWidget>
 
 #include <functional>
 #include <memory>
@@ -573,6 +583,78 @@ TEST_F(LoginFlowSandboxTest, StartUpEndsAtALoggedInMainWindow)
     EXPECT_NE(window->findChild<MainWindowLink *>(), nullptr);  // the window follows the shared socket
     TFRM_MAIN::SetInitializationHook({});
     FreeTcpClient(G_TCP_CLIENT);
+    delete window;
+    QApplication::restoreOverrideCursor();
+}
+
+TEST_F(LoginFlowSandboxTest, DemoLoginReachesTheShellWithMenuStatusLinkAndHomePageFromTheSandbox)
+{
+    ResetLoginFlow();  // the main window's own login marker
+    ApplyAppStyle(*qApp);
+    // The program's pages come from the sandbox's web server, as in the demo's configuration.
+    DeploymentConfig::setValue(DeploymentConfig::kWebHost, host->webBaseUrl());
+    SelectEdition();
+    SetProductionMode();
+    G_USER_INFO.MC = QString();
+    InstallLoginInitialization();
+    InstallShellForms();
+    TFRM_MAIN::SetInitializationHook([login = TFRM_MAIN::InitializationHook()](TFRM_MAIN *window) {
+        if (login)
+            login(window);
+        if (window->Tag != 99 && !G_USER_INFO.ID.isEmpty())
+            window->StartShell();
+    });
+    QTimer driver;
+    driver.setInterval(10);
+    QObject::connect(&driver, &QTimer::timeout, [&driver] {
+        if (!frmLogin || !frmLogin->isVisible())
+            return;
+        driver.stop();
+        frmLogin->CTE_ID->setText(QLatin1String(SandboxLogin::kDemoId));
+        frmLogin->CTE_PW->setText(QLatin1String(SandboxLogin::kDemoPassword));
+        frmLogin->AdvGlassButton2->click();
+        if (frmLogin && frmLogin->isVisible())
+            frmLogin->AdvGlassButton1->click();
+    });
+    driver.start();
+    auto *window = new TFRM_MAIN();
+    CreateStartForms(window);
+    window->resize(1280, 800);
+    window->show();
+    ASSERT_EQ(window->Tag, 0);
+    ASSERT_EQ(G_USER_INFO.ID, QLatin1String(SandboxLogin::kDemoId));
+
+    // Menu: the home, today's and past orders buttons are there for a store.
+    for (const TopButton b : {TopButton::Home, TopButton::Today, TopButton::Past})
+        EXPECT_TRUE(window->topButtons.value(b) && window->topButtons.value(b)->isVisible());
+    // Status bar: the store's name as the sandbox gave it.
+    EXPECT_FALSE(G_USER_INFO.GRP_NAME.isEmpty());
+    EXPECT_TRUE(window->statusPanels[0]->text().endsWith(QLatin1Char(':') + G_USER_INFO.GRP_NAME))
+        << window->statusPanels[0]->text().toStdString();
+    // Link picture: the server link is up.
+    EXPECT_TRUE(QTest::qWaitFor([window] { return window->CIG_SERVER->property("linkPicture").toInt() == 2; }, 5000));
+    // Home page: the sandbox's "/" with the user's query, in front.
+    auto *home = qobject_cast<TFRM_CHR_MAIN *>(FRM_CHR_MAIN);
+    ASSERT_NE(home, nullptr);
+    EXPECT_EQ(G_CUR_FORM, QStringLiteral("FRM_CHR_MAIN"));
+    EXPECT_EQ(window->pnlMainBoard->currentWidget(), home);
+    EXPECT_EQ(home->lastRequested.toString(QUrl::RemoveQuery), host->webBaseUrl() + QStringLiteral("/"));
+    EXPECT_EQ(QUrlQuery(home->lastRequested).queryItemValue(QStringLiteral("USER_ID")), QLatin1String(SandboxLogin::kDemoId));
+    EXPECT_TRUE(QTest::qWaitFor([home] { return home->CHR_MAIN->title() == QStringLiteral("홈"); }, 20000))
+        << home->CHR_MAIN->title().toStdString();
+    EXPECT_TRUE(host->lookupPaths().contains(QStringLiteral("/")));
+    QTest::qWait(300);  // the page's first paint
+    const QStringList problems = LayoutCheck::Problems(window);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
+
+    const QString shot = dir.filePath(QStringLiteral("demo_main_window.png"));
+    EXPECT_TRUE(window->grab().save(shot));
+    if (!qEnvironmentVariableIsEmpty("COURIER_SCREENSHOT_OUT"))
+        QFile::copy(shot, QString::fromLocal8Bit(qgetenv("COURIER_SCREENSHOT_OUT")));
+
+    TFRM_MAIN::SetInitializationHook({});
+    FreeTcpClient(G_TCP_CLIENT);
+    window->Tag = 99;
     delete window;
     QApplication::restoreOverrideCursor();
 }

@@ -46,6 +46,14 @@ protected:
     // A GET that trusts only the given CA file (the system's CAs when it is empty).
     static HttpResult get(const QString &url, const QString &caFile, int transferTimeoutMs = 5000)
     {
+        return send(url, caFile, transferTimeoutMs, nullptr);
+    }
+    static HttpResult post(const QString &url, const QByteArray &body)
+    {
+        return send(url, s_host->caFile(), 5000, &body);
+    }
+    static HttpResult send(const QString &url, const QString &caFile, int transferTimeoutMs, const QByteArray *body)
+    {
         QNetworkAccessManager nam;
         QNetworkRequest request{QUrl(url)};
         if (!caFile.isEmpty()) {
@@ -54,7 +62,10 @@ protected:
             request.setSslConfiguration(config);
         }
         request.setTransferTimeout(transferTimeoutMs);
-        QNetworkReply *reply = nam.get(request);
+        if (body)
+            request.setHeader(QNetworkRequest::ContentTypeHeader,
+                              QByteArrayLiteral("application/x-www-form-urlencoded; charset=UTF-8"));
+        QNetworkReply *reply = body ? nam.post(request, *body) : nam.get(request);
         QEventLoop loop;
         QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
         QTimer::singleShot(15000, &loop, &QEventLoop::quit);  // a guard, never reached when all is well
@@ -214,4 +225,33 @@ TEST(SandboxHttp, ParsesOneRequestAndRefusesWhatIsOutOfBounds)
               SandboxHttp::Parse::Complete);
     EXPECT_EQ(r.path, "/api/FindServerEndPoint");
     EXPECT_EQ(r.queryValue(QStringLiteral("p")), "A,B,TT,1301");
+}
+
+TEST_F(WebServerTest, PaymentPageAnswersEachKindAndNeverEchoesThePassword)
+{
+    const QString url = s_host->webBaseUrl() + QStringLiteral("/pay/send.html");
+    const auto form = [](const QByteArray &id, const QByteArray &kind) {
+        const QByteArray sep = QStringLiteral("│").toUtf8();
+        return "sData=COMMON" + sep + id + sep + "S3cret%21pw" + sep + kind + sep + "P" + sep + "[A]PC-1" + sep;
+    };
+    // The agreement page names the signer, whose encoded separator stays part of the ID.
+    HttpResult r = post(url, form("br%E2%94%82x%3Cb%3E", "000008"));
+    EXPECT_EQ(r.status, 200);
+    const QString agreement = QString::fromUtf8(r.body);
+    EXPECT_TRUE(agreement.contains(QStringLiteral("<title>서명</title>")));
+    EXPECT_TRUE(agreement.contains(QStringLiteral("br│x&lt;b&gt; 님")));
+    EXPECT_TRUE(agreement.contains(QStringLiteral("종료 처리")));
+    // Any other kind is a payment request.
+    r = post(url, form("demo", "000003"));
+    const QString payment = QString::fromUtf8(r.body);
+    EXPECT_TRUE(payment.contains(QStringLiteral("<title>결제</title>")));
+    EXPECT_TRUE(payment.contains(QStringLiteral("demo 님의 결제 요청 (000003)")));
+    for (const QString &text : {agreement, payment}) {
+        EXPECT_FALSE(text.contains(QStringLiteral("S3cret")));
+    }
+    // Nothing posted, nothing to show.
+    r = get(url);
+    EXPECT_TRUE(QString::fromUtf8(r.body).contains(QStringLiteral("잘못된 요청입니다.")));
+    r = post(url, QByteArray());
+    EXPECT_EQ(r.status, 200);
 }
