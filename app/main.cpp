@@ -6,7 +6,7 @@
 #include "main/keyring_secret_store.h"
 #include "main/program_start.h"
 #include "main/ui/app_style.h"
-#include "main/ui/login_flow.h"
+#include "main/ui/start_window.h"
 #include "main/ui/main_window.h"
 #include "main/ui/start_forms.h"
 #include "platform/single_instance.h"
@@ -35,16 +35,8 @@ int main(int argc, char *argv[])
     if (KeyringSupportBuilt())
         SetSecretStore(std::make_shared<KeyringSecretStore>(QStringLiteral("CourierDesk")));
 
-    InstallLoginInitialization();
+    InstallStartInitialization();
     InstallShellForms();
-    // After the login, the shell fills the window (until the fuller start-up initialization is
-    // installed, which calls StartShell itself).
-    TFRM_MAIN::SetInitializationHook([login = TFRM_MAIN::InitializationHook()](TFRM_MAIN *window) {
-        if (login)
-            login(window);
-        if (window->Tag != 99 && !G_USER_INFO.ID.isEmpty())
-            window->StartShell();
-    });
     auto *mainWindow = new TFRM_MAIN();
     if (ProgramEndRequested())
         return 0;

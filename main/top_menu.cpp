@@ -70,6 +70,8 @@ TopMenuRights TopMenuRightsFor(const TUSER_INFO &user, bool anyPrinterUsed)
     set(TopButton::Refresh, true);
     set(TopButton::Remote, true);
     r.sidePanelsVisible = grade(3);
+    r.dvryGrpSetVisible = grade(3);
+    r.connectViewLeft = user.BR_DVRY_YN != QLatin1String("Y") && !r.dvryGrpSetVisible;
     return r;
 }
 

@@ -50,6 +50,10 @@ struct TopMenuRights
 {
     TopButtonState state[15];
     bool sidePanelsVisible = false;  // the slide-out panel strip
+    // Today's orders: the delivery-group settings button, and the connection panel moved to the
+    // left when that button stays hidden.
+    bool dvryGrpSetVisible = false;
+    bool connectViewLeft = false;
 
     const TopButtonState &of(TopButton b) const { return state[static_cast<int>(b)]; }
 };

@@ -4,9 +4,9 @@
 
 #include <functional>
 
-// Seconds since the user's last keyboard or mouse input, for the session time-out. Linux
-// desktops offer no portable system-wide idle time, so the program watches its own input: the
-// user works in its windows, and input elsewhere does not keep a session of this program alive.
+// Seconds since the user's last keyboard or mouse input, for the session time-out. The
+// desktop's own idle time is read where the desktop offers it (desktop_idle.h); the program's own
+// input, watched by IdleMonitor, is the fallback where it does not.
 class IIdleSource
 {
 public:

@@ -287,22 +287,27 @@ void InstallLoginForms()
     SetStartFormMaker(StartForm::TfrmAd, [](TFRM_MAIN *) -> QWidget * { return new TfrmAd(); });
 }
 
+void ReadSavedLoginIntoSession()
+{
+    if (!G_INI)
+        return;
+    SavedLogin saved = ReadSavedLogin(G_INI);
+    G_USER_SET.SaveId = saved.saveId ? "Y" : "N";
+    G_USER_SET.SavePw = saved.savePassword ? "Y" : "N";
+    if (saved.saveId)
+        G_USER_INFO.ID = saved.id;
+    G_USER_INFO.PW = saved.password;
+    WipeText(saved.password);
+    // Only the test edition lets the user choose the server; it remembers the choice.
+    if (IsTestEditionProgram() && (saved.gubun == QLatin1String("R") || saved.gubun == QLatin1String("T")))
+        G_USER_INFO.GUBUN = saved.gubun;
+}
+
 void InstallLoginInitialization()
 {
     InstallLoginForms();
     TFRM_MAIN::SetInitializationHook([](TFRM_MAIN *) {
-        if (G_INI) {
-            SavedLogin saved = ReadSavedLogin(G_INI);
-            G_USER_SET.SaveId = saved.saveId ? "Y" : "N";
-            G_USER_SET.SavePw = saved.savePassword ? "Y" : "N";
-            if (saved.saveId)
-                G_USER_INFO.ID = saved.id;
-            G_USER_INFO.PW = saved.password;
-            WipeText(saved.password);
-            // Only the test edition lets the user choose the server; it remembers the choice.
-            if (IsTestEditionProgram() && (saved.gubun == QLatin1String("R") || saved.gubun == QLatin1String("T")))
-                G_USER_INFO.GUBUN = saved.gubun;
-        }
+        ReadSavedLoginIntoSession();
         QApplication::restoreOverrideCursor();
         if (func_Login())
             WriteLog(QStringLiteral("Login done : ") + G_USER_INFO.ID);

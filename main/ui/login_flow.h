@@ -17,6 +17,9 @@ void InstallLoginForms();
 // InstallLoginForms, and a start-up initialization that reads the saved login and runs
 // func_Login, for as long as the main window has no fuller initialization installed.
 void InstallLoginInitialization();
+// The saved login of the settings file into the session: the save flags, the ID when it was
+// saved, the password from the keyring, and the server mode of the test edition.
+void ReadSavedLoginIntoSession();
 
 // The dialog of the current login (null outside func_Login).
 extern TfrmLogin *frmLogin;

@@ -190,6 +190,8 @@ void TFRM_MAIN::StopTimers()
     housekeeping.stop();
     moneyRefresh.tmrCash.stop();
     tmrMessagePoll.stop();
+    tmr_Initialization.stop();
+    sessionTimeout.tmrSession.stop();
 }
 
 // The server's shutdown order closes this window, and closing it runs the close routine; its

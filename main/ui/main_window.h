@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main/shell_timers.h"
+#include "main/start_initialization.h"
 #include "main/top_menu.h"
 
 #include <QHash>
@@ -72,6 +73,8 @@ public:
     MessageWindows *messageWindows = nullptr;
     ShellTimer tmrMessagePoll;
     MoneyRefresh moneyRefresh;                     // tmrCash
+    ShellTimer tmr_Initialization;                 // one-shot data timer of the start-up
+    SessionTimeout sessionTimeout;                 // tmrSession, the idle logout
 
     // Sets the top bar's enabled/visible states and the panel strip for the logged-in user.
     void ApplyTopMenuRights(const TUSER_INFO &user, bool anyPrinterUsed);
