@@ -11,7 +11,9 @@ BUILD_DIR="${BUILD_DIR:-build}"
 ASAN_BUILD_DIR="${ASAN_BUILD_DIR:-build-asan}"
 status=0
 
-BUILD_DIR="$BUILD_DIR" bash scripts/build.sh
+# No debug information in the ordinary test build: it is the larger part of the compile time, and a
+# failing test is looked into in a build of one's own.
+BUILD_DIR="$BUILD_DIR" bash scripts/build.sh -DCMAKE_BUILD_TYPE=Release
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j"$(nproc)" --timeout 300 || status=1
 
 # The sanitizer build is for finding faults, not for speed or debugging: -O1 with line tables
