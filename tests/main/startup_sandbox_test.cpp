@@ -20,6 +20,7 @@
 #include "main/ui/login_dialog.h"
 #include "main/ui/login_flow.h"
 #include "main/ui/reception_host.h"
+#include "main/ui/contract_page.h"
 #include "main/ui/main_window.h"
 #include "main/ui/start_forms.h"
 #include "main/ui/sound_player.h"
@@ -99,6 +100,9 @@ protected:
             return 1;
         });
         SetStartDevices(&devices);
+        // The distributor's platform-payment page is a web page of its own (tested with the shell);
+        // here it is only recorded, so the start never waits on a browser.
+        previousRunner = SetContractPageRunner([this](TfrmReqPay *) { ++contractPages; });
         previousSound = SoundPlayer::SetOutput([this](const QString &file) { sounds << file; });
         SelectEdition();
         SetProductionMode();
@@ -121,6 +125,7 @@ protected:
         delete window;
         QFile::remove(G_INI_PATH);
         SetStartDevices(nullptr);
+        SetContractPageRunner(previousRunner);
         SoundPlayer::SetOutput(previousSound);
         SetLoginScreenHook({});
         TFRM_MAIN::SetInitializationHook({});
@@ -153,6 +158,8 @@ protected:
 
     NoProcesses table;
     NoDevices devices;
+    ContractPageRunner previousRunner;
+    int contractPages = 0;
     MsgBoxHandler previousBox;
     SoundPlayer::Output previousSound;
     QStringList boxes;
