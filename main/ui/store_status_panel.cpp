@@ -162,7 +162,8 @@ StoreStatusPanel::StoreStatusPanel(QWidget *parent)
     connect(cxButton18, &QPushButton::clicked, this, [this] { search(); });
     connect(CTE_ST_NAME2, &QLineEdit::returnPressed, this, [this] {
         m_model.proc_StoreStatusTreeFilter(CTE_ST_NAME2->text());
-        WriteLog(QStringLiteral("proc_Chk_StoreStateCnt"));
+        if (storeStateCount)
+            storeStateCount();
         updateFooter();
     });
     connect(chkStatusTel, &QCheckBox::toggled, this, [this](bool on) { columnChoiceChanged(0, on); });
@@ -222,7 +223,8 @@ void StoreStatusPanel::search()
     lbStoreStatusRefresh->setText(m_model.refreshLabel);
     if (phaseChanged)
         phaseChanged(m_model.FI_STORE_STATUS_ST_GAP);
-    WriteLog(QStringLiteral("proc_Chk_StoreStateCnt"));
+    if (storeStateCount)
+        storeStateCount();
     updateFooter();
 }
 

@@ -35,6 +35,7 @@ public:
     std::function<int()> tickCount;                   // the housekeeping tick count
     std::function<void(int phase)> phaseChanged;      // FI_STORE_STATUS_ST_GAP after a search
     std::function<void(bool open)> listOpenChanged;   // FB_STORE_STATUS_ST_POP
+    std::function<void()> storeStateCount;            // the order board's store counts, once it exists
 
     QComboBox *cbStStatusBR = nullptr;
     QCheckBox *chkStatusTel = nullptr;
