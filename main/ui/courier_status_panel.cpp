@@ -4,6 +4,7 @@
 #include "main/login.h"
 #include "main/ui/app_style.h"
 #include "records/reference_records.h"
+#include "records/session_records.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -168,12 +169,19 @@ void CourierStatusPanel::fillBranches(const QStringList &names, const QStringLis
 
 void CourierStatusPanel::fillBranchesFromLists()
 {
+    // The branches of the login: a branch user its own, a head office its branches, others all.
+    const QString cls = UserClass();
     QStringList names, codes;
-    for (const THD_LIST &hd : G_HD_LIST)
+    for (const THD_LIST &hd : G_HD_LIST) {
+        if ((cls == QLatin1String("7") || cls == QLatin1String("5")) && hd.HD_CODE != G_USER_INFO.HD)
+            continue;
         for (const TBR_LIST &br : hd.BR_LIST) {
+            if (cls == QLatin1String("5") && br.BR_CODE != G_USER_INFO.BR)
+                continue;
             names.append(br.BR_Name);
             codes.append(br.BR_CODE);
         }
+    }
     fillBranches(names, codes);
 }
 

@@ -27,7 +27,7 @@ public:
     CourierPanelModel &model() { return m_model; }
     // Fills the branch list ("전체" plus the login's branches, all checked) and counts.
     void fillBranches(const QStringList &names, const QStringList &codes);
-    // Fills the branch list from the head-office lists.
+    // Fills the branch list with the login's branches of the head-office lists.
     void fillBranchesFromLists();
     void procUpdateWorkerGrid(bool bClearFlag);
     // Runs the filter (button clicks, leaving or Enter in a box, closing the branch list).
