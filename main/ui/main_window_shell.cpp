@@ -26,6 +26,7 @@
 #include "main/ui/login_flow.h"
 #include "main/ui/reception_host.h"
 #include "main/ui/shell_popups.h"
+#include "main/ui/side_panels_dock.h"
 #include "main/ui/sound_player.h"
 #include "main/ui/start_forms.h"
 #include "records/business_rules.h"
@@ -281,6 +282,7 @@ void TFRM_MAIN::buildShell()
     };
     housekeeping.hooks.playSound = [](int slot) { proc_playsound(slot); };
     housekeeping.hooks.storeStatusListOpen = [this] { return FB_STORE_STATUS_ST_POP; };
+    DockSidePanels(*this);
     housekeeping.hooks.keepCompanionRunning = [] {
         if (G_USER_INFO.TRS_APP_USE != QLatin1String("1") || !G_USER_INFO.USER_TYPE_CD.startsWith(QLatin1Char('5')))
             return;

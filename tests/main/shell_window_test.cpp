@@ -9,13 +9,18 @@
 #include "main/program_start.h"
 #include "main/shell_globals.h"
 #include "main/shell_requests.h"
+#include "main/side_panels.h"
 #include "main/ui/app_style.h"
+#include "main/ui/courier_status_panel.h"
 #include "main/ui/main_window.h"
 #include "main/ui/reception_host.h"
 #include "main/ui/reg_device_admin.h"
 #include "main/ui/shell_popups.h"
+#include "main/ui/side_panels_dock.h"
 #include "main/ui/sound_player.h"
 #include "main/ui/start_forms.h"
+#include "main/ui/store_status_panel.h"
+#include "records/courier_records.h"
 #include "records/session_records.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +28,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -230,4 +236,41 @@ TEST_F(ShellWindowTest, PopupsPassTheLayoutCheck)
     TfrmRegDeviceAdmin admin(window);
     admin.show();
     EXPECT_TRUE(LayoutCheck::Problems(&admin).isEmpty()) << LayoutCheck::Problems(&admin).join('\n').toStdString();
+}
+
+TEST_F(ShellWindowTest, SidePanelsAreDockedAndReachedThroughTheInterface)
+{
+    CourierStatusPanel *courier = DockedCourierPanel(*window);
+    StoreStatusPanel *store = DockedStorePanel(*window);
+    ASSERT_NE(courier, nullptr);
+    ASSERT_NE(store, nullptr);
+    EXPECT_EQ(window->ATP_MAIN->widget(1), courier);
+    EXPECT_EQ(window->ATP_MAIN->widget(2), store);
+    EXPECT_EQ(window->ATP_MAIN->tabText(1), QStringLiteral("배송원 현황"));
+    EXPECT_EQ(window->ATP_MAIN->tabText(2), QStringLiteral("가맹점현황"));
+    ASSERT_NE(SidePanels(), nullptr);
+
+    // The housekeeping tick's refresh reaches the store panel and moves its phase.
+    window->housekeeping.TMR_CHK_PROCESS.Tag = 23;
+    window->housekeeping.hooks.storeStatusSearch();
+    EXPECT_EQ(window->housekeeping.FI_STORE_STATUS_ST_GAP, 3);
+    EXPECT_EQ(store->lbStoreStatusRefresh->text(), QStringLiteral("정보업데이트중"));
+    window->housekeeping.hooks.setCountdown(QStringLiteral("7초"));
+    EXPECT_EQ(store->lbStoreStatusRefresh->text(), QStringLiteral("7초"));
+    // An open branch list keeps the automatic search away.
+    store->listOpenChanged(true);
+    EXPECT_TRUE(window->housekeeping.hooks.storeStatusListOpen());
+    store->listOpenChanged(false);
+    EXPECT_FALSE(window->housekeeping.hooks.storeStatusListOpen());
+
+    // A courier marked by the polling loop reaches the grid through SidePanels().
+    ResetCourierRecords();
+    TMyWorker w;
+    w.WkCode = QStringLiteral("W1");
+    w.DataStatus = QStringLiteral("1");
+    w.WKChangeYN = 2;
+    G_MY_WORKER.MyWorkerArray.append(w.WkCode, w);
+    SidePanels()->procUpdateWorkerGrid(true);
+    EXPECT_EQ(courier->model().grid().recordCount(), 1);
+    ResetCourierRecords();
 }

@@ -1,0 +1,117 @@
+#include "main/ui/side_panels_dock.h"
+
+#include "main/login.h"
+#include "main/reference_state.h"
+#include "main/side_panels.h"
+#include "main/ui/app_style.h"
+#include "main/ui/courier_status_panel.h"
+#include "main/ui/main_window.h"
+#include "main/ui/store_status_panel.h"
+#include "messages/ui/message_windows.h"
+
+#include <QLabel>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace
+{
+constexpr int kCourierTab = 1;
+constexpr int kStoreTab = 2;
+
+class SidePanelsBinding : public QObject, public ISidePanels
+{
+public:
+    SidePanelsBinding(TFRM_MAIN &window, CourierStatusPanel *courier, StoreStatusPanel *store)
+        : QObject(&window)
+        , courier(courier)
+        , store(store)
+    {
+        setObjectName(QStringLiteral("SidePanelsBinding"));
+        SetSidePanels(this);
+        m_previous = SetReferenceHook([this](ReferenceEvent e) {
+            if (m_previous)
+                m_previous(e);
+            referenceEvent(e);
+        });
+    }
+    ~SidePanelsBinding() override
+    {
+        if (SidePanels() == this)
+            SetSidePanels(nullptr);
+        SetReferenceHook(m_previous);
+    }
+
+    void procUpdateWorkerGrid(bool bClearFlag) override { courier->procUpdateWorkerGrid(bClearFlag); }
+    void storeStatesChanged() override { store->model().refreshRows(); }
+
+    CourierStatusPanel *courier;
+    StoreStatusPanel *store;
+
+private:
+    void referenceEvent(ReferenceEvent e)
+    {
+        if (e == ReferenceEvent::CouriersLoaded) {
+            if (courier->model().branches.names.isEmpty())
+                courier->fillBranchesFromLists();
+            courier->procUpdateWorkerGrid(true);
+        } else if (e == ReferenceEvent::StoresLoaded) {
+            store->fillBranches();
+        }
+    }
+
+    ReferenceHook m_previous;
+};
+
+SidePanelsBinding *bindingOf(const TFRM_MAIN &window)
+{
+    return window.findChild<SidePanelsBinding *>(QStringLiteral("SidePanelsBinding"), Qt::FindDirectChildrenOnly);
+}
+
+void replaceTab(QTabWidget *tabs, int index, QWidget *panel)
+{
+    const QString text = tabs->tabText(index);
+    QWidget *old = tabs->widget(index);
+    tabs->removeTab(index);
+    tabs->insertTab(index, panel, text);
+    if (old)
+        old->deleteLater();
+}
+} // namespace
+
+void DockSidePanels(TFRM_MAIN &window)
+{
+    auto *courier = new CourierStatusPanel(window.ATP_MAIN);
+    auto *store = new StoreStatusPanel(window.ATP_MAIN);
+    replaceTab(window.ATP_MAIN, kCourierTab, courier);
+    replaceTab(window.ATP_MAIN, kStoreTab, store);
+    new SidePanelsBinding(window, courier, store);
+
+    TFRM_MAIN *w = &window;
+    courier->makeCourierMenu = [w](QWidget *parent, std::function<QString()> wkCode) -> QMenu * {
+        return w->messageWindows ? w->messageWindows->createCourierMenu(parent, std::move(wkCode)) : nullptr;
+    };
+    store->tickCount = [w] { return w->housekeeping.TMR_CHK_PROCESS.Tag; };
+    store->phaseChanged = [w](int phase) { w->housekeeping.FI_STORE_STATUS_ST_GAP = phase; };
+    store->listOpenChanged = [w](bool open) { w->FB_STORE_STATUS_ST_POP = open; };
+    w->housekeeping.hooks.storeStatusSearch = [store] { store->search(); };
+    w->housekeeping.hooks.setCountdown = [store](const QString &text) { store->lbStoreStatusRefresh->setText(text); };
+    QObject::connect(window.ATP_MAIN->tabBar(), &QTabBar::tabBarClicked, store, [w, store](int index) {
+        if (index == kStoreTab)
+            store->search();
+        // An opened panel of couriers or stores needs the width of its grid.
+        if ((index == kCourierTab || index == kStoreTab) && w->ATP_MAIN->maximumWidth() > Scaled(35))
+            w->ATP_MAIN->setMaximumWidth(Scaled(UserClass() == QLatin1String("7") ? 1210 : 1060));
+    });
+}
+
+CourierStatusPanel *DockedCourierPanel(const TFRM_MAIN &window)
+{
+    SidePanelsBinding *b = bindingOf(window);
+    return b ? b->courier : nullptr;
+}
+
+StoreStatusPanel *DockedStorePanel(const TFRM_MAIN &window)
+{
+    SidePanelsBinding *b = bindingOf(window);
+    return b ? b->store : nullptr;
+}
