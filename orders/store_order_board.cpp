@@ -234,7 +234,7 @@ QString StoreOrderBoard::payText(const QStringList &f) const
     return QStringLiteral("선결제");
 }
 
-QVariantList StoreOrderBoard::rowValues(const QStringList &f, const QVariantList *old) const
+QVariantList StoreOrderBoard::rowValues(const QStringList &f, int record) const
 {
     QVariantList v;
     v.reserve(kColumnCount);
@@ -271,7 +271,7 @@ QVariantList StoreOrderBoard::rowValues(const QStringList &f, const QVariantList
             if (f.size() > kStoreTelField)
                 v.append(f.at(kStoreTelField));
             else
-                v.append(old ? old->value(c, QString()) : QVariant(QString()));
+                v.append(record >= 0 ? m_model.recordValue(record, c) : QVariant(QString()));
             break;
         }
     }
@@ -308,7 +308,7 @@ void StoreOrderBoard::applyRow(Batch &batch, const QString &row)
     bool statusOk = false;
     const int newStatus = status.trimmed().toInt(&statusOk);
     if (record < 0) {
-        const QVariantList values = rowValues(f, nullptr);
+        const QVariantList values = rowValues(f, -1);
         if (batch.incremental) {
             m_model.insertRecord(0, values);
             m_numbers.prepend(ordNo);
@@ -339,11 +339,7 @@ void StoreOrderBoard::applyRow(Batch &batch, const QString &row)
             if (now > 0)
                 ++m_counts[size_t(now)];
         }
-        QVariantList old;
-        old.reserve(kColumnCount);
-        for (int c = 0; c < kColumnCount; ++c)
-            old.append(m_model.recordValue(record, c));
-        const QVariantList values = rowValues(f, &old);
+        const QVariantList values = rowValues(f, record);
         for (int c = 0; c < kColumnCount; ++c)
             m_model.setRecordValue(record, c, values.at(c));
     }

@@ -92,7 +92,8 @@ private:
     void clearBoard();
     void applyPage(Batch &batch, int pageIndex, const QString &page);
     void applyRow(Batch &batch, const QString &row);
-    QVariantList rowValues(const QStringList &f, const QVariantList *old) const;
+    // The cells of a row; record is the row's record when it is on the board already, else -1.
+    QVariantList rowValues(const QStringList &f, int record) const;
     QString payText(const QStringList &f) const;
     void addStoreIfUnknown(const QString &code);
     void log(const QString &line) const;
