@@ -5,7 +5,12 @@
 
 #include "common/interface_texts.h"
 #include "orders/order_actions.h"
+#include "orders/live_order_engine.h"
+#include "orders/live_order_loader.h"
 #include "orders/order_bundle.h"
+#include "orders/order_bundle_feed.h"
+#include "orders/order_globals.h"
+#include "order_test_support.h"
 #include "sandbox/order_scenario.h"
 #include "sandbox/sandbox_database.h"
 
@@ -29,6 +34,12 @@ protected:
             refreshLists();
         };
         hooks.closed = [this] { ++closes; };
+    }
+
+    void TearDown() override
+    {
+        ResetOrderGlobals();
+        SandboxLinkTest::TearDown();
     }
 
     SandboxDatabase &db() { return *host->database(); }
@@ -334,6 +345,45 @@ TEST_F(OrderBundleSandbox, FinishingTheBaseOrderClosesTheForm)
     form.orderFinished(n[0]);
     EXPECT_FALSE(form.isOpen());
     EXPECT_EQ(closes, 1);
+}
+
+TEST_F(OrderBundleSandbox, PollsBringTheServersChangesIntoTheOpenForm)
+{
+    G_USER_INFO.HD = "H0001";
+    G_USER_INFO.DATA_STATUS = "1";
+    G_SL_ORD_FILTER[1] = QStringList{kBranch};
+    const QStringList n = requestedOrders(3);
+    OrderBundle form(hooks);
+    ordertest::RecordingBoard board;
+    ordertest::RecordingPrinter printer;
+    ordertest::RecordingSounds sounds;
+    OrderBundleFeed feed(&board, &form);
+    LiveOrderEngine engine;
+    engine.setBoardSink(&feed);
+    engine.setPrinter(&printer);
+    engine.setSoundPlayer(&sounds);
+    LiveOrderLoader loader(engine);
+    ASSERT_TRUE(loader.proc_Load_Order());
+    engine.dispatchPending();
+    ASSERT_EQ(engine.gA1Orders().Count(), 3);
+    ASSERT_TRUE(form.open(popupOn(n[0]), engine.gA1Orders(), engine.gA1Orders()));
+    ASSERT_EQ(form.shownCandidates().size(), 2);
+
+    // Another desk dispatches a candidate: the next poll takes it out of the candidates shown.
+    SandboxOrders::updateOrder(db(), n[2], {{"ord_status_cd", "3001"}, {"cth_wk_code", "K00001"}});
+    ASSERT_TRUE(loader.proc_Load_Order());
+    engine.dispatchPending();
+    ASSERT_TRUE(form.isOpen());
+    ASSERT_EQ(form.shownCandidates().size(), 1);
+    EXPECT_EQ(form.candidates().at(form.shownCandidates().first()).ordNo, n[1]);
+
+    // The server cancels the base order: the form closes.
+    SandboxOrders::updateOrder(db(), n[0], {{"ord_status_cd", "4002"}, {"cancel_date", "2026-12-11 08:30:00"}});
+    ASSERT_TRUE(loader.proc_Load_Order());
+    engine.dispatchPending();
+    EXPECT_FALSE(form.isOpen());
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(board.live, engine.gA1Orders().Numbers());  // the board's own sink still gets every row
 }
 
 TEST(OrderBundleRows, VisibleTexts)
