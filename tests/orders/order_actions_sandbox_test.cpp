@@ -4,7 +4,10 @@
 #include "../link/sandbox_link_fixture.h"
 
 #include "common/interface_texts.h"
+#include "orders/live_order_engine.h"
+#include "orders/live_order_loader.h"
 #include "orders/order_actions.h"
+#include "order_test_support.h"
 #include "orders/order_globals.h"
 #include "sandbox/order_scenario.h"
 #include "sandbox/sandbox_database.h"
@@ -36,6 +39,12 @@ protected:
             return focus(state.fields.FPOP_ORDER_NO);
         };
         hooks.suspendLiveGrid = [this](bool on) { suspended.append(on); };
+    }
+
+    void TearDown() override
+    {
+        ResetOrderGlobals();
+        SandboxLinkTest::TearDown();
     }
 
     SandboxDatabase &db() { return *host->database(); }
@@ -427,6 +436,40 @@ TEST_F(OrderActionsSandbox, CourierAssignmentAndRestrictionGuards)
     EXPECT_EQ(picks, 0);
     EXPECT_EQ(restrictions, 0);
     EXPECT_TRUE(sent().isEmpty());
+}
+
+TEST_F(OrderActionsSandbox, TheReloadAfterAnActionShowsTheServersStateOnTheBoard)
+{
+    G_USER_INFO.DATA_STATUS = "1";
+    G_SL_ORD_FILTER[1] = QStringList{kBranch};
+    ordertest::RecordingBoard board;
+    ordertest::RecordingPrinter printer;
+    ordertest::RecordingSounds sounds;
+    LiveOrderEngine engine;
+    engine.setBoardSink(&board);
+    engine.setPrinter(&printer);
+    engine.setSoundPlayer(&sounds);
+    LiveOrderLoader loader(engine);
+    const QString no = orderIn(QStringLiteral("3001"));
+    ASSERT_TRUE(loader.proc_Load_Order());
+    engine.dispatchPending();
+    auto onBoard = [&]() -> const TA1ORDER * {
+        const int i = int(engine.gA1Orders().Numbers().indexOf(no));
+        return i < 0 ? nullptr : engine.gA1Orders().GetRecord(i);
+    };
+    ASSERT_NE(onBoard(), nullptr);
+    hooks.reloadLiveOrders = [&] {
+        ++liveReloads;
+        loader.proc_Load_Order();
+        engine.dispatchPending();
+    };
+    ASSERT_TRUE(focus(no));
+    OrderActions actions(state, hooks);
+    actions.NStatusCancelWaitClick(0);
+    EXPECT_EQ(liveReloads, 2);
+    ASSERT_NE(onBoard(), nullptr);
+    EXPECT_EQ(onBoard()->ORD_STATUS_CD(), u"1002");
+    EXPECT_TRUE(onBoard()->CTH_WK_CODE().isEmpty());
 }
 
 TEST(OrderActionsMessages, ShortNumbers)
