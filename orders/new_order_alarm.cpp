@@ -247,9 +247,13 @@ void NewOrderAlarm::openFor(const QString &rowStatus, const QString &rowArrival,
     }
     if (popupOrderNo.isEmpty())
         return;
-    // The window shows only with an order in it; a failed load has told the user already.
-    if (!load(popupOrderNo))
+    // The window shows only with an order in it; a failed load has told the user already, and a
+    // window that showed another order goes rather than stay empty.
+    if (!load(popupOrderNo)) {
+        if (m_visible)
+            closeWindow();
         return;
+    }
     m_visible = true;
     if (m_hooks.show)
         m_hooks.show();

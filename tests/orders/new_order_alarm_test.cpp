@@ -254,6 +254,14 @@ TEST_F(NewOrderAlarmSandbox, ConfirmedOrChangedOrdersDoNotOpen)
     EXPECT_EQ(sent("CS01_13_V01").size(), 1);
     EXPECT_EQ(shows, 0);
     EXPECT_FALSE(alarm.visible());
+
+    // Showing one order, then asked for one the server does not know: the window goes.
+    alarm.openFor("1001", "", no, at(8, 5, 0));
+    ASSERT_TRUE(alarm.visible());
+    alarm.openFor("1001", "", "20261211999999", at(8, 6, 0));
+    EXPECT_FALSE(alarm.visible());
+    EXPECT_FALSE(alarm.running());
+    EXPECT_EQ(hides, 1);
 }
 
 TEST_F(NewOrderAlarmSandbox, AcceptSendsTheChosenMinutesAndTheServerApplies)
