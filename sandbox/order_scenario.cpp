@@ -397,4 +397,97 @@ QList<Courier> couriers(const SandboxDatabase &db)
         out.append({r.at(0).toString(), r.at(1).toString(), r.at(2).toString(), r.at(3).toString()});
     return out;
 }
+
+QString now(const SandboxDatabase &db)
+{
+    return Clock(db).time();
+}
+
+QHash<QString, QString> order(const SandboxDatabase &db, const QString &ordNo)
+{
+    QHash<QString, QString> out;
+    const QList<QVariantList> rows = db.rows(
+        QStringLiteral("SELECT ") + rowColumns().join(QStringLiteral(", ")) + QStringLiteral(" FROM orders WHERE ord_no = ?"),
+        {ordNo});
+    if (rows.isEmpty())
+        return out;
+    for (int i = 0; i < rowColumns().size(); ++i)
+        out.insert(rowColumns().at(i), rows.first().value(i).toString());
+    return out;
+}
+
+QStringList bundleMembers(const SandboxDatabase &db, const QString &groupNo)
+{
+    QStringList out;
+    if (groupNo.isEmpty())
+        return out;
+    for (const QVariantList &r :
+         db.rows(QStringLiteral("SELECT ord_no FROM orders WHERE ord_grp_no = ? ORDER BY ord_no"), {groupNo}))
+        out.append(r.value(0).toString());
+    return out;
+}
+
+void updateOrder(const SandboxDatabase &db, const QString &ordNo, const QHash<QString, QString> &values)
+{
+    db.transaction([&] {
+        Clock clock(db);
+        change(clock, ordNo, values);
+        clock.save();
+    });
+}
+
+QString copyOrder(const SandboxDatabase &db, const QString &ordNo, const QString &status)
+{
+    QHash<QString, QString> v = order(db, ordNo);
+    if (v.isEmpty())
+        return QString();
+    QString copy;
+    db.transaction([&] {
+        Clock clock(db);
+        const qint64 number = meta(db, QStringLiteral("next_no"), 1);
+        setMeta(db, QStringLiteral("next_no"), number + 1);
+        const qint64 seq = clock.tick();
+        copy = QStringLiteral("20261211%1").arg(number, 6, 10, QLatin1Char('0'));
+        const QString time = clock.time();
+        v.insert(QStringLiteral("ord_no"), copy);
+        v.insert(QStringLiteral("ord_today_all_no"), QString::number(number));
+        v.insert(QStringLiteral("ord_status_cd"), status);
+        v.insert(QStringLiteral("ord_date"), time);
+        v.insert(QStringLiteral("mod_date"), time);
+        v.insert(QStringLiteral("mod_date_stamp"), clock.stamp());
+        v.insert(QStringLiteral("ready_change_date"), status == QLatin1String("2001") ? time : QString());
+        v.insert(QStringLiteral("org_ord_no"), ordNo);
+        for (const char *n : {"pickup_date", "takeout_date", "end_date", "cancel_date", "cth_wk_code", "cth_wk_name",
+                              "cth_wk_tel", "cth_br_code", "cth_st_code", "cth_st_name", "cth_st_tel",
+                              "cth_dvry_type_cd", "cth_date", "cth_wk_arr_time", "cth_wk_arr_date", "arr_time",
+                              "ord_grp_no", "ord_grp_cnt", "cancel_aj_yn"})
+            v.insert(QString::fromLatin1(n), QString());
+        QStringList names = rowColumns();
+        QVariantList values;
+        for (const QString &c : names) {
+            const QString x = v.value(c);
+            values.append(x.isNull() ? QStringLiteral("") : x);  // a null text would bind as NULL
+        }
+        names.append(QStringLiteral("chg_seq"));
+        values.append(seq);
+        QStringList marks;
+        for (qsizetype i = 0; i < names.size(); ++i)
+            marks.append(QStringLiteral("?"));
+        db.exec(QStringLiteral("INSERT INTO orders (") + names.join(QLatin1Char(',')) + QStringLiteral(") VALUES (")
+                    + marks.join(QLatin1Char(',')) + QLatin1Char(')'),
+                values);
+        clock.save();
+    });
+    return copy;
+}
+
+QString nextGroupNo(const SandboxDatabase &db)
+{
+    qint64 number = 0;
+    db.transaction([&] {
+        number = meta(db, QStringLiteral("next_grp"), 5001);
+        setMeta(db, QStringLiteral("next_grp"), number + 1);
+    });
+    return QString::number(number);
+}
 } // namespace SandboxOrders

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -42,4 +43,21 @@ struct Courier
     QString code, name, tel, branch;
 };
 QList<Courier> couriers(const SandboxDatabase &db);
+
+// What the order actions of the client change. Every write takes the next change number, so the
+// next live load with an older mark brings the order back.
+
+// The current time of the demo morning ("yyyy-MM-dd hh:mm:ss").
+QString now(const SandboxDatabase &db);
+// The values of one order by column name; empty when there is no such order.
+QHash<QString, QString> order(const SandboxDatabase &db, const QString &ordNo);
+// The numbers of the orders of a bundle, in number order.
+QStringList bundleMembers(const SandboxDatabase &db, const QString &groupNo);
+// Writes columns of one order (names of rowColumns(); others are ignored).
+void updateOrder(const SandboxDatabase &db, const QString &ordNo, const QHash<QString, QString> &values);
+// A copy of an order under the next order number, received anew in `status`; returns the new number
+// (empty when there is no such order).
+QString copyOrder(const SandboxDatabase &db, const QString &ordNo, const QString &status);
+// The next bundle group number.
+QString nextGroupNo(const SandboxDatabase &db);
 } // namespace SandboxOrders
