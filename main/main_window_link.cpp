@@ -46,10 +46,10 @@ void MainWindowLink::IdTCPClientDisConnedted()
 {
     G_CONNECTED = false;
     TmrSocketConnRetry.start();
-    if (OrderBoardHooks *board = CurrentOrderBoardHooks()) {
-        board->setPollingEnabled(false);
+    // The order-page poll keeps ticking: with the flag down its ticks reconnect, which is what
+    // brings the link back after the server dropped it.
+    if (OrderBoardHooks *board = CurrentOrderBoardHooks())
         board->setLinkPictureVisible(false);
-    }
     WriteLog(QStringLiteral("IdTCPClient Socket Disconnected"));
     if (OrderBoardHooks *board = CurrentOrderBoardHooks())
         board->loadServerPicture(3);

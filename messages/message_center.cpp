@@ -107,15 +107,6 @@ MessageCenter::MessageCenter(QObject *parent)
 
 MessageCenter::~MessageCenter() = default;
 
-void MessageCenter::pollTick()
-{
-    if (!G_CONNECTED || !G_REINIT_DONE)
-        return;
-    ++chkCount;
-    if (chkCount >= G_MSG_CHK_TICKS)
-        proc_CHECK_Message(false);
-}
-
 void MessageCenter::proc_CHECK_Message(bool bFirst)
 {
     proc_CHECK_MessageDetail(bFirst, QStringLiteral("1"));

@@ -30,8 +30,8 @@ public:
 
 // Notices and messages of the session: the periodic message poll and what it brings (alerts,
 // the message list, the server's commands), the day's message store, sending messages, and the
-// notices. The shell owns one instance, wires the hooks and signals, and calls pollTick() from
-// its one-second polling tick.
+// notices. The shell owns one instance, wires the hooks and signals, and lets the order-page poll
+// run the periodic check.
 class MessageCenter : public QObject
 {
     Q_OBJECT
@@ -55,11 +55,9 @@ public:
     MessageList &list() { return *m_list; }
     MessageGridModel &grid() { return *m_grid; }
 
-    // One tick of the polling timer: counts G_MSG_CHK_CNT while the link is up and the
-    // initialization is done, and polls when it reached G_MSG_CHK_TICKS.
-    void pollTick();
-    // Ticks since the last poll (-1 right after one).
-    int chkCount = 0;
+    // Ticks of the order-page poll since the last check (-1 right after one); the poll counts it
+    // and runs the check when it reaches G_MSG_CHK_TICKS.
+    int chkCount = -1;
     void proc_CHECK_Message(bool bFirst);
     void proc_CHECK_MessageDetail(bool bFirst, const QString &tgtType);
     void proc_Process_Message(TMSG_LIST msg, bool bChkTer, bool bViewFlag, int iType);

@@ -121,8 +121,9 @@ void LiveOrderEngine::addPage(const QString &page)
     m_building.pages.append(page);
 }
 
-void LiveOrderEngine::endBatch()
+void LiveOrderEngine::endBatch(std::function<void(bool)> done)
 {
+    m_building.done = std::move(done);
     m_queue.push_back(std::move(m_building));
     m_building = OrderBatch();
     m_adding = false;
@@ -137,12 +138,12 @@ void LiveOrderEngine::endBatch()
     }
 }
 
-void LiveOrderEngine::enqueue(const QString &header, const QStringList &pages)
+void LiveOrderEngine::enqueue(const QString &header, const QStringList &pages, std::function<void(bool)> done)
 {
     beginBatch(header);
     for (const QString &p : pages)
         addPage(p);
-    endBatch();
+    endBatch(std::move(done));
 }
 
 // ---- dispatcher -----------------------------------------------------------------------------
@@ -156,13 +157,16 @@ void LiveOrderEngine::dispatchPending()
         OrderBatch batch = std::move(m_queue.front());
         m_queue.pop_front();
         // A failing batch is logged and dropped; it never stops the batches after it.
+        bool applied = false;
         try {
-            A1Dispatch(batch);
+            applied = A1Dispatch(batch);
         } catch (const std::exception &e) {
             log(QStringLiteral("A1Dispatch Exception Err ") + QString::fromLocal8Bit(e.what()));
         } catch (...) {
             log(QStringLiteral("A1Dispatch Exception Err"));
         }
+        if (batch.done)
+            batch.done(applied);
         emit batchApplied(batch.header);
     }
     m_dispatching = false;
@@ -188,22 +192,22 @@ bool LiveOrderEngine::orderScreenOnly() const
     return m_screens && !m_ctx->listOpen && m_ctx->orderOpen;
 }
 
-void LiveOrderEngine::A1Dispatch(const OrderBatch &batch)
+bool LiveOrderEngine::A1Dispatch(const OrderBatch &batch)
 {
     const QStringList head = batch.header.split(QLatin1Char(','));
     if (head.size() < 3) {
         log(QStringLiteral("A1Dispatch bad header [") + batch.header.left(40) + QLatin1Char(']'));
-        return;
+        return false;
     }
     if (head.at(0) != QLatin1String("A1"))
-        return;
+        return false;
     beginBatchContext();
     m_modified = false;
     if (head.at(1) != QLatin1String("0")) {
-        A1CompAdd(batch);
+        const bool applied = A1CompAdd(batch);
         if (m_sink)
             m_sink->batchApplied();
-        return;
+        return applied;
     }
     m_slPrint.clear();
     m_slAccept.clear();
@@ -211,11 +215,9 @@ void LiveOrderEngine::A1Dispatch(const OrderBatch &batch)
     m_slStart.clear();
     m_slFinish.clear();
     m_slDel.clear();
-    if (head.at(2).isEmpty())
-        A1ProcAdd(batch);
-    else
-        A1ProcOrder(batch);
+    const bool applied = head.at(2).isEmpty() ? A1ProcAdd(batch) : A1ProcOrder(batch);
     afterBatch();
+    return applied;
 }
 
 void LiveOrderEngine::afterBatch()
@@ -513,8 +515,9 @@ bool LiveOrderEngine::readPage(const QString &page, QJsonArray &rows, const QStr
 
 // ---- full rebuild ---------------------------------------------------------------------------
 
-void LiveOrderEngine::A1ProcAdd(const OrderBatch &batch)
+bool LiveOrderEngine::A1ProcAdd(const OrderBatch &batch)
 {
+    bool allRead = true;
     m_tag = 0;
     for (const auto &o : m_live.Records())
         o->countedStatus = -1;
@@ -537,8 +540,10 @@ void LiveOrderEngine::A1ProcAdd(const OrderBatch &batch)
     const QChar sep = fieldSep();
     for (const QString &page : batch.pages) {
         QJsonArray rows;
-        if (!readPage(page, rows, QStringLiteral("A1ProcAdd")))
+        if (!readPage(page, rows, QStringLiteral("A1ProcAdd"))) {
+            allRead = false;
             continue;
+        }
         for (const QJsonValue &v : rows) {
             QString no;
             try {
@@ -587,12 +592,14 @@ void LiveOrderEngine::A1ProcAdd(const OrderBatch &batch)
     if (m_sink)
         m_sink->endUpdate(OrderBoard::Live);
     A1ReadyOrder();
+    return allRead;
 }
 
 // ---- completed reload -----------------------------------------------------------------------
 
-void LiveOrderEngine::A1CompAdd(const OrderBatch &batch)
+bool LiveOrderEngine::A1CompAdd(const OrderBatch &batch)
 {
+    bool allRead = true;
     // The reload replaces the completed board: its orders leave the counters first.
     for (const auto &o : m_comp.Records())
         countOut(*o);
@@ -608,8 +615,10 @@ void LiveOrderEngine::A1CompAdd(const OrderBatch &batch)
     QSet<QString> leftLive;
     for (const QString &page : batch.pages) {
         QJsonArray rows;
-        if (!readPage(page, rows, QStringLiteral("A1CompAdd")))
+        if (!readPage(page, rows, QStringLiteral("A1CompAdd"))) {
+            allRead = false;
             continue;
+        }
         for (const QJsonValue &v : rows) {
             try {
                 m_modified = true;
@@ -654,12 +663,14 @@ void LiveOrderEngine::A1CompAdd(const OrderBatch &batch)
         m_sink->endUpdate(OrderBoard::Live);
         m_sink->endUpdate(OrderBoard::Completed);
     }
+    return allRead;
 }
 
 // ---- incremental apply ----------------------------------------------------------------------
 
-void LiveOrderEngine::A1ProcOrder(const OrderBatch &batch)
+bool LiveOrderEngine::A1ProcOrder(const OrderBatch &batch)
 {
+    bool allRead = true;
     m_tag = 1;
     if (m_sink) {
         m_sink->beginUpdate(OrderBoard::Live);
@@ -667,8 +678,10 @@ void LiveOrderEngine::A1ProcOrder(const OrderBatch &batch)
     }
     for (const QString &page : batch.pages) {
         QJsonArray rows;
-        if (!readPage(page, rows, QStringLiteral("A1ProcOrder")))
+        if (!readPage(page, rows, QStringLiteral("A1ProcOrder"))) {
+            allRead = false;
             continue;
+        }
         for (const QJsonValue &v : rows) {
             // A row that cannot be applied is logged and skipped; the rest of the batch, the
             // removals and the held orders still run.
@@ -690,6 +703,7 @@ void LiveOrderEngine::A1ProcOrder(const OrderBatch &batch)
     }
     processDeletes();
     A1ReadyOrder();
+    return allRead;
 }
 
 void LiveOrderEngine::applyChangedRow(const QString &row)

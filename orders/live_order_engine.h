@@ -23,6 +23,9 @@ struct OrderBatch
 {
     QString header;
     QStringList pages;
+    // Told whether the batch was applied (false: a page could not be read or the apply broke
+    // off), so a sync mark moves on only with what the boards really hold.
+    std::function<void(bool applied)> done;
 };
 
 // The board's running status counters: [0] every counted order, [1]..[8] by status group.
@@ -68,8 +71,9 @@ public:
     // dispatcher leaves the queue alone (bA1Add). Batches queue up one after the other.
     void beginBatch(const QString &header);
     void addPage(const QString &page);
-    void endBatch();
-    void enqueue(const QString &header, const QStringList &pages);
+    void endBatch(std::function<void(bool applied)> done = {});
+    void enqueue(const QString &header, const QStringList &pages,
+                 std::function<void(bool applied)> done = {});
     bool bA1Add() const { return m_adding; }
     int pendingBatches() const { return int(m_queue.size()); }
 
@@ -102,10 +106,10 @@ signals:
     void batchApplied(const QString &header);
 
 private:
-    void A1Dispatch(const OrderBatch &batch);
-    void A1ProcAdd(const OrderBatch &batch);
-    void A1CompAdd(const OrderBatch &batch);
-    void A1ProcOrder(const OrderBatch &batch);
+    bool A1Dispatch(const OrderBatch &batch);
+    bool A1ProcAdd(const OrderBatch &batch);
+    bool A1CompAdd(const OrderBatch &batch);
+    bool A1ProcOrder(const OrderBatch &batch);
     void A1ReadyOrder();
     void afterBatch();
 

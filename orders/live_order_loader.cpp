@@ -45,31 +45,75 @@ QString LiveOrderLoader::payload(const QString &flag, const QString &mark) const
     return val;
 }
 
+void LiveOrderLoader::rearm()
+{
+    if (hooks.rearmPoll)
+        hooks.rearmPoll();
+    if (hooks.passTime)
+        hooks.passTime(true);
+}
+
+LiveOrderLoader::~LiveOrderLoader()
+{
+    // Batches still queued no longer reach this loader's mark.
+    ++*m_generation;
+}
+
+namespace
+{
+bool replyFailed(const QJsonObject &head)
+{
+    if (head.value(QLatin1String("OUT_CODE")).toString() == QLatin1String("1"))
+        return false;
+    WriteLog(kCode + QStringLiteral(" is Fail ") + head.value(QLatin1String("OUT_CODE")).toString() + QLatin1Char(':')
+             + head.value(QLatin1String("OUT_MSG")).toString());
+    return true;
+}
+} // namespace
+
 bool LiveOrderLoader::proc_Load_Order()
 {
+    if (hooks.passTime)
+        hooks.passTime(false);
     ++FTEST_CNT;
     const QStringList pages = m_request(kCode, QStringLiteral("ADM10"), payload(QStringLiteral("0"), gsSyncDate),
                                         QStringLiteral("3000"), 30000);
     if (pages.isEmpty()) {
         WriteLog(kCode + QStringLiteral(" ERR[NO RESULT] - ") + QString::number(FTEST_CNT));
+        rearm();
         G_CONNECTED = false;
         return false;
     }
     const QJsonObject head = firstPage(pages);
     WriteLog(pages.first());
-    if (head.value(QLatin1String("OUT_CODE")).toString() != QLatin1String("1"))
-        WriteLog(kCode + QStringLiteral(" is Fail ") + head.value(QLatin1String("OUT_CODE")).toString()
-                 + QLatin1Char(':') + head.value(QLatin1String("OUT_MSG")).toString());
-    m_engine.beginBatch(QStringLiteral("A1,0,") + gsSyncDate);
-    for (const QString &p : pages)
-        m_engine.addPage(p);
-    QString next = head.value(QLatin1String("OUT_VAL")).toString();
-    if (next.size() > kMaxMark || next.contains(G_FIELD_SEP)) {
-        WriteLog(kCode + QStringLiteral(" sync mark refused, the board is rebuilt at the next load"));
-        next.clear();
+    // A failure reply changes nothing: the next load asks the same question again.
+    if (!replyFailed(head)) {
+        QString next = head.value(QLatin1String("OUT_VAL")).toString();
+        if (next.size() > kMaxMark || next.contains(G_FIELD_SEP)) {
+            WriteLog(kCode + QStringLiteral(" sync mark refused, the board is rebuilt at the next load"));
+            next.clear();
+        }
+        const std::weak_ptr<int> generation = m_generation;
+        const int queuedIn = *m_generation;
+        QString *mark = &gsSyncDate;
+        m_engine.beginBatch(QStringLiteral("A1,0,") + gsSyncDate);
+        for (const QString &p : pages)
+            m_engine.addPage(p);
+        m_engine.endBatch([generation, queuedIn, mark, next](bool applied) {
+            const std::shared_ptr<int> alive = generation.lock();
+            if (!alive || *alive != queuedIn)
+                return;
+            if (applied) {
+                *mark = next;
+            } else {
+                mark->clear();
+                WriteLog(kCode + QStringLiteral(" batch not applied, the board is rebuilt at the next load"));
+            }
+        });
     }
-    gsSyncDate = next;
-    m_engine.endBatch();
+    rearm();
+    if (QString(G_USER_INFO.USER_TYPE_CD).startsWith(QLatin1Char('1')) && hooks.recountStoreCalls)
+        hooks.recountStoreCalls();
     return true;
 }
 
@@ -81,17 +125,17 @@ bool LiveOrderLoader::procLoadA1OrderFinish()
         WriteLog(kCode + QStringLiteral(" ERR[NO RESULT]"));
         return false;
     }
+    // A failure reply would empty the completed board; it is logged and the board kept.
+    if (replyFailed(firstPage(pages)))
+        return true;
     bA1FinOrd = true;
-    const QJsonObject head = firstPage(pages);
-    if (head.value(QLatin1String("OUT_CODE")).toString() != QLatin1String("1"))
-        WriteLog(kCode + QStringLiteral(" is Fail ") + head.value(QLatin1String("OUT_CODE")).toString()
-                 + QLatin1Char(':') + head.value(QLatin1String("OUT_MSG")).toString());
     m_engine.enqueue(QStringLiteral("A1,1,") + gsSyncDate, pages);
     return true;
 }
 
 void LiveOrderLoader::reloadAll()
 {
+    ++*m_generation;
     gsSyncDate.clear();
     bA1FinOrd = false;
 }

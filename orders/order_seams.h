@@ -82,7 +82,14 @@ public:
     virtual void SetDrawMapOrdDelete(const QString &storeCode, const QString &todayAllNo) = 0;
     virtual void SetDrawMapOrdBaeChaAdd(const TA1ORDER &order, int mode) = 0;
 
-    // Refreshes after a batch.
+    // Empties the screen's multi-dispatch grid and its order numbers (and the selection list of
+    // a screen that keeps one); between begin and end the grid repaints once.
+    virtual void clearWaitingRows(Screen) {}
+    virtual void beginWaitingUpdate(Screen) {}
+    virtual void endWaitingUpdate(Screen) {}
+
+    // Refreshes after a batch. Implementations fill the waiting rows with
+    // FillControlReadyOrders (orders/control_ready_orders.h).
     virtual void SetWorkControlFirstReadyData() = 0;
     virtual void proc_WorkReadInfo(Screen screen) = 0;
     virtual void proc_WorkChangeInfo(Screen screen) = 0;

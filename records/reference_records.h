@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/cash_figures.h"
 #include "records/delivery_group_records.h"
 #include "text/fixed_text.h"
 #include "common/keyed_list.h"
@@ -186,6 +187,7 @@ struct TST_LIST
     FixedText<15> ADD_EX_CHARGE;
     FixedText<1> ST_CONN_YN;
     FixedText<10> ST_CONN_TIME;
+    TCashFigures CASH;  // CASH_ST, CASH_DEPOSIT, CASH_OSTD as numbers (the cash load)
     FixedText<1> ST_SHAREYN;
     FixedText<1> SHOP_TYPE;  // 1-3 delivery, 4-6 quick, 7 same-day
     FixedText<1> WK_GOODS_PAY_TYPE;
@@ -228,6 +230,7 @@ struct TBR_LIST
     QString CYBANK_TYPE_NAME;
     FixedText<1> MNG_YN;
     FixedText<15> CASH_OSTD;
+    TCashFigures CASH;  // CASH_BR, CASH_DEPOSIT, CASH_OSTD as numbers (the cash load)
 };
 
 // Partner head office with its branches (BR_LIST keyed by branch code).
@@ -244,6 +247,7 @@ struct THD_LIST
     QString CYBANK_TYPE_NAME;
     KeyedList<TBR_LIST> BR_LIST;
     FixedText<15> CASH_OSTD;
+    TCashFigures CASH;  // CASH_HD, CASH_DEPOSIT, CASH_OSTD as numbers (the cash load)
     FixedText<1> BR_MNG_ADD_PRICE_YN;
 
     const QStringList &SL_BRLIST() const { return BR_LIST.codes(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/program_globals.h"
+#include "records/cash_figures.h"
 #include "records/delivery_group_records.h"
 #include "text/fixed_text.h"
 
@@ -74,6 +75,7 @@ struct TUSER_INFO
     int SAMEDAY_GANSUN_TYPE = 0;
     int SAMEDAY_JISUN_TYPE = 0;
     FixedText<15> CASH_OSTD;
+    TCashFigures CASH;  // GRP_CASH, CASH_DEPOSIT, CASH_OSTD as numbers (the cash load)
     bool HDBR_MASTER_YN = false;
     FixedText<1> MAP_GUBUN;
     FixedText<1> GRP_STATUS;

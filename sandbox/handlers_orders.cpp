@@ -1,6 +1,7 @@
 // Today's orders: the live and completed order loads with their sync marks (and the cash balance
 // that shares their request code), and the scenario step that moves the morning on.
 #include "sandbox/handler_registry.h"
+#include "sandbox/order_cash.h"
 #include "sandbox/order_scenario.h"
 #include "sandbox/sandbox_database.h"
 
@@ -24,26 +25,6 @@ SandboxReply orderLoad(const SandboxDatabase &db, const SandboxRequest &request)
     const QStringList rows = SandboxOrders::loadRows(db, scope, completed, mark, &next);
     return SandboxReply::joinedRows(rows, next);
 }
-
-// Fields of the cash load: ID, USER_TYPE_CD, HD, BR, ST, MULTI_TYPE, sync mark, "0". One balance
-// row of the login's own level: kind, code, data status, cash, deposit, -, outstanding, extra flag,
-// extra charge, connection time.
-SandboxReply cashLoad(const SandboxRequest &request)
-{
-    const QStringList f = request.fields();
-    const QString cls = f.value(1).left(1);
-    const QString kind = cls == QLatin1String("7") ? QStringLiteral("1")
-                         : cls == QLatin1String("1") ? QStringLiteral("3")
-                                                     : QStringLiteral("2");
-    const QString code = kind == QLatin1String("1") ? f.value(2) : kind == QLatin1String("3") ? f.value(4) : f.value(3);
-    const QString sep = QString(QChar(0x2502));
-    const QString row = QStringList{kind, code, QStringLiteral("1"), QStringLiteral("1520000"),
-                                    QStringLiteral("300000"), QString(), QStringLiteral("0"), QStringLiteral("N"),
-                                    QStringLiteral("0"),
-                                    QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"))}
-                            .join(sep);
-    return SandboxReply::joinedRows({row}, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmss")));
-}
 } // namespace
 
 SANDBOX_HANDLER_AREA(orders)
@@ -52,11 +33,13 @@ SANDBOX_HANDLER_AREA(orders)
     if (!db)
         return;
     SandboxOrders::addArea(*db);
+    SandboxCash::addArea(*db);
     registry.add(QStringLiteral("CS01_01_V07"), [db](const SandboxRequest &request) {
         if (request.callType == QLatin1String("CMM8"))
-            return cashLoad(request);
+            return SandboxCash::load(*db, request);
         return orderLoad(*db, request);
     });
     registry.addScenarioStep(QStringLiteral("orders"),
                              [](SandboxDatabase &d, SandboxRandom &rng) { SandboxOrders::step(d, rng); });
+    registry.addScenarioStep(QStringLiteral("cash"), [](SandboxDatabase &d, SandboxRandom &rng) { SandboxCash::step(d, rng); });
 }

@@ -189,7 +189,7 @@ void TFRM_MAIN::StopTimers()
         link->TmrSocketConnRetry.stop();
     housekeeping.stop();
     moneyRefresh.tmrCash.stop();
-    tmrMessagePoll.stop();
+    orderPolling.stop();
     tmr_Initialization.stop();
     sessionTimeout.tmrSession.stop();
 }

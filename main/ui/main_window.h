@@ -1,5 +1,6 @@
 #pragma once
 
+#include "main/order_polling.h"
 #include "main/shell_timers.h"
 #include "main/start_initialization.h"
 #include "main/top_menu.h"
@@ -68,10 +69,13 @@ public:
     QLabel *imgRefresh = nullptr;                  // refresh picture in status panel 2
     QLabel *CIG_SERVER = nullptr;                  // server link picture
     HousekeepingTick housekeeping;                 // TMR_CHK_PROCESS
-    // Notices and messages: polled every second once the shell runs; their windows open over this.
+    // Notices and messages: checked by the order-page poll once the shell runs; their windows
+    // open over this.
     MessageCenter *messageCenter = nullptr;
     MessageWindows *messageWindows = nullptr;
-    ShellTimer tmrMessagePoll;
+    // The order-page poll (TMR_SEARCH) with the window's duties bound; the order board binds its
+    // own when it is made.
+    OrderPolling orderPolling;
     MoneyRefresh moneyRefresh;                     // tmrCash
     ShellTimer tmr_Initialization;                 // one-shot data timer of the start-up
     SessionTimeout sessionTimeout;                 // tmrSession, the idle logout

@@ -125,12 +125,21 @@ QWidget *makeControlScreen(const QString &userName)
 }
 } // namespace
 
-// While the today's-orders board is not built, the main window shows the server link's state itself.
+// While the today's-orders board is not built, the main window shows the server link's state itself
+// and switches the order-page poll.
 class ShellBoardHooks : public OrderBoardHooks
 {
 public:
     explicit ShellBoardHooks(TFRM_MAIN *w) : m_window(w) {}
-    void setPollingEnabled(bool) override {}
+    void setPollingEnabled(bool enabled) override
+    {
+        if (!m_window)
+            return;
+        if (enabled)
+            m_window->orderPolling.start();
+        else
+            m_window->orderPolling.stop();
+    }
     void setLinkPictureVisible(bool visible) override
     {
         if (m_window && m_window->CIG_SERVER)
@@ -274,8 +283,8 @@ void TFRM_MAIN::buildShell()
     };
     connect(messageCenter, &MessageCenter::soundRequested, this, [](int slot) { proc_playsound(slot); });
     connect(&messageCenter->notices(), &NoticeCenter::soundRequested, this, [](int slot) { proc_playsound(slot); });
-    tmrMessagePoll.setInterval(1000);
-    tmrMessagePoll.onTimeout = [this] { messageCenter->pollTick(); };
+    orderPolling.bindMessages(messageCenter);
+    orderPolling.bindWindow({[this](const QString &text) { statusPanels[3]->setText(text); }, {}});
 
     housekeeping.hooks.noticesUnread = [this] {
         return !gsl_Notice_No.isEmpty() || !messageCenter->notices().unread().isEmpty();
@@ -292,6 +301,12 @@ void TFRM_MAIN::buildShell()
         const QString path = G_EXE_DIR + name;
         if (QFileInfo::exists(path))
             QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    };
+    moneyRefresh.loadCash = [this] {
+        if (ShellActions().loadCash)
+            ShellActions().loadCash();
+        else
+            orderPolling.storeCash.proc_Load_Cash();
     };
     moneyRefresh.setBusyColour = [this](bool aqua) {
         QPalette p = statusPanels[3]->palette();
@@ -648,7 +663,8 @@ void TFRM_MAIN::proc_SubFormClose(int iType)
 void TFRM_MAIN::releaseShell()
 {
     housekeeping.stop();
-    tmrMessagePoll.stop();
+    orderPolling.stop();
+    orderPolling.bindMessages(nullptr);
     moneyRefresh.tmrCash.stop();
     if (m_boardHooks && CurrentOrderBoardHooks() == m_boardHooks)
         SetOrderBoardHooks(nullptr);
@@ -663,7 +679,8 @@ void TFRM_MAIN::StartShell()
     procApplyStatusColor();
     proc_Load_Main(1);
     housekeeping.start();
-    tmrMessagePoll.start();
+    // Its ticks do nothing until the initialization has finished (G_REINIT_DONE).
+    orderPolling.start();
     if (G_USER_INFO.USER_TYPE_CD == QLatin1String("5000")) {
         if (G_USER_INFO.PLATFORM_PAY_YN == QLatin1String("N"))
             procCheckPlaformContract();

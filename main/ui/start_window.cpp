@@ -113,6 +113,7 @@ void runSynchronization(TFRM_MAIN *window, int partType)
 {
     const TFRM_ACP *host = receptionHost();
     HostReceptionWindows receptions(host);
+    window->orderPolling.reinitialize();
     proc_ReInitialization(partType, UserClass(), WindowLoaderTable(window), MakeSequenceWindow(window),
                           host ? &receptions : nullptr);
 }

@@ -68,7 +68,7 @@ TEST_F(MainWindowLinkTest, SocketConnectFollowsConnectAndDisconnectEvents)
     G_TCP_CLIENT->dropConnection();
     EXPECT_FALSE(G_CONNECTED);
     EXPECT_TRUE(link.TmrSocketConnRetry.isActive());
-    EXPECT_FALSE(board.polling);
+    EXPECT_TRUE(board.polling);  // the poll goes on ticking, and reconnects
     EXPECT_FALSE(board.linkPicture);
     EXPECT_EQ(board.pictures, (QList<int>{2, 3}));
     EXPECT_TRUE(log.contains("IdTCPClient Socket Disconnected"));
