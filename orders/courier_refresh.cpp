@@ -173,6 +173,27 @@ bool CourierListRefresh::proc_Dvry_List()
 
 bool CourierListRefresh::applyPages(const QStringList &pages)
 {
+    // The lookup holds only while these pages are applied: between refreshes others may change
+    // the courier list or the selections.
+    struct LookupScope
+    {
+        Lookup &l;
+        ~LookupScope()
+        {
+            l = Lookup();
+        }
+    } scope{m_lookup};
+    const QStringList &codes = G_MY_WORKER.MyWorkerWkArray();
+    m_lookup.index.reserve(codes.size());
+    for (int i = int(codes.size()) - 1; i >= 0; --i)
+        m_lookup.index.insert(codes.at(i), i);  // the first of repeated codes wins, as in the list
+    m_lookup.board = QSet<QString>(G_SL_ORD_FILTER[1].cbegin(), G_SL_ORD_FILTER[1].cend());
+    if (m_hooks.mainBranches) {
+        const QStringList mainBranches = m_hooks.mainBranches();
+        m_lookup.main = QSet<QString>(mainBranches.cbegin(), mainBranches.cend());
+    }
+    m_lookup.active = true;
+
     bool ok = true;
     for (int p = 0; p < pages.size(); ++p) {
         const QJsonObject page = QJsonDocument::fromJson(pages.at(p).toUtf8()).object();
@@ -231,7 +252,7 @@ bool CourierListRefresh::applyRow(const QStringList &f)
         return false;
     }
     auto &list = G_MY_WORKER.MyWorkerArray;
-    TMyWorker *found = list.find(code);
+    TMyWorker *found = m_lookup.active ? list.value(m_lookup.index.value(code, -1)) : list.find(code);
     // A courier taken out of service is applied (it leaves the counters and the map); one this
     // login never had is not worth adding.
     if (statusNo == 0 && !found)
@@ -242,6 +263,8 @@ bool CourierListRefresh::applyRow(const QStringList &f)
     bool isNew = false;
     if (!found) {
         TMyWorker &w = list.append(code);
+        if (m_lookup.active)
+            m_lookup.index.insert(code, list.count() - 1);
         w.WkCode = code;
         w.WKOrders = std::make_shared<TA1Orders>();
         w.WKChangeYN = 2;
@@ -259,11 +282,15 @@ bool CourierListRefresh::applyRow(const QStringList &f)
         w.WKOrders = std::make_shared<TA1Orders>();
 
     const QString newBr = f.value(2).trimmed().left(kMaxCode);
-    const QStringList mainBranches = m_hooks.mainBranches ? m_hooks.mainBranches() : QStringList();
-    const bool inBoard = G_SL_ORD_FILTER[1].contains(newBr);
-    const bool inMain = m_hooks.mainCounts && mainBranches.contains(newBr);
-    const bool wasInBoard = G_SL_ORD_FILTER[1].contains(w.BrCode);
-    const bool wasInMain = m_hooks.mainCounts && mainBranches.contains(w.BrCode);
+    if (!m_lookup.active) {
+        m_lookup.board = QSet<QString>(G_SL_ORD_FILTER[1].cbegin(), G_SL_ORD_FILTER[1].cend());
+        const QStringList mainBranches = m_hooks.mainBranches ? m_hooks.mainBranches() : QStringList();
+        m_lookup.main = QSet<QString>(mainBranches.cbegin(), mainBranches.cend());
+    }
+    const bool inBoard = m_lookup.board.contains(newBr);
+    const bool inMain = m_hooks.mainCounts && m_lookup.main.contains(newBr);
+    const bool wasInBoard = m_lookup.board.contains(w.BrCode);
+    const bool wasInMain = m_hooks.mainCounts && m_lookup.main.contains(w.BrCode);
 
     // What the courier added to the counters before this row, under its previous branch.
     const Share before = shareOf(w);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -75,5 +77,14 @@ private:
     void logLine(const QString &line) const;
 
     Hooks m_hooks;
-    QStringList m_mainBranches;  // read once per refresh
+    // While pages are applied: the courier codes by index and the two branch selections, so a
+    // full list of thousands of couriers does not search the code list once per row.
+    struct Lookup
+    {
+        bool active = false;
+        QHash<QString, int> index;
+        QSet<QString> board;
+        QSet<QString> main;
+    };
+    Lookup m_lookup;
 };

@@ -388,15 +388,26 @@ TEST_F(CourierRefreshTest, IncrementalCountersAlwaysEqualARecount)
         w.BrCode = QStringLiteral("BR1");
         G_MY_WORKER.MyWorkerArray.append(w.WkCode, w);
     }
+    // Rows one by one, and in pages of a few rows (where the refresh looks couriers up by index).
+    QList<QStringList> batch;
     for (int i = 0; i < 4000; ++i) {
         const QString code = QStringLiteral("W") + number(11);
-        refresh->applyRow(courierRow(code, {{2, pick({"BR1", "BR2", "BR3"})},
-                                            {4, pick({"0001", "0001", "0002", "0003", ""})},
-                                            {5, pick({"1", "1", "1", "0", "9", ""})},
-                                            {9, pick({"37.51", "37.52", "0", ""})},
-                                            {25, number(2)},
-                                            {26, number(1)},
-                                            {27, number(5)}}));
+        const QStringList row = courierRow(code, {{2, pick({"BR1", "BR2", "BR3"})},
+                                                  {4, pick({"0001", "0001", "0002", "0003", ""})},
+                                                  {5, pick({"1", "1", "1", "0", "9", ""})},
+                                                  {9, pick({"37.51", "37.52", "0", ""})},
+                                                  {25, number(2)},
+                                                  {26, number(1)},
+                                                  {27, number(5)}});
+        if (i / 500 % 2 == 0) {
+            refresh->applyRow(row);
+        } else {
+            batch.append(row);
+            if (batch.size() < 7)
+                continue;
+            refresh->applyPages({courierPage(batch)});
+            batch.clear();
+        }
         if (i % 97 == 0) {
             // The board's branch selection changes and its counters are recounted.
             G_SL_ORD_FILTER[1] = boardChoices[std::uniform_int_distribution<int>(0, 3)(gen)];
