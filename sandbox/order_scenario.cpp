@@ -220,9 +220,23 @@ void seedCouriers(SandboxDatabase &db, SandboxRandom &rng)
     QList<QVariantList> rows;
     int n = 1;
     for (const QVariantList &b : branches) {
-        for (int i = 0; i < 6; ++i)
-            rows.append({QStringLiteral("K%1").arg(n++, 5, 10, QLatin1Char('0')), rng.personName(), rng.mobile(),
-                         b.at(0).toString()});
+        // The orders go to couriers of the branch's own list, so the courier list and the orders
+        // tell the same story; a branch without them gets couriers of its own.
+        const QList<QVariantList> own = db.rows(QStringLiteral("SELECT wk_code, name, tel FROM couriers"
+                                                               " WHERE br_code = ? AND data_status = '1'"
+                                                               " ORDER BY wk_code LIMIT 6"),
+                                                {b.at(0)});
+        for (int i = 0; i < 6; ++i) {
+            // Drawn either way, so the rest of the morning stays the same.
+            const QString name = rng.personName();
+            const QString tel = rng.mobile();
+            if (i < own.size())
+                rows.append({own.at(i).at(0).toString(), own.at(i).at(1).toString(),
+                             own.at(i).at(2).toString().remove(QLatin1Char('-')), b.at(0).toString()});
+            else
+                rows.append({QStringLiteral("K%1").arg(n, 5, 10, QLatin1Char('0')), name, tel, b.at(0).toString()});
+            ++n;
+        }
     }
     db.insertRows(QStringLiteral("order_couriers"), {"wk_code", "name", "tel", "br_code"}, rows);
 }

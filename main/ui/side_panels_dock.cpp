@@ -43,6 +43,7 @@ public:
 
     void procUpdateWorkerGrid(bool bClearFlag) override { courier->procUpdateWorkerGrid(bClearFlag); }
     void storeStatesChanged() override { store->model().refreshRows(); }
+    QStringList courierBranches() const override { return courier->model().slDvryBrSelectList; }
 
     CourierStatusPanel *courier;
     StoreStatusPanel *store;
