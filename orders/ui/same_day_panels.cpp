@@ -55,6 +55,10 @@ QWidget *SameDayPanels::a3Page(QWidget *parent)
     m_counts = new SameDayCountBar(m_a3Page);
     m_counts->applyColours(m_hooks.statusColour);
     connect(m_counts, &SameDayCountBar::totalDoubleClicked, this, [this] { m_loader.edSameDayTotalDblClick(); });
+    connect(m_counts, &SameDayCountBar::colourRequested, this, [this](const QString &key) {
+        if (m_hooks.chooseLabelColour)
+            m_hooks.chooseLabelColour(key);
+    });
     top->addWidget(m_counts, 1);
     auto *print = new QPushButton(QStringLiteral("선택인쇄"), m_a3Page);
     print->setObjectName(QStringLiteral("btnSameDayPrint"));
@@ -200,6 +204,14 @@ void SameDayPanels::proc_SameDayCountView()
 {
     if (m_counts)
         m_counts->showCounts(::proc_SameDayCountView(m_engine.iA3SameDayCount(), m_loader.bA3FinOrd));
+}
+
+void SameDayPanels::refreshColours()
+{
+    if (m_counts)
+        m_counts->applyColours(m_hooks.statusColour);
+    if (m_a3Grid)
+        m_a3Grid->setStatusColours(m_hooks.statusColour);
 }
 
 SameDayFocus SameDayPanels::focusOf(SameDayTab tab) const

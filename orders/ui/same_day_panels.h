@@ -50,6 +50,9 @@ public:
         std::function<void(const QString &url)> showTrackingPage;
         std::function<void(const QString &orderNo, const QString &status)> pickCourier;
         std::function<void(QMenu *submenu, const QString &name)> fillMessageMenu;
+        // A status count label was double-clicked: choose the colour of its key ("CB_" + Tag);
+        // the screen calls refreshColours() afterwards.
+        std::function<void(const QString &key)> chooseLabelColour;
         std::function<void(const QString &)> log;
     };
 
@@ -81,6 +84,8 @@ public:
     void proc_A3Filter();
     void proc_HUBFilter();
     void proc_SameDayCountView();
+    // The status colours changed in the settings: labels and rows are drawn again.
+    void refreshColours();
 
     // The pop-up menu of the active tab's focused record, built afresh.
     QMenu *mnSameDay(QWidget *parent);
