@@ -40,37 +40,11 @@ const LiveCols &liveCols()
     return c;
 }
 
-int twoDigits(const QString &s, int at)
-{
-    const int a = s.at(at).unicode() - '0', b = s.at(at + 1).unicode() - '0';
-    return a >= 0 && a <= 9 && b >= 0 && b <= 9 ? a * 10 + b : -1;
-}
-
-// Milliseconds since the epoch of a time text of the program's format; nothing when unreadable.
-std::optional<qint64> timeMs(const QString &s)
-{
-    if (s.isEmpty())
-        return std::nullopt;
-    if (s.size() == 19 && s.at(4) == u'-' && s.at(10) == u' ') {
-        const int yh = twoDigits(s, 0), yl = twoDigits(s, 2), mo = twoDigits(s, 5), d = twoDigits(s, 8);
-        const int h = twoDigits(s, 11), mi = twoDigits(s, 14), se = twoDigits(s, 17);
-        if (yh >= 0 && yl >= 0 && mo >= 0 && d >= 0 && h >= 0 && mi >= 0 && se >= 0) {
-            const QDate date(yh * 100 + yl, mo, d);
-            const QTime time(h, mi, se);
-            if (date.isValid() && time.isValid())
-                return QDateTime(date, time).toMSecsSinceEpoch();
-        }
-    }
-    bool ok = false;
-    const QDateTime t = ParseFmtDateTime(s, &ok);
-    return ok ? std::optional<qint64>(t.toMSecsSinceEpoch()) : std::nullopt;
-}
-
-// The next moment after `now` at which a whole-minute count measured from `base` can change.
-// Half minutes cover counts that round as well as those that cut.
+// The next moment after `now` at which a whole-minute count measured from `base` can change
+// (durations are cut to whole minutes, and a before/after test flips at `base` itself).
 qint64 nextStep(qint64 base, qint64 now)
 {
-    constexpr qint64 kStep = 30000;
+    constexpr qint64 kStep = 60000;
     qint64 r = (now - base) % kStep;
     if (r < 0)
         r += kStep;
@@ -211,12 +185,20 @@ QString PayTotalsText(const PayTotals &t)
 ReadyTimeCell ReadyTimeFor(const QString &readyCthYn, const QString &cookViewType, const QString &status,
                            const QString &readyTime2, const QString &readyChangeDate2, const QString &cthDate2)
 {
+    const BoardTimeTexts texts(WallNowMs(), BoardTimeTexts::SettingsViewModes());
+    return ReadyTimeFor(texts, readyCthYn, cookViewType, status, readyTime2, readyChangeDate2, cthDate2);
+}
+
+ReadyTimeCell ReadyTimeFor(const BoardTimeTexts &texts, const QString &readyCthYn, const QString &cookViewType,
+                           const QString &status, const QString &readyTime2, const QString &readyChangeDate2,
+                           const QString &cthDate2)
+{
     bool ok = false;
     int statusNo = status.toInt(&ok);
     if (!ok)
         statusNo = 1001;
-    const auto elapsed = [&](const QString &from) { return OrderElapsedText(status, from, readyTime2, QString(), 1); };
-    const auto over = [&](const QString &from) { return OverMinutesText(from, QString(), readyTime2, statusNo); };
+    const auto elapsed = [&](const QString &from) { return texts.elapsed(status, from, readyTime2, QString(), 1); };
+    const auto over = [&](const QString &from) { return texts.over(from, QString(), readyTime2, statusNo); };
     ReadyTimeCell c;
     if (readyCthYn == QLatin1String("N")) {
         const QString origin = QStringLiteral("요청후");
@@ -288,8 +270,9 @@ LiveTimeCache::Row &LiveTimeCache::row(int record)
     return m_rows[size_t(record)];
 }
 
-qint64 RefreshLiveTimes(GridTableModel &live, int record, const QString &cookViewType, qint64 nowMs)
+qint64 RefreshLiveTimes(GridTableModel &live, int record, const QString &cookViewType, const BoardTimeTexts &texts)
 {
+    const qint64 nowMs = texts.now();
     const LiveCols &c = liveCols();
     const auto cell = [&](int col) { return live.recordValue(record, col).toString(); };
     TOrderTimes t;
@@ -299,7 +282,7 @@ qint64 RefreshLiveTimes(GridTableModel &live, int record, const QString &cookVie
     t.pickupTime = cell(c.pickup2);
     t.endTime = cell(c.end2);
     t.dispatchTime = cell(c.cth2);
-    const TOrderTimeColumns tc = DateTimeToAddStr4(t);
+    const TOrderTimeColumns tc = texts.addStr4(t);
     bool isNumber = false;
     const int addTime = tc.AAddTime.toInt(&isNumber);
     if (isNumber)
@@ -310,7 +293,7 @@ qint64 RefreshLiveTimes(GridTableModel &live, int record, const QString &cookVie
     live.setRecordValue(record, c.endDate, tc.tmEnd);
     live.setRecordValue(record, c.readyChange, tc.tmReq);
 
-    const ReadyTimeCell ready = ReadyTimeFor(cell(c.readyCthYn), cookViewType, t.status, cell(c.readyTime2),
+    const ReadyTimeCell ready = ReadyTimeFor(texts, cell(c.readyCthYn), cookViewType, t.status, cell(c.readyTime2),
                                              t.reqTime, t.dispatchTime);
     if (ready.kind == ReadyTimeCell::Minutes)
         live.setRecordValue(record, c.readyTime, ready.minutes);
@@ -320,14 +303,14 @@ qint64 RefreshLiveTimes(GridTableModel &live, int record, const QString &cookVie
 
     const QString arrDate = cell(c.wkArrDate).trimmed();
     const QString arrival = arrDate.isEmpty()
-                                ? OrderElapsedText(t.status, t.dispatchTime, cell(c.wkArrTime2), QString(), 2)
-                                : OrderElapsedText(t.status, t.dispatchTime, arrDate, QString(), 3);
+                                ? texts.elapsed(t.status, t.dispatchTime, cell(c.wkArrTime2), QString(), 2)
+                                : texts.elapsed(t.status, t.dispatchTime, arrDate, QString(), 3);
     live.setRecordValue(record, c.wkArrTime, arrival);
 
     // Clock-based texts (a promised "hhnn") step on whole minutes of the wall clock.
     qint64 due = nextStep(0, nowMs);
     for (const QString &s : {t.orderTime, t.reqTime, t.pickupTime, t.endTime, t.dispatchTime, arrDate})
-        if (const std::optional<qint64> ms = timeMs(s))
+        if (const std::optional<qint64> ms = WallMs(s))
             due = std::min(due, nextStep(*ms, nowMs));
     return due;
 }
@@ -339,7 +322,8 @@ CountPassResult proc_Chk_Cnt(GridTableModel &live, const GridTableModel &complet
     CountPassResult out;
     out.payText = PayTotalsText(totals);
     const LiveCols &c = liveCols();
-    const qint64 nowMs = AppClock::now().toMSecsSinceEpoch();
+    const BoardTimeTexts texts(WallNowMs(), BoardTimeTexts::SettingsViewModes());
+    const qint64 nowMs = texts.now();
     const qint64 nowSecs = nowMs / 1000;
     bool waitSound = false;
     live.beginUpdate();
@@ -349,11 +333,11 @@ CountPassResult proc_Chk_Cnt(GridTableModel &live, const GridTableModel &complet
             const int rec = live.recordOfRow(position);
             LiveTimeCache::Row &row = cache.row(rec);
             if (row.dirty || nowMs >= row.dueMs) {
-                row.dueMs = RefreshLiveTimes(live, rec, in.cookViewType, nowMs);
+                row.dueMs = RefreshLiveTimes(live, rec, in.cookViewType, texts);
                 row.waitFromSecs = INT64_MAX;
                 if (live.recordValue(rec, c.path).toString() == QLatin1String("1016")
                     && live.recordValue(rec, c.arrTime).toString().isEmpty())
-                    if (const std::optional<qint64> ms = timeMs(live.recordValue(rec, c.ordDate2).toString()))
+                    if (const std::optional<qint64> ms = WallMs(live.recordValue(rec, c.ordDate2).toString()))
                         row.waitFromSecs = *ms / 1000 + 10;
                 row.dirty = false;
             }

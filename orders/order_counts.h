@@ -1,5 +1,6 @@
 #pragma once
 
+#include "orders/board_time_texts.h"
 #include "orders/order_rows.h"
 
 #include <QSet>
@@ -73,6 +74,10 @@ struct ReadyTimeCell
     int minutes = 0;
     QString origin;  // "요청후" or "배차후"
 };
+ReadyTimeCell ReadyTimeFor(const BoardTimeTexts &texts, const QString &readyCthYn, const QString &cookViewType,
+                           const QString &status, const QString &readyTime2, const QString &readyChangeDate2,
+                           const QString &cthDate2);
+// The same as of the program clock's now.
 ReadyTimeCell ReadyTimeFor(const QString &readyCthYn, const QString &cookViewType, const QString &status,
                            const QString &readyTime2, const QString &readyChangeDate2, const QString &cthDate2);
 
@@ -93,7 +98,7 @@ public:
     struct Row
     {
         bool dirty = true;
-        qint64 dueMs = 0;          // recompute from this moment on
+        qint64 dueMs = 0;          // recompute from this moment on (wall-clock milliseconds)
         qint64 waitFromSecs = INT64_MAX;  // the wait sound is due after this second
     };
     Row &row(int record);
@@ -102,10 +107,11 @@ private:
     std::vector<Row> m_rows;
 };
 
-// Refreshes the time, ready-time and courier-arrival columns of one live record as of `nowMs`
-// and returns the moment from which they must be refreshed again. Both refreshers of the live
-// board's time columns (the count pass and the elapsed-time tick) go through it.
-qint64 RefreshLiveTimes(GridTableModel &live, int record, const QString &cookViewType, qint64 nowMs);
+// Refreshes the time, ready-time and courier-arrival columns of one live record as of the texts'
+// now and returns the moment (wall-clock milliseconds) from which they must be refreshed again.
+// Both refreshers of the live board's time columns (the count pass and the elapsed-time tick)
+// go through it, so they never disagree about a row.
+qint64 RefreshLiveTimes(GridTableModel &live, int record, const QString &cookViewType, const BoardTimeTexts &texts);
 
 struct CountPassInput
 {

@@ -1,5 +1,7 @@
 #include "orders/order_rows.h"
 
+#include "orders/board_time_texts.h"
+
 #include "common/daily_log.h"
 #include "grid/grid_table_model.h"
 #include "platform/clock.h"
@@ -451,7 +453,7 @@ void procCheckCompleteTime(GridTableModel &grid, int record)
     // A cancelled order ends when it was cancelled.
     t.endTime = t.status == QLatin1String("4002") ? cell(CANCEL_DATE) : cell(END_DATE2);
     t.dispatchTime = cell(CTH_DATE2);
-    const TOrderTimeColumns c = DateTimeToAddStr4(t);
+    const TOrderTimeColumns c = BoardTimeTexts(WallNowMs(), BoardTimeTexts::SettingsViewModes()).addStr4(t);
     bool isNumber = false;
     c.AAddTime.toLongLong(&isNumber);
     if (isNumber)

@@ -10,6 +10,8 @@
 
 #include <QDateTime>
 
+#include <tuple>
+
 using namespace ordertest;
 
 namespace
@@ -332,4 +334,50 @@ TEST_F(Counts, ModelsFollowTheEngineRowForRowAndTheCountersFollowItsCounts)
     EXPECT_EQ(numbers(models.CTV_MAIN, OrderBoard::Live), QStringList{QStringLiteral("Z")});
     EXPECT_EQ(models.sums.FI_CALL_SUM, engine.counts().FI_CALL_SUM);
     EXPECT_EQ(models.payTotals.FI_AMT_CNT, (std::array<int, 4>{}));
+}
+
+TEST(BoardTimeTexts, AgreeWithTheSharedTimeTexts)
+{
+    // The fast texts must never tell a user something the shared routines would not.
+    const QDateTime now(QDate(2026, 12, 11), QTime(10, 7, 42));
+    AppClock::setFixed(now);
+    const QStringList times = {QString(), QStringLiteral("2026-12-11 09:40:00"), QStringLiteral("2026-12-11 10:07:41"),
+                               QStringLiteral("2026-12-11 10:30:15"), QStringLiteral("2026-12-10 23:59:59"),
+                               QStringLiteral("2026-12-11 9:5:3"), QStringLiteral("garbage")};
+    const QStringList statuses = {QStringLiteral("1001"), QStringLiteral("2001"), QStringLiteral("3001"),
+                                  QStringLiteral("3003"), QStringLiteral("4001"), QStringLiteral("x")};
+    const QStringList seconds = {QString(), QStringLiteral("25"), QStringLiteral("0930"), QStringLiteral("0130"),
+                                 QStringLiteral("2026-12-11 09:50:00")};
+    for (const QString &modes : {QStringLiteral("0000"), QStringLiteral("1111"), QStringLiteral("2222"),
+                                 QStringLiteral("12")}) {
+        const BoardTimeTexts fast(WallNowMs(), modes);
+        for (const QString &status : statuses) {
+            for (const QString &a : times) {
+                for (const QString &b : times) {
+                    TOrderTimes t;
+                    t.status = status;
+                    t.orderTime = a;
+                    t.reqTime = b;
+                    t.dispatchTime = times.value(2);
+                    t.pickupTime = status == QLatin1String("3003") ? b : QString();
+                    t.endTime = status == QLatin1String("4001") ? times.value(3) : QString();
+                    const TOrderTimeColumns x = DateTimeToAddStr4(t, modes), y = fast.addStr4(t);
+                    ASSERT_EQ(std::tie(x.tmReq, x.tmCTH, x.tmStart, x.tmEnd, x.AAddTime, x.AAddTimeAll),
+                              std::tie(y.tmReq, y.tmCTH, y.tmStart, y.tmEnd, y.AAddTime, y.AAddTimeAll))
+                        << modes.toStdString() << " " << status.toStdString() << " [" << a.toStdString() << "] ["
+                        << b.toStdString() << "]";
+                }
+                for (const QString &second : seconds)
+                    for (int mode = 0; mode < 4; ++mode)
+                        ASSERT_EQ(OrderElapsedText(status, a, second, times.value(3), mode),
+                                  fast.elapsed(status, a, second, times.value(3), mode))
+                            << status.toStdString() << " " << a.toStdString() << " " << second.toStdString() << " "
+                            << mode;
+                for (int code : {1001, 3001, 4001})
+                    ASSERT_EQ(OverMinutesText(a, times.value(3), QStringLiteral("15"), code),
+                              fast.over(a, times.value(3), QStringLiteral("15"), code));
+            }
+        }
+    }
+    AppClock::clearFixed();
 }
