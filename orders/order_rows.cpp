@@ -94,7 +94,28 @@ public:
         m_lo = m_lo < 0 ? c : std::min(m_lo, c);
         m_hi = std::max(m_hi, c);
     }
-    void text(BoardCol::Id id, QStringView v) { set(id, v.toString()); }
+    // A text cell that already holds the text is left alone: a refilled order usually changed in a
+    // few fields, and a copy per unchanged field would cost more than the rest of the row.
+    void text(BoardCol::Id id, QStringView v)
+    {
+        const int c = BoardColumnIndex(m_board, id);
+        if (c < 0 || c >= m_cells.size())
+            return;
+        const QVariant &cell = m_cells.at(c);
+        if (cell.metaType().id() == QMetaType::QString && *static_cast<const QString *>(cell.constData()) == v)
+            return;
+        set(id, v.toString());
+    }
+    // The same for a text the filler made.
+    void text(BoardCol::Id id, const QString &v) { text(id, QStringView(v)); }
+    bool sameText(BoardCol::Id id, QStringView v) const
+    {
+        const int c = BoardColumnIndex(m_board, id);
+        if (c < 0 || c >= m_cells.size())
+            return false;
+        const QVariant &cell = m_cells.at(c);
+        return cell.metaType().id() == QMetaType::QString && *static_cast<const QString *>(cell.constData()) == v;
+    }
     QVariant get(BoardCol::Id id) const
     {
         const int c = BoardColumnIndex(m_board, id);
@@ -120,17 +141,23 @@ private:
 void fillCommon(RowWriter &w, const TA1ORDER &o, const BoardRowContext &ctx, bool completed)
 {
     using namespace BoardCol;
+    // The straight-line distance is worked out again only when a coordinate moved.
+    const bool sameCoords = w.get(ORD_ST_DISTANCE).isValid() && w.sameText(SA_LAT_Y, o.SA_LAT_Y())
+                            && w.sameText(SA_LNG_X, o.SA_LNG_X()) && w.sameText(ORD_ST_LAT_Y, o.EA_LAT_Y())
+                            && w.sameText(ORD_ST_LNG_X, o.EA_LNG_X());
+    const bool sameCourier = w.get(SearchWKNAME).isValid() && w.sameText(WK_NAME, o.CTH_WK_NAME());
+    const bool sameStore = w.get(SearchSTNAME).isValid() && w.sameText(ORD_ST_NAME, o.ORD_ST_NAME());
     w.set(TODAY_ALL_NO, o.ORD_TODAY_ALL_NO);
     w.set(CHK, false);
     w.set(TODAY_NO, QString::number(o.ORD_TODAY_NO));
     w.text(ST_DVRY_TYPE_CD, o.ST_DVRY_TYPE_CD());
     w.text(ORD_BR_NAME, o.BR_NAME());
     w.text(ORD_ST_NAME, o.ORD_ST_NAME());
-    w.set(ORD_PATH_CD, BoardPathCode(o));
+    w.text(ORD_PATH_CD, BoardPathCode(o));
     w.text(STATUS_CD, o.ORD_STATUS_CD());
-    w.set(ORD_DATE, shortTime(o.ORD_DATE(), 1));
-    w.set(PICKUP_DATE, shortTime(o.PICKUP_DATE(), 0));
-    w.set(END_DATE, shortTime(o.END_DATE(), 0));
+    w.text(ORD_DATE, shortTime(o.ORD_DATE(), 1));
+    w.text(PICKUP_DATE, shortTime(o.PICKUP_DATE(), 0));
+    w.text(END_DATE, shortTime(o.END_DATE(), 0));
     w.set(CU_TEL, FormatPhone(o.text(A1::ORD_CU_TEL), CustomerPhoneMask(o, ctx)));
     w.set(CU_050_NUM, FormatPhone(o.text(A1::CU_050_NUM), 0));
     w.set(END_CNT, QString::number(o.ORD_CU_END_CNT));
@@ -150,13 +177,13 @@ void fillCommon(RowWriter &w, const TA1ORDER &o, const BoardRowContext &ctx, boo
     w.set(SRV_AMT, o.SRV_AMT);
     w.set(PAY_MILEAGE, o.PAY_MILEAGE);
     w.set(PAY_AMT, o.PAY_AMT);
-    w.set(PAY_TYPE_CD, o.GetPayType(ctx.login));
+    w.text(PAY_TYPE_CD, o.GetPayType(ctx.login));
     w.text(TRAN_TYPE, o.TRAN_TYPE());
     if (completed) {
         // The completed board writes the service type and the area address before the fee.
         w.text(MNG_TYPE, o.DVRY_MNG_TYPE());
         w.text(DVRY_SERVICE_TYPE, o.DVRY_SERVICE_TYPE());
-        w.set(BM_ADDR, ShortAreaAddress(o));
+        w.text(BM_ADDR, ShortAreaAddress(o));
     }
     w.set(MNG_FEE, BoardManagementFee(o));
     w.text(CTH_DVRY_TYPE_CD, o.CTH_DVRY_TYPE_CD());
@@ -169,7 +196,7 @@ void fillCommon(RowWriter &w, const TA1ORDER &o, const BoardRowContext &ctx, boo
     w.set(DRVY_CNT, QString::number(o.DVRY_CNT));
     w.text(TAKEOUT_YN, o.TAKEOUT_YN());
     w.text(ORD_NO, o.ORD_NO());
-    w.set(ORG_PAY_TYPE, o.GetOrgPayType(ctx.login));
+    w.text(ORG_PAY_TYPE, o.GetOrgPayType(ctx.login));
     w.set(CASH_CNT, o.CASH_MOVE_CNT);
     w.set(CASH_AMT, o.CASH_MOVE_AMT);
     w.text(PUT_ID, o.PUT_USER_ID());
@@ -179,7 +206,7 @@ void fillCommon(RowWriter &w, const TA1ORDER &o, const BoardRowContext &ctx, boo
     w.text(VAN_TYPE_CD, o.VAN_TYPE_CD());
     w.text(CARD_APPR_NUM, o.CARD_APPR_NUM());
     w.text(POS_ORD_CODE, o.POS_ORD_CODE());
-    w.set(TAKEOUT_DATE, shortTime(o.TAKEOUT_DATE(), 0));
+    w.text(TAKEOUT_DATE, shortTime(o.TAKEOUT_DATE(), 0));
     w.set(WK_INOUT, ctx.brDvryYn == QLatin1String("Y") ? o.text(A1::DVRY_MNG_TYPE) : QString());
     w.text(DRVY_TYPE_CD, o.DVRY_TYPE_CD());
     w.set(ORD_TODAY_ADD_NO, QString::number(o.ORD_TODAY_ADD_NO));
@@ -219,9 +246,10 @@ void fillCommon(RowWriter &w, const TA1ORDER &o, const BoardRowContext &ctx, boo
     w.text(READY_CHANGE_DATE2, o.READY_CHANGE_DATE());
     w.text(ORD_ST_LAT_Y, o.EA_LAT_Y());
     w.text(ORD_ST_LNG_X, o.EA_LNG_X());
-    w.set(ORD_ST_DISTANCE, GetDistance(o.text(A1::SA_LNG_X), o.text(A1::SA_LAT_Y), o.text(A1::EA_LNG_X),
-                                       o.text(A1::EA_LAT_Y))
-                               / 1000.0);
+    if (!sameCoords)
+        w.set(ORD_ST_DISTANCE, GetDistance(o.text(A1::SA_LNG_X), o.text(A1::SA_LAT_Y), o.text(A1::EA_LNG_X),
+                                           o.text(A1::EA_LAT_Y))
+                                   / 1000.0);
     w.text(SA_LAT_Y, o.SA_LAT_Y());
     w.text(SA_LNG_X, o.SA_LNG_X());
     w.text(DVRY_TAX_YN, o.DVRY_TAX_YN());
@@ -232,20 +260,22 @@ void fillCommon(RowWriter &w, const TA1ORDER &o, const BoardRowContext &ctx, boo
     w.text(DVRY_GRP_TYPE, o.DVRY_GRP_TYPE());
     w.set(ORD_ST_TEL, FormatPhone(o.text(A1::ORD_ST_TEL), 0));
     w.text(ARR_TIME, o.ARR_TIME());
-    w.set(SA_ADDR, o.GetSaAddr());
-    w.set(SearchWKNAME, DivHan2(o.text(A1::CTH_WK_NAME)));
-    w.set(SearchSTNAME, DivHan2(o.text(A1::ORD_ST_NAME)));
+    w.text(SA_ADDR, o.GetSaAddr());
+    if (!sameCourier)
+        w.set(SearchWKNAME, DivHan2(o.text(A1::CTH_WK_NAME)));
+    if (!sameStore)
+        w.set(SearchSTNAME, DivHan2(o.text(A1::ORD_ST_NAME)));
     w.set(BR_ADD_PRICE, o.DVRY_BR_ADD_PRICE);
     w.set(ST_ADD_PRICE, o.DVRY_ST_ADD_PRICE);
     w.text(CANCEL_AJ_ABLE, o.CANCEL_AJ_YN());
     w.text(ORG_ORD_NO, o.ORG_ORD_NO());
     w.set(PENALTY_AMT, o.PENALTY_AMT);
     w.text(CANCEL_DATE, o.CANCEL_DATE());
-    w.set(DVRY_RESV_DATE, shortTime(o.DVRY_RESV_DATE(), 1));
+    w.text(DVRY_RESV_DATE, shortTime(o.DVRY_RESV_DATE(), 1));
     if (!completed) {
         w.text(PICKUP_READY_TYPE, o.PICKUP_READY_TYPE());
         w.text(DVRY_SERVICE_TYPE, o.DVRY_SERVICE_TYPE());
-        w.set(BM_ADDR, ShortAreaAddress(o));
+        w.text(BM_ADDR, ShortAreaAddress(o));
         // The address once more, after the area address (the live board always did).
         w.set(ADDR4, addr);
     }
