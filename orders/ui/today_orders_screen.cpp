@@ -1,6 +1,7 @@
 #include "orders/ui/today_orders_screen.h"
 
 #include "common/daily_log.h"
+#include "orders/order_globals.h"
 #include "records/business_rules.h"
 #include "records/reference_records.h"
 #include "records/session_records.h"
