@@ -2,6 +2,8 @@
 
 #include "orders/live_order_engine.h"
 
+#include <algorithm>
+
 OrderBoardModels::OrderBoardModels()
 {
     setColumns({}, {});
@@ -33,8 +35,35 @@ void OrderBoardModels::zeroCounters()
     payTotals.clear();
 }
 
+int OrderBoardModels::recordOf(OrderBoard board, int engineRow)
+{
+    const std::vector<int> &gone = pending(board).removed;
+    if (gone.empty() || engineRow < 0)
+        return engineRow;
+    // The smallest r with r - (records gone up to r) == engineRow is the row's record.
+    int r = engineRow;
+    for (;;) {
+        const int before = int(std::upper_bound(gone.begin(), gone.end(), r) - gone.begin());
+        if (engineRow + before == r)
+            return r;
+        r = engineRow + before;
+    }
+}
+
+void OrderBoardModels::flushRemovals(OrderBoard board)
+{
+    std::vector<int> gone;
+    gone.swap(pending(board).removed);
+    if (gone.empty())
+        return;
+    if (board == OrderBoard::Live)
+        liveTimes.removedMany(gone);
+    model(board).removeRecords(std::move(gone));
+}
+
 void OrderBoardModels::beginUpdate(OrderBoard board)
 {
+    ++pending(board).depth;
     if (m_depth++ == 0 || !m_haveCtx) {
         m_ctx = m_contextSource ? m_contextSource() : BoardRowContext::Current();
         m_haveCtx = true;
@@ -44,6 +73,9 @@ void OrderBoardModels::beginUpdate(OrderBoard board)
 
 void OrderBoardModels::endUpdate(OrderBoard board)
 {
+    Pending &p = pending(board);
+    if (p.depth > 0 && --p.depth == 0)
+        flushRemovals(board);
     model(board).endUpdate();
     if (m_depth > 0 && --m_depth == 0)
         m_haveCtx = false;
@@ -51,6 +83,7 @@ void OrderBoardModels::endUpdate(OrderBoard board)
 
 void OrderBoardModels::boardReset(OrderBoard board)
 {
+    pending(board).removed.clear();
     model(board).clearRecords();
     if (board == OrderBoard::Live) {
         // A full rebuild: the engine counts every order in again from zero.
@@ -61,53 +94,64 @@ void OrderBoardModels::boardReset(OrderBoard board)
     payTotals.clear();
 }
 
-void OrderBoardModels::fill(OrderBoard board, int row, const TA1ORDER &order)
+void OrderBoardModels::fill(OrderBoard board, int record, const TA1ORDER &order)
 {
     if (!m_haveCtx) {
         m_ctx = m_contextSource ? m_contextSource() : BoardRowContext::Current();
         m_haveCtx = m_depth > 0;
     }
     if (board == OrderBoard::Live) {
-        proc_SetA1Order(CTV_MAIN, row, &order, m_ctx);
-        liveTimes.changed(row);
+        proc_SetA1Order(CTV_MAIN, record, &order, m_ctx);
+        liveTimes.changed(record);
     } else {
-        proc_SetA1CompOrder(CTV_MAIN_COMP, row, &order, m_ctx, payTotals);
+        proc_SetA1CompOrder(CTV_MAIN_COMP, record, &order, m_ctx, payTotals);
     }
 }
 
 void OrderBoardModels::rowInserted(OrderBoard board, int row, const TA1ORDER &order)
 {
     GridTableModel &m = model(board);
-    if (row >= m.recordCount())
-        row = m.appendRecord({});
-    else
-        m.insertRecord(std::max(row, 0), {});
+    const int live = m.recordCount() - int(pending(board).removed.size());
+    int record = 0;
+    if (row >= live) {
+        record = m.appendRecord({});
+    } else {
+        // Not the engine's way (it appends), but kept right: the waiting removals go first.
+        flushRemovals(board);
+        record = std::max(row, 0);
+        m.insertRecord(record, {});
+    }
     if (board == OrderBoard::Live)
-        liveTimes.inserted(row);
-    fill(board, row, order);
+        liveTimes.inserted(record);
+    fill(board, record, order);
 }
 
 void OrderBoardModels::rowChanged(OrderBoard board, int row, const TA1ORDER &order)
 {
-    if (row < 0 || row >= model(board).recordCount())
+    const int record = recordOf(board, row);
+    if (row < 0 || record >= model(board).recordCount())
         return;
-    fill(board, row, order);
+    fill(board, record, order);
 }
 
 void OrderBoardModels::rowRemoved(OrderBoard board, int row)
 {
     GridTableModel &m = model(board);
-    if (row < 0 || row >= m.recordCount())
+    const int record = recordOf(board, row);
+    if (row < 0 || record >= m.recordCount())
         return;
     if (board == OrderBoard::Completed)
-        payTotals.remove(m.recordValue(row, BoardColumnIndex(board, BoardCol::ORD_NO)).toString());
-    else
-        liveTimes.removed(row);
-    m.removeRecord(row);
+        payTotals.remove(m.recordValue(record, BoardColumnIndex(board, BoardCol::ORD_NO)).toString());
+    Pending &p = pending(board);
+    p.removed.insert(std::upper_bound(p.removed.begin(), p.removed.end(), record), record);
+    if (p.depth == 0)
+        flushRemovals(board);
 }
 
 void OrderBoardModels::batchApplied()
 {
+    flushRemovals(OrderBoard::Live);
+    flushRemovals(OrderBoard::Completed);
     sums.follow(engineCounts());
     if (m_afterBatch)
         m_afterBatch();

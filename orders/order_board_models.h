@@ -6,6 +6,7 @@
 #include "orders/order_seams.h"
 
 #include <functional>
+#include <vector>
 
 class LiveOrderEngine;
 
@@ -58,6 +59,17 @@ public:
     const BoardRowContext &context() const { return m_ctx; }
 
 private:
+    // Rows the engine removed are taken out of the model in one pass when its batch ends (one by
+    // one, each removal would move every record after it). Until then the engine's row k is the
+    // k-th record that is not waiting to go.
+    struct Pending
+    {
+        int depth = 0;
+        std::vector<int> removed;  // model records, ascending
+    };
+    Pending &pending(OrderBoard board) { return board == OrderBoard::Live ? m_livePending : m_compPending; }
+    int recordOf(OrderBoard board, int engineRow);
+    void flushRemovals(OrderBoard board);
     void fill(OrderBoard board, int row, const TA1ORDER &order);
     std::array<int, 9> engineCounts() const;
 
@@ -67,4 +79,6 @@ private:
     BoardRowContext m_ctx;
     bool m_haveCtx = false;
     int m_depth = 0;
+    Pending m_livePending;
+    Pending m_compPending;
 };

@@ -257,6 +257,19 @@ void LiveTimeCache::removed(int record)
         m_rows.erase(m_rows.begin() + record);
 }
 
+void LiveTimeCache::removedMany(const std::vector<int> &records)
+{
+    size_t out = 0, next = 0;
+    for (size_t r = 0; r < m_rows.size(); ++r) {
+        if (next < records.size() && records[next] == int(r)) {
+            ++next;
+            continue;
+        }
+        m_rows[out++] = m_rows[r];
+    }
+    m_rows.resize(out);
+}
+
 void LiveTimeCache::invalidate()
 {
     for (Row &r : m_rows)

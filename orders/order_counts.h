@@ -92,6 +92,8 @@ public:
     void inserted(int record);
     void changed(int record);
     void removed(int record);
+    // Several records at once, ascending.
+    void removedMany(const std::vector<int> &records);
     // Everything is worked out again at the next pass (settings changed, tests).
     void invalidate();
 
