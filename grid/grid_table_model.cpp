@@ -125,7 +125,9 @@ int GridTableModel::appendRecords(std::vector<QVariantList> records)
     if (records.empty())
         return first;
     beginUpdate();
-    m_records.reserve(m_records.size() + records.size());
+    // Room grows geometrically: rows appended one at a time must not move every record each time.
+    if (m_records.capacity() < m_records.size() + records.size())
+        m_records.reserve(std::max(m_records.size() + records.size(), m_records.capacity() * 2));
     for (QVariantList &r : records) {
         r.resize(m_columns.size());
         m_records.push_back(std::move(r));
