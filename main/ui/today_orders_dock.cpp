@@ -11,6 +11,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableView>
 
@@ -37,9 +38,19 @@ BoardColumnLookups mainWindowLookups()
 }
 } // namespace
 
+namespace
+{
+// The screen the maker made; it clears itself when the screen goes with its main window.
+QPointer<TFRM_ORD> &madeScreen()
+{
+    static QPointer<TFRM_ORD> screen;
+    return screen;
+}
+} // namespace
+
 TFRM_ORD *TodayOrdersScreen()
 {
-    return qobject_cast<TFRM_ORD *>(FRM_ORD);
+    return madeScreen().data();
 }
 
 void procOrderTabVisibleCheck(TFRM_ORD *screen)
@@ -84,13 +95,14 @@ void InstallTodayOrdersScreen()
     SetStartFormMaker(StartForm::TFRM_ORD, [](TFRM_MAIN *main) -> QWidget * {
         auto *w = new TFRM_ORD(main);
         w->setObjectName(QStringLiteral("TFRM_ORD"));
+        madeScreen() = w;
         const int row = G_EDITION_IDX >= 0 && G_EDITION_IDX < kEditionCount ? G_EDITION_IDX : kThisEdition;
         w->setColumnLookups(mainWindowLookups(), {G_ED_MONEY_WORD.at(size_t(row)), G_ED_FEE_WORD.at(size_t(row)),
                                                   G_ED_COMMISSION_WORD.at(size_t(row))});
         w->hooks.applyStatusColor = [main] { main->procApplyStatusColor(); };
         // The count labels carry the colour of the status named in their Tag ("CB_" + status).
-        ShellActions().applyStatusColours = [w](const QList<StatusColour> &colours) {
-            if (TodayOrdersScreen() != w)
+        ShellActions().applyStatusColours = [w = QPointer<TFRM_ORD>(w)](const QList<StatusColour> &colours) {
+            if (!w)
                 return;
             for (const StatusColour &c : colours)
                 for (QLabel *label : w->countLabels) {
