@@ -60,6 +60,11 @@ bool isOpenStatus(int s)
     return s == 1001 || s == 1002 || s == 1007 || s == 2001 || s == 2002 || s == 3001;
 }
 
+void appendTwo(QString &out, qint64 v)
+{
+    out.append(QLatin1Char(char('0' + v / 10 % 10))).append(QLatin1Char(char('0' + v % 10)));
+}
+
 QString clockOf(const QString &text)
 {
     QDate d;
@@ -109,45 +114,48 @@ qint64 BoardTimeTexts::orNow(const QString &text) const
     return WallMs(text).value_or(m_now);
 }
 
-QString BoardTimeTexts::columnView(const QString &duration, const QString &ownTime, QChar mode) const
+QString BoardTimeTexts::columnView(std::optional<qint64> duration, const QString &ownTime, QChar mode) const
 {
-    if (duration.isEmpty())
-        return duration;
-    const QString clock = clockOf(ownTime);
+    if (!duration)
+        return QString();
     if (mode == QLatin1Char('1'))
-        return clock;
+        return clockOf(ownTime);
+    // ClockToMinSecText of the duration clock: whole minutes, then the seconds as two digits.
+    const qint64 secs = (*duration < 0 ? -*duration : *duration) / 1000;
+    QString minSec = QString::number(secs / 60) + QStringLiteral("분");
+    appendTwo(minSec, secs % 60);
+    minSec += QStringLiteral("초");
     if (mode == QLatin1Char('2'))
-        return ClockToMinSecText(duration);
-    return clock + QLatin1Char('(') + ClockToMinSecText(duration) + QLatin1Char(')');
+        return minSec;
+    return clockOf(ownTime) + QLatin1Char('(') + minSec + QLatin1Char(')');
 }
 
 TOrderTimeColumns BoardTimeTexts::addStr4(const TOrderTimes &t) const
 {
     TOrderTimeColumns out;
-    const auto between = [this](const QString &from, const QString &to) {
-        return DurationClock(orNow(to) - orNow(from), true);
-    };
+    const auto between = [this](const QString &from, const QString &to) { return orNow(to) - orNow(from); };
+    std::optional<qint64> req, cth, start, end;
     if (!t.reqTime.isEmpty())
-        out.tmReq = between(t.reqTime, t.orderTime);
+        req = between(t.reqTime, t.orderTime);
     if (!t.dispatchTime.isEmpty() && !t.reqTime.isEmpty())
-        out.tmCTH = between(t.reqTime, t.dispatchTime);
+        cth = between(t.reqTime, t.dispatchTime);
     if (!t.dispatchTime.isEmpty() && !t.pickupTime.isEmpty())
-        out.tmStart = between(t.dispatchTime, t.pickupTime);
+        start = between(t.dispatchTime, t.pickupTime);
     else if (!t.reqTime.isEmpty() && !t.pickupTime.isEmpty())
-        out.tmStart = between(t.reqTime, t.pickupTime);
+        start = between(t.reqTime, t.pickupTime);
     if (!t.endTime.isEmpty()) {
         for (const QString *from : {&t.pickupTime, &t.dispatchTime, &t.reqTime, &t.orderTime}) {
             if (!from->isEmpty()) {
-                out.tmEnd = between(*from, t.endTime);
+                end = between(*from, t.endTime);
                 break;
             }
         }
     }
     const auto mode = [this](int i) { return i < m_modes.size() ? m_modes.at(i) : QChar(); };
-    out.tmReq = columnView(out.tmReq, t.reqTime, mode(0));
-    out.tmCTH = columnView(out.tmCTH, t.dispatchTime, mode(1));
-    out.tmStart = columnView(out.tmStart, t.pickupTime, mode(2));
-    out.tmEnd = columnView(out.tmEnd, t.endTime, mode(3));
+    out.tmReq = columnView(req, t.reqTime, mode(0));
+    out.tmCTH = columnView(cth, t.dispatchTime, mode(1));
+    out.tmStart = columnView(start, t.pickupTime, mode(2));
+    out.tmEnd = columnView(end, t.endTime, mode(3));
 
     if (!t.reqTime.isEmpty()) {
         const qint64 req = orNow(t.reqTime);

@@ -36,7 +36,7 @@ public:
 
 private:
     qint64 orNow(const QString &text) const;
-    QString columnView(const QString &duration, const QString &ownTime, QChar mode) const;
+    QString columnView(std::optional<qint64> duration, const QString &ownTime, QChar mode) const;
 
     qint64 m_now;
     QString m_modes;
