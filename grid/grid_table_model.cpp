@@ -96,13 +96,38 @@ void GridTableModel::setRecordValue(int record, int column, const QVariant &valu
     endUpdate();
 }
 
+QVariantList &GridTableModel::recordCells(int record)
+{
+    return m_records.at(size_t(record));
+}
+
+void GridTableModel::recordCellsChanged(int record, int firstColumn, int lastColumn)
+{
+    firstColumn = std::max(firstColumn, 0);
+    lastColumn = std::min(lastColumn, int(m_columns.size()) - 1);
+    if (record < 0 || record >= recordCount() || firstColumn > lastColumn)
+        return;
+    if (m_keyColumn >= firstColumn && m_keyColumn <= lastColumn)
+        m_keysValid = false;
+    beginUpdate();
+    if (!m_changed[size_t(record)]) {
+        m_changed[size_t(record)] = 1;
+        m_changedList.push_back(record);
+    }
+    m_changedColMin = m_changedColMin < 0 ? firstColumn : std::min(m_changedColMin, firstColumn);
+    m_changedColMax = std::max(m_changedColMax, lastColumn);
+    endUpdate();
+}
+
 int GridTableModel::appendRecords(std::vector<QVariantList> records)
 {
     const int first = recordCount();
     if (records.empty())
         return first;
     beginUpdate();
-    m_records.reserve(m_records.size() + records.size());
+    // Room grows geometrically: rows appended one at a time must not move every record each time.
+    if (m_records.capacity() < m_records.size() + records.size())
+        m_records.reserve(std::max(m_records.size() + records.size(), m_records.capacity() * 2));
     for (QVariantList &r : records) {
         r.resize(m_columns.size());
         m_records.push_back(std::move(r));

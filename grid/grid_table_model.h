@@ -54,6 +54,11 @@ public:
     // The cell as the grid shows it (the lookup name for a pick-list column).
     QString displayText(int record, int column) const;
     void setRecordValue(int record, int column, const QVariant &value);
+    // A whole record rewritten in place (row fillers that write every cell): the cells to write
+    // into, then recordCellsChanged() for the columns written, which tells the filter, the sort
+    // and the views as setRecordValue() would. An index outside the records throws.
+    QVariantList &recordCells(int record);
+    void recordCellsChanged(int record, int firstColumn, int lastColumn);
     // Appends records (each a list of column values; short lists are padded). Returns the
     // index of the first one.
     int appendRecords(std::vector<QVariantList> records);

@@ -34,7 +34,8 @@ QString G_CASH_LIMIT_TO;
 QString G_BRCONTRACT;
 
 QStringList gsl_Out_DVRY;
-// gsl_ShareGroup is defined with the order globals, which the order engine reads it from.
+// gsl_ShareGroup lives with the order globals (orders/order_globals.cpp): the share-group load
+// fills the very list the order rows read.
 QString GS_CHK_STNO;
 bool G_HAS_DELIVERY_STORE = false;
 bool G_HAS_QUICK_STORE = false;

@@ -17,8 +17,10 @@
 // may sit in several lists at once (the live board, the held orders, the waiting orders of the
 // control screens, a courier's current orders); it lives while any list holds it. Entries keep
 // insertion order, so an index is also the row of the grid that shows the list. Every change
-// goes through this class, so the numbers can never drift from the records; look-ups by number
-// use an index that is rebuilt only after a removal.
+// goes through this class, so the numbers can never drift from the records. Look-ups by number
+// go through an index of number -> entry serial: serials grow with every Add and keep their
+// order, so a position is a binary search away, and removing an entry costs no rebuild of the
+// index (a batch that takes a thousand orders off a board of ten thousand stays cheap).
 template <typename T>
 class SharedOrderList
 {
@@ -38,8 +40,14 @@ public:
     {
         m_items.push_back(std::move(record));
         m_numbers.append(no);
-        if (!m_dirty && !m_index.contains(no))
-            m_index.insert(no, int(m_items.size()) - 1);
+        m_serials.push_back(m_nextSerial++);
+        if (!m_dirty) {
+            auto it = m_index.find(no);
+            if (it == m_index.end())
+                m_index.insert(no, {m_serials.back(), 1});
+            else
+                ++it->count;
+        }
         return int(m_items.size()) - 1;
     }
     // Appends a copy of `order` (tests and small lists).
@@ -71,9 +79,20 @@ public:
     void Delete(int index)
     {
         check(index);
+        if (!m_dirty) {
+            auto it = m_index.find(m_numbers.at(index));
+            if (it == m_index.end())
+                m_dirty = true;
+            else if (it->count <= 1)
+                m_index.erase(it);
+            else if (it->serial == m_serials[size_t(index)])
+                m_dirty = true;  // the first of repeated numbers goes: find the next one afresh
+            else
+                --it->count;
+        }
         m_items.erase(m_items.begin() + index);
         m_numbers.removeAt(index);
-        m_dirty = true;
+        m_serials.erase(m_serials.begin() + index);
     }
 
     // Removes every entry whose number is in `numbers`; returns the removed indexes, highest
@@ -90,12 +109,14 @@ public:
             if (out != i) {
                 m_items[out] = std::move(m_items[i]);
                 m_numbers[qsizetype(out)] = m_numbers.at(qsizetype(i));
+                m_serials[out] = m_serials[i];
             }
             ++out;
         }
         if (!removed.empty()) {
             m_items.resize(out);
             m_numbers.resize(qsizetype(out));
+            m_serials.resize(out);
             m_dirty = true;
         }
         std::reverse(removed.begin(), removed.end());
@@ -106,6 +127,7 @@ public:
     {
         m_items.clear();
         m_numbers.clear();
+        m_serials.clear();
         m_index.clear();
         m_dirty = false;
     }
@@ -115,7 +137,11 @@ public:
     {
         if (m_dirty)
             rebuildIndex();
-        return m_index.value(no, -1);
+        const auto it = m_index.constFind(no);
+        if (it == m_index.constEnd())
+            return -1;
+        const auto pos = std::lower_bound(m_serials.begin(), m_serials.end(), it->serial);
+        return pos != m_serials.end() && *pos == it->serial ? int(pos - m_serials.begin()) : -1;
     }
     int IndexOf(QStringView no) const { return IndexOf(no.toString()); }
     bool Contains(const QString &no) const { return IndexOf(no) >= 0; }
@@ -134,14 +160,27 @@ private:
     {
         m_index.clear();
         m_index.reserve(m_numbers.size());
-        for (int i = int(m_numbers.size()) - 1; i >= 0; --i)
-            m_index.insert(m_numbers.at(i), i);
+        for (int i = 0; i < int(m_numbers.size()); ++i) {
+            auto it = m_index.find(m_numbers.at(i));
+            if (it == m_index.end())
+                m_index.insert(m_numbers.at(i), {m_serials[size_t(i)], 1});
+            else
+                ++it->count;
+        }
         m_dirty = false;
     }
 
+    struct IndexEntry
+    {
+        qint64 serial = 0;  // serial of the first entry with the number
+        int count = 0;      // entries with the number
+    };
+
     std::vector<Ptr> m_items;
     QStringList m_numbers;
-    mutable QHash<QString, int> m_index;
+    std::vector<qint64> m_serials;  // ascending, one per entry
+    qint64 m_nextSerial = 0;
+    mutable QHash<QString, IndexEntry> m_index;
     mutable bool m_dirty = false;
 };
 

@@ -4,6 +4,7 @@
 #include "main/ui/main_window.h"
 #include "main/ui/reception_host.h"
 #include "main/ui/shell_popups.h"
+#include "main/ui/today_orders_dock.h"
 
 #include <QHash>
 #include <QLabel>
@@ -154,6 +155,7 @@ ShellActionHooks &ShellActions()
 
 void InstallShellForms()
 {
+    InstallTodayOrdersScreen();
     SetStartFormMaker(StartForm::TFRM_CHR_MAIN, [](TFRM_MAIN *main) -> QWidget * {
         auto *w = new TFRM_CHR_MAIN(main);
         main->DockBoard(w);

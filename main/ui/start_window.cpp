@@ -1,5 +1,7 @@
 #include "main/ui/start_window.h"
 
+#include "main/ui/today_orders_dock.h"
+
 #include "common/daily_log.h"
 #include "common/program_globals.h"
 #include "common/ui/progress_window.h"
@@ -324,8 +326,10 @@ LoginScreenHook MakeLoginScreenHook(TFRM_MAIN *window)
         if (FRM_MAIN != window)
             return;
         switch (step) {
-        case LoginScreenStep::BoardButtons:
         case LoginScreenStep::OrderTabs:
+            procOrderTabVisibleCheck(TodayOrdersScreen());
+            break;
+        case LoginScreenStep::BoardButtons:
         case LoginScreenStep::BoardRights:
             // The order boards set these themselves when they are made after the login; the
             // placeholders standing in for them have no such controls.

@@ -23,6 +23,8 @@
 #include "main/ui/main_window.h"
 #include "main/ui/shell_popups.h"
 #include "main/ui/start_forms.h"
+#include "main/ui/today_orders_dock.h"
+#include "orders/ui/today_orders_screen.h"
 #include "main/top_menu.h"
 #include "main/shell_globals.h"
 #include "main/ui/login_flow.h"
@@ -55,6 +57,7 @@
 #include <QUrlQuery>
 #include <QToolButton>
 #include <QStackedWidget>
+#include <QTableView>
 
 #include <functional>
 #include <memory>
@@ -677,4 +680,80 @@ TEST_F(LoginFlowSandboxTest, NoServerMeansOneNetworkMessageAndTheDialogStays)
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown.first(), (QPair<QString, QString>{"I", G_MSG_NET_FAIL + G_MSG_LOGIN_FAIL}));
     EXPECT_TRUE(requests(QStringLiteral("LN02_01_V02")).isEmpty());
+}
+
+TEST_F(LoginFlowSandboxTest, DemoLoginShowsTodaysOrdersFilledByALiveLoad)
+{
+    ResetLoginFlow();
+    ApplyAppStyle(*qApp);
+    DeploymentConfig::setValue(DeploymentConfig::kWebHost, host->webBaseUrl());
+    SelectEdition();
+    SetProductionMode();
+    G_USER_INFO.MC = QString();
+    InstallLoginInitialization();
+    InstallShellForms();
+    TFRM_MAIN::SetInitializationHook([login = TFRM_MAIN::InitializationHook()](TFRM_MAIN *window) {
+        if (login)
+            login(window);
+        if (window->Tag != 99 && !G_USER_INFO.ID.isEmpty())
+            window->StartShell();
+    });
+    QTimer driver;
+    driver.setInterval(10);
+    QObject::connect(&driver, &QTimer::timeout, [&driver] {
+        if (!frmLogin || !frmLogin->isVisible())
+            return;
+        driver.stop();
+        frmLogin->CTE_ID->setText(QLatin1String(SandboxLogin::kDemoId));
+        frmLogin->CTE_PW->setText(QLatin1String(SandboxLogin::kDemoPassword));
+        frmLogin->AdvGlassButton2->click();
+        if (frmLogin && frmLogin->isVisible())
+            frmLogin->AdvGlassButton1->click();
+    });
+    driver.start();
+    auto *window = new TFRM_MAIN();
+    CreateStartForms(window);
+    window->resize(1280, 800);
+    window->show();
+    ASSERT_EQ(window->Tag, 0);
+
+    // The screen was made at start and docked in the board panel. The program's start decides its
+    // tabs in the login's screen steps; this test's login road has none, so it asks here.
+    auto *today = qobject_cast<TFRM_ORD *>(FRM_ORD);
+    ASSERT_NE(today, nullptr);
+    EXPECT_EQ(today->parentWidget(), window->pnlMainBoard);
+    procOrderTabVisibleCheck(today);
+    EXPECT_TRUE(today->tabVisible(TFRM_ORD::tbOrdNow));
+    EXPECT_TRUE(today->tabVisible(TFRM_ORD::tbA2Ord));
+    EXPECT_EQ(today->tabVisible(TFRM_ORD::tbHUBSameDay), G_USER_SET.SEARCHSAMEDAY_HUB == QLatin1String("Y"));
+    ASSERT_NE(window->topButtons.value(TopButton::Today), nullptr);
+    window->topButtons.value(TopButton::Today)->click();
+    EXPECT_EQ(window->pnlMainBoard->currentWidget(), today);
+
+    // One live load against the sandbox fills the live board.
+    host->clearReceived();
+    ASSERT_TRUE(today->loader().proc_Load_Order());
+    EXPECT_EQ(requests(QStringLiteral("CS01_01_V07")).size(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([today] { return today->CTV_MAIN->model()->rowCount() > 0; }, 5000));
+    EXPECT_EQ(today->boards().CTV_MAIN.recordCount(), today->engine().gA1Orders().Count());
+    EXPECT_FALSE(today->loader().gsSyncDate.isEmpty());
+    QTest::qWait(200);
+    const QStringList problems = LayoutCheck::Problems(today);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
+
+    const QString shot = dir.filePath(QStringLiteral("demo_todays_orders.png"));
+    EXPECT_TRUE(window->grab().save(shot));
+    // The picture goes where the variable says; when the home-page picture is already there, it
+    // goes beside it ("<name>_todays_orders.png").
+    if (!qEnvironmentVariableIsEmpty("COURIER_SCREENSHOT_OUT")) {
+        const QFileInfo out(QString::fromLocal8Bit(qgetenv("COURIER_SCREENSHOT_OUT")));
+        if (!QFile::copy(shot, out.filePath()))
+            QFile::copy(shot, out.dir().filePath(out.completeBaseName() + QStringLiteral("_todays_orders.") + out.suffix()));
+    }
+
+    TFRM_MAIN::SetInitializationHook({});
+    FreeTcpClient(G_TCP_CLIENT);
+    window->Tag = 99;
+    delete window;
+    QApplication::restoreOverrideCursor();
 }

@@ -62,3 +62,34 @@ TEST(OrderList, NumbersStayAlignedThroughRemovals)
     l.Add(order(QStringLiteral("3")));
     EXPECT_EQ(l.IndexOf(QStringLiteral("3")), 0);
 }
+
+TEST(OrderList, RepeatedNumbersAreFoundThroughEveryKindOfRemoval)
+{
+    // Each step removes entries and checks every number against a plain scan of the list.
+    TA1Orders l;
+    for (const char *no : {"A", "B", "A", "C", "B", "A", "D"})
+        l.Add(order(QString::fromLatin1(no)));
+    const auto check = [&l](const char *step) {
+        for (const char *no : {"A", "B", "C", "D", "Z"}) {
+            const QString n = QString::fromLatin1(no);
+            EXPECT_EQ(l.IndexOf(n), int(l.Numbers().indexOf(n))) << step << " " << no;
+        }
+    };
+    check("start");
+    l.Delete(2);  // the second A, not the first
+    check("second A gone");
+    l.Delete(0);  // the first A: the next A is found
+    check("first A gone");
+    l.Delete(l.IndexOf(QStringLiteral("C")));
+    check("C gone");
+    l.Add(order(QStringLiteral("C")));
+    check("C again at the end");
+    l.DeleteNumbers({QStringLiteral("B")});
+    check("every B gone");
+    l.Delete(l.Count() - 1);
+    check("last gone");
+    l.Clear();
+    check("cleared");
+    l.Add(order(QStringLiteral("A")));
+    check("one A");
+}
