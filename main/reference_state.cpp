@@ -34,7 +34,6 @@ QString G_CASH_LIMIT_TO;
 QString G_BRCONTRACT;
 
 QStringList gsl_Out_DVRY;
-QStringList gsl_ShareGroup;
 QString GS_CHK_STNO;
 bool G_HAS_DELIVERY_STORE = false;
 bool G_HAS_QUICK_STORE = false;

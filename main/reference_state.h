@@ -94,7 +94,7 @@ extern QString G_BRCONTRACT;
 
 // The main window's lists that the loaders fill.
 extern QStringList gsl_Out_DVRY;    // delivery groups other than the user's own: sorted, no duplicates
-extern QStringList gsl_ShareGroup;  // groups whose share rule has DVRY_SHARE_TYPE "1"
+extern QStringList gsl_ShareGroup;  // groups whose share rule has DVRY_SHARE_TYPE "1" (kept with the order globals)
 extern QString GS_CHK_STNO;         // store filter of the order boards: ",code" per selected store
 extern bool G_HAS_DELIVERY_STORE;   // some store takes delivery orders (shop types 1-3)
 extern bool G_HAS_QUICK_STORE;      // some store takes quick orders (shop types 4-6)
