@@ -67,6 +67,10 @@ void BoardLayoutKeeper::load()
     const GridLayout layout = LoadBoardLayout(G_INI, m_spec, currentColumns(), ReadHiddenCaptions(G_INI));
     m_applying = true;
     apply(layout);
+    // The check-box column is the loader's: the user neither sizes nor moves it.
+    const int check = checkLogical();
+    if (check >= 0)
+        m_header->setSectionResizeMode(check, QHeaderView::Fixed);
     m_applying = false;
     m_written.clear();
     if (G_INI) {
@@ -96,10 +100,26 @@ void BoardLayoutKeeper::sectionResized(int logical, int, int newSize)
     save();
 }
 
+int BoardLayoutKeeper::checkLogical() const
+{
+    if (!m_header || m_spec.checkColumn.isEmpty())
+        return -1;
+    for (int l = 0; l < m_header->count(); ++l)
+        if (HeaderColumnName(m_header, l) == m_spec.checkColumn)
+            return l;
+    return -1;
+}
+
 void BoardLayoutKeeper::sectionMoved()
 {
     if (m_applying)
         return;
+    const int check = checkLogical();
+    if (check >= 0 && m_header->visualIndex(check) != 0) {
+        m_applying = true;
+        m_header->moveSection(m_header->visualIndex(check), 0);
+        m_applying = false;
+    }
     save();
     if (columnMoved)
         columnMoved();

@@ -38,6 +38,7 @@ private:
     void apply(const GridLayout &layout);
     void sectionResized(int logical, int oldSize, int newSize);
     void sectionMoved();
+    int checkLogical() const;
 
     QPointer<QHeaderView> m_header;
     BoardLayoutSpec m_spec;

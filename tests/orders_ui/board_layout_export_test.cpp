@@ -56,6 +56,10 @@ TEST_F(BoardUiTest, LayoutSurvivesARestartAndInternalColumnsStayHidden)
         h->resizeSection(logical(view, "CTV_MAIN_ORD_MEMO"), 321);
         EXPECT_EQ(G_INI->ReadString("MAIN_GIRD", "Name_2", ""), "CTV_MAIN_ORD_NO");
         EXPECT_FALSE(G_INI->ValueExists("MAIN_GIRD", "Name_0"));
+        // The check-box column does not leave the front.
+        h->moveSection(h->visualIndex(logical(view, "CTV_MAIN_CHK")), 5);
+        EXPECT_EQ(h->visualIndex(logical(view, "CTV_MAIN_CHK")), 0);
+        EXPECT_EQ(G_INI->ReadString("MAIN_GIRD", "Name_2", ""), "CTV_MAIN_ORD_NO");
         // A hidden column keeps a real width in the file, not the 0 of a hidden section.
         const int excel = h->visualIndex(logical(view, "CTV_MAIN_EXCEL_ADDR"));
         EXPECT_GT(G_INI->ReadInteger("MAIN_GIRD", QStringLiteral("Width_%1").arg(excel), 0), 0);
