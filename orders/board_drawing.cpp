@@ -135,30 +135,46 @@ const BoardLookColumns &BoardLookColumnsOf(BoardGrid grid)
     return store;
 }
 
-BoardRowCells BoardRowCellsOf(const GridTableModel &model, int record, BoardGrid grid)
+BoardLookIndexes BoardLookIndexesOf(const GridTableModel &model, BoardGrid grid)
 {
     const BoardLookColumns &n = BoardLookColumnsOf(grid);
-    const auto raw = [&](const QString &name) {
-        if (name.isEmpty())
-            return QString();
-        const int c = model.columnIndex(name);
-        return c < 0 ? QString() : model.recordValue(record, c).toString();
-    };
-    // The pay type is read as the grid shows it (a code column shows its name).
-    const auto shown = [&](const QString &name) {
-        const int c = model.columnIndex(name);
-        return c < 0 ? QString() : model.displayText(record, c);
+    const auto at = [&](const QString &name) { return name.isEmpty() ? -1 : model.columnIndex(name); };
+    BoardLookIndexes i;
+    i.status = at(n.status);
+    i.orderPath = at(n.orderPath);
+    i.arrTime = at(n.arrTime);
+    i.orderDate2 = at(n.orderDate2);
+    i.takeoutYn = at(n.takeoutYn);
+    i.xyAccType = at(n.xyAccType);
+    i.tranType = at(n.tranType);
+    i.payType = at(n.payType);
+    return i;
+}
+
+BoardRowCells BoardRowCellsAt(const GridTableModel &model, int record, const BoardLookIndexes &at)
+{
+    const int columns = model.columnCount();
+    const auto raw = [&](int c) {
+        return c < 0 || c >= columns ? QString() : model.recordValue(record, c).toString();
     };
     BoardRowCells cells;
-    cells.status = raw(n.status);
-    cells.orderPath = raw(n.orderPath);
-    cells.arrTime = raw(n.arrTime);
-    cells.orderDate2 = raw(n.orderDate2);
-    cells.takeoutYn = raw(n.takeoutYn);
-    cells.xyAccType = raw(n.xyAccType);
-    cells.tranType = raw(n.tranType);
-    cells.payType = shown(n.payType);
+    if (record < 0 || record >= model.recordCount())
+        return cells;
+    cells.status = raw(at.status);
+    cells.orderPath = raw(at.orderPath);
+    cells.arrTime = raw(at.arrTime);
+    cells.orderDate2 = raw(at.orderDate2);
+    cells.takeoutYn = raw(at.takeoutYn);
+    cells.xyAccType = raw(at.xyAccType);
+    cells.tranType = raw(at.tranType);
+    // The pay type is read as the grid shows it (a code column shows its name).
+    cells.payType = at.payType < 0 || at.payType >= columns ? QString() : model.displayText(record, at.payType);
     return cells;
+}
+
+BoardRowCells BoardRowCellsOf(const GridTableModel &model, int record, BoardGrid grid)
+{
+    return BoardRowCellsAt(model, record, BoardLookIndexesOf(model, grid));
 }
 
 bool IsWaitingAppOrder(const BoardRowCells &cells, qint64 nowSecs)

@@ -65,8 +65,18 @@ struct BoardLookColumns
 };
 const BoardLookColumns &BoardLookColumnsOf(BoardGrid grid);
 
+// Where the look columns are in a grid's model (-1 for a column it does not have). Painting
+// resolves them once per column set rather than by name for every cell.
+struct BoardLookIndexes
+{
+    int status = -1, orderPath = -1, arrTime = -1, orderDate2 = -1, takeoutYn = -1, xyAccType = -1,
+        tranType = -1, payType = -1;
+};
+BoardLookIndexes BoardLookIndexesOf(const GridTableModel &model, BoardGrid grid);
+
 // Reads the look cells of one record; cells the grid does not have stay empty.
 BoardRowCells BoardRowCellsOf(const GridTableModel &model, int record, BoardGrid grid);
+BoardRowCells BoardRowCellsAt(const GridTableModel &model, int record, const BoardLookIndexes &at);
 
 // How a row is painted. Nothing is set for a selected row, which keeps the grid's selection
 // colours; otherwise the background is always set, the text colour and the font only where the

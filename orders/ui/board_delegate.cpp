@@ -25,6 +25,14 @@ BoardDelegate::BoardDelegate(BoardGrid grid, GridTableModel *model, std::functio
     , m_colours(std::move(colours))
     , m_now([] { return AppClock::now().toSecsSinceEpoch(); })
 {
+    if (m_model) {
+        const auto stale = [this] { m_indexesValid = false; };
+        connect(m_model, &QAbstractItemModel::modelReset, this, stale);
+        connect(m_model, &QAbstractItemModel::columnsInserted, this, stale);
+        connect(m_model, &QAbstractItemModel::columnsRemoved, this, stale);
+        connect(m_model, &QAbstractItemModel::columnsMoved, this, stale);
+        connect(m_model, &QAbstractItemModel::headerDataChanged, this, stale);
+    }
 }
 
 int BoardDelegate::recordOf(const QModelIndex &index) const
@@ -41,7 +49,11 @@ BoardCellLook BoardDelegate::lookOf(const QModelIndex &index, bool selected) con
     if (!m_model || record < 0 || record >= m_model->recordCount())
         return {};
     const BoardColours colours = m_colours ? m_colours() : BoardColours{};
-    return BoardRowLook(m_grid, BoardRowCellsOf(*m_model, record, m_grid), colours, m_now(), selected);
+    if (!m_indexesValid) {
+        m_indexes = BoardLookIndexesOf(*m_model, m_grid);
+        m_indexesValid = true;
+    }
+    return BoardRowLook(m_grid, BoardRowCellsAt(*m_model, record, m_indexes), colours, m_now(), selected);
 }
 
 void BoardDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const

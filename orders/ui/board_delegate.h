@@ -38,6 +38,9 @@ private:
     GridTableModel *m_model;
     std::function<BoardColours()> m_colours;
     std::function<qint64()> m_now;
+    // Where the look columns are; resolved again when the model's columns change.
+    mutable BoardLookIndexes m_indexes;
+    mutable bool m_indexesValid = false;
 };
 
 // Installs a BoardDelegate on the view; returns it (owned by the view).

@@ -249,3 +249,24 @@ TEST(BoardDelegate, PaintsThroughAProxyAndLeavesSelectedRowsAlone)
     colours.status.insert(3001, 0x404040);
     EXPECT_EQ(d->lookOf(proxy.index(1, 0), false).background, 0x404040u);
 }
+
+TEST(BoardDelegate, FindsItsColumnsAgainWhenTheGridGetsNewOnes)
+{
+    GridTableModel model;
+    QList<GridColumn> cols = boardtest::boardColumns("CTV_MAIN_");
+    const GridColumn status = cols.takeAt(2);
+    model.setColumns(cols);
+    boardtest::addRow(model, "CTV_MAIN_", {{"ORD_NO", "N1"}});
+    QTableView view;
+    view.setModel(&model);
+    BoardColours colours;
+    colours.status.insert(1001, 0x101010);
+    colours.status.insert(3001, 0x303030);
+    BoardDelegate *d = InstallBoardDelegate(&view, BoardGrid::Live, &model, [&] { return colours; });
+    EXPECT_EQ(d->lookOf(model.index(0, 0), false).background, 0x101010u); // no status column: received
+
+    cols.append(status);
+    model.setColumns(cols);
+    model.setRecordValue(0, model.columnIndex("CTV_MAIN_STATUS_CD"), "3001");
+    EXPECT_EQ(d->lookOf(model.index(0, 0), false).background, 0x303030u);
+}
