@@ -111,18 +111,19 @@ QVariant GridViewExportSource::exportValue(int row, int column) const
     return idx.data(c.lookup ? Qt::DisplayRole : Qt::EditRole);
 }
 
-void ExportGridToExcel(QAbstractItemView *view, const QString &fileName)
+bool ExportGridToExcel(QAbstractItemView *view, const QString &fileName, bool includeHiddenColumns)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const GridViewExportSource source(view);
+    const GridViewExportSource source(view, includeHiddenColumns);
     const XlsxExportResult result = ExportTableToXlsx(source, fileName);
     QApplication::restoreOverrideCursor();
     if (!result.ok) {
         MsgBox(result.error, QStringLiteral("E"));
-        return;
+        return false;
     }
     if (openHandler())
         openHandler()(fileName);
+    return true;
 }
 
 ExportOpenHandler SetExportOpenHandler(ExportOpenHandler handler)

@@ -38,8 +38,9 @@ private:
 };
 
 // Exports the grid to fileName, then opens the file for the user. Failures are shown with the
-// message box.
-void ExportGridToExcel(QAbstractItemView *view, const QString &fileName);
+// message box. Without includeHiddenColumns the sheet holds only the columns the view shows.
+// True when the file was written.
+bool ExportGridToExcel(QAbstractItemView *view, const QString &fileName, bool includeHiddenColumns = true);
 
 // What opens a finished export (the desktop's handler for .xlsx files by default); tests put
 // a recorder here. Returns the previous one.

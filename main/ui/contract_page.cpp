@@ -10,14 +10,10 @@
 #include "main/ui/app_style.h"
 #include "main/ui/main_window.h"
 #include "main/ui/shell_popups.h"
+#include "main/web_trust.h"
 #include "records/session_records.h"
 
 #include <QVBoxLayout>
-#include <QWebEngineHttpRequest>
-#include <QWebEnginePage>
-#include <QWebEngineView>
-
-TfrmReqPay *frmReqPay = nullptr;
 
 namespace
 {
@@ -27,56 +23,9 @@ ContractPageRunner &runner()
     return r;
 }
 
-class ReqPayPage : public QWebEnginePage
-{
-public:
-    explicit ReqPayPage(TfrmReqPay *popup)
-        : m_popup(popup)
-    {
-    }
-
-protected:
-    void javaScriptAlert(const QUrl &, const QString &msg) override
-    {
-        if (!m_popup->pageAlert(msg))
-            MsgBox(msg, QStringLiteral("I"));
-    }
-
-private:
-    TfrmReqPay *m_popup;
-};
+// Every browser popup trusts the program's own server certificates.
+const bool kPopupTrust = (SetWebPopupCertificateCheck(&IsPinnedServerChain), true);
 } // namespace
-
-TfrmReqPay::TfrmReqPay(QWidget *parent)
-    : QDialog(parent)
-{
-    setObjectName(QStringLiteral("TfrmReqPay"));
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    Chromium1 = MakeWebView(this, new ReqPayPage(this));
-    Chromium1->setObjectName(QStringLiteral("Chromium1"));
-    layout->addWidget(Chromium1);
-}
-
-bool TfrmReqPay::pageAlert(const QString &message)
-{
-    if (message == QLatin1String("정상처리되었습니다."))
-        return true;
-    if (message == QLatin1String("종료 처리")) {
-        close();
-        return true;
-    }
-    return false;
-}
-
-void TfrmReqPay::postPage(const QUrl &url, const QByteArray &body)
-{
-    QWebEngineHttpRequest request(url, QWebEngineHttpRequest::Post);
-    request.setHeader(QByteArrayLiteral("Content-Type"),
-                      QByteArrayLiteral("application/x-www-form-urlencoded; charset=UTF-8"));
-    request.setPostData(body);
-    Chromium1->load(request);
-}
 
 ContractPageRunner SetContractPageRunner(ContractPageRunner r)
 {
