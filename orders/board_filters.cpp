@@ -7,6 +7,7 @@
 #include "records/session_records.h"
 
 #include <QDateTime>
+#include <QHash>
 
 #include <iterator>
 
@@ -88,7 +89,30 @@ public:
             m_group.add(FilterCondition::inList(c, values));
         return *this;
     }
-    const FilterGroup &group() const { return m_group; }
+    // The group, with the equal-to conditions of an OR group (the not-equal ones of an AND
+    // group) on one column merged into one list test, so each row reads that cell once.
+    FilterGroup group() const
+    {
+        FilterGroup out;
+        out.join = m_group.join;
+        out.caseInsensitive = m_group.caseInsensitive;
+        const FilterOp single = m_group.join == FilterJoin::Or ? FilterOp::Equal : FilterOp::NotEqual;
+        QHash<int, qsizetype> listOf; // column -> its list condition in out
+        for (const FilterCondition &c : m_group.conditions) {
+            if (c.op != single || c.value.typeId() != QMetaType::QString) {
+                out.add(c);
+                continue;
+            }
+            const auto at = listOf.constFind(c.column);
+            if (at == listOf.constEnd()) {
+                listOf.insert(c.column, out.conditions.size());
+                out.add(FilterCondition::inList(c.column, {c.value}, single == FilterOp::NotEqual));
+            } else if (!out.conditions[*at].values.contains(c.value)) {
+                out.conditions[*at].values.append(c.value);
+            }
+        }
+        return out;
+    }
 
 private:
     const ColumnOf &m_columnOf;
@@ -274,7 +298,10 @@ SlotGroups pathCriteria(FilterBoard board, const BoardFilterInputs &in, const Co
 // of the box's columns, letters in any case.
 FilterGroup searchGroup(const QString &term, const QStringList &columns, const ColumnOf &columnOf)
 {
-    GroupBuilder g(columnOf, FilterJoin::Or, true);
+    // A term without cased letters (Hangul, digits) is searched as it is: the same rows, found
+    // without folding every cell.
+    const bool cased = term.toLower() != term || term.toUpper() != term;
+    GroupBuilder g(columnOf, FilterJoin::Or, cased);
     if (!term.isEmpty())
         for (const QString &column : columns)
             g.add(column, FilterOp::Contains, term);

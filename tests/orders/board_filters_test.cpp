@@ -151,13 +151,6 @@ struct Case
 
 const QStringList kAll = {"A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9", "C1", "C2"};
 
-QStringList except(std::initializer_list<const char *> out)
-{
-    QStringList l = kAll;
-    for (const char *o : out)
-        l.removeAll(QString::fromLatin1(o));
-    return l;
-}
 } // namespace
 
 // Each case filters a fresh live and completed board by one state of the bar.
