@@ -320,3 +320,55 @@ TEST_F(BoardSelectionsTest, OneItemListPublishesNothing)
     EXPECT_FALSE(TIniFile(ini->FileName()).SectionExists("CHECK_PATH_CD"));
     EXPECT_FALSE(sel.FCB_SELECT_MNGBR);
 }
+
+TEST_F(BoardSelectionsTest, GroupButtonsAtStartOnlyForOneBranch)
+{
+    struct Start
+    {
+        const char *name;
+        QList<BranchChoice> items;
+        int first;
+        const char *buttons;
+    };
+    const Start starts[] = {
+        {"distributor with one branch", {branch("강남점", "B1", "G1")}, 0, "groupsOn"},
+        {"distributor with two branches", {branch("강남점", "B1", "G1"), branch("서초점", "B2", "G2")}, 0, "groupsOff"},
+        {"partner head office with one branch", {branch("전체", "0", "0"), branch("강남점", "B1", "G1")}, 1, "groupsOn"},
+        {"partner head office with three", headOfficeList(), 1, "groupsOff"},
+    };
+    for (const Start &s : starts) {
+        SCOPED_TRACE(s.name);
+        sel.loadBranches(s.items, s.first, {});
+        calls.clear();
+        sel.closeBranches();
+        EXPECT_EQ(calls.value(0), QString::fromLatin1(s.buttons));
+    }
+}
+
+TEST_F(BoardSelectionsTest, LoginBranchesCarryTheirOwnMasterStore)
+{
+    ResetReferenceRecords();
+    THD_LIST hd;
+    hd.HD_CODE = "H01";
+    hd.DATA_STATUS = "1";
+    for (const char *code : {"B0", "B1", "B2"}) { // B0 is another login's branch
+        TBR_LIST br;
+        br.BR_CODE = code;
+        br.BR_Name = QStringLiteral("지점 ") + QString::fromLatin1(code);
+        br.DATA_STATUS = "1";
+        br.DVRY_TYPE_CD = QStringLiteral("G") + QString::fromLatin1(code).mid(1);
+        hd.BR_LIST.append(QString::fromLatin1(code), br);
+    }
+    G_HD_LIST.append("H01", hd);
+    G_SL_BR_CODE = QStringList({"B1", "B2"});
+    G_SL_MASTER_BR_CODE = QStringList({"B0", "B2"});
+    G_SL_MASTER_ST_CODE = QStringList({"S000", "S002"});
+    G_SL_MASTER_DVRY_TYPE = QStringList({"M0", "M2"});
+
+    const QList<BranchChoice> choices = LoginBranchChoices(true);
+    ResetReferenceRecords();
+    ASSERT_EQ(choices.size(), 3);
+    EXPECT_EQ(choices.at(0).code, "0");
+    EXPECT_EQ(choices.at(1), branch("지점 B1", "B1", "G1"));
+    EXPECT_EQ(choices.at(2), branch("지점 B2", "B2", "G2", true, "S002", "M2"));
+}
