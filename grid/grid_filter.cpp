@@ -311,7 +311,8 @@ bool GridFilter::evaluate(const Compiled &g, int record) const
         return true;
     const bool wantAll = g.join == FilterJoin::And;
     for (const Compiled::Cond &c : g.conds) {
-        const bool hit = g.test(c, m_source->filterValue(record, c.column));
+        const QVariant *cell = m_source->filterValueRef(record, c.column);
+        const bool hit = cell ? g.test(c, *cell) : g.test(c, m_source->filterValue(record, c.column));
         if (hit != wantAll)
             return hit; // OR: first hit decides; AND: first miss decides
     }
@@ -345,19 +346,21 @@ bool GridFilter::apply()
             changed |= before != (m_fails[size_t(r)] == 0);
         }
     } else {
-        for (std::uint64_t dirty = m_dirtyGroups; dirty; dirty &= dirty - 1) {
-            const int k = std::countr_zero(dirty);
-            const std::uint64_t bit = std::uint64_t(1) << k;
-            const Compiled *g = m_groups[size_t(k)];
-            for (int r = 0; r < n; ++r) {
-                std::uint64_t &f = m_fails[size_t(r)];
-                const bool before = f == 0;
+        // Record by record, so each record's cells are fetched from memory once for all the
+        // changed groups.
+        for (int r = 0; r < n; ++r) {
+            std::uint64_t &f = m_fails[size_t(r)];
+            const bool before = f == 0;
+            for (std::uint64_t dirty = m_dirtyGroups; dirty; dirty &= dirty - 1) {
+                const int k = std::countr_zero(dirty);
+                const std::uint64_t bit = std::uint64_t(1) << k;
+                const Compiled *g = m_groups[size_t(k)];
                 if (!g || evaluate(*g, r))
                     f &= ~bit;
                 else
                     f |= bit;
-                changed |= before != (f == 0);
             }
+            changed |= before != (f == 0);
         }
     }
     m_dirtyGroups = 0;

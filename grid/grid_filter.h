@@ -95,6 +95,9 @@ public:
     virtual ~FilterRowSource() = default;
     virtual int filterRecordCount() const = 0;
     virtual QVariant filterValue(int record, int column) const = 0;
+    // The cell itself, when the source keeps it as a QVariant (saves a copy per tested cell);
+    // nullptr makes the filter ask filterValue().
+    virtual const QVariant *filterValueRef(int record, int column) const { return nullptr; }
 };
 
 class GridFilter

@@ -76,6 +76,14 @@ QVariant GridTableModel::filterValue(int record, int column) const
     return m_records[size_t(record)].at(column);
 }
 
+const QVariant *GridTableModel::filterValueRef(int record, int column) const
+{
+    if (column < 0 || column >= m_columns.size())
+        return nullptr;
+    const QVariantList &values = m_records[size_t(record)];
+    return column < values.size() ? &values.at(column) : nullptr;
+}
+
 void GridTableModel::setRecordValue(int record, int column, const QVariant &value)
 {
     if (record < 0 || record >= recordCount() || column < 0 || column >= m_columns.size())

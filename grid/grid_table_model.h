@@ -107,6 +107,7 @@ public:
     // FilterRowSource
     int filterRecordCount() const override { return recordCount(); }
     QVariant filterValue(int record, int column) const override;
+    const QVariant *filterValueRef(int record, int column) const override;
 
 private:
     bool lessRecord(int a, int b) const;

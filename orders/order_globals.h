@@ -35,11 +35,17 @@ private:
     QSet<QString> m_seen;
 };
 
-// Board selections: [1] ticked branches, [5] ticked order paths, [6] ticked POS types (the
-// other entries belong to the selection screen).
+// Board selections, published when a selection list closes: [1] ticked branches, [2] their
+// delivery groups, [3] their master stores, [4] those stores' groups (parallel to [1]), [5]
+// ticked order paths, [6] ticked POS types.
 extern std::array<QStringList, 8> G_SL_ORD_FILTER;
 // Number of ticked branches, used as a flag: 1 means the board admission rule applies.
 extern int G_BR_CHECKED;
+// Index of the first branch item of the branch check lists: 1 for partner head offices, whose
+// list starts with "전체", 0 for everyone else.
+extern int G_BR_COUNT;
+// The live and completed boards' distance limit in km; 9999 stands for no limit.
+extern double G_DVRY_DIST_KM;
 // Delivery groups whose share rule makes their orders count as this login's own.
 extern QStringList gsl_ShareGroup;
 // Orders waiting for a courier that this login may dispatch (the control screens' waiting
