@@ -4,6 +4,7 @@
 #include "sandbox/handler_registry.h"
 #include "sandbox/sandbox_database.h"
 #include "sandbox/sandbox_random.h"
+#include "sandbox/scenario_clock.h"
 #include "sandbox/world.h"
 
 #include <QDateTime>
@@ -13,7 +14,6 @@ namespace
 const QString kSep = QString(QChar(0x2502));
 // After today's delivery orders, so that the two areas keep their own random sequences.
 constexpr int kStoreOrdersRank = SandboxWorld::kOrdersRank + 2;
-const QDateTime kMorning(QDate(2026, 12, 11), QTime(8, 0));
 constexpr qint64 kStepMs = 20000;
 
 // The board row, field by field (field 5 is not used and always empty).
@@ -34,18 +34,17 @@ const QStringList kMemos = {"", "", "", "얼음 적게 주세요", "수저 2개 
 
 qint64 meta(const SandboxDatabase &db, const QString &key, qint64 def)
 {
-    const QVariant v = db.value(QStringLiteral("SELECT value FROM store_order_meta WHERE key = ?"), {key});
-    return v.isValid() ? v.toLongLong() : def;
+    return ScenarioMeta(db, QStringLiteral("store_order_meta")).get(key, def);
 }
 
 void setMeta(const SandboxDatabase &db, const QString &key, qint64 value)
 {
-    db.exec(QStringLiteral("INSERT OR REPLACE INTO store_order_meta (key, value) VALUES (?, ?)"), {key, value});
+    ScenarioMeta(db, QStringLiteral("store_order_meta")).set(key, value);
 }
 
 QString timeAt(qint64 ms)
 {
-    return kMorning.addMSecs(ms).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    return ScenarioMorning().addMSecs(ms).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
 }
 
 // A counter order (visit, pay at the counter) or an app order (prepaid, to be confirmed).

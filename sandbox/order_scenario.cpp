@@ -2,6 +2,7 @@
 
 #include "sandbox/sandbox_database.h"
 #include "sandbox/sandbox_random.h"
+#include "sandbox/scenario_clock.h"
 #include "sandbox/world.h"
 
 #include <QDateTime>
@@ -10,8 +11,7 @@
 namespace
 {
 const QString kSep = QString(QChar(0x2502));
-// The morning starts at 08:00 of the demo day; each step moves the clock on by 20 seconds.
-const QDateTime kMorning(QDate(2026, 12, 11), QTime(8, 0));
+// Each step moves the clock on by 20 seconds.
 constexpr qint64 kStepMs = 20000;
 
 const QStringList kGoods = {"후라이드치킨 1", "양념치킨 1, 콜라 1.25L 1", "순대국밥 2", "족발 대 1",
@@ -22,39 +22,18 @@ const QStringList kMemos = {"", "", "문 앞에 놓아 주세요", "벨 누르�
 
 qint64 meta(const SandboxDatabase &db, const QString &key, qint64 def)
 {
-    const QVariant v = db.value(QStringLiteral("SELECT value FROM order_meta WHERE key = ?"), {key});
-    return v.isValid() ? v.toLongLong() : def;
+    return ScenarioMeta(db, QStringLiteral("order_meta")).get(key, def);
 }
 
 void setMeta(const SandboxDatabase &db, const QString &key, qint64 value)
 {
-    db.exec(QStringLiteral("INSERT OR REPLACE INTO order_meta (key, value) VALUES (?, ?)"), {key, value});
+    ScenarioMeta(db, QStringLiteral("order_meta")).set(key, value);
 }
 
-// The clock of the scenario, in milliseconds since the start of the morning. Every change moves it
-// on by at least a millisecond, so the modification stamps of one order always grow.
-struct Clock
+struct Clock : ScenarioClock
 {
     const SandboxDatabase &db;
-    qint64 ms;
-    qint64 seq;
-    explicit Clock(const SandboxDatabase &d)
-        : db(d), ms(meta(d, QStringLiteral("clock_ms"), 0)), seq(meta(d, QStringLiteral("seq"), 0))
-    {
-    }
-    QDateTime now() const { return kMorning.addMSecs(ms); }
-    QString time() const { return now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")); }
-    QString stamp() const { return now().toString(QStringLiteral("yyyyMMddhhmmsszzz")); }
-    qint64 tick()
-    {
-        ms += 1;
-        return ++seq;
-    }
-    void save()
-    {
-        setMeta(db, QStringLiteral("clock_ms"), ms);
-        setMeta(db, QStringLiteral("seq"), seq);
-    }
+    explicit Clock(const SandboxDatabase &d) : ScenarioClock(d, QStringLiteral("order_meta")), db(d) {}
 };
 
 int col(const QString &name)

@@ -2,6 +2,7 @@
 
 #include "sandbox/sandbox_database.h"
 #include "sandbox/sandbox_random.h"
+#include "sandbox/scenario_clock.h"
 #include "sandbox/world.h"
 
 #include <QDateTime>
@@ -10,7 +11,6 @@
 namespace
 {
 const QString kSep = QString(QChar(0x2502));
-const QDateTime kMorning(QDate(2026, 12, 11), QTime(8, 0));
 constexpr qint64 kStepMs = 20000;
 const QString kCentreCode = QStringLiteral("LC0001");
 const QString kCentreName = QStringLiteral("중부물류센터");
@@ -24,38 +24,18 @@ const QStringList kFlow = {"1001", "6101", "6201", "6203", "6301", "7101", "7201
 
 qint64 meta(const SandboxDatabase &db, const QString &key, qint64 def)
 {
-    const QVariant v = db.value(QStringLiteral("SELECT value FROM same_day_meta WHERE key = ?"), {key});
-    return v.isValid() ? v.toLongLong() : def;
+    return ScenarioMeta(db, QStringLiteral("same_day_meta")).get(key, def);
 }
 
 void setMeta(const SandboxDatabase &db, const QString &key, qint64 value)
 {
-    db.exec(QStringLiteral("INSERT OR REPLACE INTO same_day_meta (key, value) VALUES (?, ?)"), {key, value});
+    ScenarioMeta(db, QStringLiteral("same_day_meta")).set(key, value);
 }
 
-// The day's clock of the same-day world; every change moves it on, so stamps of one order grow.
-struct Clock
+struct Clock : ScenarioClock
 {
     const SandboxDatabase &db;
-    qint64 ms;
-    qint64 seq;
-    explicit Clock(const SandboxDatabase &d)
-        : db(d), ms(meta(d, QStringLiteral("clock_ms"), 0)), seq(meta(d, QStringLiteral("seq"), 0))
-    {
-    }
-    QDateTime now() const { return kMorning.addMSecs(ms); }
-    QString time() const { return now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")); }
-    QString stamp() const { return now().toString(QStringLiteral("yyyyMMddhhmmsszzz")); }
-    qint64 tick()
-    {
-        ms += 1;
-        return ++seq;
-    }
-    void save() const
-    {
-        setMeta(db, QStringLiteral("clock_ms"), ms);
-        setMeta(db, QStringLiteral("seq"), seq);
-    }
+    explicit Clock(const SandboxDatabase &d) : ScenarioClock(d, QStringLiteral("same_day_meta")), db(d) {}
 };
 
 QString hubOf(const QString &brCode)
