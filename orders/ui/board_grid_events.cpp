@@ -24,6 +24,7 @@ BoardGridEvents::BoardGridEvents(QTableView *view, BoardGrid grid, GridTableMode
     , m_selection(selection)
     , m_hooks(std::move(hooks))
 {
+    m_viewport = view->viewport();
     view->installEventFilter(this);
     view->viewport()->installEventFilter(this);
 }
@@ -172,8 +173,10 @@ void BoardGridEvents::keyReleased(int key)
 
 bool BoardGridEvents::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_view->viewport()) {
-        if (event->type() == QEvent::MouseButtonRelease) {
+    const QEvent::Type type = event->type();
+    const bool mouse = type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick;
+    if (mouse && watched == m_viewport) {
+        if (type == QEvent::MouseButtonRelease) {
             auto *e = static_cast<QMouseEvent *>(event);
             const QModelIndex index = m_view->indexAt(e->position().toPoint());
             if (index.isValid()) {
@@ -181,7 +184,7 @@ bool BoardGridEvents::eventFilter(QObject *watched, QEvent *event)
                     m_view->setCurrentIndex(index);
                 cellClicked(e->button(), e->modifiers(), e->globalPosition().toPoint(), index);
             }
-        } else if (event->type() == QEvent::MouseButtonDblClick) {
+        } else {
             auto *e = static_cast<QMouseEvent *>(event);
             const QModelIndex index = m_view->indexAt(e->position().toPoint());
             if (index.isValid()) {
@@ -190,7 +193,7 @@ bool BoardGridEvents::eventFilter(QObject *watched, QEvent *event)
                 cellDoubleClicked(e->button(), e->modifiers());
             }
         }
-    } else if (watched == m_view && event->type() == QEvent::KeyRelease) {
+    } else if (type == QEvent::KeyRelease && watched == m_view) {
         auto *e = static_cast<QKeyEvent *>(event);
         if (!e->isAutoRepeat())
             keyReleased(e->key());

@@ -78,6 +78,9 @@ private:
     void ctrlClick();
 
     QTableView *m_view;
+    // Compared by address only: events still arrive while the view is being torn down, when no
+    // method of it may be called any more.
+    QObject *m_viewport = nullptr;
     BoardGrid m_grid;
     GridTableModel *m_model;
     BoardSelection *m_selection;
