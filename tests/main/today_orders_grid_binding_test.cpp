@@ -5,6 +5,7 @@
 
 #include "link/sandbox_link_fixture.h"
 
+#include "layout_check.h"
 #include "main/ui/today_orders_grid_binding.h"
 #include "orders/order_globals.h"
 #include "orders/ui/order_popup_menu.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
 
@@ -134,6 +136,8 @@ TEST_F(GridBindingSandbox, StatusButtonFiltersTheLiveBoardAlsoAfterTheNextLoad)
         EXPECT_EQ(it.value(), QStringLiteral("1001")) << it.key().toStdString();
     // The total counter on show is the one the count pass wrote.
     EXPECT_EQ(bar->countLabel(0)->text().toInt(), screen->countLabels[0]->text().toInt());
+    const int acceptedCount = bar->countLabel(1001)->text().toInt();
+    EXPECT_GE(acceptedCount, 2);
 
     // An order that turns into a carried one on the server leaves the board with the next batch.
     SandboxOrders::updateOrder(db(), accepted.at(0),
@@ -142,6 +146,8 @@ TEST_F(GridBindingSandbox, StatusButtonFiltersTheLiveBoardAlsoAfterTheNextLoad)
     loadLive();
     EXPECT_FALSE(shown().contains(accepted.at(0)));
     EXPECT_TRUE(shown().contains(accepted.at(1)));
+    // The counters on show follow the batch.
+    EXPECT_EQ(bar->countLabel(1001)->text().toInt(), acceptedCount - 1);
 }
 
 TEST_F(GridBindingSandbox, RightClickOpensThePlannedMenuAndItsActionComesBackWithTheNextLoad)
@@ -176,4 +182,27 @@ TEST_F(GridBindingSandbox, RightClickOpensThePlannedMenuAndItsActionComesBackWit
     rightClick(no);
     EXPECT_EQ(binding->popupState().fields.FPOP_ORDER_STATUS, QStringLiteral("2001"));
     binding->popupMenu()->menu()->hide();
+}
+
+TEST_F(GridBindingSandbox, BoundTopAreaKeepsItsTextsAndPanelsApart)
+{
+    // The bar's panels go into the screen's top containers beside what the screen keeps there.
+    screen->resize(1920, 1000);
+    const QStringList problems = LayoutCheck::Problems(screen->cxGroupBox2);
+    EXPECT_EQ(problems, QStringList());
+    // "검색" of the screen runs the bar's search.
+    BoardFilterBar *bar = binding->bar();
+    if (bar->CBT_ST_ALL->isChecked())
+        bar->CBT_ST_ALL->click();
+    bar->statusButtons[kStAccepted]->click();
+    loadLive();
+    const int before = int(shown().size());
+    ASSERT_GE(before, 2);
+    const QString dayNo =
+        live().recordValue(live().findRecord(accepted.at(1)), column("CTV_MAIN_TODAY_ALL_NO")).toString();
+    ASSERT_FALSE(dayNo.isEmpty());
+    bar->CTE_ORD_NO->setSearchText(dayNo);
+    screen->CBT_SEARCH->click();
+    EXPECT_TRUE(shown().contains(accepted.at(1)));
+    EXPECT_LT(shown().size(), before);
 }
