@@ -1,6 +1,7 @@
 #include "main/ui/today_orders_grid_binding.h"
 
 #include "main/login.h"
+#include "main/reference_loaders.h"
 #include "main/reference_state.h"
 #include "main/status_bar_texts.h"
 #include "main/ui/main_window.h"
@@ -19,6 +20,7 @@
 #include "orders/ui/today_orders_screen.h"
 #include "platform/clock.h"
 #include "records/business_rules.h"
+#include "records/reference_records.h"
 #include "records/session_records.h"
 #include "settings/settings_file.h"
 #include "settings/settings_keys.h"
@@ -308,6 +310,13 @@ void TodayOrdersGridBinding::bindGrids()
         f.FPOP_ORDER_NO = m_selection.FPOP_ORDER_NO;
         f.FPOP_ORD_GRP_NO = m_selection.FPOP_ORD_GRP_NO;
         m_bundleWindow->openFor(f);
+    };
+    // A store the main window does not know yet is added and its record loaded once.
+    h.ensureStore = [](const QString &storeCode) {
+        if (storeCode.isEmpty() || G_ST_LIST.contains(storeCode))
+            return;
+        proc_Add_StNo(storeCode);
+        proc_GetStInfo(storeCode);
     };
     h.openOrder = [](const BoardOrderOpen &open) {
         if (!FRM_MAIN)
