@@ -146,10 +146,8 @@ void TodayOrdersGridBinding::bindFilterBar()
     connect(s.CBT_SEARCH, &QPushButton::clicked, m_bar->CBT_SEARCH, &QPushButton::click);
     connect(s.btnDvryGrpSet, &QPushButton::clicked, m_bar->btnDvryGrpSet, &QPushButton::click);
 
-    if (QTableView *store = firstTable(s.CTV_TAKEOUT))
-        setStoreOrderModel(gridModelOf(store->model()));
-    else
-        setStoreOrderModel(nullptr);
+    setStoreOrderModel(nullptr);
+    findStoreOrderModel();
     // The screen lets go of its models before its widgets hide for the last time, and a hiding
     // drop-down still closes its list and refilters: from then on the bar has no boards and
     // sets nothing off.
@@ -239,6 +237,16 @@ void TodayOrdersGridBinding::setStoreOrderModel(GridTableModel *model)
             if (!m_modelsGone)
                 m_bar->setModels(&m_screen.boards().CTV_MAIN, &m_screen.boards().CTV_MAIN_COMP, nullptr);
         });
+}
+
+void TodayOrdersGridBinding::findStoreOrderModel()
+{
+    // The store-order board may be put into its container after this binding was made.
+    if (m_storeModel)
+        return;
+    if (QTableView *store = firstTable(m_screen.CTV_TAKEOUT))
+        if (GridTableModel *model = gridModelOf(store->model()))
+            setStoreOrderModel(model);
 }
 
 void TodayOrdersGridBinding::copyCounts()
@@ -437,7 +445,11 @@ void TodayOrdersGridBinding::bindPopup()
     m_actions = std::make_unique<OrderActions>(m_popupState, std::move(h));
     connect(m_popup, &OrderPopupMenu::commandTriggered, this,
             [this](const OrderMenuCommand &command) { m_actions->run(command); });
-    connect(screen, &TFRM_ORD::pageChanged, this, [this](int page) { m_actions->setTab(menuTabOf(page)); });
+    connect(screen, &TFRM_ORD::pageChanged, this, [this](int page) {
+        m_actions->setTab(menuTabOf(page));
+        if (page == TFRM_ORD::tbA2Ord)
+            findStoreOrderModel();
+    });
 
     // The bundle window follows the live dispatch while it is open.
     OrderBundleHooks bh;
@@ -479,6 +491,7 @@ bool TodayOrdersGridBinding::eventFilter(QObject *watched, QEvent *event)
         if (event->type() == QEvent::Show) {
             if (!m_selectionsLoaded && !G_USER_INFO.ID.isEmpty())
                 loadSelections();
+            findStoreOrderModel();
             m_bar->resetButtons();
         }
         return false;

@@ -79,6 +79,7 @@ private:
     void bindGrids();
     void bindPopup();
     void copyCounts();
+    void findStoreOrderModel();
     QTableView *gridView(BoardGrid grid) const;
     GridTableModel *gridModel(BoardGrid grid) const;
     QString focusedOrderNo(BoardGrid grid) const;
