@@ -6,6 +6,8 @@
 #include "link/sandbox_link_fixture.h"
 
 #include "layout_check.h"
+#include "main/status_bar_texts.h"
+#include "main/ui/start_forms.h"
 #include "main/ui/today_orders_grid_binding.h"
 #include "orders/order_globals.h"
 #include "orders/ui/order_popup_menu.h"
@@ -59,6 +61,7 @@ protected:
         // The branch lists of a login are not loaded here: bind as before the login, then log in.
         const QString id = G_USER_INFO.ID;
         G_USER_INFO.ID.clear();
+        savedColours = ShellActions().applyStatusColours;
         screen = std::make_unique<TFRM_ORD>();
         binding = BindTodayOrdersGrids(*screen);
         screen->resize(1400, 800);
@@ -68,6 +71,7 @@ protected:
     void TearDown() override
     {
         screen.reset();
+        ShellActions().applyStatusColours = savedColours;
         ResetOrderGlobals();
         SandboxLinkTest::TearDown();
     }
@@ -110,6 +114,7 @@ protected:
 
     std::unique_ptr<TFRM_ORD> screen;
     TodayOrdersGridBinding *binding = nullptr;
+    std::function<void(const QList<StatusColour> &)> savedColours;
     QStringList accepted;
     QStringList carried;
 };
@@ -205,4 +210,16 @@ TEST_F(GridBindingSandbox, BoundTopAreaKeepsItsTextsAndPanelsApart)
     screen->CBT_SEARCH->click();
     EXPECT_TRUE(shown().contains(accepted.at(1)));
     EXPECT_LT(shown().size(), before);
+}
+
+TEST_F(GridBindingSandbox, MainWindowStatusColoursReachTheCountersOnShowAndTheGridPainting)
+{
+    // The main window hands its colours on in settings-file order (blue-green-red).
+    ASSERT_TRUE(ShellActions().applyStatusColours);
+    ShellActions().applyStatusColours({{QStringLiteral("CB_1001"), TColor(0x0000FF)},
+                                       {QStringLiteral("CB_3001"), TColor(0x00FF00)}});
+    EXPECT_EQ(binding->bar()->countLabel(1001)->palette().color(QPalette::Window), QColor(Qt::red));
+    EXPECT_EQ(binding->bar()->countLabel(3001)->palette().color(QPalette::Window), QColor(Qt::green));
+    EXPECT_EQ(binding->colours().statusColour(1001), 0xFF0000u);
+    EXPECT_EQ(binding->colours().statusColour(3001), 0x00FF00u);
 }
