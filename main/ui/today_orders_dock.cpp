@@ -5,6 +5,7 @@
 #include "main/reference_state.h"
 #include "main/ui/main_window.h"
 #include "main/ui/start_forms.h"
+#include "main/ui/today_orders_grid_binding.h"
 #include "orders/ui/today_orders_screen.h"
 #include "records/business_rules.h"
 #include "records/session_records.h"
@@ -114,6 +115,7 @@ void InstallTodayOrdersScreen()
                     label->setAutoFillBackground(true);
                 }
         };
+        BindTodayOrdersGrids(*w);
         main->DockBoard(w);
         if (!G_USER_INFO.ID.isEmpty())
             procOrderTabVisibleCheck(w);
