@@ -833,6 +833,31 @@ TEST_F(LoginFlowSandboxTest, DemoLoginShowsTodaysOrdersFilledByALiveLoad)
         QFile::copy(storeShot, beside("_store_orders"));
         QFile::copy(hubShot, beside("_logistics"));
     }
+    today->setActivePage(TFRM_ORD::tbOrdNow);
+
+    // Reload-all: the live board is asked for again at once with every mark forgotten, and the
+    // poll goes on with the other boards.
+    seconds(60);  // a cash load sets the cash mark
+    EXPECT_FALSE(window->orderPolling.storeCash.gsSyncCashDate.isEmpty());
+    host->clearReceived();
+    today->btnLoadOrderAll->click();
+    EXPECT_EQ(count("CS01_01_V07", "ADM10"), 1);
+    EXPECT_TRUE(window->orderPolling.storeCash.gsSyncCashDate.isEmpty());
+    EXPECT_TRUE(window->orderPolling.poller.isActive());
+    seconds(3);
+    EXPECT_EQ(count("CS01_48_V01", "ADM9"), 1);
+    EXPECT_GT(storeView->model()->rowCount(), 0) << "the store board is rebuilt from its full load";
+
+    // The screen closed while the window stays: the poll stops, and a tick after it reaches
+    // nothing of the screen that is gone.
+    window->proc_SubFormClose(1);
+    EXPECT_EQ(TodayOrdersScreen(), nullptr);
+    EXPECT_FALSE(window->orderPolling.poller.isActive());
+    host->clearReceived();
+    for (int i = 0; i < 3; ++i)
+        window->orderPolling.poller.tick();
+    EXPECT_EQ(count("CS01_01_V07", "ADM10"), 0);
+    EXPECT_EQ(count("CS01_48_V01", "ADM9"), 0);
 
     TFRM_MAIN::SetInitializationHook({});
     FreeTcpClient(G_TCP_CLIENT);
