@@ -157,15 +157,15 @@ void refreshLiveElapsed(TFRM_ORD &screen)
     live.endUpdate();
 }
 
-constexpr char kPartsName[] = "todayOrdersParts";
+constexpr char kPartsName[] = "todayOrdersBinding";
 
 // The boards and bars of the screen that are built outside it, and their bindings to the main
 // window's order-page poll. A child of the screen: it goes with the screen, and takes its hooks
 // out of the poll when it goes, so the poll never calls into a screen that is gone.
-class TodayOrdersParts : public QObject
+class TodayOrdersBinding : public QObject
 {
 public:
-    TodayOrdersParts(TFRM_ORD *screen, TFRM_MAIN *main) : QObject(screen), m_screen(screen), m_main(main)
+    TodayOrdersBinding(TFRM_ORD *screen, TFRM_MAIN *main) : QObject(screen), m_screen(screen), m_main(main)
     {
         setObjectName(QLatin1String(kPartsName));
         buildStoreBoard();
@@ -178,7 +178,7 @@ public:
         bindPoll();
     }
 
-    ~TodayOrdersParts() override
+    ~TodayOrdersBinding() override
     {
         if (!m_main)
             return;
@@ -395,6 +395,17 @@ private:
 };
 } // namespace
 
+TodayOrdersParts TodayOrdersPartsOf(TFRM_ORD *screen)
+{
+    if (!screen)
+        return {};
+    auto *binding = static_cast<TodayOrdersBinding *>(
+        screen->findChild<QObject *>(QLatin1String(kPartsName), Qt::FindDirectChildrenOnly));
+    if (!binding)
+        return {};
+    return {&binding->storeBoard, binding->sameDay, &binding->courierRefresh, binding->infoBar};
+}
+
 void InstallTodayOrdersScreen()
 {
     SetStartFormMaker(StartForm::TFRM_ORD, [](TFRM_MAIN *main) -> QWidget * {
@@ -419,7 +430,7 @@ void InstallTodayOrdersScreen()
                     label->setAutoFillBackground(true);
                 }
         };
-        new TodayOrdersParts(w, main);
+        new TodayOrdersBinding(w, main);
         main->DockBoard(w);
         if (!G_USER_INFO.ID.isEmpty())
             procOrderTabVisibleCheck(w);

@@ -25,6 +25,7 @@
 #include "main/ui/start_forms.h"
 #include "main/ui/today_orders_dock.h"
 #include "orders/ui/today_orders_screen.h"
+#include "orders/store_order_board.h"
 #include "main/top_menu.h"
 #include "main/shell_globals.h"
 #include "main/ui/login_flow.h"
@@ -774,6 +775,12 @@ TEST_F(LoginFlowSandboxTest, DemoLoginShowsTodaysOrdersFilledByALiveLoad)
     EXPECT_EQ(today->boards().CTV_MAIN.recordCount(), today->engine().gA1Orders().Count());
     EXPECT_FALSE(today->loader().gsSyncDate.isEmpty());
     EXPECT_GT(storeView->model()->rowCount(), 0);
+    // The screen's count pass reads the store board's counters from the screen.
+    const TodayOrdersParts parts = TodayOrdersPartsOf(today);
+    ASSERT_NE(parts.storeBoard, nullptr);
+    EXPECT_GT(parts.storeBoard->iA2OrdCount()[0], 0);
+    EXPECT_EQ(today->iA2OrdCount, parts.storeBoard->iA2OrdCount());
+    EXPECT_EQ(today->gsA2SyncDate, parts.storeBoard->gsA2SyncDate);
     // The logistics legs carry an in/out mark only for a distributor's own stations; with both
     // boxes ticked the store sees every leg.
     auto *outBox = today->findChild<QCheckBox *>(QStringLiteral("chkSameDayOut"));
