@@ -6,6 +6,7 @@
 #include "main/reference_loaders.h"
 #include "main/side_panels.h"
 #include "messages/message_center.h"
+#include "orders/courier_refresh.h"
 
 OrderPolling::OrderPolling(TickSource *source) : poller(source)
 {
@@ -38,4 +39,10 @@ void OrderPolling::bindMessages(MessageCenter *center)
     }
     poller.setMessageCounter(&center->chkCount);
     poller.hooks.messageCheck = [center] { center->proc_CHECK_Message(false); };
+}
+
+void OrderPolling::reinitialize()
+{
+    storeCash.reinitialize();
+    ResetCourierRefreshGlobals();
 }

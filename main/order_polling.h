@@ -39,6 +39,7 @@ public:
         poller.stop();
         poller.setPassTimeEnabled(false);
     }
-    // The re-initialization: both marks are emptied, so the next loads fetch everything.
-    void reinitialize() { storeCash.reinitialize(); }
+    // The re-initialization: the cash, store-state and courier marks are emptied, so the next
+    // loads fetch everything.
+    void reinitialize();
 };

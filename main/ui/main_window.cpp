@@ -17,6 +17,9 @@
 #include "main/process_ops.h"
 #include "main/program_start.h"
 #include "main/update_check.h"
+#include "main/ui/start_forms.h"
+#include "main/ui/today_orders_dock.h"
+#include "orders/ui/today_orders_screen.h"
 #include "platform/app_paths.h"
 #include "platform/clock.h"
 
@@ -73,6 +76,13 @@ TFRM_MAIN::TFRM_MAIN(QWidget *parent)
 
 TFRM_MAIN::~TFRM_MAIN()
 {
+    // The today's-orders screen stops this window's order poll when it closes: it goes while the
+    // poll is still there, not among the children after this window's members are gone.
+    if (QWidget *today = TodayOrdersScreen(); today && isAncestorOf(today)) {
+        if (FRM_ORD == today)
+            FRM_ORD = nullptr;
+        delete today;
+    }
     releaseShell();
     if (FRM_MAIN == this)
         FRM_MAIN = nullptr;

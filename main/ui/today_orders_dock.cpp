@@ -1,20 +1,43 @@
 #include "main/ui/today_orders_dock.h"
 
 #include "common/program_globals.h"
+#include "main/courier_refresh_binding.h"
 #include "main/edition_table.h"
+#include "main/main_globals.h"
+#include "main/reference_loaders.h"
 #include "main/reference_state.h"
+#include "main/status_bar_texts.h"
 #include "main/ui/main_window.h"
+#include "main/ui/sound_player.h"
 #include "main/ui/start_forms.h"
 #include "main/ui/today_orders_grid_binding.h"
+#include "messages/message_center.h"
+#include "messages/notice_center.h"
+#include "messages/ui/notice_article_window.h"
+#include "orders/courier_refresh.h"
+#include "orders/order_counts.h"
+#include "orders/order_seams.h"
+#include "orders/same_day_loader.h"
+#include "orders/store_order_board.h"
+#include "orders/ui/board_filter_bar.h"
+#include "orders/ui/delivery_info_bar.h"
+#include "orders/ui/same_day_panels.h"
+#include "orders/ui/store_order_view.h"
 #include "orders/ui/today_orders_screen.h"
+#include "orders/ui/web_popup.h"
+#include "platform/clock.h"
 #include "records/business_rules.h"
 #include "records/session_records.h"
+#include "settings/settings_file.h"
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QPointer>
 #include <QPushButton>
 #include <QTableView>
+#include <QUrl>
+#include <QColor>
 
 namespace
 {
@@ -91,6 +114,299 @@ void procOrderTabVisibleCheck(TFRM_ORD *screen)
     }
 }
 
+namespace
+{
+// The program's sound slots as the order boards ask for them.
+class ProgramSounds final : public ISoundPlayer
+{
+public:
+    void playSound(int slot) override { proc_playsound(slot); }
+};
+
+QColor statusColourOf(const QString &key)
+{
+    for (const StatusColour &c : ReadStatusColours(G_INI))
+        if (c.key == key)
+            return QColor(c.colour & 0xFF, (c.colour >> 8) & 0xFF, (c.colour >> 16) & 0xFF);
+    return QColor(Qt::white);
+}
+
+SameDayTab sameDayTabOf(int page)
+{
+    switch (page) {
+    case TFRM_ORD::tbEndSameDay: return SameDayTab::Completed;
+    case TFRM_ORD::tbHUBSameDay: return SameDayTab::Logistics;
+    default: return SameDayTab::Today;
+    }
+}
+
+// The elapsed-time refresh of the live board: only the rows whose minute texts are due (or that
+// changed) are worked out again. Changed rows stay marked, so the next count pass still decides
+// their wait sound.
+void refreshLiveElapsed(TFRM_ORD &screen)
+{
+    OrderBoardModels &boards = screen.boards();
+    GridTableModel &live = boards.CTV_MAIN;
+    const BoardTimeTexts texts(WallNowMs(), BoardTimeTexts::SettingsViewModes());
+    live.beginUpdate();
+    for (int r = 0; r < live.rowCount(); ++r) {
+        const int rec = live.recordOfRow(r);
+        LiveTimeCache::Row &row = boards.liveTimes.row(rec);
+        if (row.dirty || texts.now() >= row.dueMs)
+            row.dueMs = RefreshLiveTimes(live, rec, G_USER_SET.COOK_VIEW_TYPE, texts);
+    }
+    live.endUpdate();
+}
+
+constexpr char kPartsName[] = "todayOrdersBinding";
+
+// The boards and bars of the screen that are built outside it, and their bindings to the main
+// window's order-page poll. A child of the screen: it goes with the screen, and takes its hooks
+// out of the poll when it goes, so the poll never calls into a screen that is gone.
+class TodayOrdersBinding : public QObject
+{
+public:
+    TodayOrdersBinding(TFRM_ORD *screen, TFRM_MAIN *main) : QObject(screen), m_screen(screen), m_main(main)
+    {
+        setObjectName(QLatin1String(kPartsName));
+        buildStoreBoard();
+        buildSameDay();
+        BindCourierRefreshToSidePanels(courierRefresh.hooks());
+        buildInfoBar();
+        screen->engine().setSoundPlayer(&sounds);
+        bindScreen();
+        bindLoader();
+        bindPoll();
+    }
+
+    ~TodayOrdersBinding() override
+    {
+        if (!m_main)
+            return;
+        OrderPoller::Hooks &h = m_main->orderPolling.poller.hooks;
+        for (std::function<bool()> *f : {&h.liveTabVisible, &h.storeTabVisible, &h.sameDayTabVisible,
+                                         &h.logisticsTabVisible, &h.selectionOpen})
+            *f = nullptr;
+        for (std::function<void()> *f : {&h.courierList, &h.liveOrders, &h.storeOrders, &h.logistics,
+                                         &h.deliveryGroupDisplay, &h.tickerStep, &h.refreshElapsed})
+            *f = nullptr;
+        h.sameDay = nullptr;
+        m_main->orderPolling.stop();
+    }
+
+    StoreOrderBoard storeBoard;
+    CourierListRefresh courierRefresh;
+    ProgramSounds sounds;
+    SameDayPanels *sameDay = nullptr;     // child of the screen
+    DeliveryInfoBar *infoBar = nullptr;   // child of CLB_DVRY_INFO
+
+private:
+    OrderPolling &polling() { return m_main->orderPolling; }
+    bool open() const { return m_screen && !m_screen->closed(); }
+    BoardFilterBar *filterBar() const { return m_screen ? m_screen->findChild<BoardFilterBar *>() : nullptr; }
+
+    void buildStoreBoard()
+    {
+        TFRM_ORD *s = m_screen;
+        storeBoard.setNewOrderList(&s->gsl_New_Order);
+        storeBoard.setSoundPlayer(&sounds);
+        StoreOrderBoard::Hooks h;
+        h.addStore = [](const QString &code) { proc_Add_StNo(code); };
+        h.payName = [](const QString &code) {
+            for (const CodeNameItem &item : CCB_O7.items())
+                if (item.value == code)
+                    return item.description;
+            return QString();
+        };
+        h.setTopAreaEnabled = [s](bool on) { s->cxGroupBox2->setEnabled(on); };
+        h.searchTimerOn = [this](bool resetTicks) {
+            if (resetTicks)
+                polling().poller.rearm();
+            else
+                polling().start();
+        };
+        h.filter = [this] {
+            if (BoardFilterBar *bar = filterBar())
+                bar->proc_Filter();
+        };
+        storeBoard.setHooks(std::move(h));
+        s->CTV_TAKEOUT->layout()->addWidget(CreateStoreOrderView(storeBoard, s->CTV_TAKEOUT));
+    }
+
+    void storeCountsToScreen()
+    {
+        m_screen->iA2OrdCount = storeBoard.iA2OrdCount();
+        m_screen->gsA2SyncDate = storeBoard.gsA2SyncDate;
+        m_screen->gsl_A2OrdNo = storeBoard.gsl_A2OrdNo();
+    }
+
+    void buildSameDay()
+    {
+        TFRM_ORD *s = m_screen;
+        SameDayPanels::Hooks h;
+        h.statusColour = [](const QString &key) { return statusColourOf(key); };
+        h.setPollTimer = [this](bool on) {
+            if (on)
+                polling().start();
+            else
+                polling().poller.stop();
+        };
+        h.resetPollPhase = [this] { polling().poller.rearm(); };
+        h.liveMark = [this] { return open() ? m_screen->loader().gsSyncDate : QString(); };
+        h.hasAuthGrade = [](int level) { return HasAuthGrade(level); };
+        h.cancelReasons = [] {
+            QList<QPair<QString, QString>> out;
+            for (const CodeNameItem &item : CCB_O4.items())
+                out.append({item.description, item.value});
+            return out;
+        };
+        h.showTrackingPage = [s](const QString &url) {
+            ShowWebPopup(QStringLiteral("배송조회"), 900, 700, QUrl(url), s);
+        };
+        sameDay = new SameDayPanels(std::move(h), s);
+        s->grdA3View->layout()->addWidget(sameDay->a3Page(s->grdA3View));
+        s->grdEndView->layout()->addWidget(sameDay->endPage(s->grdEndView));
+        s->grdHUBView->layout()->addWidget(sameDay->hubPage(s->grdHUBView));
+        s->pnlSameDayFiltr->layout()->addWidget(sameDay->filterBar(s->pnlSameDayFiltr));
+        connect(s, &TFRM_ORD::pageChanged, this, [this](int page) {
+            if (page == TFRM_ORD::tbA3SameDay || page == TFRM_ORD::tbEndSameDay || page == TFRM_ORD::tbHUBSameDay) {
+                sameDay->setActiveTab(sameDayTabOf(page));
+                m_screen->bA3FinOrd = sameDay->loader().bA3FinOrd;
+            }
+        });
+    }
+
+    void buildInfoBar()
+    {
+        TFRM_ORD *s = m_screen;
+        // The bar builds its own notice line and ticker in the container.
+        delete s->LB_NOTICE;
+        delete s->dxWheelPicker1;
+        infoBar = new DeliveryInfoBar(s->CLB_DVRY_INFO);
+        s->LB_NOTICE = infoBar->LB_NOTICE;
+        s->dxWheelPicker1 = infoBar->tickerLabel;
+        connect(infoBar, &DeliveryInfoBar::noticeClicked, this, [this](int seqNo) {
+            infoBar->bArticle = true;
+            QPointer<DeliveryInfoBar> bar = infoBar;
+            QPointer<TFRM_MAIN> main = m_main;
+            OpenNoticeArticle(seqNo, {[main](const QString &seq) {
+                                          if (!main)
+                                              return;
+                                          if (main->messageCenter)
+                                              main->messageCenter->notices().removeUnread(seq);
+                                          main->gsl_Notice_No.removeAll(seq);
+                                      },
+                                      [bar] {
+                                          if (bar)
+                                              bar->bArticle = false;
+                                      }});
+        });
+    }
+
+    void bindScreen()
+    {
+        TFRM_ORD *s = m_screen;
+        TFRM_ORD::Hooks &h = s->hooks;
+        // Reload-all: every mark is forgotten (queued batches of the old marks are dropped) and
+        // the live board is asked for afresh at once; the other boards follow on the next poll.
+        h.loadLive = [this] {
+            polling().poller.stop();
+            m_screen->loader().reloadAll();
+            polling().storeCash.reloadAll();
+            storeBoard.reloadAll();
+            m_screen->loader().proc_Load_Order();
+        };
+        h.loadCompleted = [this] { m_screen->loader().procLoadA1OrderFinish(); };
+        h.stopPolling = [this] { polling().stop(); };
+        h.pollingActive = [this] { return polling().poller.isActive(); };
+        h.stopElapsedTimer = [this] { polling().poller.setPassTimeEnabled(false); };
+        h.startElapsedTimer = [this] { polling().poller.setPassTimeEnabled(true); };
+        h.elapsedTimerActive = [this] { return polling().poller.passTimeActive(); };
+        h.storeOrderCount = [this] {
+            storeBoard.procA2Check();
+            storeCountsToScreen();
+        };
+        h.loadCompletedSameDay = [this](const QString &kind) {
+            if (!sameDay->loader().bA3FinOrd && !kind.isEmpty())
+                sameDay->loader().procLoadA3OrderFinish(kind);
+            m_screen->bA3FinOrd = sameDay->loader().bA3FinOrd;
+        };
+        h.sameDayFinishKind = [] { return SameDayCompletedKind(); };
+        h.sameDayCountView = [this] { sameDay->proc_SameDayCountView(); };
+        h.sameDayTotalClick = [this] { sameDay->filterBar()->pressTotal(); };
+        h.playSound = [](int slot) { proc_playsound(slot); };
+    }
+
+    void bindLoader()
+    {
+        LiveOrderLoader::Hooks &h = m_screen->loader().hooks;
+        h.rearmPoll = [this] { polling().poller.rearm(); };
+        h.passTime = [this](bool on) { polling().poller.setPassTimeEnabled(on); };
+        h.recountStoreCalls = [this] {
+            if (open())
+                m_screen->proc_ReCountStatusCallSum();
+        };
+    }
+
+    void bindPoll()
+    {
+        OrderPoller::Hooks &h = polling().poller.hooks;
+        const auto shown = [this](TFRM_ORD::Page page) {
+            return [this, page] { return open() && m_screen->tabVisible(page); };
+        };
+        h.liveTabVisible = shown(TFRM_ORD::tbOrdNow);
+        h.storeTabVisible = shown(TFRM_ORD::tbA2Ord);
+        h.sameDayTabVisible = shown(TFRM_ORD::tbA3SameDay);
+        h.logisticsTabVisible = shown(TFRM_ORD::tbHUBSameDay);
+        h.selectionOpen = [this] {
+            if (!open())
+                return true;
+            BoardFilterBar *bar = filterBar();
+            return m_screen->FCB_SELECT_MNGBR || (bar && bar->selections().FCB_SELECT_MNGBR);
+        };
+        h.courierList = [this] { courierRefresh.proc_Dvry_List(); };
+        h.liveOrders = [this] {
+            if (open())
+                m_screen->loader().proc_Load_Order();
+        };
+        h.storeOrders = [this] {
+            storeBoard.proc_Load_A2_Order_new();
+            storeCountsToScreen();
+        };
+        h.sameDay = [this](const QString &) { sameDay->pollSameDay(); };
+        h.logistics = [this] { sameDay->pollLogistics(); };
+        h.deliveryGroupDisplay = [this] {
+            if (m_main->messageCenter) {
+                NoticeCenter &notices = m_main->messageCenter->notices();
+                infoBar->proc_Dvry_Display(notices.gsl_Notice3, notices.bNotice2);
+            } else {
+                bool unchanged = false;
+                infoBar->proc_Dvry_Display({}, unchanged);
+            }
+        };
+        h.tickerStep = [this] { infoBar->tick(); };
+        h.refreshElapsed = [this] {
+            if (open())
+                refreshLiveElapsed(*m_screen);
+        };
+    }
+
+    QPointer<TFRM_ORD> m_screen;
+    QPointer<TFRM_MAIN> m_main;
+};
+} // namespace
+
+TodayOrdersParts TodayOrdersPartsOf(TFRM_ORD *screen)
+{
+    if (!screen)
+        return {};
+    auto *binding = static_cast<TodayOrdersBinding *>(
+        screen->findChild<QObject *>(QLatin1String(kPartsName), Qt::FindDirectChildrenOnly));
+    if (!binding)
+        return {};
+    return {&binding->storeBoard, binding->sameDay, &binding->courierRefresh, binding->infoBar};
+}
+
 void InstallTodayOrdersScreen()
 {
     SetStartFormMaker(StartForm::TFRM_ORD, [](TFRM_MAIN *main) -> QWidget * {
@@ -115,6 +431,8 @@ void InstallTodayOrdersScreen()
                     label->setAutoFillBackground(true);
                 }
         };
+        // The boards and the poll first, so that the grid side finds the store-order board.
+        new TodayOrdersBinding(w, main);
         BindTodayOrdersGrids(*w);
         main->DockBoard(w);
         if (!G_USER_INFO.ID.isEmpty())

@@ -1,5 +1,9 @@
 #pragma once
 
+class CourierListRefresh;
+class DeliveryInfoBar;
+class SameDayPanels;
+class StoreOrderBoard;
 class TFRM_MAIN;
 class TFRM_ORD;
 
@@ -10,3 +14,14 @@ void InstallTodayOrdersScreen();
 TFRM_ORD *TodayOrdersScreen();
 // Which tabs of today's orders this login sees, and the store login's POS-type columns.
 void procOrderTabVisibleCheck(TFRM_ORD *screen);
+
+// The boards and bars the maker built beside the screen and bound to the main window's order
+// poll; all null for a screen the maker did not make.
+struct TodayOrdersParts
+{
+    StoreOrderBoard *storeBoard = nullptr;
+    SameDayPanels *sameDay = nullptr;
+    CourierListRefresh *courierRefresh = nullptr;
+    DeliveryInfoBar *infoBar = nullptr;
+};
+TodayOrdersParts TodayOrdersPartsOf(TFRM_ORD *screen);

@@ -25,6 +25,7 @@
 #include "main/ui/start_forms.h"
 #include "main/ui/today_orders_dock.h"
 #include "orders/ui/today_orders_screen.h"
+#include "orders/store_order_board.h"
 #include "main/top_menu.h"
 #include "main/shell_globals.h"
 #include "main/ui/login_flow.h"
@@ -33,6 +34,8 @@
 #include "main/ui/phone_verify_dialog.h"
 #include "main/web_trust.h"
 #include "platform/clock.h"
+#include "common/tick_source.h"
+#include "common/program_globals.h"
 #include "sandbox/handlers_login.h"
 #include "link/sandbox_client_config.h"
 #include "sandbox/sandbox_host.h"
@@ -684,6 +687,13 @@ TEST_F(LoginFlowSandboxTest, NoServerMeansOneNetworkMessageAndTheDialogStays)
 
 TEST_F(LoginFlowSandboxTest, DemoLoginShowsTodaysOrdersFilledByALiveLoad)
 {
+    // Every one-second timer of the program moves only when the test moves this source on.
+    ManualTickSource ticks;
+    struct SourceGuard
+    {
+        TickSource *previous;
+        ~SourceGuard() { SetShellTickSource(previous); }
+    } sourceGuard{SetShellTickSource(&ticks)};
     ResetLoginFlow();
     ApplyAppStyle(*qApp);
     DeploymentConfig::setValue(DeploymentConfig::kWebHost, host->webBaseUrl());
@@ -722,34 +732,139 @@ TEST_F(LoginFlowSandboxTest, DemoLoginShowsTodaysOrdersFilledByALiveLoad)
     auto *today = qobject_cast<TFRM_ORD *>(FRM_ORD);
     ASSERT_NE(today, nullptr);
     EXPECT_EQ(today->parentWidget(), window->pnlMainBoard);
+    // The logistics board is one of the same-day boards a store login may be given.
+    G_USER_SET.SEARCHSAMEDAY_HUB = QStringLiteral("Y");
     procOrderTabVisibleCheck(today);
     EXPECT_TRUE(today->tabVisible(TFRM_ORD::tbOrdNow));
     EXPECT_TRUE(today->tabVisible(TFRM_ORD::tbA2Ord));
-    EXPECT_EQ(today->tabVisible(TFRM_ORD::tbHUBSameDay), G_USER_SET.SEARCHSAMEDAY_HUB == QLatin1String("Y"));
+    EXPECT_TRUE(today->tabVisible(TFRM_ORD::tbHUBSameDay));
     ASSERT_NE(window->topButtons.value(TopButton::Today), nullptr);
     window->topButtons.value(TopButton::Today)->click();
     EXPECT_EQ(window->pnlMainBoard->currentWidget(), today);
 
-    // One live load against the sandbox fills the live board.
+    // The boards built beside the screen sit in its containers.
+    auto *storeView = today->CTV_TAKEOUT->findChild<QTableView *>();
+    auto *hubView = today->grdHUBView->findChild<QTableView *>();
+    ASSERT_NE(storeView, nullptr);
+    ASSERT_NE(hubView, nullptr);
+    EXPECT_EQ(today->CTV_MAIN->model()->rowCount(), 0) << "the screen makes no load of its own";
+
+    // The poll's ticks do nothing until the start-up sequence has run; this test's login road has
+    // none, so it marks it done here.
+    G_REINIT_DONE = true;
+    // The poll runs after the login; its third tick loads every board whose tab is shown.
+    ASSERT_TRUE(window->orderPolling.poller.isActive());
     host->clearReceived();
-    ASSERT_TRUE(today->loader().proc_Load_Order());
-    EXPECT_EQ(requests(QStringLiteral("CS01_01_V07")).size(), 1);
+    const auto count = [this](const char *code, const char *callType) {
+        int n = 0;
+        for (const SandboxRequest &r : host->receivedRequests())
+            n += r.reqNum == QLatin1String(code) && r.callType == QLatin1String(callType);
+        return n;
+    };
+    const auto seconds = [&ticks](int n) {
+        for (int i = 0; i < n; ++i) {
+            ticks.advance(1000);
+            QCoreApplication::processEvents();
+        }
+    };
+    seconds(3);
+    EXPECT_EQ(count("CS01_01_V07", "ADM10"), 1);
+    EXPECT_EQ(count("CS01_48_V01", "ADM9"), 1);
+    EXPECT_EQ(count("CS01_43_V02", "ADM13"), 1);
     EXPECT_TRUE(QTest::qWaitFor([today] { return today->CTV_MAIN->model()->rowCount() > 0; }, 5000));
     EXPECT_EQ(today->boards().CTV_MAIN.recordCount(), today->engine().gA1Orders().Count());
     EXPECT_FALSE(today->loader().gsSyncDate.isEmpty());
+    EXPECT_GT(storeView->model()->rowCount(), 0);
+    // The screen's count pass reads the store board's counters from the screen.
+    const TodayOrdersParts parts = TodayOrdersPartsOf(today);
+    ASSERT_NE(parts.storeBoard, nullptr);
+    EXPECT_GT(parts.storeBoard->iA2OrdCount()[0], 0);
+    EXPECT_EQ(today->iA2OrdCount, parts.storeBoard->iA2OrdCount());
+    EXPECT_EQ(today->gsA2SyncDate, parts.storeBoard->gsA2SyncDate);
+    // The logistics legs carry an in/out mark only for a distributor's own stations; with both
+    // boxes ticked the store sees every leg.
+    auto *outBox = today->findChild<QCheckBox *>(QStringLiteral("chkSameDayOut"));
+    ASSERT_NE(outBox, nullptr);
+    today->setActivePage(TFRM_ORD::tbHUBSameDay);
+    if (!outBox->isChecked())
+        outBox->click();
+    EXPECT_GT(hubView->model()->rowCount(), 0);
+    today->setActivePage(TFRM_ORD::tbOrdNow);
+    EXPECT_TRUE(window->orderPolling.poller.isActive()) << "the loads leave the poll running";
+
+    // The sandbox's morning moves on; the next loads of the poll bring the changes.
+    const auto contents = [](const QAbstractItemModel *m) {
+        QStringList cells;
+        for (int r = 0; r < m->rowCount(); ++r)
+            for (int c = 0; c < m->columnCount(); ++c)
+                cells << m->index(r, c).data().toString();
+        return cells;
+    };
     QTest::qWait(200);
     const QStringList problems = LayoutCheck::Problems(today);
     EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
-
+    // Pictures of the three boards; the live one goes where the variable says (beside the
+    // home-page picture when that is already there), the others beside it.
     const QString shot = dir.filePath(QStringLiteral("demo_todays_orders.png"));
     EXPECT_TRUE(window->grab().save(shot));
-    // The picture goes where the variable says; when the home-page picture is already there, it
-    // goes beside it ("<name>_todays_orders.png").
+
+    // Not every move of the morning touches this store: the morning moves on a step at a time,
+    // the poll loading after each, until the store's live board changed.
+    const QStringList liveBefore = contents(today->CTV_MAIN->model());
+    const QString markBefore = today->loader().gsSyncDate;
+    int rounds = 0;
+    for (; rounds < 30 && contents(today->CTV_MAIN->model()) == liveBefore; ++rounds) {
+        host->stepScenario(1);
+        seconds(3);
+    }
+    EXPECT_NE(contents(today->CTV_MAIN->model()), liveBefore);
+    EXPECT_EQ(count("CS01_01_V07", "ADM10"), 1 + rounds) << "one live load every third tick";
+    EXPECT_NE(today->loader().gsSyncDate, markBefore);
+    EXPECT_EQ(today->boards().CTV_MAIN.recordCount(), today->engine().gA1Orders().Count());
+
+    today->setActivePage(TFRM_ORD::tbA2Ord);
+    QTest::qWait(100);
+    const QString storeShot = dir.filePath(QStringLiteral("demo_store_orders.png"));
+    EXPECT_TRUE(window->grab().save(storeShot));
+    today->setActivePage(TFRM_ORD::tbHUBSameDay);
+    QTest::qWait(100);
+    const QString hubShot = dir.filePath(QStringLiteral("demo_logistics.png"));
+    EXPECT_TRUE(window->grab().save(hubShot));
     if (!qEnvironmentVariableIsEmpty("COURIER_SCREENSHOT_OUT")) {
         const QFileInfo out(QString::fromLocal8Bit(qgetenv("COURIER_SCREENSHOT_OUT")));
+        const auto beside = [&out](const char *what) {
+            return out.dir().filePath(out.completeBaseName() + QLatin1String(what) + QLatin1Char('.') + out.suffix());
+        };
         if (!QFile::copy(shot, out.filePath()))
-            QFile::copy(shot, out.dir().filePath(out.completeBaseName() + QStringLiteral("_todays_orders.") + out.suffix()));
+            QFile::copy(shot, beside("_todays_orders"));
+        QFile::copy(storeShot, beside("_store_orders"));
+        QFile::copy(hubShot, beside("_logistics"));
     }
+    today->setActivePage(TFRM_ORD::tbOrdNow);
+
+    // Reload-all: the live board is asked for again at once with every mark forgotten, and the
+    // poll goes on with the other boards.
+    seconds(60);  // a cash load sets the cash mark
+    EXPECT_FALSE(window->orderPolling.storeCash.gsSyncCashDate.isEmpty());
+    host->clearReceived();
+    today->btnLoadOrderAll->click();
+    EXPECT_EQ(count("CS01_01_V07", "ADM10"), 1);
+    EXPECT_TRUE(window->orderPolling.storeCash.gsSyncCashDate.isEmpty());
+    EXPECT_TRUE(window->orderPolling.poller.isActive());
+    seconds(3);
+    EXPECT_EQ(count("CS01_48_V01", "ADM9"), 1);
+    EXPECT_GT(storeView->model()->rowCount(), 0) << "the store board is rebuilt from its full load";
+
+    // The screen closed while the window stays: the poll stops, and a tick after it reaches
+    // nothing of the screen that is gone.
+    window->proc_SubFormClose(1);
+    EXPECT_EQ(TodayOrdersScreen(), nullptr);
+    EXPECT_FALSE(window->orderPolling.poller.isActive());
+    host->clearReceived();
+    for (int i = 0; i < 3; ++i)
+        window->orderPolling.poller.tick();
+    EXPECT_EQ(count("CS01_01_V07", "ADM10"), 0);
+    EXPECT_EQ(count("CS01_48_V01", "ADM9"), 0);
 
     TFRM_MAIN::SetInitializationHook({});
     FreeTcpClient(G_TCP_CLIENT);

@@ -25,6 +25,9 @@
 #include "main/ui/start_forms.h"
 #include "main/ui/sound_player.h"
 #include "main/ui/start_window.h"
+#include "main/ui/today_orders_dock.h"
+#include "orders/store_order_board.h"
+#include "orders/ui/today_orders_screen.h"
 #include "main/status_bar_texts.h"
 #include "records/device_records.h"
 #include "settings/settings_file.h"
@@ -294,4 +297,23 @@ TEST_F(StartupSandboxTest, SynchronizationRefusedWhileAReceptionWindowIsOpen)
                                           kGoodsGroupCode, kSysAddrCode, kStTelRequest, kWkTelRequest,
                                           kMyWorkRequest, kShareListRequest})),
               QStringList());
+}
+
+TEST_F(StartupSandboxTest, StoreStartEndsWithTheOrderPollFillingTodaysOrders)
+{
+    // The whole start on the program's own timers: nothing but the running poll loads the boards.
+    startAs(QStringLiteral("demo"), QStringLiteral("Demo!2026desk"));
+    ASSERT_TRUE(G_REINIT_DONE);
+    TFRM_ORD *today = TodayOrdersScreen();
+    ASSERT_NE(today, nullptr);
+    EXPECT_TRUE(today->tabVisible(TFRM_ORD::tbOrdNow));
+    EXPECT_TRUE(today->tabVisible(TFRM_ORD::tbA2Ord));
+    EXPECT_TRUE(window->orderPolling.poller.isActive());
+    const TodayOrdersParts parts = TodayOrdersPartsOf(today);
+    ASSERT_NE(parts.storeBoard, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return today->boards().CTV_MAIN.rowCount() > 0 && parts.storeBoard->CTV_TAKEOUT().rowCount() > 0; },
+        10000));
+    EXPECT_FALSE(today->loader().gsSyncDate.isEmpty());
+    EXPECT_FALSE(parts.storeBoard->gsA2SyncDate.isEmpty());
 }
