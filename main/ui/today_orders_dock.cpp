@@ -433,7 +433,34 @@ void InstallTodayOrdersScreen()
         };
         // The boards and the poll first, so that the grid side finds the store-order board.
         new TodayOrdersBinding(w, main);
-        BindTodayOrdersGrids(*w);
+        TodayOrdersGridOptions gridOptions;
+        QPointer<TFRM_ORD> screen(w);
+        gridOptions.runTabSearch = [screen] {
+            const TodayOrdersParts parts = TodayOrdersPartsOf(screen);
+            if (!screen || !parts.sameDay)
+                return false;
+            const TFRM_ORD::Page page = screen->activePage();
+            if (page == TFRM_ORD::tbA3SameDay || page == TFRM_ORD::tbEndSameDay) {
+                parts.sameDay->proc_A3Filter();
+                return true;
+            }
+            if (page == TFRM_ORD::tbHUBSameDay) {
+                parts.sameDay->proc_HUBFilter();
+                return true;
+            }
+            return false;
+        };
+        gridOptions.reloadStoreOrders = [screen] {
+            if (StoreOrderBoard *board = TodayOrdersPartsOf(screen).storeBoard)
+                board->proc_Load_A2_Order_new();
+        };
+        gridOptions.refreshCourierList = [screen] {
+            if (CourierListRefresh *couriers = TodayOrdersPartsOf(screen).courierRefresh) {
+                G_DVRY_SYNC_DT.clear();
+                couriers->proc_Dvry_List();
+            }
+        };
+        BindTodayOrdersGrids(*w, std::move(gridOptions));
         main->DockBoard(w);
         if (!G_USER_INFO.ID.isEmpty())
             procOrderTabVisibleCheck(w);
