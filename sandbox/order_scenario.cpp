@@ -107,7 +107,8 @@ void newOrder(Clock &clock, SandboxRandom &rng)
     set("ord_cu_tel", rng.mobile());
     set("ord_cu_end_cnt", QString::number(rng.between(0, 30)));
     set("ea_addr_4", lot);
-    set("dvry_distance", QString::number(rng.real(0.3, 4.5), 'f', 2));
+    // Metres, as the server sends them.
+    set("dvry_distance", QString::number(qRound(rng.real(0.3, 4.5) * 1000)));
     set("dvry_amt", QString::number(fee));
     set("ord_amt", QString::number(amount));
     set("discount_amt", QStringLiteral("0"));
