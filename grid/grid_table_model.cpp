@@ -46,6 +46,17 @@ void GridTableModel::setColumns(const QList<GridColumn> &columns)
     endResetModel();
 }
 
+void GridTableModel::setColumnLookup(int column, const QHash<QString, QString> &lookup)
+{
+    if (column < 0 || column >= m_columns.size())
+        return;
+    m_columns[column].lookup = lookup;
+    if (m_sortColumn == column)
+        m_sortKeysStale = true;
+    if (!m_visible.empty())
+        emit dataChanged(index(0, column), index(int(m_visible.size()) - 1, column), {Qt::DisplayRole});
+}
+
 int GridTableModel::columnIndex(const QString &name) const
 {
     for (int c = 0; c < m_columns.size(); ++c)

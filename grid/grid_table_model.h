@@ -47,6 +47,8 @@ public:
     const QList<GridColumn> &columns() const { return m_columns; }
     const GridColumn &column(int c) const { return m_columns.at(c); }
     int columnIndex(const QString &name) const;
+    // Replaces the code-to-name pick list of one column; the records and the views' layout stay.
+    void setColumnLookup(int column, const QHash<QString, QString> &lookup);
 
     // Records -----------------------------------------------------------------------------
     int recordCount() const { return int(m_records.size()); }

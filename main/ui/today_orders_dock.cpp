@@ -268,6 +268,17 @@ private:
         s->grdEndView->layout()->addWidget(sameDay->endPage(s->grdEndView));
         s->grdHUBView->layout()->addWidget(sameDay->hubPage(s->grdHUBView));
         s->pnlSameDayFiltr->layout()->addWidget(sameDay->filterBar(s->pnlSameDayFiltr));
+        // The status columns of these boards show the main window's status names, as the
+        // ordinary boards do.
+        const QHash<QString, QString> statusNames = names(CCB_O2);
+        const std::pair<GridTableModel *, const char *> statusColumns[] = {
+            {&storeBoard.CTV_TAKEOUT(), "CTV_TAKEOUT_ORD_STATUS_CD"},
+            {&sameDay->models().grdA3View(), "grdA3Col_ORD_STATUS_CD"},
+            {&sameDay->models().grdEndView(), "grdEndCol_ORD_STATUS_CD"},
+            {&sameDay->logistics().grdHUBView(), "grdHUBCol_ORD_STATUS_CD"},
+        };
+        for (const auto &[model, column] : statusColumns)
+            model->setColumnLookup(model->columnIndex(QLatin1String(column)), statusNames);
         connect(s, &TFRM_ORD::pageChanged, this, [this](int page) {
             if (page == TFRM_ORD::tbA3SameDay || page == TFRM_ORD::tbEndSameDay || page == TFRM_ORD::tbHUBSameDay) {
                 sameDay->setActiveTab(sameDayTabOf(page));

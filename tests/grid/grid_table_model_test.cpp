@@ -297,3 +297,18 @@ TEST_P(GridTableModelRandom, IncrementalRowsMatchAFullRecomputation)
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, GridTableModelRandom, ::testing::Values(1234u, 7u, 99u, 2026u));
+
+TEST_F(GridTableModelTest, ALookupGivenLaterRenamesTheShownCellsAndKeepsTheRecords)
+{
+    model.appendRecords(records(4));
+    model.sort(kStatus);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    model.setColumnLookup(kStatus, {{"1001", "대기"}, {"2001", "배차요청"}});
+    EXPECT_EQ(reset.count(), 0) << "a view keeps its columns' layout";
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(model.recordCount(), 4);
+    EXPECT_EQ(model.index(0, kStatus).data().toString(), "대기");
+    EXPECT_EQ(model.recordValue(0, kStatus).toString(), "1001");
+    model.setColumnLookup(99, {});  // no such column: nothing happens
+}
