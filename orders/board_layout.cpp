@@ -17,19 +17,19 @@ int sensibleWidth(int width)
 }
 } // namespace
 
-BoardLayoutSpec LiveBoardLayoutSpec(const QString &controlScreenType)
+BoardLayoutRules LiveBoardLayoutRules(const QString &controlScreenType)
 {
-    return BoardLayoutSpec{QStringLiteral("MAIN_GIRD"), kLiveCheck, true, controlScreenType == QLatin1String("1")};
+    return BoardLayoutRules{QStringLiteral("MAIN_GIRD"), kLiveCheck, true, controlScreenType == QLatin1String("1")};
 }
 
-BoardLayoutSpec CompletedBoardLayoutSpec()
+BoardLayoutRules CompletedBoardLayoutRules()
 {
-    return BoardLayoutSpec{QStringLiteral("MAIN_GIRD_COMP"), kCompCheck, true, false};
+    return BoardLayoutRules{QStringLiteral("MAIN_GIRD_COMP"), kCompCheck, true, false};
 }
 
-BoardLayoutSpec PlainBoardLayoutSpec(const QString &section)
+BoardLayoutRules PlainBoardLayoutRules(const QString &section)
 {
-    return BoardLayoutSpec{section, QString(), false, false};
+    return BoardLayoutRules{section, QString(), false, false};
 }
 
 QSet<QString> BoardInternalColumns(BoardGrid grid)
@@ -82,7 +82,7 @@ int BoardDefaultWidth(int position, int designedWidth)
     return designedWidth;
 }
 
-GridLayout LoadBoardLayout(const TIniFile *ini, const BoardLayoutSpec &spec,
+GridLayout LoadBoardLayout(const TIniFile *ini, const BoardLayoutRules &rules,
                            const QList<BoardLayoutColumn> &current, const QSet<QString> &hiddenCaptions)
 {
     GridLayout layout;
@@ -90,7 +90,7 @@ GridLayout LoadBoardLayout(const TIniFile *ini, const BoardLayoutSpec &spec,
     QHash<QString, int> designedWidth;
     for (const BoardLayoutColumn &c : current) {
         bool visible = c.visible;
-        if (spec.visibilityPass && c.name != spec.checkColumn)
+        if (rules.visibilityPass && c.name != rules.checkColumn)
             visible = !c.internal && !hiddenCaptions.contains(c.caption);
         if (c.internal)
             visible = false;
@@ -101,9 +101,9 @@ GridLayout LoadBoardLayout(const TIniFile *ini, const BoardLayoutSpec &spec,
 
     if (ini) {
         GridLayoutOptions options;
-        if (!spec.checkColumn.isEmpty())
-            options.skipNames << spec.checkColumn;
-        const QList<SavedGridColumn> saved = ReadGridLayout(*ini, spec.section, int(layout.size()));
+        if (!rules.checkColumn.isEmpty())
+            options.skipNames << rules.checkColumn;
+        const QList<SavedGridColumn> saved = ReadGridLayout(*ini, rules.section, int(layout.size()));
         layout = ApplySavedLayout(layout, saved,
                                   [&](int position, const QString &name) {
                                       return BoardDefaultWidth(position, designedWidth.value(name));
@@ -116,25 +116,25 @@ GridLayout LoadBoardLayout(const TIniFile *ini, const BoardLayoutSpec &spec,
         c.width = sensibleWidth(c.width);
     }
 
-    if (!spec.checkColumn.isEmpty()) {
+    if (!rules.checkColumn.isEmpty()) {
         for (int i = 0; i < layout.size(); ++i) {
-            if (layout.at(i).name != spec.checkColumn)
+            if (layout.at(i).name != rules.checkColumn)
                 continue;
             layout.move(i, 0);
             layout[0].width = kBoardCheckColumnWidth;
-            layout[0].visible = spec.checkVisible;
+            layout[0].visible = rules.checkVisible;
             break;
         }
     }
     return layout;
 }
 
-bool SaveBoardLayout(TIniFile *ini, const BoardLayoutSpec &spec, const GridLayout &layout, const GridLayout *previous)
+bool SaveBoardLayout(TIniFile *ini, const BoardLayoutRules &rules, const GridLayout &layout, const GridLayout *previous)
 {
     if (!ini)
         return false;
     GridLayoutOptions options;
-    if (!spec.checkColumn.isEmpty())
-        options.skipNames << spec.checkColumn;
-    return SaveGridLayout(*ini, spec.section, layout, options, previous);
+    if (!rules.checkColumn.isEmpty())
+        options.skipNames << rules.checkColumn;
+    return SaveGridLayout(*ini, rules.section, layout, options, previous);
 }

@@ -10,7 +10,7 @@
 class TIniFile;
 
 // How the layout of one order grid is kept in the settings file.
-struct BoardLayoutSpec
+struct BoardLayoutRules
 {
     QString section;      // "MAIN_GIRD", "MAIN_GIRD_COMP", "CTV_TAKEOUT", "grdA3View", ...
     QString checkColumn;  // the check-box column the loader places itself; empty when none
@@ -21,9 +21,9 @@ struct BoardLayoutSpec
 // The live grid (check column shown only when the user's control screen is the order-control
 // screen, controlScreenType "1"), the completed grid, the store-order grid and the same-day
 // grids (section = the view's name).
-BoardLayoutSpec LiveBoardLayoutSpec(const QString &controlScreenType);
-BoardLayoutSpec CompletedBoardLayoutSpec();
-BoardLayoutSpec PlainBoardLayoutSpec(const QString &section);
+BoardLayoutRules LiveBoardLayoutRules(const QString &controlScreenType);
+BoardLayoutRules CompletedBoardLayoutRules();
+BoardLayoutRules PlainBoardLayoutRules(const QString &section);
 
 // Width of the check-box columns as the loader sets them.
 constexpr int kBoardCheckColumnWidth = 25;
@@ -54,10 +54,10 @@ int BoardDefaultWidth(int position, int designedWidth);
 // internal columns (for grids with a visibility pass; internal columns stay hidden whatever the
 // file says), and the check-box column at position 0. current is the grid's columns in display
 // order. A missing section leaves the order and widths as they are.
-GridLayout LoadBoardLayout(const TIniFile *ini, const BoardLayoutSpec &spec,
+GridLayout LoadBoardLayout(const TIniFile *ini, const BoardLayoutRules &rules,
                            const QList<BoardLayoutColumn> &current, const QSet<QString> &hiddenCaptions);
 
 // Writes "Name_" + i and "Width_" + i for every position but the check-box column's. With
 // `previous`, only positions that changed are written.
-bool SaveBoardLayout(TIniFile *ini, const BoardLayoutSpec &spec, const GridLayout &layout,
+bool SaveBoardLayout(TIniFile *ini, const BoardLayoutRules &rules, const GridLayout &layout,
                      const GridLayout *previous = nullptr);

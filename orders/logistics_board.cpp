@@ -20,12 +20,12 @@ const QString kPrefix = QStringLiteral("grdHUBCol_");
 constexpr int kMaxMark = 64;
 constexpr int kMaxRowLength = 16384;
 
-struct Spec
+struct ColumnDef
 {
     const char *field;
     const char *caption; // nullptr: hidden
 };
-const Spec kColumns[] = {
+const ColumnDef kColumns[] = {
     {"Key", nullptr},          {"ORD_NO", "주문 일련번호"},     {"LOGI_ORD_NO", "물류 주문번호"},
     {"ORD_STATUS_CD", "주문 상태"}, {"DVRY_DISTANCE", nullptr}, {"END_DATE", "완료 일자"},
     {"CANCEL_DATE", "취소일자"}, {"ORD_BR_CODE", nullptr},     {"CTH_WK_NAME", "배차 배송원 명"},
@@ -53,7 +53,7 @@ const QStringList &LogisticsRowFields()
 QList<GridColumn> LogisticsGridColumns()
 {
     QList<GridColumn> out;
-    for (const Spec &s : kColumns) {
+    for (const ColumnDef &s : kColumns) {
         GridColumn c;
         c.name = kPrefix + QString::fromLatin1(s.field);
         c.caption = s.caption ? QString::fromUtf8(s.caption) : QString::fromLatin1(s.field);
@@ -65,7 +65,7 @@ QList<GridColumn> LogisticsGridColumns()
 QStringList LogisticsHiddenColumns()
 {
     QStringList out;
-    for (const Spec &s : kColumns)
+    for (const ColumnDef &s : kColumns)
         if (!s.caption)
             out.append(kPrefix + QString::fromLatin1(s.field));
     return out;

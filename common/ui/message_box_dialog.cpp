@@ -23,7 +23,7 @@ namespace
 QPointer<QMessageBox> g_msgBoxForm;
 std::function<int()> g_autoCloseMs;
 
-struct ButtonSpec
+struct ButtonChoice
 {
     QString caption;
     QMessageBox::ButtonRole role;
@@ -94,7 +94,7 @@ void swallowEnterAfterAutoClose()
     filter->arm();
 }
 
-QList<ButtonSpec> buttonsFor(const QString &kind)
+QList<ButtonChoice> buttonsFor(const QString &kind)
 {
     const QString ok = G_TXT_OK.isEmpty() ? QStringLiteral("확인") : G_TXT_OK;
     const QString yes = G_TXT_YES.isEmpty() ? QStringLiteral("예") : G_TXT_YES;
@@ -111,7 +111,7 @@ QList<ButtonSpec> buttonsFor(const QString &kind)
 
 int showDialog(const QString &text, const QString &kind)
 {
-    const QList<ButtonSpec> buttons = buttonsFor(kind);
+    const QList<ButtonChoice> buttons = buttonsFor(kind);
     if (buttons.isEmpty())
         return 0;
 
@@ -120,7 +120,7 @@ int showDialog(const QString &text, const QString &kind)
     g_msgBoxForm = &box;
     QHash<QAbstractButton *, int> results;
     QPushButton *lastButton = nullptr;
-    for (const ButtonSpec &choice : buttons) {
+    for (const ButtonChoice &choice : buttons) {
         QPushButton *button = box.addButton(choice.caption, choice.role);
         lastButton = button;
         // Long captions get a wider button so that the text is never cut.

@@ -8,13 +8,13 @@ BoardGridParts AttachBoardGrid(QTableView *view, const BoardGridAttach &a)
     BoardGridParts parts;
     parts.delegate = InstallBoardDelegate(view, a.grid, a.model, a.colours);
     parts.events = new BoardGridEvents(view, a.grid, a.model, a.selection, a.hooks);
-    BoardLayoutSpec spec;
+    BoardLayoutRules rules;
     switch (a.grid) {
-    case BoardGrid::Live: spec = LiveBoardLayoutSpec(a.controlScreenType); break;
-    case BoardGrid::Completed: spec = CompletedBoardLayoutSpec(); break;
-    case BoardGrid::StoreOrders: spec = PlainBoardLayoutSpec(QStringLiteral("CTV_TAKEOUT")); break;
+    case BoardGrid::Live: rules = LiveBoardLayoutRules(a.controlScreenType); break;
+    case BoardGrid::Completed: rules = CompletedBoardLayoutRules(); break;
+    case BoardGrid::StoreOrders: rules = PlainBoardLayoutRules(QStringLiteral("CTV_TAKEOUT")); break;
     }
-    parts.layout = new BoardLayoutKeeper(view->horizontalHeader(), spec,
+    parts.layout = new BoardLayoutKeeper(view->horizontalHeader(), rules,
                                          BoardInternalColumns(a.grid) + a.moreInternalColumns, view);
     parts.layout->load();
     return parts;

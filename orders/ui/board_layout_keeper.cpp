@@ -5,11 +5,11 @@
 
 #include <QHeaderView>
 
-BoardLayoutKeeper::BoardLayoutKeeper(QHeaderView *header, BoardLayoutSpec spec, QSet<QString> internal,
+BoardLayoutKeeper::BoardLayoutKeeper(QHeaderView *header, BoardLayoutRules rules, QSet<QString> internal,
                                      QObject *parent)
     : QObject(parent ? parent : header)
     , m_header(header)
-    , m_spec(std::move(spec))
+    , m_rules(std::move(rules))
     , m_internal(std::move(internal))
 {
     connect(header, &QHeaderView::sectionMoved, this, &BoardLayoutKeeper::sectionMoved);
@@ -64,7 +64,7 @@ void BoardLayoutKeeper::load()
 {
     if (!m_header)
         return;
-    const GridLayout layout = LoadBoardLayout(G_INI, m_spec, currentColumns(), ReadHiddenCaptions(G_INI));
+    const GridLayout layout = LoadBoardLayout(G_INI, m_rules, currentColumns(), ReadHiddenCaptions(G_INI));
     m_applying = true;
     apply(layout);
     // The check-box column is the loader's: the user neither sizes nor moves it.
@@ -74,7 +74,7 @@ void BoardLayoutKeeper::load()
     m_applying = false;
     m_written.clear();
     if (G_INI) {
-        const QList<SavedGridColumn> saved = ReadGridLayout(*G_INI, m_spec.section, m_header->count());
+        const QList<SavedGridColumn> saved = ReadGridLayout(*G_INI, m_rules.section, m_header->count());
         m_written = SavedAsLayout(saved);
     }
 }
@@ -84,7 +84,7 @@ bool BoardLayoutKeeper::save()
     if (!m_header || !G_INI)
         return false;
     const GridLayout now = currentLayout();
-    const bool ok = SaveBoardLayout(G_INI, m_spec, now, &m_written);
+    const bool ok = SaveBoardLayout(G_INI, m_rules, now, &m_written);
     if (ok)
         m_written = now;
     return ok;
@@ -102,10 +102,10 @@ void BoardLayoutKeeper::sectionResized(int logical, int, int newSize)
 
 int BoardLayoutKeeper::checkLogical() const
 {
-    if (!m_header || m_spec.checkColumn.isEmpty())
+    if (!m_header || m_rules.checkColumn.isEmpty())
         return -1;
     for (int l = 0; l < m_header->count(); ++l)
-        if (HeaderColumnName(m_header, l) == m_spec.checkColumn)
+        if (HeaderColumnName(m_header, l) == m_rules.checkColumn)
             return l;
     return -1;
 }

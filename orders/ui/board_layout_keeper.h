@@ -18,12 +18,12 @@ class BoardLayoutKeeper : public QObject
     Q_OBJECT
 public:
     // internal: the grid's always-hidden columns (BoardInternalColumns plus the screen's own).
-    BoardLayoutKeeper(QHeaderView *header, BoardLayoutSpec spec, QSet<QString> internal = {},
+    BoardLayoutKeeper(QHeaderView *header, BoardLayoutRules rules, QSet<QString> internal = {},
                       QObject *parent = nullptr);
 
     // The control-screen setting may change between loads.
-    void setSpec(const BoardLayoutSpec &spec) { m_spec = spec; }
-    const BoardLayoutSpec &spec() const { return m_spec; }
+    void setRules(const BoardLayoutRules &rules) { m_rules = rules; }
+    const BoardLayoutRules &rules() const { return m_rules; }
 
     void load();
     bool save();
@@ -41,7 +41,7 @@ private:
     int checkLogical() const;
 
     QPointer<QHeaderView> m_header;
-    BoardLayoutSpec m_spec;
+    BoardLayoutRules m_rules;
     QSet<QString> m_internal;
     QHash<QString, int> m_widths; // last width of every column, hidden ones included
     GridLayout m_written;

@@ -17,19 +17,19 @@
 
 namespace
 {
-struct Part
+struct ZipEntry
 {
     const char *name;
     QByteArray data;
 };
 
-bool writeZip(const QString &path, const QList<Part> &parts)
+bool writeZip(const QString &path, const QList<ZipEntry> &parts)
 {
     zipFile zf = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
     if (!zf)
         return false;
     bool ok = true;
-    for (const Part &p : parts) {
+    for (const ZipEntry &p : parts) {
         zip_fileinfo info{};
         ok = ok
              && zipOpenNewFileInZip64(zf, p.name, &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
@@ -74,7 +74,7 @@ protected:
     QString book(const QByteArray &sheetXml, int strings = 0)
     {
         const QString path = m_dir.filePath(QStringLiteral("book%1.xlsx").arg(++m_count));
-        QList<Part> parts = {{"xl/workbook.xml", kWorkbook}, {"xl/worksheets/sheet1.xml", sheetXml}};
+        QList<ZipEntry> parts = {{"xl/workbook.xml", kWorkbook}, {"xl/worksheets/sheet1.xml", sheetXml}};
         if (strings > 0)
             parts.append({"xl/sharedStrings.xml", sharedStrings(strings)});
         EXPECT_TRUE(writeZip(path, parts));

@@ -46,7 +46,7 @@ struct BoardLayoutTest : ::testing::Test
 
 TEST_F(BoardLayoutTest, SavedLayoutComesBackWithTheCheckColumnFirst)
 {
-    const BoardLayoutSpec spec = LiveBoardLayoutSpec("1");
+    const BoardLayoutRules rules = LiveBoardLayoutRules("1");
     // The user dragged the order number to the front (the check column stays at 0) and widened it.
     const GridLayout arranged = {
         {"CTV_MAIN_CHK", 25, true},         {"CTV_MAIN_ORD_NO", 140, true},
@@ -54,7 +54,7 @@ TEST_F(BoardLayoutTest, SavedLayoutComesBackWithTheCheckColumnFirst)
         {"CTV_MAIN_DVRY_AMT", 80, true},     {"CTV_MAIN_SHARE_GROUP", 40, false},
         {"CTV_MAIN_ADDR4", 210, true},
     };
-    ASSERT_TRUE(SaveBoardLayout(G_INI, spec, arranged));
+    ASSERT_TRUE(SaveBoardLayout(G_INI, rules, arranged));
     // The check column leaves a gap at its own position.
     EXPECT_FALSE(G_INI->ValueExists("MAIN_GIRD", "Name_0"));
     EXPECT_FALSE(G_INI->ValueExists("MAIN_GIRD", "Width_0"));
@@ -62,7 +62,7 @@ TEST_F(BoardLayoutTest, SavedLayoutComesBackWithTheCheckColumnFirst)
     EXPECT_EQ(G_INI->ReadString("MAIN_GIRD", "Width_1", ""), "140");
     EXPECT_EQ(G_INI->ReadString("MAIN_GIRD", "Name_6", ""), "CTV_MAIN_ADDR4");
 
-    const GridLayout loaded = LoadBoardLayout(G_INI, spec, liveDesign(), ReadHiddenCaptions(G_INI));
+    const GridLayout loaded = LoadBoardLayout(G_INI, rules, liveDesign(), ReadHiddenCaptions(G_INI));
     EXPECT_EQ(names(loaded), names(arranged));
     EXPECT_EQ(col(loaded, "CTV_MAIN_ORD_NO").width, 140);
     EXPECT_EQ(col(loaded, "CTV_MAIN_ADDR4").width, 210);
@@ -78,7 +78,7 @@ TEST_F(BoardLayoutTest, InternalColumnsStayHiddenWhateverTheFileSays)
     G_INI->WriteString("MAIN_GIRD", "Width_1", "90");
     G_INI->WriteString("MAIN_GIRD", "Visible_1", "1");
     G_INI->WriteString("ORD_COLUMN", "상태", "1");
-    const GridLayout loaded = LoadBoardLayout(G_INI, LiveBoardLayoutSpec("1"), liveDesign(), ReadHiddenCaptions(G_INI));
+    const GridLayout loaded = LoadBoardLayout(G_INI, LiveBoardLayoutRules("1"), liveDesign(), ReadHiddenCaptions(G_INI));
     EXPECT_EQ(loaded.at(1).name, "CTV_MAIN_SHARE_GROUP");
     EXPECT_FALSE(loaded.at(1).visible);
     EXPECT_TRUE(col(loaded, "CTV_MAIN_STATUS_CD").visible);
@@ -91,7 +91,7 @@ TEST_F(BoardLayoutTest, HiddenCaptionsOfTheSettingsScreenHideTheirColumns)
     const QSet<QString> hidden = ReadHiddenCaptions(G_INI);
     EXPECT_EQ(hidden, QSet<QString>{"배달료"});
 
-    const GridLayout live = LoadBoardLayout(G_INI, LiveBoardLayoutSpec("3"), liveDesign(), hidden);
+    const GridLayout live = LoadBoardLayout(G_INI, LiveBoardLayoutRules("3"), liveDesign(), hidden);
     EXPECT_FALSE(col(live, "CTV_MAIN_DVRY_AMT").visible);
     EXPECT_TRUE(col(live, "CTV_MAIN_ORD_NO").visible);
     // Another control screen than the order-control screen: no check boxes.
@@ -101,7 +101,7 @@ TEST_F(BoardLayoutTest, HiddenCaptionsOfTheSettingsScreenHideTheirColumns)
         {"CTV_MAIN_COMP_CHK", "", 26, true, false},
         {"CTV_MAIN_COMP_DVRY_AMT", "배달료", 80, true, false},
     };
-    const GridLayout comp = LoadBoardLayout(G_INI, CompletedBoardLayoutSpec(), compDesign, hidden);
+    const GridLayout comp = LoadBoardLayout(G_INI, CompletedBoardLayoutRules(), compDesign, hidden);
     EXPECT_FALSE(col(comp, "CTV_MAIN_COMP_DVRY_AMT").visible);
     EXPECT_EQ(comp.at(0), (GridLayoutColumn{"CTV_MAIN_COMP_CHK", kBoardCheckColumnWidth, false}));
 }
@@ -114,7 +114,7 @@ TEST_F(BoardLayoutTest, BadOrMissingWidthsFallBackToTheDefaultOfThePosition)
     G_INI->WriteString("MAIN_GIRD", "Width_2", "10");
     G_INI->WriteString("MAIN_GIRD", "Name_4", "CTV_MAIN_ORD_NO");
     G_INI->WriteString("MAIN_GIRD", "Width_4", "99999999");
-    const GridLayout loaded = LoadBoardLayout(G_INI, LiveBoardLayoutSpec("1"), liveDesign(), {});
+    const GridLayout loaded = LoadBoardLayout(G_INI, LiveBoardLayoutRules("1"), liveDesign(), {});
     EXPECT_EQ(loaded.at(3).name, "CTV_MAIN_DVRY_AMT");
     EXPECT_EQ(loaded.at(3).width, 66);
     // An unknown name is skipped: the column already there stays.
@@ -131,15 +131,15 @@ TEST_F(BoardLayoutTest, BadOrMissingWidthsFallBackToTheDefaultOfThePosition)
 
 TEST_F(BoardLayoutTest, StoreGridTakesOrderAndWidthsOnly)
 {
-    const BoardLayoutSpec spec = PlainBoardLayoutSpec("CTV_TAKEOUT");
+    const BoardLayoutRules rules = PlainBoardLayoutRules("CTV_TAKEOUT");
     const QList<BoardLayoutColumn> design = {
         {"CTV_TAKEOUT_ORD_NO", "주문번호", 80, true, false},
         {"CTV_TAKEOUT_ORD_STATUS_CD", "상태", 60, false, false},
     };
-    ASSERT_TRUE(SaveBoardLayout(G_INI, spec, {{"CTV_TAKEOUT_ORD_STATUS_CD", 70, false}, {"CTV_TAKEOUT_ORD_NO", 90, true}}));
+    ASSERT_TRUE(SaveBoardLayout(G_INI, rules, {{"CTV_TAKEOUT_ORD_STATUS_CD", 70, false}, {"CTV_TAKEOUT_ORD_NO", 90, true}}));
     EXPECT_EQ(G_INI->ReadString("CTV_TAKEOUT", "Name_0", ""), "CTV_TAKEOUT_ORD_STATUS_CD");
     G_INI->WriteString("ORD_COLUMN", "주문번호", "0");
-    const GridLayout loaded = LoadBoardLayout(G_INI, spec, design, ReadHiddenCaptions(G_INI));
+    const GridLayout loaded = LoadBoardLayout(G_INI, rules, design, ReadHiddenCaptions(G_INI));
     EXPECT_EQ(loaded, (GridLayout{{"CTV_TAKEOUT_ORD_STATUS_CD", 70, false}, {"CTV_TAKEOUT_ORD_NO", 90, true}}));
 }
 

@@ -46,7 +46,7 @@ TEST_F(BoardUiTest, LayoutSurvivesARestartAndInternalColumnsStayHidden)
     {
         QTableView view;
         view.setModel(&model);
-        BoardLayoutKeeper keeper(view.horizontalHeader(), LiveBoardLayoutSpec("1"), liveInternal());
+        BoardLayoutKeeper keeper(view.horizontalHeader(), LiveBoardLayoutRules("1"), liveInternal());
         keeper.load();
         EXPECT_EQ(view.horizontalHeader()->visualIndex(logical(view, "CTV_MAIN_CHK")), 0);
         EXPECT_FALSE(shown(view, "CTV_MAIN_EXCEL_ADDR"));
@@ -70,7 +70,7 @@ TEST_F(BoardUiTest, LayoutSurvivesARestartAndInternalColumnsStayHidden)
 
     QTableView again;
     again.setModel(&model);
-    BoardLayoutKeeper keeper(again.horizontalHeader(), LiveBoardLayoutSpec("3"), liveInternal());
+    BoardLayoutKeeper keeper(again.horizontalHeader(), LiveBoardLayoutRules("3"), liveInternal());
     keeper.load();
     QHeaderView *h = again.horizontalHeader();
     EXPECT_EQ(h->visualIndex(logical(again, "CTV_MAIN_ORD_NO")), 2);
@@ -94,7 +94,7 @@ TEST_F(BoardUiTest, LiveAndCompletedBoardsExportTheSpreadsheetCopies)
                                           {"CU_TEL", "010-3333-4444"}});
     QTableView liveView;
     liveView.setModel(&live);
-    BoardLayoutKeeper keeper(liveView.horizontalHeader(), LiveBoardLayoutSpec("3"), liveInternal());
+    BoardLayoutKeeper keeper(liveView.horizontalHeader(), LiveBoardLayoutRules("3"), liveInternal());
     keeper.load();
     // The user had hidden the customer telephone.
     liveView.setColumnHidden(logical(liveView, "CTV_MAIN_CU_TEL"), true);
