@@ -34,6 +34,9 @@ function(cd_module name)
 endfunction()
 
 # cd_test(<name> SOURCES_DIR <dir> LIBS <libs...>): one GoogleTest executable per test folder.
+# Under ctest every case is its own test (CD_TEST_SHARDS=0, for working on a folder), or every
+# program runs as CD_TEST_SHARDS processes that split its cases between them (the full runs).
+set(CD_TEST_SHARDS 0 CACHE STRING "Processes per test program under ctest; 0 runs each case alone")
 function(cd_test name)
     cmake_parse_arguments(ARG "" "DIR" "LIBS" ${ARGN})
     file(GLOB test_src CONFIGURE_DEPENDS ${ARG_DIR}/*.cpp ${ARG_DIR}/*.h)
@@ -44,6 +47,18 @@ function(cd_test name)
     endif()
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock Qt6::Test Qt6::Widgets)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    if(CD_TEST_SHARDS GREATER 0)
+        # A few processes per program: starting a test program (Qt, and the sanitizer runtime in
+        # the sanitizer build) costs far more than most of its cases, so a full run does not pay
+        # it once per case.
+        math(EXPR last_shard "${CD_TEST_SHARDS} - 1")
+        foreach(shard RANGE ${last_shard})
+            add_test(NAME ${name}_${shard} COMMAND ${name})
+            set_tests_properties(${name}_${shard} PROPERTIES ENVIRONMENT
+                "QT_QPA_PLATFORM=offscreen;GTEST_TOTAL_SHARDS=${CD_TEST_SHARDS};GTEST_SHARD_INDEX=${shard}")
+        endforeach()
+    else()
+        gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+                             PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    endif()
 endfunction()

@@ -24,9 +24,16 @@ QByteArray G_RES_LOGIN_IMG4;
 
 namespace
 {
-std::vector<std::pair<std::function<void()>, std::function<void()>>> &containers()
+struct SessionContainer
 {
-    static std::vector<std::pair<std::function<void()>, std::function<void()>>> list;
+    int id;
+    std::function<void()> create;
+    std::function<void()> destroy;
+};
+
+std::vector<SessionContainer> &containers()
+{
+    static std::vector<SessionContainer> list;
     return list;
 }
 
@@ -157,24 +164,31 @@ void BuildSessionKey()
     G_SESSION_KEY = SessionCipher::makeSessionKey(G_DEVICE);
 }
 
-void RegisterSessionContainer(std::function<void()> create, std::function<void()> destroy)
+int RegisterSessionContainer(std::function<void()> create, std::function<void()> destroy)
 {
-    containers().emplace_back(std::move(create), std::move(destroy));
+    static int lastId = 0;
+    containers().push_back({++lastId, std::move(create), std::move(destroy)});
+    return lastId;
+}
+
+void UnregisterSessionContainer(int id)
+{
+    std::erase_if(containers(), [id](const SessionContainer &c) { return c.id == id; });
 }
 
 void proc_CreateStruct()
 {
     for (const auto &c : containers()) {
-        if (c.first)
-            c.first();
+        if (c.create)
+            c.create();
     }
 }
 
 void proc_DestroyStruct()
 {
     for (auto it = containers().rbegin(); it != containers().rend(); ++it) {
-        if (it->second)
-            it->second();
+        if (it->destroy)
+            it->destroy();
     }
 }
 

@@ -63,11 +63,19 @@ TEST(ProgramStart, SessionKeyIsTheDeviceCodeThenRandomDigitsAndNew)
 TEST(ProgramStart, SessionContainersAreMadeInOrderAndFreedInReverse)
 {
     QStringList journal;
-    RegisterSessionContainer([&] { journal << "make A"; }, [&] { journal << "free A"; });
-    RegisterSessionContainer([&] { journal << "make B"; }, [&] { journal << "free B"; });
+    const int a = RegisterSessionContainer([&] { journal << "make A"; }, [&] { journal << "free A"; });
+    const int b = RegisterSessionContainer([&] { journal << "make B"; }, [&] { journal << "free B"; });
     proc_CreateStruct();
     proc_DestroyStruct();
     EXPECT_EQ(journal, (QStringList{"make A", "make B", "free B", "free A"}));
+
+    // Taken back, a pair is neither made nor freed again.
+    UnregisterSessionContainer(a);
+    UnregisterSessionContainer(b);
+    journal.clear();
+    proc_CreateStruct();
+    proc_DestroyStruct();
+    EXPECT_TRUE(journal.isEmpty());
 }
 
 TEST(ProgramStart, FileDateIsTwelveDigitsOrEmpty)
