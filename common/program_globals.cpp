@@ -44,3 +44,11 @@ void ResetProgramGlobals()
     G_IMG_DIR.clear();
     G_REINIT_DONE = false;
 }
+
+QString JoinRequestFields(const QStringList &fields)
+{
+    QString out;
+    for (const QString &f : fields)
+        out += f + G_FIELD_SEP;
+    return out;
+}

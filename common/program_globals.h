@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringList>
 
 // Date and number formats of every shared conversion. The pattern texts are given both as
 // written in the settings and as Qt date-time patterns.
@@ -41,3 +42,6 @@ extern bool G_REINIT_DONE;
 
 // Puts every program-wide value back to its program-start value (tests).
 void ResetProgramGlobals();
+
+// A request payload: every field followed by G_FIELD_SEP (the last one too).
+QString JoinRequestFields(const QStringList &fields);

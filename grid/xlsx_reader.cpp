@@ -18,7 +18,7 @@ constexpr int kMaxSheets = 65536;
 constexpr int kMaxRelationships = 2 * kMaxSheets;
 constexpr int kMaxStyleEntries = 65536; // cell formats, fills and number formats each
 constexpr int kMaxColumnEntries = kXlsxMaxColumns;
-constexpr double kMaxColumnWidth = 255; // characters, the widest column a spreadsheet shows
+constexpr double kWidestColumn = 255; // characters, the widest column a spreadsheet shows
 
 // Number formats that a workbook refers to by id without listing them.
 QString builtinFormat(int id)
@@ -451,7 +451,7 @@ bool XlsxReader::readSheet(int index, XlsxSheet *out)
             c.first = first - 1;
             c.last = last - 1;
             const double width = a.value(QLatin1String("width")).toDouble();
-            c.width = std::isfinite(width) ? std::clamp(width, 0.0, kMaxColumnWidth) : 0.0;
+            c.width = std::isfinite(width) ? std::clamp(width, 0.0, kWidestColumn) : 0.0;
             c.hidden = a.value(QLatin1String("hidden")) == u"1" || a.value(QLatin1String("hidden")) == u"true";
             out->columns.push_back(c);
         } else if (name == u"row") {

@@ -21,14 +21,6 @@ namespace
 constexpr int kListTimeoutMs = 30000;
 constexpr int kGoodsTimeoutMs = 60000;
 
-QString payload(const QStringList &fields)
-{
-    QString out;
-    for (const QString &f : fields)
-        out += f + G_FIELD_SEP;
-    return out;
-}
-
 QString groupCode()
 {
     return QString::fromLatin1(kGoodsGroupCode);
@@ -101,12 +93,12 @@ void ParseGoodsGroups(const QStringList &pages, bool rebuildPrinterGroups)
 
 void proc_Goods_group()
 {
-    loadGroups(payload({G_USER_INFO.USER_TYPE_CD, G_USER_INFO.HD, G_USER_INFO.BR, G_USER_INFO.ST, QString()}), true);
+    loadGroups(JoinRequestFields({G_USER_INFO.USER_TYPE_CD, G_USER_INFO.HD, G_USER_INFO.BR, G_USER_INFO.ST, QString()}), true);
 }
 
 void proc_GetStGoods_group(const QString &stCode)
 {
-    loadGroups(payload({QStringLiteral("3000"), G_USER_INFO.HD, G_USER_INFO.BR, stCode, QString()}), false);
+    loadGroups(JoinRequestFields({QStringLiteral("3000"), G_USER_INFO.HD, G_USER_INFO.BR, stCode, QString()}), false);
 }
 
 void proc_Goods2(const QString &stCode, bool clear)
@@ -128,7 +120,7 @@ void proc_Goods2(const QString &stCode, bool clear)
         for (TST_GOODS_GROUP_LIST &group : store->GOODS_GRP_LST)
             group.GOODS.clear();
     }
-    const QString val = payload({stCode, store->GOODS_SYNC_DT});
+    const QString val = JoinRequestFields({stCode, store->GOODS_SYNC_DT});
     QStringList pages;
     try {
         pages = RequestList(G_TCP_CLIENT, QString::fromLatin1(kGoodsSyncCode), QStringLiteral("ADM3"), val,

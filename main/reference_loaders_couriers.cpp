@@ -15,7 +15,7 @@ namespace
 const QString kWork = QString::fromLatin1(kMyWorkRequest);
 const QString kStTel = QString::fromLatin1(kStTelRequest);
 const QString kWkTel = QString::fromLatin1(kWkTelRequest);
-const QString kAdm3 = QStringLiteral("ADM3");
+const QString kCourierCallType = QStringLiteral("ADM3");
 
 QStringList telFields()
 {
@@ -26,7 +26,7 @@ QStringList telFields()
 void GetMyWorkList()
 {
     ApplyMyWorkPages(RequestReference(
-        kWork, kAdm3, {G_USER_INFO.ID, G_USER_INFO.USER_TYPE_CD, G_USER_INFO.HD, G_USER_INFO.BR, QString()}));
+        kWork, kCourierCallType, {G_USER_INFO.ID, G_USER_INFO.USER_TYPE_CD, G_USER_INFO.HD, G_USER_INFO.BR, QString()}));
 }
 
 void ApplyMyWorkPages(const QStringList &pages)
@@ -64,7 +64,7 @@ void ApplyMyWorkPages(const QStringList &pages)
 
 void proc_Load_TelList()
 {
-    ApplyStTelPages(RequestReference(kStTel, kAdm3, telFields()));
+    ApplyStTelPages(RequestReference(kStTel, kCourierCallType, telFields()));
 }
 
 void ApplyStTelPages(const QStringList &pages)
@@ -89,7 +89,7 @@ void ApplyStTelPages(const QStringList &pages)
 
 void proc_Load_WkTelList()
 {
-    ApplyWkTelPages(RequestReference(kWkTel, kAdm3, telFields()));
+    ApplyWkTelPages(RequestReference(kWkTel, kCourierCallType, telFields()));
 }
 
 void ApplyWkTelPages(const QStringList &pages)

@@ -4,6 +4,7 @@
 // sorted out-group list: that list gains codes while entries are appended, and a position taken
 // from it could name another group's entry.
 #include "main/reference_loaders.h"
+#include "common/program_globals.h"
 
 #include "common/daily_log.h"
 #include "link/link_state.h"
@@ -206,7 +207,7 @@ void proc_Dvry_List_MSG(const QString &sDvryCD, int iIdx)
     if (sDvryCD.isEmpty())
         return;
     QString reply;
-    RequestOne(G_TCP_CLIENT, kMsg, QStringLiteral("ADM3"), ReferencePayload({sDvryCD}), QString(), QString(),
+    RequestOne(G_TCP_CLIENT, kMsg, QStringLiteral("ADM3"), JoinRequestFields({sDvryCD}), QString(), QString(),
                kReferenceTimeoutMs, reply);
     ApplyDvryListMsgReply(sDvryCD, iIdx, reply, QTime::currentTime());
 }

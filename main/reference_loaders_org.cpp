@@ -18,7 +18,7 @@ QStringList scopeFields()
     return {G_USER_INFO.USER_TYPE_CD, G_USER_INFO.HD, G_USER_INFO.BR, G_USER_INFO.ST, QString()};
 }
 
-void addUnique(QStringList &list, const QString &code)
+void addCodeOnce(QStringList &list, const QString &code)
 {
     if (!list.contains(code))
         list.append(code);
@@ -92,8 +92,8 @@ void ApplyBrListPages(const QStringList &pages)
             TBR_LIST &br = hd->BR_LIST.append(row.text(0));
             FillBrRow(br, row);
             if (!row.text(5).isEmpty()) {
-                addUnique(G_SL_BR_CODE, br.BR_CODE);
-                addUnique(G_SL_BR_DVRY_TYPE, br.DVRY_TYPE_CD);
+                addCodeOnce(G_SL_BR_CODE, br.BR_CODE);
+                addCodeOnce(G_SL_BR_DVRY_TYPE, br.DVRY_TYPE_CD);
             } else if (rows.size() == 1 || storeUser) {
                 G_SL_BR_CODE.append(br.BR_CODE);
             }

@@ -10,18 +10,10 @@
 
 #include <exception>
 
-QString ReferencePayload(const QStringList &fields)
-{
-    QString payload;
-    for (const QString &f : fields)
-        payload += f + G_FIELD_SEP;
-    return payload;
-}
-
 QStringList RequestReference(const QString &code, const QString &callType, const QStringList &fields,
                              const QString &pageCount, int timeoutMs)
 {
-    return RequestList(G_TCP_CLIENT, code, callType, ReferencePayload(fields), pageCount, timeoutMs);
+    return RequestList(G_TCP_CLIENT, code, callType, JoinRequestFields(fields), pageCount, timeoutMs);
 }
 
 void LogNoResult(const QString &code)

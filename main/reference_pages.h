@@ -15,8 +15,6 @@
 inline constexpr char kReferencePageCount[] = "3000";
 inline constexpr int kReferenceTimeoutMs = 30000;
 
-// The fields, each followed by the field separator.
-QString ReferencePayload(const QStringList &fields);
 
 // RequestList on the shared client; the reply pages in order (empty when nothing came back).
 QStringList RequestReference(const QString &code, const QString &callType, const QStringList &fields,

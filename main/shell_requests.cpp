@@ -39,14 +39,6 @@ QString requestOne(const QString &code, const QString &callType, const QString &
     return reply;
 }
 
-QString payload(const QStringList &fields)
-{
-    QString out;
-    for (const QString &f : fields)
-        out += f + G_FIELD_SEP;
-    return out;
-}
-
 QStringList stringRows(const QJsonValue &v)
 {
     QStringList out;
@@ -96,7 +88,7 @@ CourierCallInfo LoadCourierCallInfo(const QString &wkCode)
     CourierCallInfo info;
     const QStringList pages = requestList(
         code, QStringLiteral("ADM3"),
-        payload({G_USER_INFO.USER_TYPE_CD, wkCode, G_USER_INFO.HD, G_USER_INFO.BR, G_USER_INFO.ST}));
+        JoinRequestFields({G_USER_INFO.USER_TYPE_CD, wkCode, G_USER_INFO.HD, G_USER_INFO.BR, G_USER_INFO.ST}));
     if (pages.isEmpty()) {
         WriteLog(code + QStringLiteral(" ERR[NO RESULT]"));
         return info;
@@ -114,7 +106,7 @@ CourierCallInfo LoadCourierCallInfo(const QString &wkCode)
 bool LoadCardSlip(const QString &ordNo, const QString &gubun, CardSlip &slip)
 {
     const QString code = QString::fromLatin1(kCardSlipCode);
-    const QStringList pages = requestList(code, QStringLiteral("ADM3"), payload({ordNo, gubun}));
+    const QStringList pages = requestList(code, QStringLiteral("ADM3"), JoinRequestFields({ordNo, gubun}));
     if (pages.isEmpty()) {
         WriteLog(code + QStringLiteral(" ERR[NO RESULT]"));
         return false;
@@ -141,7 +133,7 @@ bool LoadCardSlip(const QString &ordNo, const QString &gubun, CardSlip &slip)
 bool PlatformContractMissing()
 {
     const QString code = QString::fromLatin1(kPlatformContractCode);
-    const QString reply = requestOne(code, QStringLiteral("ADM3"), payload({G_USER_INFO.BR}));
+    const QString reply = requestOne(code, QStringLiteral("ADM3"), JoinRequestFields({G_USER_INFO.BR}));
     if (reply.isEmpty()) {
         WriteLog(code + QStringLiteral(" ERR[NO RESULT]"));
         return false;
@@ -155,7 +147,7 @@ bool PlatformContractMissing()
 bool LoadRegDevices(QList<RegDevice> &devices)
 {
     const QString code = QString::fromLatin1(kDeviceListCode);
-    const QStringList pages = requestList(code, QStringLiteral("ADM1"), payload({G_USER_INFO.ID}));
+    const QStringList pages = requestList(code, QStringLiteral("ADM1"), JoinRequestFields({G_USER_INFO.ID}));
     if (pages.isEmpty()) {
         WriteLog(code + QStringLiteral(" ERR[NO RESULT]"));
         return false;
@@ -179,7 +171,7 @@ DeviceChangeResult ChangeRegDevice(const QString &userId, const QString &deviceI
     const QString code = QString::fromLatin1(kDeviceChangeCode);
     DeviceChangeResult r;
     // The group code is never known on this window and goes empty.
-    const QString reply = requestOne(code, QStringLiteral("ADM3"), payload({QString(), userId, deviceId, alias, state}));
+    const QString reply = requestOne(code, QStringLiteral("ADM3"), JoinRequestFields({QString(), userId, deviceId, alias, state}));
     if (reply.isEmpty()) {
         r.noReply = true;
         WriteLog(code + QStringLiteral(" ERR[NO RESULT]"));

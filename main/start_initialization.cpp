@@ -16,7 +16,7 @@
 
 namespace
 {
-void call(const std::function<void()> &f)
+void callIfSet(const std::function<void()> &f)
 {
     if (f)
         f();
@@ -26,13 +26,13 @@ void steps(TIniFile *ini, IStartDevices &devices, const StartWindow &w)
 {
     WriteLog(QStringLiteral("NEW LOG : Initialize Start"));
     const QStringList printers = devices.installedPrinters();
-    call(w.readSavedLogin);
+    callIfSet(w.readSavedLogin);
     ReadStartSettings(ini);
 
     WriteLog(QStringLiteral("NEW LOG : Try Login Start"));
     if (!w.login || !w.login()) {
         WriteLog(QStringLiteral("NEW LOG : Try Main Form Terminate"));
-        call(w.terminate);
+        callIfSet(w.terminate);
         return;
     }
     QElapsedTimer sinceLogin;
@@ -42,47 +42,47 @@ void steps(TIniFile *ini, IStartDevices &devices, const StartWindow &w)
     G_SL_SEL_BR_CODE = ReadCheckedBranches(ini, G_USER_INFO.HD, G_USER_INFO.BR);
     if (w.setCidPanel)
         w.setCidPanel(InitialCidPanel());
-    call(w.pump);
-    call(w.showProgress);
+    callIfSet(w.pump);
+    callIfSet(w.showProgress);
     if (G_CID_KT_INFO.Use_yn == QLatin1String("1"))
-        call(w.ktLogin);
-    call(w.createModifyWindows);
-    call(w.advance);
+        callIfSet(w.ktLogin);
+    callIfSet(w.createModifyWindows);
+    callIfSet(w.advance);
     WriteLog(QStringLiteral("NEW LOG : Initialize Timer On"));
-    call(w.armDataTimer);
-    call(w.loadGridLayouts);
+    callIfSet(w.armDataTimer);
+    callIfSet(w.loadGridLayouts);
     WriteLog(QStringLiteral("NEW LOG : Load Grid Setting End"));
 
     const CidPanel panel = StartCallerIdDevices(devices, ini, InitialCidPanel());
     if (w.setCidPanel && panel != InitialCidPanel())
         w.setCidPanel(panel);
     WriteLog(QStringLiteral("NEW LOG : CID Setting End"));
-    call(w.advance);
+    callIfSet(w.advance);
     StartPrinters(devices, ini, printers);
-    call(w.advance);
+    callIfSet(w.advance);
     WriteLog(QStringLiteral("NEW LOG : Print Setting End"));
-    call(w.createDeliveryWindows);
-    call(w.advance);
+    callIfSet(w.createDeliveryWindows);
+    callIfSet(w.advance);
     WriteLog(QStringLiteral("NEW LOG : Order Accept create End"));
-    call(w.createQuickWindows);
-    call(w.advance);
+    callIfSet(w.createQuickWindows);
+    callIfSet(w.advance);
     WriteLog(QStringLiteral("NEW LOG : Quick Accept create End"));
-    call(w.applyMenuRights);
-    call(w.advance);
-    call(w.advance);
-    call(w.fillStoreStatusBranches);
-    call(w.advance);
-    call(w.setupCourierGrid);
+    callIfSet(w.applyMenuRights);
+    callIfSet(w.advance);
+    callIfSet(w.advance);
+    callIfSet(w.fillStoreStatusBranches);
+    callIfSet(w.advance);
+    callIfSet(w.setupCourierGrid);
     G_REINIT_DONE = true;
-    call(w.closeProgress);
+    callIfSet(w.closeProgress);
     WriteLog(QStringLiteral("NEW LOG : Bring and Setting Config Data End"));
-    call(w.contractPages);
+    callIfSet(w.contractPages);
     G_SESSION_SEC = ReadSessionSeconds(ini, G_USER_INFO.ID);
     if (G_SESSION_SEC.isEmpty())
-        call(w.askSessionLength);
-    call(w.startSessionTimer);
+        callIfSet(w.askSessionLength);
+    callIfSet(w.startSessionTimer);
     if (UserClass() == QLatin1String("5") || UserClass() == QLatin1String("7"))
-        call(w.loadDeliveryGroups);
+        callIfSet(w.loadDeliveryGroups);
     WriteLog(QStringLiteral("NEW LOG : Initialize end"));
     WriteLog(QStringLiteral("Start-up after login : %1 ms").arg(sinceLogin.elapsed()));
 }

@@ -21,7 +21,7 @@ QString G_LAST_GROUP_NOTICE;
 
 namespace
 {
-const QChar kStx(2);
+const QChar kTickerJoin(2);
 const QString kPlatform = QStringLiteral("플랫폼공지");
 const QString kPartner = QStringLiteral("제휴사공지");
 const QString kGroup = QStringLiteral("배송그룹공지");
@@ -205,7 +205,7 @@ void NoticeCenter::proc_Notice_Info(const QString &serverTime)
         for (const QJsonValue &v : page.value(QStringLiteral("OUT_ROW2")).toArray()) {
             const ReplyRow row = ReplyRow::fromJson(v, G_FIELD_SEP);
             if (QString *ticker = tickerOf(row.text(0)))
-                *ticker = row.text(1) + kStx + row.text(7);
+                *ticker = row.text(1) + kTickerJoin + row.text(7);
             const QString key = row.text(7) + row.text(0);
             TNotice *known = G_NOTICE_SEQ.find(key);
             if (!known) {
@@ -257,7 +257,7 @@ void NoticeCenter::procNoticeInfoSeq(const QString &msgTypeCd, const QString &se
             if (kind == kGroup && row.text(11) != QLatin1String("2"))
                 continue;
             if (QString *ticker = tickerOf(kind))
-                *ticker = row.text(1) + kStx + row.text(0);
+                *ticker = row.text(1) + kTickerJoin + row.text(0);
             TNotice *s = G_NOTICE_SEQ.find(key);
             if (!s)
                 s = &G_NOTICE_SEQ.append(key);

@@ -1,4 +1,5 @@
 #include "orders/courier_refresh.h"
+#include "orders/sync_mark.h"
 
 #include "common/daily_log.h"
 #include "common/program_globals.h"
@@ -26,13 +27,12 @@ QString G_DVRY_SYNC_DT;
 
 namespace
 {
-const QString kCode = QStringLiteral("CSDVRY");
-const QString kCallType = QStringLiteral("SWK2");
+const QString kCourierCode = QStringLiteral("CSDVRY");
+const QString kCourierCallType = QStringLiteral("SWK2");
 const QString kPageCount = QStringLiteral("3000");
 constexpr int kTimeoutMs = 30000;
 constexpr int kRowFields = 30;
 // The mark goes back to the server with the next refresh; a reply with an absurd one is not kept.
-constexpr int kMaxMark = 64;
 // A courier code longer than this is not a code; free texts are cut to a sane length.
 constexpr int kMaxCode = 40;
 constexpr int kMaxText = 100;
@@ -163,9 +163,9 @@ bool CourierListRefresh::proc_Dvry_List()
     // Store users see no couriers; a login without a head office has none to ask for.
     if (QString(G_USER_INFO.HD).isEmpty() || QString(G_USER_INFO.USER_TYPE_CD).left(1) == QLatin1String("1"))
         return false;
-    const QStringList pages = m_hooks.request(kCode, kCallType, payload(), kPageCount, kTimeoutMs);
+    const QStringList pages = m_hooks.request(kCourierCode, kCourierCallType, payload(), kPageCount, kTimeoutMs);
     if (pages.isEmpty()) {
-        logLine(kCode + QStringLiteral(" ERR[NO RESULT]"));
+        logLine(kCourierCode + QStringLiteral(" ERR[NO RESULT]"));
         return false;
     }
     return applyPages(pages);
@@ -199,15 +199,15 @@ bool CourierListRefresh::applyPages(const QStringList &pages)
         const QJsonObject page = QJsonDocument::fromJson(pages.at(p).toUtf8()).object();
         const QString outCode = page.value(QLatin1String("OUT_CODE")).toString();
         if (outCode != QLatin1String("1")) {
-            logLine(kCode + QStringLiteral(" is Fail ") + outCode + QLatin1Char(':')
+            logLine(kCourierCode + QStringLiteral(" is Fail ") + outCode + QLatin1Char(':')
                     + page.value(QLatin1String("OUT_MSG")).toString());
             ok = false;
             break;
         }
         if (p == 0) {
             QString next = page.value(QLatin1String("OUT_VAL")).toString();
-            if (next.size() > kMaxMark || next.contains(G_FIELD_SEP)) {
-                logLine(kCode + QStringLiteral(" sync mark refused, every courier is asked for next time"));
+            if (!IsUsableSyncMark(next)) {
+                logLine(kCourierCode + QStringLiteral(" sync mark refused, every courier is asked for next time"));
                 next.clear();
             }
             G_DVRY_SYNC_DT = next;
@@ -224,7 +224,7 @@ bool CourierListRefresh::applyPages(const QStringList &pages)
                 applyRow(fields);
             }
         } catch (const std::exception &e) {
-            logLine(kCode + QStringLiteral(": Step - ") + QString::number(rows.size()) + QLatin1Char(',')
+            logLine(kCourierCode + QStringLiteral(": Step - ") + QString::number(rows.size()) + QLatin1Char(',')
                     + QString::number(index) + QStringLiteral(", Exception Err ") + QString::fromUtf8(e.what()));
             return false;
         }
@@ -243,12 +243,12 @@ bool CourierListRefresh::applyRow(const QStringList &f)
     if (!numeric) {
         // An empty status is how the server leaves out a courier; anything else is damage.
         if (!status.isEmpty())
-            logLine(kCode + QStringLiteral(" Row Skip ") + code.left(kMaxCode) + QStringLiteral(" status ")
+            logLine(kCourierCode + QStringLiteral(" Row Skip ") + code.left(kMaxCode) + QStringLiteral(" status ")
                     + status.left(kMaxCode));
         return false;
     }
     if (code.isEmpty() || code.size() > kMaxCode) {
-        logLine(kCode + QStringLiteral(" Row Skip courier code"));
+        logLine(kCourierCode + QStringLiteral(" Row Skip courier code"));
         return false;
     }
     auto &list = G_MY_WORKER.MyWorkerArray;

@@ -1,4 +1,5 @@
 #include "orders/live_order_loader.h"
+#include "orders/sync_mark.h"
 
 #include "common/daily_log.h"
 #include "common/program_globals.h"
@@ -12,9 +13,8 @@
 
 namespace
 {
-const QString kCode = QStringLiteral("CS01_01_V07");
+const QString kLiveCode = QStringLiteral("CS01_01_V07");
 // A mark is echoed back to the server with every load; a reply with an absurd one is not trusted.
-constexpr int kMaxMark = 64;
 
 QJsonObject firstPage(const QStringList &pages)
 {
@@ -65,7 +65,7 @@ bool replyFailed(const QJsonObject &head)
 {
     if (head.value(QLatin1String("OUT_CODE")).toString() == QLatin1String("1"))
         return false;
-    WriteLog(kCode + QStringLiteral(" is Fail ") + head.value(QLatin1String("OUT_CODE")).toString() + QLatin1Char(':')
+    WriteLog(kLiveCode + QStringLiteral(" is Fail ") + head.value(QLatin1String("OUT_CODE")).toString() + QLatin1Char(':')
              + head.value(QLatin1String("OUT_MSG")).toString());
     return true;
 }
@@ -76,10 +76,10 @@ bool LiveOrderLoader::proc_Load_Order()
     if (hooks.passTime)
         hooks.passTime(false);
     ++FTEST_CNT;
-    const QStringList pages = m_request(kCode, QStringLiteral("ADM10"), payload(QStringLiteral("0"), gsSyncDate),
+    const QStringList pages = m_request(kLiveCode, QStringLiteral("ADM10"), payload(QStringLiteral("0"), gsSyncDate),
                                         QStringLiteral("3000"), 30000);
     if (pages.isEmpty()) {
-        WriteLog(kCode + QStringLiteral(" ERR[NO RESULT] - ") + QString::number(FTEST_CNT));
+        WriteLog(kLiveCode + QStringLiteral(" ERR[NO RESULT] - ") + QString::number(FTEST_CNT));
         rearm();
         G_CONNECTED = false;
         return false;
@@ -89,8 +89,8 @@ bool LiveOrderLoader::proc_Load_Order()
     // A failure reply changes nothing: the next load asks the same question again.
     if (!replyFailed(head)) {
         QString next = head.value(QLatin1String("OUT_VAL")).toString();
-        if (next.size() > kMaxMark || next.contains(G_FIELD_SEP)) {
-            WriteLog(kCode + QStringLiteral(" sync mark refused, the board is rebuilt at the next load"));
+        if (!IsUsableSyncMark(next)) {
+            WriteLog(kLiveCode + QStringLiteral(" sync mark refused, the board is rebuilt at the next load"));
             next.clear();
         }
         const std::weak_ptr<int> generation = m_generation;
@@ -107,7 +107,7 @@ bool LiveOrderLoader::proc_Load_Order()
                 *mark = next;
             } else {
                 mark->clear();
-                WriteLog(kCode + QStringLiteral(" batch not applied, the board is rebuilt at the next load"));
+                WriteLog(kLiveCode + QStringLiteral(" batch not applied, the board is rebuilt at the next load"));
             }
         });
     }
@@ -119,10 +119,10 @@ bool LiveOrderLoader::proc_Load_Order()
 
 bool LiveOrderLoader::procLoadA1OrderFinish()
 {
-    const QStringList pages = m_request(kCode, QStringLiteral("ADM10"), payload(QStringLiteral("1"), QString()),
+    const QStringList pages = m_request(kLiveCode, QStringLiteral("ADM10"), payload(QStringLiteral("1"), QString()),
                                         QStringLiteral("3000"), 30000);
     if (pages.isEmpty()) {
-        WriteLog(kCode + QStringLiteral(" ERR[NO RESULT]"));
+        WriteLog(kLiveCode + QStringLiteral(" ERR[NO RESULT]"));
         return false;
     }
     // A failure reply would empty the completed board; it is logged and the board kept.

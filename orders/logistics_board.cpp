@@ -1,4 +1,5 @@
 #include "orders/logistics_board.h"
+#include "orders/sync_mark.h"
 
 #include "common/daily_log.h"
 #include "common/program_globals.h"
@@ -15,17 +16,16 @@
 
 namespace
 {
-const QString kCode = QStringLiteral("CS01_43_V02");
+const QString kLogisticsCode = QStringLiteral("CS01_43_V02");
 const QString kPrefix = QStringLiteral("grdHUBCol_");
-constexpr int kMaxMark = 64;
 constexpr int kMaxRowLength = 16384;
 
-struct ColumnDef
+struct LogisticsColumn
 {
     const char *field;
     const char *caption; // nullptr: hidden
 };
-const ColumnDef kColumns[] = {
+const LogisticsColumn kLogisticsColumns[] = {
     {"Key", nullptr},          {"ORD_NO", "주문 일련번호"},     {"LOGI_ORD_NO", "물류 주문번호"},
     {"ORD_STATUS_CD", "주문 상태"}, {"DVRY_DISTANCE", nullptr}, {"END_DATE", "완료 일자"},
     {"CANCEL_DATE", "취소일자"}, {"ORD_BR_CODE", nullptr},     {"CTH_WK_NAME", "배차 배송원 명"},
@@ -53,7 +53,7 @@ const QStringList &LogisticsRowFields()
 QList<GridColumn> LogisticsGridColumns()
 {
     QList<GridColumn> out;
-    for (const ColumnDef &s : kColumns) {
+    for (const LogisticsColumn &s : kLogisticsColumns) {
         GridColumn c;
         c.name = kPrefix + QString::fromLatin1(s.field);
         c.caption = s.caption ? QString::fromUtf8(s.caption) : QString::fromLatin1(s.field);
@@ -65,7 +65,7 @@ QList<GridColumn> LogisticsGridColumns()
 QStringList LogisticsHiddenColumns()
 {
     QStringList out;
-    for (const ColumnDef &s : kColumns)
+    for (const LogisticsColumn &s : kLogisticsColumns)
         if (!s.caption)
             out.append(kPrefix + QString::fromLatin1(s.field));
     return out;
@@ -116,11 +116,11 @@ bool LogisticsBoard::proc_Load_HUB_SameDay()
     QString val;
     for (const QString &f : fields)
         val += f + G_FIELD_SEP;
-    const QStringList pages = m_request(kCode, QStringLiteral("ADM13"), val, QStringLiteral("3000"), 30000);
+    const QStringList pages = m_request(kLogisticsCode, QStringLiteral("ADM13"), val, QStringLiteral("3000"), 30000);
     if (pages.isEmpty()) {
         if (m_hooks.setFilterBarEnabled)
             m_hooks.setFilterBarEnabled(true);
-        log(kCode + QStringLiteral(" ERR[NO RESULT]"));
+        log(kLogisticsCode + QStringLiteral(" ERR[NO RESULT]"));
         G_CONNECTED = false;
         return false;
     }
@@ -139,12 +139,12 @@ void LogisticsBoard::applyPages(const QStringList &pages)
         const QJsonObject page = QJsonDocument::fromJson(pages.at(p).toUtf8()).object();
         const QString code = page.value(QLatin1String("OUT_CODE")).toString();
         if (code != QLatin1String("1")) {
-            log(kCode + QStringLiteral(" is Fail ") + code + QLatin1Char(':')
+            log(kLogisticsCode + QStringLiteral(" is Fail ") + code + QLatin1Char(':')
                 + page.value(QLatin1String("OUT_MSG")).toString());
             break;
         }
         QString mark = page.value(QLatin1String("OUT_VAL")).toString();
-        if (mark.size() > kMaxMark || mark.contains(sep))
+        if (!IsUsableSyncMark(mark))
             mark.clear();  // an absurd mark: the next load asks for everything
         sHUBDaySyncDate = mark;
         if (p == 0 && page.value(QLatin1String("OUT_MSG")).toString().startsWith(QLatin1Char('A'))) {
@@ -155,12 +155,12 @@ void LogisticsBoard::applyPages(const QStringList &pages)
         for (const QJsonValue &v : page.value(QLatin1String("OUT_ROW1")).toArray()) {
             const QString row = v.toString();
             if (row.size() > kMaxRowLength) {
-                log(kCode + QStringLiteral(" row refused: too long"));
+                log(kLogisticsCode + QStringLiteral(" row refused: too long"));
                 continue;
             }
             QStringList f = SplitUnescaped(sep, row);
             if (f.size() < LogisticsRowFields().size()) {
-                log(kCode + QStringLiteral(" row refused [") + row.left(20) + QStringLiteral("] ")
+                log(kLogisticsCode + QStringLiteral(" row refused [") + row.left(20) + QStringLiteral("] ")
                     + QString::number(f.size()) + QStringLiteral(" fields"));
                 continue;
             }
@@ -194,7 +194,7 @@ void LogisticsBoard::applyPages(const QStringList &pages)
     // A board out of step with its keys is not repaired row by row: the next load asks for
     // everything and rebuilds it.
     if (outOfStep) {
-        log(kCode + QStringLiteral(" keys out of step, full reload at the next load"));
+        log(kLogisticsCode + QStringLiteral(" keys out of step, full reload at the next load"));
         sHUBDaySyncDate.clear();
     }
     if (m_hooks.countView)

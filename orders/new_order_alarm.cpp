@@ -263,7 +263,7 @@ void NewOrderAlarm::openFor(const QString &rowStatus, const QString &rowArrival,
 bool NewOrderAlarm::load(const QString &ordNo)
 {
     reset();
-    const QString val = JoinOrderFields({ordNo, G_USER_INFO.ID, QStringLiteral("1")});
+    const QString val = JoinRequestFields({ordNo, G_USER_INFO.ID, QStringLiteral("1")});
     const QStringList pages = m_hooks.requestList
                                   ? m_hooks.requestList(kDetailCode, QStringLiteral("ADM3"), val, QStringLiteral("3000"))
                                   : RequestList(G_TCP_CLIENT, kDetailCode, QStringLiteral("ADM3"), val,
@@ -356,11 +356,11 @@ void NewOrderAlarm::proc_SendOrderConfirm(int status, int reason)
     QString val;
     if (status == 1001 || status == 2001) {
         code = QStringLiteral("CS01_12_V02");
-        val = JoinOrderFields({ordNo, G_USER_INFO.ID, m_detail.status, QString::number(status),
+        val = JoinRequestFields({ordNo, G_USER_INFO.ID, m_detail.status, QString::number(status),
                                QString::number(m_minutes)});
     } else if (status == 4002) {
         code = QStringLiteral("CS01_11_V03");
-        val = JoinOrderFields({ordNo, G_USER_INFO.ID, G_USER_INFO.USER_TYPE_CD.left(1), m_detail.status,
+        val = JoinRequestFields({ordNo, G_USER_INFO.ID, G_USER_INFO.USER_TYPE_CD.left(1), m_detail.status,
                                QStringLiteral("4002"), QString::number(reason), QString(), QString()});
     } else {
         return;

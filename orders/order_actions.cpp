@@ -49,14 +49,6 @@ int ShortOrderNumber(const QString &orderNo)
     return ok ? n : 0;
 }
 
-QString JoinOrderFields(const QStringList &fields)
-{
-    QString out;
-    for (const QString &f : fields)
-        out += f + G_FIELD_SEP;
-    return out;
-}
-
 ActionReply ReadActionReply(const QString &reply)
 {
     ActionReply r;
@@ -193,7 +185,7 @@ void OrderActions::proc_OrderChangeStatus(const QString &sChgStatus, const QStri
         fields.append(QString());
     const QString orderNo = f.FPOP_ORDER_NO;
 
-    const QString reply = request(code, QStringLiteral("ADM1"), JoinOrderFields(fields));
+    const QString reply = request(code, QStringLiteral("ADM1"), JoinRequestFields(fields));
     if (reply.isEmpty()) {
         log(code + QStringLiteral(" ERR[NO RESULT]"));
         if (twoStep)
@@ -220,7 +212,7 @@ void OrderActions::proc_OrderChangeStatus(const QString &sChgStatus, const QStri
     if (pGroupNo == 1) {
         // The reply check shows nothing of its own here: the user gets one box that says the
         // cancellation went through and only the settlement did not.
-        const QString val = JoinOrderFields({orderNo, G_USER_INFO.ID, userClass(), QStringLiteral("4002")});
+        const QString val = JoinRequestFields({orderNo, G_USER_INFO.ID, userClass(), QStringLiteral("4002")});
         QString res;
         if (m_hooks.check)
             res = m_hooks.check(QStringLiteral("CS01_27_V01"), QStringLiteral("ADM1"), QString(), QString(), val);
@@ -279,7 +271,7 @@ void OrderActions::NOrderCopy2001Click(int tag)
         return;
     const QString code = QStringLiteral("CS01_30_V01");
     const QString reply = request(
-        code, QStringLiteral("ADM3"), JoinOrderFields({orderNo, G_USER_INFO.ID, userClass(), QString::number(tag)}));
+        code, QStringLiteral("ADM3"), JoinRequestFields({orderNo, G_USER_INFO.ID, userClass(), QString::number(tag)}));
     if (reply.isEmpty()) {
         log(code + QStringLiteral(" ERR[NO RESULT]"));
         return;
@@ -446,7 +438,7 @@ void OrderActions::procOrdBundleCancel(const QString &sOrdNo, const QString &sSt
     const QString kind = toWaiting ? QStringLiteral("1") : sType;
     const QString code = QStringLiteral("CS01_65_V01");
     const QString reply =
-        request(code, QStringLiteral("ADM1"), JoinOrderFields({sOrdNo, G_USER_INFO.ID, userClass(), sStatus, kind}));
+        request(code, QStringLiteral("ADM1"), JoinRequestFields({sOrdNo, G_USER_INFO.ID, userClass(), sStatus, kind}));
     if (reply.isEmpty()) {
         log(code + QStringLiteral(" ERR[NO RESULT]"));
         if (toWaiting)

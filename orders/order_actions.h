@@ -113,9 +113,6 @@ private:
 // (0 when it is not one).
 int ShortOrderNumber(const QString &orderNo);
 
-// Fields each followed by the separator.
-QString JoinOrderFields(const QStringList &fields);
-
 // The outcome of an action reply: OUT_CODE and OUT_MSG; readable false when the reply is no JSON
 // object.
 struct ActionReply

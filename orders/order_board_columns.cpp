@@ -4,7 +4,7 @@
 
 namespace
 {
-struct ColumnDef
+struct BoardColumnDef
 {
     BoardCol::Id id;
     const char *idText;
@@ -22,7 +22,7 @@ constexpr GridValueType Text = GridValueType::Text;
 constexpr GridValueType Integer = GridValueType::Integer;
 constexpr GridValueType Float = GridValueType::Float;
 
-const ColumnDef kDefs[] = {
+const BoardColumnDef kDefs[] = {
 #define CD_BOARD_COL_DEF(id, caption, liveType, compType, liveTag, compTag, inComp, lookup, format) \
     {BoardCol::id, #id, caption, liveType, compType, liveTag, compTag, inComp, BoardLookup::lookup, format},
     CD_BOARD_COLUMNS(CD_BOARD_COL_DEF)
@@ -30,7 +30,7 @@ const ColumnDef kDefs[] = {
 };
 static_assert(std::size(kDefs) == BoardCol::kCount);
 
-QString liveName(const ColumnDef &d)
+QString liveName(const BoardColumnDef &d)
 {
     // The pay-type column of the live board lost its underscore long ago; saved layouts know it
     // under that name.
@@ -39,7 +39,7 @@ QString liveName(const ColumnDef &d)
     return QStringLiteral("CTV_MAIN_") + QLatin1String(d.idText);
 }
 
-QString compName(const ColumnDef &d)
+QString compName(const BoardColumnDef &d)
 {
     if (!d.inComp)
         return {};
@@ -50,7 +50,7 @@ QString compName(const ColumnDef &d)
     return QStringLiteral("CTV_MAIN_COMP_") + QLatin1String(d.idText);
 }
 
-QString caption(const ColumnDef &d, OrderBoard board)
+QString caption(const BoardColumnDef &d, OrderBoard board)
 {
     if (board == OrderBoard::Completed && d.id == BoardCol::CASHCANCLE)
         return QStringLiteral("정산취소여부");
@@ -105,7 +105,7 @@ BoardTables build(OrderBoard board)
 {
     BoardTables t;
     t.index.fill(-1);
-    for (const ColumnDef &d : kDefs) {
+    for (const BoardColumnDef &d : kDefs) {
         const bool live = board == OrderBoard::Live;
         if (!live && !d.inComp)
             continue;
@@ -166,7 +166,7 @@ QList<GridColumn> BoardColumns(OrderBoard board, const BoardColumnLookups &looku
 {
     QList<GridColumn> columns;
     columns.reserve(tables(board).infos.size());
-    for (const ColumnDef &d : kDefs) {
+    for (const BoardColumnDef &d : kDefs) {
         if (board == OrderBoard::Completed && !d.inComp)
             continue;
         GridColumn c;

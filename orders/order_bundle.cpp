@@ -17,7 +17,7 @@
 
 namespace
 {
-const QString kCode = QStringLiteral("CS01_64_V01");
+const QString kBundleCode = QStringLiteral("CS01_64_V01");
 const QString kFailed = QStringLiteral("실패하였습니다 다시 시도해주세요");
 const QString kChooseAgain = QStringLiteral("주문을 다시 선택해주세요");
 
@@ -281,18 +281,18 @@ bool OrderBundle::funcOrdBundle(int kind, const QString &ordNo)
     }
     QString reply;
     if (m_hooks.request)
-        reply = m_hooks.request(kCode, QStringLiteral("ADM3"), JoinOrderFields(fields));
+        reply = m_hooks.request(kBundleCode, QStringLiteral("ADM3"), JoinRequestFields(fields));
     else
-        RequestOne(G_TCP_CLIENT, kCode, QStringLiteral("ADM3"), JoinOrderFields(fields), QString(), QString(), 30000,
+        RequestOne(G_TCP_CLIENT, kBundleCode, QStringLiteral("ADM3"), JoinRequestFields(fields), QString(), QString(), 30000,
                    reply);
     const ActionReply r = ReadActionReply(reply);
     if (!r.readable) {
-        log(kCode + QStringLiteral(" Exception Err ")
+        log(kBundleCode + QStringLiteral(" Exception Err ")
             + (reply.isEmpty() ? QStringLiteral("no reply") : QStringLiteral("reply is not a JSON object")));
         return false;
     }
     if (r.code != QLatin1String("1")) {
-        log(kCode + QStringLiteral(" is Fail ") + r.code + QLatin1Char(':') + r.message);
+        log(kBundleCode + QStringLiteral(" is Fail ") + r.code + QLatin1Char(':') + r.message);
         return false;
     }
     bool result = true;

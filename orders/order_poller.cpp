@@ -1,4 +1,5 @@
 #include "orders/order_poller.h"
+#include "orders/sync_mark.h"
 
 #include "common/daily_log.h"
 #include "common/program_globals.h"
@@ -16,16 +17,6 @@ QString timeText(const QDateTime &t)
     return t.toString(QStringLiteral("hh:mm:ss.zzz"));
 }
 
-QString exceptionText(std::exception_ptr e)
-{
-    try {
-        std::rethrow_exception(e);
-    } catch (const std::exception &ex) {
-        return QString::fromUtf8(ex.what());
-    } catch (...) {
-        return QStringLiteral("unknown exception");
-    }
-}
 } // namespace
 
 QList<PollAction> PollSchedule::tick(PollCounters &c, const PollView &v)
@@ -190,7 +181,7 @@ void OrderPoller::tick()
             run(a, v, trail);
         }
     } catch (...) {
-        log(QStringLiteral("TMR_SEARCHTimer Err:") + exceptionText(std::current_exception()));
+        log(QStringLiteral("TMR_SEARCHTimer Err:") + ExceptionText(std::current_exception()));
     }
     m_inTick = false;
     if (m_enabled)
@@ -243,7 +234,7 @@ void OrderPoller::run(PollAction action, const PollView &v, QString &trail)
             mark(",Step11 : ");
         } catch (...) {
             log(QStringLiteral("TMR_SEARCHTimer FRM_MAIN.proc_Dvry_info Err:")
-                + exceptionText(std::current_exception()));
+                + ExceptionText(std::current_exception()));
         }
         *m_dvryCount = 0;
         break;
@@ -261,7 +252,7 @@ void OrderPoller::run(PollAction action, const PollView &v, QString &trail)
             mark(",Step13 : ");
         } catch (...) {
             log(QStringLiteral("TMR_SEARCHTimer FRM_MAIN.proc_CHECK_Message Err:")
-                + exceptionText(std::current_exception()));
+                + ExceptionText(std::current_exception()));
         }
         // The check itself sets the counter to -1; the poll's own cycle counts from 0.
         *m_msgCount = 0;
@@ -276,7 +267,7 @@ void OrderPoller::run(PollAction action, const PollView &v, QString &trail)
         try {
             call(hooks.tickerStep);
         } catch (...) {
-            log(QStringLiteral("TMR_SEARCHTimer Err:") + exceptionText(std::current_exception()));
+            log(QStringLiteral("TMR_SEARCHTimer Err:") + ExceptionText(std::current_exception()));
         }
         break;
     }
@@ -291,7 +282,7 @@ void OrderPoller::passTimeTick()
             if (hooks.refreshElapsed)
                 hooks.refreshElapsed();
         } catch (...) {
-            log(QStringLiteral("TMR_PASS_TIMETimer ") + exceptionText(std::current_exception()));
+            log(QStringLiteral("TMR_PASS_TIMETimer ") + ExceptionText(std::current_exception()));
         }
     }
     TMR_PASS_TIME.start();

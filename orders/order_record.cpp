@@ -17,12 +17,12 @@ constexpr std::array<int, A1::kTextCount> kA1Columns = {
 #undef CD_A1_COL
 };
 
-struct IntColumn
+struct A1IntColumn
 {
     int A1Values::*field;
     int column;
 };
-constexpr IntColumn kA1IntColumns[] = {
+constexpr A1IntColumn kA1IntColumns[] = {
 #define CD_A1_INTCOL(name, col) {&A1Values::name, col},
     A1_INT_FIELDS(CD_A1_INTCOL)
 #undef CD_A1_INTCOL
@@ -127,7 +127,7 @@ bool proc_SetA1OrderFromSpans(TA1ORDER &order, const QString &buffer,
         return QStringView(buffer).mid(s.pos, s.len);
     };
     order.texts.assignRow(buffer, columns, kA1Columns);
-    for (const IntColumn &ic : kA1IntColumns) {
+    for (const A1IntColumn &ic : kA1IntColumns) {
         bool ok = false;
         const int v = col(ic.column).toInt(&ok);
         order.*(ic.field) = ok ? v : 0;

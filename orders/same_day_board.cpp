@@ -7,14 +7,14 @@
 
 namespace
 {
-struct ColumnDef
+struct SameDayColumn
 {
     const char *field;
     const char *caption; // nullptr: hidden at start (the field name stands as caption)
 };
 
 // The same-day grid's columns in order; the completed grid moves ExtSubCode to the end.
-const ColumnDef kColumns[] = {
+const SameDayColumn kSameDayColumns[] = {
     {"ORD_NO", "주문 일련번호"}, {"ExtSubCode", "송장번호"}, {"ORD_TODAY_NO", nullptr},
     {"ORD_TODAY_ADD_NO", nullptr}, {"ORD_TODAY_ALL_NO", nullptr}, {"ORD_TYPE_CD", nullptr},
     {"ORD_STATUS_CD", "주문 상태"}, {"ORD_DATE", "주문일시"}, {"PICKUP_DATE", "출발일시"},
@@ -90,18 +90,18 @@ QVariant readField(const TA3ORDER &o, const FieldReader &r)
     return {};
 }
 
-std::vector<ColumnDef> orderedColumns(SameDayBoard board)
+std::vector<SameDayColumn> orderedColumns(SameDayBoard board)
 {
-    std::vector<ColumnDef> defs(std::begin(kColumns), std::end(kColumns));
+    std::vector<SameDayColumn> defs(std::begin(kSameDayColumns), std::end(kSameDayColumns));
     if (board == SameDayBoard::Completed) {
-        const ColumnDef ext = defs[1];
+        const SameDayColumn ext = defs[1];
         defs.erase(defs.begin() + 1);
         defs.push_back(ext);
     }
     return defs;
 }
 
-bool hiddenOn(SameDayBoard board, const ColumnDef &c)
+bool hiddenOn(SameDayBoard board, const SameDayColumn &c)
 {
     if (!c.caption)
         return true;
@@ -125,7 +125,7 @@ QList<GridColumn> SameDayGridColumns(SameDayBoard board)
 {
     QList<GridColumn> out;
     const QString prefix = SameDayColumnPrefix(board);
-    for (const ColumnDef &c : orderedColumns(board)) {
+    for (const SameDayColumn &c : orderedColumns(board)) {
         GridColumn col;
         const QString field = QString::fromLatin1(c.field);
         col.name = prefix + field;
@@ -143,7 +143,7 @@ QStringList SameDayHiddenColumns(SameDayBoard board)
 {
     QStringList out;
     const QString prefix = SameDayColumnPrefix(board);
-    for (const ColumnDef &c : orderedColumns(board))
+    for (const SameDayColumn &c : orderedColumns(board))
         if (hiddenOn(board, c))
             out.append(prefix + QString::fromLatin1(c.field));
     return out;

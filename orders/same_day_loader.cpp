@@ -1,4 +1,5 @@
 #include "orders/same_day_loader.h"
+#include "orders/sync_mark.h"
 
 #include "common/daily_log.h"
 #include "common/program_globals.h"
@@ -12,10 +13,9 @@
 
 namespace
 {
-const QString kCode = QStringLiteral("CS01_32_V02");
-const QString kCallType = QStringLiteral("ADM12");
+const QString kSameDayCode = QStringLiteral("CS01_32_V02");
+const QString kSameDayCallType = QStringLiteral("ADM12");
 // The mark is sent back with every load; a reply with an absurd one is not trusted.
-constexpr int kMaxMark = 64;
 
 QString distributorKind(int normalType, int gansunType, int jisunType)
 {
@@ -90,14 +90,14 @@ bool SameDayLoader::accepted(const QStringList &pages, QString *outVal)
     if (code != QLatin1String("1")) {
         // A refused load is not queued: its pages would empty the board at a rebuild, and its
         // mark would skip changes the client never received.
-        log(kCode + QStringLiteral(" is Fail ") + code + QLatin1Char(':')
+        log(kSameDayCode + QStringLiteral(" is Fail ") + code + QLatin1Char(':')
             + head.value(QLatin1String("OUT_MSG")).toString());
         return false;
     }
     if (outVal) {
         QString next = head.value(QLatin1String("OUT_VAL")).toString();
-        if (next.size() > kMaxMark || next.contains(G_FIELD_SEP)) {
-            log(kCode + QStringLiteral(" sync mark refused, the board is rebuilt at the next load"));
+        if (!IsUsableSyncMark(next)) {
+            log(kSameDayCode + QStringLiteral(" sync mark refused, the board is rebuilt at the next load"));
             next.clear();
         }
         *outVal = next;
@@ -112,12 +112,12 @@ bool SameDayLoader::proc_Load_A3_SameDay(const QString &sSearchType)
     if (m_hooks.resetPollPhase)
         m_hooks.resetPollPhase();
     const QString sent = sA3DaySyncDate;
-    const QStringList pages = m_request(kCode, kCallType, payload(sSearchType, QStringLiteral("0"), sent),
+    const QStringList pages = m_request(kSameDayCode, kSameDayCallType, payload(sSearchType, QStringLiteral("0"), sent),
                                         QStringLiteral("3000"), 30000);
     if (m_hooks.setFilterBarEnabled)
         m_hooks.setFilterBarEnabled(true);
     if (pages.isEmpty()) {
-        log(kCode + QStringLiteral(" ERR[NO RESULT]"));
+        log(kSameDayCode + QStringLiteral(" ERR[NO RESULT]"));
         G_CONNECTED = false;
         return false;
     }
@@ -135,12 +135,12 @@ bool SameDayLoader::procLoadA3OrderFinish(const QString &sSearchType)
         m_hooks.setFilterBarEnabled(false);
     if (m_hooks.resetPollPhase)
         m_hooks.resetPollPhase();
-    const QStringList pages = m_request(kCode, kCallType, payload(sSearchType, QStringLiteral("1"), QString()),
+    const QStringList pages = m_request(kSameDayCode, kSameDayCallType, payload(sSearchType, QStringLiteral("1"), QString()),
                                         QStringLiteral("3000"), 30000);
     if (pages.isEmpty()) {
         if (m_hooks.setFilterBarEnabled)
             m_hooks.setFilterBarEnabled(true);
-        log(kCode + QStringLiteral(" ERR[NO RESULT]"));
+        log(kSameDayCode + QStringLiteral(" ERR[NO RESULT]"));
         G_CONNECTED = false;
         return false;
     }

@@ -13,13 +13,13 @@ constexpr std::array<int, A3::kTextCount> kA3Columns = {
 #undef CD_A3_COL
 };
 
-struct IntColumn
+struct A3IntColumn
 {
     int A3Values::*field;
     int column;
     const char *name;
 };
-constexpr IntColumn kA3IntColumns[] = {
+constexpr A3IntColumn kA3IntColumns[] = {
 #define CD_A3_INTCOL(name, col) {&A3Values::name, col, #name},
     A3_INT_FIELDS(CD_A3_INTCOL)
 #undef CD_A3_INTCOL

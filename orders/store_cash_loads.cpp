@@ -1,4 +1,5 @@
 #include "orders/store_cash_loads.h"
+#include "orders/sync_mark.h"
 
 #include "common/daily_log.h"
 #include "common/program_globals.h"
@@ -18,7 +19,6 @@ namespace
 const QString kStateCode = QStringLiteral("1");
 const QString kCashCode = QStringLiteral("CS01_01_V07");
 // A mark is echoed back with every load; a reply with an absurd one is not trusted.
-constexpr int kMaxMark = 64;
 constexpr qint64 kMaxAmount = 999'999'999'999'999;  // 15 digits
 
 QString joinFields(const QStringList &fields)
@@ -32,7 +32,7 @@ QString joinFields(const QStringList &fields)
 // The reply's next mark, or empty (ask for everything next time) when it cannot be one.
 QString checkedMark(const QString &code, const QString &mark)
 {
-    if (mark.size() <= kMaxMark && !mark.contains(G_FIELD_SEP))
+    if (IsUsableSyncMark(mark))
         return mark;
     WriteLog(code + QStringLiteral(" sync mark refused, everything is asked for at the next load"));
     return {};

@@ -1,4 +1,5 @@
 #include "orders/store_order_board.h"
+#include "orders/sync_mark.h"
 
 #include "common/daily_log.h"
 #include "common/program_globals.h"
@@ -21,9 +22,8 @@
 
 namespace
 {
-const QString kCode = QStringLiteral("CS01_48_V01");
+const QString kStoreOrderCode = QStringLiteral("CS01_48_V01");
 // The mark is echoed back with every load; a reply with an absurd one is not trusted.
-constexpr int kMaxMark = 64;
 // A store-order row is some forty short fields; anything far longer is not one.
 constexpr int kMaxRowChars = 32 * 1024;
 // Fields 0 to 39 are needed; field 40 (the store telephone) may be missing.
@@ -43,7 +43,7 @@ enum class Cell
     StoreTel, // only when the row carries it
 };
 
-struct ColumnDef
+struct StoreOrderColumn
 {
     int field;
     const char *name;
@@ -53,7 +53,7 @@ struct ColumnDef
 };
 
 // clang-format off
-constexpr ColumnDef kColumns[] = {
+constexpr StoreOrderColumn kStoreOrderColumns[] = {
     {0,  "CTV_TAKEOUT_ORD_NO",               "주문번호",         GridValueType::Text,    Cell::Text},
     {1,  "CTV_TAKEOUT_ORG_ORD_NO",           "원주문번호",       GridValueType::Integer, Cell::Int1},
     {2,  "CTV_TAKEOUT_ORD_DATA_YN",          "주문데이터",       GridValueType::Text,    Cell::Text},
@@ -96,12 +96,12 @@ constexpr ColumnDef kColumns[] = {
     {40, "CTV_TAKEOUT_ORD_ST_TEL",           "가맹점연락처",     GridValueType::Text,    Cell::StoreTel},
 };
 // clang-format on
-constexpr int kColumnCount = int(sizeof(kColumns) / sizeof(kColumns[0]));
+constexpr int kColumnCount = int(sizeof(kStoreOrderColumns) / sizeof(kStoreOrderColumns[0]));
 
 constexpr int columnOfField(int field)
 {
     for (int c = 0; c < kColumnCount; ++c)
-        if (kColumns[c].field == field)
+        if (kStoreOrderColumns[c].field == field)
             return c;
     return -1;
 }
@@ -117,23 +117,13 @@ int intOr(const QString &text, int def)
     return ok ? v : def;
 }
 
-QString exceptionText(std::exception_ptr e)
-{
-    try {
-        std::rethrow_exception(e);
-    } catch (const std::exception &x) {
-        return QString::fromLocal8Bit(x.what());
-    } catch (...) {
-        return QStringLiteral("unknown exception");
-    }
-}
 } // namespace
 
 QList<GridColumn> StoreOrderColumns()
 {
     QList<GridColumn> out;
     out.reserve(kColumnCount);
-    for (const ColumnDef &d : kColumns) {
+    for (const StoreOrderColumn &d : kStoreOrderColumns) {
         GridColumn c;
         c.name = QString::fromLatin1(d.name);
         c.caption = QString::fromUtf8(d.caption);
@@ -239,7 +229,7 @@ QVariantList StoreOrderBoard::rowValues(const QStringList &f, int record) const
     QVariantList v;
     v.reserve(kColumnCount);
     for (int c = 0; c < kColumnCount; ++c) {
-        const ColumnDef &d = kColumns[c];
+        const StoreOrderColumn &d = kStoreOrderColumns[c];
         switch (d.cell) {
         case Cell::Text:
             v.append(f.at(d.field));
@@ -281,13 +271,13 @@ QVariantList StoreOrderBoard::rowValues(const QStringList &f, int record) const
 void StoreOrderBoard::applyRow(Batch &batch, const QString &row)
 {
     if (row.size() > kMaxRowChars) {
-        log(kCode + QStringLiteral(" row refused: ") + QString::number(row.size()) + QStringLiteral(" characters"));
+        log(kStoreOrderCode + QStringLiteral(" row refused: ") + QString::number(row.size()) + QStringLiteral(" characters"));
         return;
     }
     batch.stage = 5;
     const QStringList f = SplitUnescaped(G_FIELD_SEP, row);
     if (f.size() < kMinRowFields) {
-        log(kCode + QStringLiteral(" row refused: ") + QString::number(f.size()) + QStringLiteral(" fields"));
+        log(kStoreOrderCode + QStringLiteral(" row refused: ") + QString::number(f.size()) + QStringLiteral(" fields"));
         return;
     }
     addStoreIfUnknown(f.at(12));
@@ -299,7 +289,7 @@ void StoreOrderBoard::applyRow(Batch &batch, const QString &row)
         return;
     const QString ordNo = f.at(0);
     if (ordNo.isEmpty()) {
-        log(kCode + QStringLiteral(" row without an order number skipped"));
+        log(kStoreOrderCode + QStringLiteral(" row without an order number skipped"));
         return;
     }
 
@@ -349,12 +339,12 @@ void StoreOrderBoard::applyRow(Batch &batch, const QString &row)
 void StoreOrderBoard::applyPage(Batch &batch, int pageIndex, const QString &page)
 {
     batch.stage = 1;
-    log(kCode + QStringLiteral(" READ:") + page);
+    log(kStoreOrderCode + QStringLiteral(" READ:") + page);
     const QJsonObject o = QJsonDocument::fromJson(page.toUtf8()).object();
     const QString outCode = o.value(QLatin1String("OUT_CODE")).toString();
     const QString outMsg = o.value(QLatin1String("OUT_MSG")).toString();
     if (outCode != QLatin1String("1")) {
-        log(kCode + QStringLiteral(" is Fail ") + outCode + QLatin1Char(':') + outMsg);
+        log(kStoreOrderCode + QStringLiteral(" is Fail ") + outCode + QLatin1Char(':') + outMsg);
         batch.complete = false;
         return;
     }
@@ -362,8 +352,8 @@ void StoreOrderBoard::applyPage(Batch &batch, int pageIndex, const QString &page
     if (pageIndex == 0) {
         batch.stage = 2;
         QString mark = o.value(QLatin1String("OUT_VAL")).toString();
-        if (mark.size() > kMaxMark || mark.contains(G_FIELD_SEP)) {
-            log(kCode + QStringLiteral(" sync mark refused, the board is rebuilt at the next load"));
+        if (!IsUsableSyncMark(mark)) {
+            log(kStoreOrderCode + QStringLiteral(" sync mark refused, the board is rebuilt at the next load"));
             mark.clear();
         }
         batch.nextMark = mark;
@@ -380,7 +370,7 @@ void StoreOrderBoard::applyPage(Batch &batch, int pageIndex, const QString &page
     batch.stage = 4;
     for (const QJsonValue &r : rows1) {
         if (!r.isString()) {
-            log(kCode + QStringLiteral(" row refused: not a text"));
+            log(kStoreOrderCode + QStringLiteral(" row refused: not a text"));
             continue;
         }
         applyRow(batch, r.toString());
@@ -391,7 +381,7 @@ bool StoreOrderBoard::proc_Load_A2_Order_new()
 {
     // Someone emptied the grid behind the board's back: the numbers no longer name its records.
     if (m_model.recordCount() != m_numbers.size()) {
-        log(kCode + QStringLiteral(" board out of step, rebuilt"));
+        log(kStoreOrderCode + QStringLiteral(" board out of step, rebuilt"));
         gsA2SyncDate.clear();
     }
     Batch batch;
@@ -412,11 +402,11 @@ bool StoreOrderBoard::proc_Load_A2_Order_new()
     QString payload;
     for (const QString &f : fields)
         payload += f + G_FIELD_SEP;
-    const QStringList pages = m_request(kCode, QStringLiteral("ADM9"), payload, QStringLiteral("3000"), 30000);
+    const QStringList pages = m_request(kStoreOrderCode, QStringLiteral("ADM9"), payload, QStringLiteral("3000"), 30000);
     if (pages.isEmpty()) {
         if (m_hooks.setTopAreaEnabled)
             m_hooks.setTopAreaEnabled(true);
-        log(kCode + QStringLiteral(" ERR[NO RESULT]"));
+        log(kStoreOrderCode + QStringLiteral(" ERR[NO RESULT]"));
         if (m_hooks.searchTimerOn)
             m_hooks.searchTimerOn(false);
         return false;
@@ -451,10 +441,10 @@ bool StoreOrderBoard::proc_Load_A2_Order_new()
         else
             gsA2SyncDate = batch.incremental ? markSent : QString();
     } catch (...) {
-        const QString what = exceptionText(std::current_exception());
+        const QString what = ExceptionText(std::current_exception());
         if (updating)
             m_model.endUpdate();
-        log(QStringLiteral("ProcNum:") + QString::number(batch.stage) + QLatin1Char(':') + kCode
+        log(QStringLiteral("ProcNum:") + QString::number(batch.stage) + QLatin1Char(':') + kStoreOrderCode
             + QStringLiteral(" Exception Err ") + what);
         gsA2SyncDate = batch.incremental ? markSent : QString();
         if (!batch.incremental && batch.changed) {
@@ -495,6 +485,6 @@ void StoreOrderBoard::procA2Check()
         }
     } catch (...) {
         log(QStringLiteral("proc_Chk_Cnt2 ProcNum:") + QString::number(stage) + QStringLiteral(": Exception Err ")
-            + exceptionText(std::current_exception()));
+            + ExceptionText(std::current_exception()));
     }
 }

@@ -4,6 +4,7 @@
 // changed ones the next change number, so a mark answers exactly the couriers that changed since,
 // whatever moved them (this area's step, the side panels' attendance step, the orders).
 #include "sandbox/handler_registry.h"
+#include "sandbox/sandbox_request.h"
 #include "sandbox/sandbox_database.h"
 #include "sandbox/sandbox_random.h"
 
@@ -17,14 +18,9 @@ const QString kAtWork = QStringLiteral("0001");
 const QString kOffWork = QStringLiteral("0002");
 const QString kResting = QStringLiteral("0003");
 
-QString fieldAt(const QStringList &f, int i)
-{
-    return i < f.size() ? f.at(i) : QString();
-}
-
 // Positions, money and the phone's state of every courier, with the row last handed out and its
 // change number.
-const QStringList kSchema = {
+const QStringList kCourierSchema = {
     QStringLiteral("CREATE TABLE IF NOT EXISTS courier_live (wk_code TEXT PRIMARY KEY, lat_y TEXT NOT NULL DEFAULT '',"
                    " lng_x TEXT NOT NULL DEFAULT '', cash TEXT NOT NULL DEFAULT '0',"
                    " cash_ostd TEXT NOT NULL DEFAULT '0', gps_use_yn TEXT NOT NULL DEFAULT 'Y',"
@@ -65,15 +61,15 @@ void ensureLive(const SandboxDatabase &db)
 // every one; a store none.
 QString scopeOf(const QStringList &f, QVariantList &binds)
 {
-    const QString cls = fieldAt(f, 1).left(1);
+    const QString cls = FieldAt(f, 1).left(1);
     if (cls == QLatin1String("1") || cls == QLatin1String("3"))
         return QStringLiteral("0 = 1");
     if (cls == QLatin1String("5")) {
-        binds.append(fieldAt(f, 3));
+        binds.append(FieldAt(f, 3));
         return QStringLiteral("w.br_code = ?");
     }
     if (cls == QLatin1String("7")) {
-        binds.append(fieldAt(f, 2));
+        binds.append(FieldAt(f, 2));
         return QStringLiteral("w.hd_code = ?");
     }
     return QStringLiteral("1 = 1");
@@ -91,7 +87,7 @@ SandboxReply courierList(SandboxDatabase &db, const SandboxRequest &req)
     QVariantList binds;
     const QString scope = scopeOf(f, binds);
     bool markOk = false;
-    const qint64 mark = fieldAt(f, 6).trimmed().toLongLong(&markOk);
+    const qint64 mark = FieldAt(f, 6).trimmed().toLongLong(&markOk);
     const bool everything = !markOk || mark < 0;
 
     QList<QStringList> out;
@@ -189,7 +185,7 @@ SANDBOX_HANDLER_AREA(couriers)
     std::shared_ptr<SandboxDatabase> db = registry.database();
     if (!db)
         return;
-    db->addArea(kCouriersRank, QStringLiteral("couriers"), kSchema, seedLive);
+    db->addArea(kCouriersRank, QStringLiteral("couriers"), kCourierSchema, seedLive);
     registry.add(QStringLiteral("CSDVRY"), [db](const SandboxRequest &r) { return courierList(*db, r); });
     registry.addScenarioStep(QStringLiteral("couriers"), [](SandboxDatabase &d, SandboxRandom &rng) { couriersStep(d, rng); });
 }

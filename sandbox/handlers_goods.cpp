@@ -173,7 +173,7 @@ QStringList goodsTail(const QVariantList &g, bool withDeposit)
     return t;
 }
 
-QString joined(const QStringList &fields)
+QString joinedFields(const QStringList &fields)
 {
     return SandboxText::joinFields(fields);
 }
@@ -226,12 +226,12 @@ SandboxReply goodsLoad(SandboxDatabase &db, const SandboxRequest &req)
         QJsonArray row1, row2, row3;
         for (qsizetype i = start; i < end; ++i) {
             const QVariantList &g = goods.at(i);
-            row1.append(joined(QStringList{st} + goodsCore(g) + goodsTail(g, true)));
+            row1.append(joinedFields(QStringList{st} + goodsCore(g) + goodsTail(g, true)));
             const QVariantList &gg = byGroup.at(i);
-            row2.append(joined(QStringList{st, gg.at(2).toString()} + goodsCore(gg) + goodsTail(gg, false)));
+            row2.append(joinedFields(QStringList{st, gg.at(2).toString()} + goodsCore(gg) + goodsTail(gg, false)));
             for (int o : optionsOf.value(g.at(1).toString())) {
                 const QVariantList &op = options.at(o);
-                row3.append(joined({op.at(0).toString(), op.at(1).toString(), op.at(2).toString(), op.at(3).toString(),
+                row3.append(joinedFields({op.at(0).toString(), op.at(1).toString(), op.at(2).toString(), op.at(3).toString(),
                                     op.at(4).toString(), op.at(5).toString(), op.at(6).toString(),
                                     op.at(7).toString(), QString(), QString()}));
             }

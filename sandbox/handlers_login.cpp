@@ -1,6 +1,7 @@
 // Demo accounts and the requests around a login: the login itself, SMS codes, the password
 // change and its deferral, the registration of an SMS phone and of a PC.
 #include "sandbox/handlers_login.h"
+#include "sandbox/sandbox_request.h"
 
 #include "sandbox/handler_registry.h"
 #include "sandbox/sandbox_database.h"
@@ -168,17 +169,11 @@ void seedUsers(SandboxDatabase &db, SandboxRandom &)
                   rows);
 }
 
-QString koreanNow()
-{
-    return QDateTime::currentDateTimeUtc().toTimeZone(QTimeZone(9 * 3600))
-        .toString(QStringLiteral("yyyyMMddhhmmss"));
-}
-
 QJsonObject loginRow(const DemoUser &u, const QString &mc)
 {
     const QStringList texts = {
         QStringLiteral("U") + u.id, u.name, u.typeCd, u.hd, u.br, u.st, QStringLiteral("D100"), u.name,
-        QStringLiteral("150000"), u.phone, koreanNow()};
+        QStringLiteral("150000"), u.phone, KoreanNowStamp()};
     QJsonObject row;
     for (int i = 0; i < texts.size(); ++i)
         row.insert(QStringLiteral("C_%1").arg(i), texts.at(i));

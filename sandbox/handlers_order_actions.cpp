@@ -3,6 +3,7 @@
 // its accept. Every change is written to the orders table with the next change number, so the
 // client's next live load brings it back.
 #include "sandbox/handler_registry.h"
+#include "sandbox/sandbox_request.h"
 #include "sandbox/order_scenario.h"
 #include "sandbox/sandbox_database.h"
 
@@ -14,9 +15,8 @@ namespace
 {
 using Values = QHash<QString, QString>;
 
-const QString kSep = QString(QChar(0x2502));
 
-SandboxReply fail(const QString &msg)
+SandboxReply refused(const QString &msg)
 {
     return SandboxReply::code(QStringLiteral("0"), msg);
 }
@@ -42,12 +42,12 @@ SandboxReply changeStatus(const SandboxDatabase &db, const QString &ordNo, const
 {
     const Values o = SandboxOrders::order(db, ordNo);
     if (o.isEmpty())
-        return fail(QStringLiteral("주문을 찾을 수 없습니다."));
+        return refused(QStringLiteral("주문을 찾을 수 없습니다."));
     const QString status = o.value(QStringLiteral("ord_status_cd"));
     if (status != current)
-        return fail(QStringLiteral("주문 상태가 이미 변경되었습니다."));
+        return refused(QStringLiteral("주문 상태가 이미 변경되었습니다."));
     if (status == QLatin1String("4002"))
-        return fail(QStringLiteral("취소된 주문은 변경할 수 없습니다."));
+        return refused(QStringLiteral("취소된 주문은 변경할 수 없습니다."));
     const QString now = SandboxOrders::now(db);
     Values v = std::move(extra);
     if (next == QLatin1String("1001")) {
@@ -57,11 +57,11 @@ SandboxReply changeStatus(const SandboxDatabase &db, const QString &ordNo, const
     } else if (next == QLatin1String("1002")) {
     } else if (next == QLatin1String("1003")) {
         if (status != QLatin1String("1002") && status != QLatin1String("1007"))
-            return fail(QStringLiteral("대기중인 주문이 아닙니다."));
+            return refused(QStringLiteral("대기중인 주문이 아닙니다."));
         v.insert(QStringLiteral("ord_status_cd"), QStringLiteral("1001"));
     } else if (next == QLatin1String("3002")) {
         if (!dispatched(status))
-            return fail(QStringLiteral("배차된 주문이 아닙니다."));
+            return refused(QStringLiteral("배차된 주문이 아닙니다."));
         v = withoutCourier(v);
         v.insert(QStringLiteral("ord_status_cd"), QStringLiteral("2001"));
         v.insert(QStringLiteral("ready_change_date"), now);
@@ -69,7 +69,7 @@ SandboxReply changeStatus(const SandboxDatabase &db, const QString &ordNo, const
         v.insert(QStringLiteral("pickup_date"), now);
     } else if (next == QLatin1String("3004")) {
         if (status != QLatin1String("3003"))
-            return fail(QStringLiteral("출발한 주문이 아닙니다."));
+            return refused(QStringLiteral("출발한 주문이 아닙니다."));
         v = withoutCourier(v);
         v.insert(QStringLiteral("ord_status_cd"), QStringLiteral("2001"));
         v.insert(QStringLiteral("ready_change_date"), now);
@@ -77,11 +77,11 @@ SandboxReply changeStatus(const SandboxDatabase &db, const QString &ordNo, const
         v.insert(QStringLiteral("end_date"), now);
     } else if (next == QLatin1String("4002")) {
         if (reason.trimmed().isEmpty())
-            return fail(QStringLiteral("취소사유가 없습니다."));
+            return refused(QStringLiteral("취소사유가 없습니다."));
         v.insert(QStringLiteral("cancel_date"), now);
         v.insert(QStringLiteral("cancel_aj_yn"), QStringLiteral("A"));
     } else {
-        return fail(QStringLiteral("변경할 수 없는 상태입니다."));
+        return refused(QStringLiteral("변경할 수 없는 상태입니다."));
     }
     if (!v.contains(QStringLiteral("ord_status_cd")))
         v.insert(QStringLiteral("ord_status_cd"), next);
@@ -99,7 +99,7 @@ SandboxReply statusChange(const SandboxDatabase &db, const SandboxRequest &reque
 {
     const QStringList f = request.fields();
     if (f.size() < 7)
-        return fail(QStringLiteral("요청 형식이 올바르지 않습니다."));
+        return refused(QStringLiteral("요청 형식이 올바르지 않습니다."));
     return changeStatus(db, f.at(0).left(20), f.at(3), f.at(4), f.at(5).left(10));
 }
 
@@ -109,11 +109,11 @@ SandboxReply settlementCancel(const SandboxDatabase &db, const SandboxRequest &r
     const QStringList f = request.fields();
     const Values o = SandboxOrders::order(db, f.value(0).left(20));
     if (o.isEmpty())
-        return fail(QStringLiteral("주문을 찾을 수 없습니다."));
+        return refused(QStringLiteral("주문을 찾을 수 없습니다."));
     if (o.value(QStringLiteral("ord_status_cd")) != QLatin1String("4002"))
-        return fail(QStringLiteral("취소된 주문이 아닙니다."));
+        return refused(QStringLiteral("취소된 주문이 아닙니다."));
     if (o.value(QStringLiteral("cancel_aj_yn")) == QLatin1String("Y"))
-        return fail(QStringLiteral("이미 정산취소된 주문입니다."));
+        return refused(QStringLiteral("이미 정산취소된 주문입니다."));
     SandboxOrders::updateOrder(db, o.value(QStringLiteral("ord_no")), {{QStringLiteral("cancel_aj_yn"), QStringLiteral("Y")}});
     return SandboxReply::ok();
 }
@@ -124,12 +124,12 @@ SandboxReply orderCopy(const SandboxDatabase &db, const SandboxRequest &request)
     const QStringList f = request.fields();
     const QString kind = f.value(3);
     if (kind != QLatin1String("1") && kind != QLatin1String("2"))
-        return fail(QStringLiteral("복사 구분이 올바르지 않습니다."));
+        return refused(QStringLiteral("복사 구분이 올바르지 않습니다."));
     const QString copy =
         SandboxOrders::copyOrder(db, f.value(0).left(20), kind == QLatin1String("1") ? QStringLiteral("1001")
                                                                                       : QStringLiteral("2001"));
     if (copy.isEmpty())
-        return fail(QStringLiteral("주문을 찾을 수 없습니다."));
+        return refused(QStringLiteral("주문을 찾을 수 없습니다."));
     return SandboxReply::rowsOf({{copy}});
 }
 
@@ -161,10 +161,10 @@ SandboxReply bundle(const SandboxDatabase &db, const SandboxRequest &request)
             if (!numbers.contains(n.trimmed()))
                 numbers.append(n.trimmed().left(20));
         if (numbers.size() < 2 || numbers.size() > 20)
-            return fail(QStringLiteral("묶을 주문을 2건 이상 선택해주세요."));
+            return refused(QStringLiteral("묶을 주문을 2건 이상 선택해주세요."));
         for (const QString &n : numbers)
             if (!joinable(SandboxOrders::order(db, n)))
-                return fail(QStringLiteral("묶을 수 없는 주문입니다. ") + n);
+                return refused(QStringLiteral("묶을 수 없는 주문입니다. ") + n);
         const QString g = SandboxOrders::nextGroupNo(db);
         for (const QString &n : numbers)
             SandboxOrders::updateOrder(db, n, {{QStringLiteral("ord_grp_no"), g}});
@@ -173,14 +173,14 @@ SandboxReply bundle(const SandboxDatabase &db, const SandboxRequest &request)
     }
     const QStringList members = SandboxOrders::bundleMembers(db, group);
     if (members.isEmpty())
-        return fail(QStringLiteral("묶음 그룹이 없습니다."));
+        return refused(QStringLiteral("묶음 그룹이 없습니다."));
     if (kind == QLatin1String("1")) {
         if (!joinable(SandboxOrders::order(db, ordNo)))
-            return fail(QStringLiteral("묶을 수 없는 주문입니다. ") + ordNo);
+            return refused(QStringLiteral("묶을 수 없는 주문입니다. ") + ordNo);
         SandboxOrders::updateOrder(db, ordNo, {{QStringLiteral("ord_grp_no"), group}});
     } else if (kind == QLatin1String("2")) {
         if (!members.contains(ordNo))
-            return fail(QStringLiteral("묶음에 없는 주문입니다. ") + ordNo);
+            return refused(QStringLiteral("묶음에 없는 주문입니다. ") + ordNo);
         SandboxOrders::updateOrder(db, ordNo, {{QStringLiteral("ord_grp_no"), QString()},
                                                {QStringLiteral("ord_grp_cnt"), QString()}});
     } else if (kind == QLatin1String("3")) {
@@ -188,7 +188,7 @@ SandboxReply bundle(const SandboxDatabase &db, const SandboxRequest &request)
             SandboxOrders::updateOrder(db, n, {{QStringLiteral("ord_grp_no"), QString()},
                                                {QStringLiteral("ord_grp_cnt"), QString()}});
     } else {
-        return fail(QStringLiteral("묶음 구분이 올바르지 않습니다."));
+        return refused(QStringLiteral("묶음 구분이 올바르지 않습니다."));
     }
     setBundleCount(db, group);
     return SandboxReply::rowsOf({{group, QString::number(SandboxOrders::bundleMembers(db, group).size())}});
@@ -202,11 +202,11 @@ SandboxReply bundleDispatchCancel(const SandboxDatabase &db, const SandboxReques
     const QString ordNo = f.value(0).left(20);
     const Values o = SandboxOrders::order(db, ordNo);
     if (o.isEmpty())
-        return fail(QStringLiteral("주문을 찾을 수 없습니다."));
+        return refused(QStringLiteral("주문을 찾을 수 없습니다."));
     if (o.value(QStringLiteral("ord_status_cd")) != f.value(3))
-        return fail(QStringLiteral("주문 상태가 이미 변경되었습니다."));
+        return refused(QStringLiteral("주문 상태가 이미 변경되었습니다."));
     if (!dispatched(f.value(3)))
-        return fail(QStringLiteral("배차된 주문이 아닙니다."));
+        return refused(QStringLiteral("배차된 주문이 아닙니다."));
     const QString group = o.value(QStringLiteral("ord_grp_no"));
     const QString now = SandboxOrders::now(db);
     Values back = withoutCourier({});
@@ -214,14 +214,14 @@ SandboxReply bundleDispatchCancel(const SandboxDatabase &db, const SandboxReques
     back.insert(QStringLiteral("ready_change_date"), now);
     if (f.value(4) == QLatin1String("2")) {
         if (group.isEmpty())
-            return fail(QStringLiteral("묶음배송 주문이 아닙니다."));
+            return refused(QStringLiteral("묶음배송 주문이 아닙니다."));
         for (const QString &n : SandboxOrders::bundleMembers(db, group))
             if (dispatched(SandboxOrders::order(db, n).value(QStringLiteral("ord_status_cd"))))
                 SandboxOrders::updateOrder(db, n, back);
         return SandboxReply::ok();
     }
     if (f.value(4) != QLatin1String("1"))
-        return fail(QStringLiteral("취소 구분이 올바르지 않습니다."));
+        return refused(QStringLiteral("취소 구분이 올바르지 않습니다."));
     back.insert(QStringLiteral("ord_grp_no"), QString());
     back.insert(QStringLiteral("ord_grp_cnt"), QString());
     SandboxOrders::updateOrder(db, ordNo, back);
@@ -249,7 +249,7 @@ SandboxReply orderDetail(const SandboxDatabase &db, const SandboxRequest &reques
     const QStringList f = request.fields();
     const Values o = SandboxOrders::order(db, f.value(0).left(20));
     if (o.isEmpty())
-        return fail(QStringLiteral("주문을 찾을 수 없습니다."));
+        return refused(QStringLiteral("주문을 찾을 수 없습니다."));
     QStringList row(70);
     row[0] = o.value(QStringLiteral("ord_no"));
     row[1] = o.value(QStringLiteral("ord_st_code"));
@@ -312,15 +312,15 @@ SandboxReply orderConfirm(const SandboxDatabase &db, const SandboxRequest &reque
     const QStringList f = request.fields();
     const QString next = f.value(3);
     if (next != QLatin1String("1001") && next != QLatin1String("2001"))
-        return fail(QStringLiteral("변경할 수 없는 상태입니다."));
+        return refused(QStringLiteral("변경할 수 없는 상태입니다."));
     static const QStringList minutes = {"30", "45", "60", "70", "80", "90", "120"};
     if (!minutes.contains(f.value(4)))
-        return fail(QStringLiteral("도착시간이 올바르지 않습니다."));
+        return refused(QStringLiteral("도착시간이 올바르지 않습니다."));
     const QDateTime now = QDateTime::fromString(SandboxOrders::now(db), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     const QString arrival = now.addSecs(f.value(4).toLongLong() * 60).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     const Values o = SandboxOrders::order(db, f.value(0).left(20));
     if (!o.isEmpty() && !o.value(QStringLiteral("arr_time")).isEmpty())
-        return fail(QStringLiteral("이미 확인된 주문입니다."));
+        return refused(QStringLiteral("이미 확인된 주문입니다."));
     return changeStatus(db, f.value(0).left(20), f.value(2), next, QString(), {{QStringLiteral("arr_time"), arrival}});
 }
 } // namespace

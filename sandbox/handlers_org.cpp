@@ -2,6 +2,7 @@
 // regions, Seoul's Gangnam/Seocho and Busan's Haeundae/Suyeong. Other areas read these tables to
 // seed what hangs off a store (goods, couriers, orders).
 #include "sandbox/handler_registry.h"
+#include "sandbox/sandbox_request.h"
 #include "sandbox/sandbox_database.h"
 #include "sandbox/sandbox_random.h"
 #include "sandbox/world.h"
@@ -148,11 +149,6 @@ void addOrganisation(SandboxDatabase &db)
 
 namespace
 {
-QString fieldAt(const QStringList &f, int i)
-{
-    return i < f.size() ? f.at(i) : QString();
-}
-
 QJsonObject objectRow(const QVariantList &values)
 {
     QJsonObject row;
@@ -208,13 +204,13 @@ using SandboxWorld::OrgScope;
 SandboxReply headOffices(SandboxDatabase &db, const SandboxRequest &req)
 {
     const QStringList f = req.fields();  // USER_TYPE_CD, HD, BR, ST, ""
-    const bool all = fieldAt(f, 0).startsWith(QLatin1Char('9'));
+    const bool all = FieldAt(f, 0).startsWith(QLatin1Char('9'));
     SandboxReply reply;
     const auto rows = db.rows(QStringLiteral("SELECT hd_code, name, tel, '1250000', '1', '004', '2840' || biz_no,"
                                              " '국민은행', 'N' FROM head_offices")
                                   + (all ? QString() : QStringLiteral(" WHERE hd_code = ?"))
                                   + QStringLiteral(" ORDER BY hd_code"),
-                              all ? QVariantList{} : QVariantList{fieldAt(f, 1)});
+                              all ? QVariantList{} : QVariantList{FieldAt(f, 1)});
     for (const QVariantList &r : rows)
         reply.rows.append(objectRow(r));
     return reply;
@@ -223,12 +219,12 @@ SandboxReply headOffices(SandboxDatabase &db, const SandboxRequest &req)
 SandboxReply branches(SandboxDatabase &db, const SandboxRequest &req)
 {
     const QStringList f = req.fields();  // USER_TYPE_CD, HD, BR, ST, ""
-    const QString cls = fieldAt(f, 0).left(1);
+    const QString cls = FieldAt(f, 0).left(1);
     QString where = QStringLiteral(" WHERE hd_code = ?");
-    QVariantList binds{fieldAt(f, 1)};
+    QVariantList binds{FieldAt(f, 1)};
     if (cls == QLatin1String("5") || cls == QLatin1String("1") || cls == QLatin1String("3")) {
         where = QStringLiteral(" WHERE br_code = ?");
-        binds = {fieldAt(f, 2)};
+        binds = {FieldAt(f, 2)};
     } else if (cls == QLatin1String("9")) {
         where.clear();
         binds.clear();
@@ -247,9 +243,9 @@ SandboxReply branches(SandboxDatabase &db, const SandboxRequest &req)
 SandboxReply stores(SandboxDatabase &db, const SandboxRequest &req)
 {
     const QStringList f = req.fields();
-    OrgScope scope = fieldAt(f, 0) == QLatin1String("3000")
-                         ? OrgScope{QStringLiteral("s.st_code = ?"), {fieldAt(f, 3)}}
-                         : OrgScope::of(fieldAt(f, 0), fieldAt(f, 1), fieldAt(f, 2), fieldAt(f, 3));
+    OrgScope scope = FieldAt(f, 0) == QLatin1String("3000")
+                         ? OrgScope{QStringLiteral("s.st_code = ?"), {FieldAt(f, 3)}}
+                         : OrgScope::of(FieldAt(f, 0), FieldAt(f, 1), FieldAt(f, 2), FieldAt(f, 3));
     const auto rows = db.rows(
         QStringLiteral("SELECT s.st_code, s.name, s.tel, s.cash, s.state, s.lat_y, s.lng_x, s.ready_time,"
                        " s.dvry_type_cd, s.br_master_yn, s.biz_no, s.hd_code, s.br_code, s.sido, s.sigungu, s.dong,"
@@ -277,7 +273,7 @@ SandboxReply stores(SandboxDatabase &db, const SandboxRequest &req)
 SandboxReply storeTels(SandboxDatabase &db, const SandboxRequest &req)
 {
     const QStringList f = req.fields();  // USER_TYPE_CD, HD, BR, ST
-    const OrgScope scope = OrgScope::of(fieldAt(f, 0), fieldAt(f, 1), fieldAt(f, 2), fieldAt(f, 3));
+    const OrgScope scope = OrgScope::of(FieldAt(f, 0), FieldAt(f, 1), FieldAt(f, 2), FieldAt(f, 3));
     QList<QStringList> out;
     for (const QVariantList &r : db.rows(QStringLiteral("SELECT s.st_code, s.tel FROM stores s WHERE ") + scope.where
                                              + QStringLiteral(" AND s.state <> '0' ORDER BY s.st_code"),

@@ -3,6 +3,7 @@
 // connection flags are answered by the store-state request with a change mark, so a poll asks only
 // for what changed since its last mark.
 #include "sandbox/handler_registry.h"
+#include "sandbox/sandbox_request.h"
 #include "sandbox/sandbox_database.h"
 #include "sandbox/sandbox_random.h"
 #include "sandbox/world.h"
@@ -12,11 +13,6 @@
 namespace
 {
 constexpr int kPanelsRank = 25;  // after the couriers (reference) and the stores (organisation)
-
-QString fieldAt(const QStringList &f, int i)
-{
-    return i < f.size() ? f.at(i) : QString();
-}
 
 void seedStoreStates(SandboxDatabase &db, SandboxRandom &rng)
 {
@@ -33,10 +29,10 @@ void seedStoreStates(SandboxDatabase &db, SandboxRandom &rng)
 SandboxReply storeStates(SandboxDatabase &db, const SandboxRequest &req)
 {
     const QStringList f = req.fields();
-    const QString hd = fieldAt(f, 1).trimmed();
-    const QString br = fieldAt(f, 2).trimmed();
+    const QString hd = FieldAt(f, 1).trimmed();
+    const QString br = FieldAt(f, 2).trimmed();
     bool ok = false;
-    qint64 mark = fieldAt(f, 4).trimmed().toLongLong(&ok);
+    qint64 mark = FieldAt(f, 4).trimmed().toLongLong(&ok);
     if (!ok || mark < 0)
         mark = 0;
     QString where = QStringLiteral("t.change_seq > ?");

@@ -2,6 +2,7 @@
 // paths, ...), the server configuration, delivery groups with their settings and sharing rules,
 // the couriers of each delivery group with their phones, and the frequently used names of stores.
 #include "sandbox/handler_registry.h"
+#include "sandbox/sandbox_request.h"
 #include "sandbox/sandbox_database.h"
 #include "sandbox/sandbox_random.h"
 #include "sandbox/world.h"
@@ -13,11 +14,6 @@
 
 namespace
 {
-QString fieldAt(const QStringList &f, int i)
-{
-    return i < f.size() ? f.at(i) : QString();
-}
-
 QJsonObject objectRow(const QStringList &values)
 {
     QJsonObject row;
@@ -33,11 +29,6 @@ QStringList texts(const QVariantList &row)
     for (const QVariant &v : row)
         out.append(v.toString());
     return out;
-}
-
-QString koreanNow()
-{
-    return QDateTime::currentDateTimeUtc().toTimeZone(QTimeZone(9 * 3600)).toString(QStringLiteral("yyyyMMddhhmmss"));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -224,7 +215,7 @@ void seedGroups(SandboxDatabase &db, SandboxRandom &rng, const QList<GroupSeed> 
     db.insertRows(QStringLiteral("store_dvry_out"), {"st_code", "dvry_type_cd"}, outs);
 }
 
-void seedCouriers(SandboxDatabase &db, SandboxRandom &rng, const QList<GroupSeed> &groups)
+void seedReferenceCouriers(SandboxDatabase &db, SandboxRandom &rng, const QList<GroupSeed> &groups)
 {
     const int total = db.size() == SandboxWorldSize::Large ? 5000 : 120;
     static const QStringList states = {"0001", "0001", "0001", "0003", "0002"};
@@ -295,11 +286,11 @@ void seedReference(SandboxDatabase &db, SandboxRandom &rng)
     seedCodes(db, groups);
     seedConfig(db);
     seedGroups(db, rng, groups);
-    seedCouriers(db, rng, groups);
+    seedReferenceCouriers(db, rng, groups);
     seedNames(db, rng);
 }
 
-const QStringList kSchema = {
+const QStringList kReferenceSchema = {
     QStringLiteral("CREATE TABLE IF NOT EXISTS codes (sy_code TEXT NOT NULL, sy_name TEXT, dt_code TEXT NOT NULL,"
                    " dt_name TEXT, mod_date TEXT, view_order TEXT, parent_sy_code TEXT, parent_dt_code TEXT,"
                    " dt_value TEXT, data_status TEXT, dt_value2 TEXT, dt_value3 TEXT, col12 TEXT, col13 TEXT,"
@@ -343,7 +334,7 @@ SandboxReply systemCodes(SandboxDatabase &db, const SandboxRequest &)
 
 SandboxReply codeList(SandboxDatabase &db, const SandboxRequest &req)
 {
-    const QString group = fieldAt(req.fields(), 0);
+    const QString group = FieldAt(req.fields(), 0);
     if (group.isEmpty())
         return SandboxReply::code(QStringLiteral("0"), QStringLiteral("코드 그룹이 없습니다."));
     QList<QStringList> out;
@@ -383,7 +374,7 @@ SandboxReply shareList(SandboxDatabase &db, const SandboxRequest &req)
 {
     const QStringList f = req.fields();  // USER_TYPE_CD, HD, BR, ST, "", MNG_DVRY_TYPE_CD
     QVariantList binds;
-    const QString where = groupScope(fieldAt(f, 0), fieldAt(f, 1), fieldAt(f, 2), binds);
+    const QString where = groupScope(FieldAt(f, 0), FieldAt(f, 1), FieldAt(f, 2), binds);
     SandboxReply reply;
     for (const QVariantList &r : db.rows(QStringLiteral("SELECT r.share_type, r.dvry_type_cd, r.sh_dvry_type_cd,"
                                                         " r.share_time, r.dvry_share_type FROM share_rules r JOIN"
@@ -397,7 +388,7 @@ SandboxReply shareList(SandboxDatabase &db, const SandboxRequest &req)
 SandboxReply dvryOutList(SandboxDatabase &db, const SandboxRequest &req)
 {
     const QStringList f = req.fields();  // USER_TYPE_CD, HD, BR, ST, "", ""
-    const auto scope = SandboxWorld::OrgScope::of(fieldAt(f, 0), fieldAt(f, 1), fieldAt(f, 2), fieldAt(f, 3));
+    const auto scope = SandboxWorld::OrgScope::of(FieldAt(f, 0), FieldAt(f, 1), FieldAt(f, 2), FieldAt(f, 3));
     SandboxReply reply;
     for (const QVariantList &r : db.rows(
              QStringLiteral("SELECT o.st_code, g.dvry_type_cd, g.name, g.mng_br_code, g.mng_1_fee, g.mng_2_fee, g.ex_yn,"
@@ -457,7 +448,7 @@ SandboxReply groupSettingsAll(SandboxDatabase &db, const SandboxRequest &req)
 {
     const QStringList f = req.fields();  // USER_TYPE_CD, BR, HD
     QVariantList binds;
-    const QString where = groupScope(fieldAt(f, 0), fieldAt(f, 2), fieldAt(f, 1), binds);
+    const QString where = groupScope(FieldAt(f, 0), FieldAt(f, 2), FieldAt(f, 1), binds);
     QList<QStringList> out;
     for (const QVariantList &r : db.rows(kGroupSettings + QStringLiteral(" WHERE ") + where
                                              + QStringLiteral(" ORDER BY g.dvry_type_cd"),
@@ -468,7 +459,7 @@ SandboxReply groupSettingsAll(SandboxDatabase &db, const SandboxRequest &req)
 
 SandboxReply groupSettingsOne(SandboxDatabase &db, const SandboxRequest &req)
 {
-    const QString code = fieldAt(req.fields(), 0);
+    const QString code = FieldAt(req.fields(), 0);
     const auto rows = db.rows(kGroupSettings + QStringLiteral(" WHERE g.dvry_type_cd = ?"), {code});
     if (rows.isEmpty())
         return SandboxReply::code(QStringLiteral("0"), QStringLiteral("배송그룹이 없습니다."));
@@ -480,7 +471,7 @@ SandboxReply groupSettingsOne(SandboxDatabase &db, const SandboxRequest &req)
 SandboxReply groupLive(SandboxDatabase &db, const SandboxRequest &req)
 {
     const QStringList f = req.fields();  // ID, codes joined by ",", sync mark
-    const QStringList codes = fieldAt(f, 1).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    const QStringList codes = FieldAt(f, 1).split(QLatin1Char(','), Qt::SkipEmptyParts);
     QList<QStringList> out;
     for (const QString &code : codes) {
         const auto rows = db.rows(kGroupSettings + QStringLiteral(" WHERE g.dvry_type_cd = ?"), {code});
@@ -511,7 +502,7 @@ SandboxReply groupLive(SandboxDatabase &db, const SandboxRequest &req)
         row[39] = s.at(33);
         out.append(row);
     }
-    SandboxReply reply = SandboxReply::rowsOf(out, koreanNow());
+    SandboxReply reply = SandboxReply::rowsOf(out, KoreanNowStamp());
     reply.extra.insert(QStringLiteral("OUT_ROW2"), QJsonArray{SandboxText::joinFields({"10", "5"})});
     return reply;
 }
@@ -520,7 +511,7 @@ SandboxReply couriers(SandboxDatabase &db, const SandboxRequest &req)
 {
     const QStringList f = req.fields();  // ID, USER_TYPE_CD, HD, BR, ""
     QVariantList binds;
-    const QString where = groupScope(fieldAt(f, 1), fieldAt(f, 2), fieldAt(f, 3), binds);
+    const QString where = groupScope(FieldAt(f, 1), FieldAt(f, 2), FieldAt(f, 3), binds);
     QList<QStringList> out;
     for (const QVariantList &r : db.rows(
              QStringLiteral("SELECT w.hd_code, h.name, w.br_code, b.name, w.dvry_type_cd, w.wk_code, w.name,"
@@ -538,7 +529,7 @@ SandboxReply courierTels(SandboxDatabase &db, const SandboxRequest &req)
 {
     const QStringList f = req.fields();  // USER_TYPE_CD, HD, BR, ST
     QVariantList binds;
-    const QString where = groupScope(fieldAt(f, 0), fieldAt(f, 1), fieldAt(f, 2), binds);
+    const QString where = groupScope(FieldAt(f, 0), FieldAt(f, 1), FieldAt(f, 2), binds);
     QList<QStringList> out;
     for (const QVariantList &r : db.rows(
              QStringLiteral("SELECT wk_code, tel, hd_code, br_code FROM couriers w WHERE data_status = '1' AND ")
@@ -553,7 +544,7 @@ SandboxReply courierTels(SandboxDatabase &db, const SandboxRequest &req)
 // Frequently used names of one store: groups in OUT_ROW1, names in OUT_ROW2, one page.
 SandboxReply storeNames(SandboxDatabase &db, const SandboxRequest &req)
 {
-    const QString st = fieldAt(req.fields(), 0);
+    const QString st = FieldAt(req.fields(), 0);
     if (st.isEmpty())
         return SandboxReply::code(QStringLiteral("0"), QStringLiteral("가맹점 코드가 없습니다."));
     QList<QStringList> groups;
@@ -580,7 +571,7 @@ SANDBOX_HANDLER_AREA(reference)
     auto db = registry.database();
     if (!db)
         return;
-    db->addArea(SandboxWorld::kReferenceRank, QStringLiteral("reference"), kSchema, seedReference);
+    db->addArea(SandboxWorld::kReferenceRank, QStringLiteral("reference"), kReferenceSchema, seedReference);
     const auto with = [db](SandboxReply (*fn)(SandboxDatabase &, const SandboxRequest &)) {
         return [db, fn](const SandboxRequest &r) { return fn(*db, r); };
     };

@@ -2,6 +2,7 @@
 // counter), with the board load that hands them out by change number, and a scenario step that
 // takes new ones and moves the open ones on.
 #include "sandbox/handler_registry.h"
+#include "sandbox/sandbox_request.h"
 #include "sandbox/sandbox_database.h"
 #include "sandbox/sandbox_random.h"
 #include "sandbox/scenario_clock.h"
@@ -11,10 +12,9 @@
 
 namespace
 {
-const QString kSep = QString(QChar(0x2502));
 // After today's delivery orders, so that the two areas keep their own random sequences.
 constexpr int kStoreOrdersRank = SandboxWorld::kOrdersRank + 2;
-constexpr qint64 kStepMs = 20000;
+constexpr qint64 kStoreOrderStepMs = 20000;
 
 // The board row, field by field (field 5 is not used and always empty).
 const QStringList kFields = {
@@ -26,18 +26,18 @@ const QStringList kFields = {
     "goods_names", "br_name", "br_code", "cu_tel2", "st_tel",
 };
 
-const QStringList kGoods = {"아메리카노 2", "카페라떼 1, 치즈케이크 1", "후라이드치킨 1", "양념반 후라이드반 1",
+const QStringList kStoreOrderGoods = {"아메리카노 2", "카페라떼 1, 치즈케이크 1", "후라이드치킨 1", "양념반 후라이드반 1",
                             "김치찌개 2, 공기밥 2", "떡볶이 1, 튀김 1", "마르게리타 피자 1", "돈까스 정식 1",
                             "비빔밥 2", "바닐라라떼 3", "순대국밥 1", "딸기 스무디 2"};
-const QStringList kMemos = {"", "", "", "얼음 적게 주세요", "수저 2개 넣어 주세요", "포장 꼼꼼히 부탁드려요",
+const QStringList kStoreOrderMemos = {"", "", "", "얼음 적게 주세요", "수저 2개 넣어 주세요", "포장 꼼꼼히 부탁드려요",
                             "창가 자리입니다"};
 
-qint64 meta(const SandboxDatabase &db, const QString &key, qint64 def)
+qint64 storeOrderMeta(const SandboxDatabase &db, const QString &key, qint64 def)
 {
     return ScenarioMeta(db, QStringLiteral("store_order_meta")).get(key, def);
 }
 
-void setMeta(const SandboxDatabase &db, const QString &key, qint64 value)
+void setStoreOrderMeta(const SandboxDatabase &db, const QString &key, qint64 value)
 {
     ScenarioMeta(db, QStringLiteral("store_order_meta")).set(key, value);
 }
@@ -57,8 +57,8 @@ void newStoreOrder(const SandboxDatabase &db, SandboxRandom &rng, qint64 ms, qin
         return;
     // Most store orders fall to the first stores of each region, the demo logins' own among them.
     const QVariantList &s = rng.chance(0.5) ? stores.first() : rng.pick(stores);
-    const qint64 number = meta(db, QStringLiteral("next_no"), 1);
-    setMeta(db, QStringLiteral("next_no"), number + 1);
+    const qint64 number = storeOrderMeta(db, QStringLiteral("next_no"), 1);
+    setStoreOrderMeta(db, QStringLiteral("next_no"), number + 1);
     const QString stCode = s.at(0).toString();
     const int todayNo = db.value(QStringLiteral("SELECT COUNT(*) FROM store_orders WHERE st_code = ?"), {stCode})
                             .toInt()
@@ -87,10 +87,10 @@ void newStoreOrder(const SandboxDatabase &db, SandboxRandom &rng, qint64 ms, qin
       << QString::number(rng.between(0, 25)) << QStringLiteral("0") << rng.personName() << tel
       << QString::number(rng.between(0, 9)) << QStringLiteral("10") << now << kind
       << (table ? QString::number(rng.between(1, 20)) : QStringLiteral("0"))
-      << (table ? QString() : timeAt(ms + qint64(rng.between(2, 6)) * 5 * 60000)) << QString() << rng.pick(kMemos)
+      << (table ? QString() : timeAt(ms + qint64(rng.between(2, 6)) * 5 * 60000)) << QString() << rng.pick(kStoreOrderMemos)
       << QString() << QString::number(amount) << QString::number(discount)
       << (app ? QStringLiteral("2") : QStringLiteral("1")) << (payType == QLatin1String("1002") ? QStringLiteral("11") : QString())
-      << payType << QString::number(amount - discount) << QStringLiteral("0") << rng.pick(kGoods)
+      << payType << QString::number(amount - discount) << QStringLiteral("0") << rng.pick(kStoreOrderGoods)
       << s.at(4).toString() << s.at(3).toString() << QString() << s.at(2).toString() << s.at(5).toString()
       << seq;
     for (QVariant &x : v)
@@ -109,8 +109,8 @@ void newStoreOrder(const SandboxDatabase &db, SandboxRandom &rng, qint64 ms, qin
 void step(SandboxDatabase &db, SandboxRandom &rng)
 {
     db.transaction([&] {
-        qint64 ms = meta(db, QStringLiteral("clock_ms"), 0) + kStepMs;
-        qint64 seq = meta(db, QStringLiteral("seq"), 0);
+        qint64 ms = storeOrderMeta(db, QStringLiteral("clock_ms"), 0) + kStoreOrderStepMs;
+        qint64 seq = storeOrderMeta(db, QStringLiteral("seq"), 0);
         const QList<QVariantList> open = db.rows(
             QStringLiteral("SELECT ord_no, status_cd, confirm_type FROM store_orders"
                            " WHERE status_cd IN ('1001', '1002', '2001') ORDER BY ord_no"));
@@ -143,12 +143,12 @@ void step(SandboxDatabase &db, SandboxRandom &rng)
             ms += 1;
             newStoreOrder(db, rng, ms, ++seq);
         }
-        setMeta(db, QStringLiteral("clock_ms"), ms);
-        setMeta(db, QStringLiteral("seq"), seq);
+        setStoreOrderMeta(db, QStringLiteral("clock_ms"), ms);
+        setStoreOrderMeta(db, QStringLiteral("seq"), seq);
     });
 }
 
-void seed(SandboxDatabase &db, SandboxRandom &rng)
+void seedStoreOrders(SandboxDatabase &db, SandboxRandom &rng)
 {
     // The early morning: a few orders already taken and some of them moved on.
     for (int i = 0; i < 10; ++i)
@@ -191,9 +191,9 @@ SandboxReply storeOrderLoad(const SandboxDatabase &db, const SandboxRequest &req
         fields.reserve(r.size());
         for (const QVariant &v : r)
             fields.append(v.toString());
-        out.append(fields.join(kSep));
+        out.append(fields.join(kRowSep));
     }
-    SandboxReply reply = SandboxReply::joinedRows(out, QString::number(meta(db, QStringLiteral("seq"), 0)));
+    SandboxReply reply = SandboxReply::joinedRows(out, QString::number(storeOrderMeta(db, QStringLiteral("seq"), 0)));
     reply.outMsg = full ? QStringLiteral("A") : QString();
     return reply;
 }
@@ -213,7 +213,7 @@ SANDBOX_HANDLER_AREA(store_orders)
                      + QStringLiteral(", hd_code TEXT NOT NULL DEFAULT '', chg_seq INTEGER NOT NULL)"),
                  QStringLiteral("CREATE INDEX IF NOT EXISTS store_orders_by_change ON store_orders (chg_seq)"),
                  QStringLiteral("CREATE TABLE IF NOT EXISTS store_order_meta (key TEXT PRIMARY KEY, value INTEGER)")},
-                seed);
+                seedStoreOrders);
     registry.add(QStringLiteral("CS01_48_V01"),
                  [db](const SandboxRequest &request) { return storeOrderLoad(*db, request); });
     registry.addScenarioStep(QStringLiteral("store_orders"),

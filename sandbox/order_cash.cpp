@@ -17,7 +17,7 @@ qint64 seededCash(const QVariant &v, SandboxRandom &rng)
     return ok && c > 0 ? c : qint64(rng.between(20, 400)) * 5000;
 }
 
-void seed(SandboxDatabase &db, SandboxRandom &rng)
+void seedCash(SandboxDatabase &db, SandboxRandom &rng)
 {
     const QString now = QDateTime::currentDateTime().toString(QStringLiteral("hh:mm:ss"));
     QList<QVariantList> rows;
@@ -54,7 +54,7 @@ void addArea(SandboxDatabase &db)
                                " deposit INTEGER NOT NULL, outstanding INTEGER NOT NULL, ext_yn TEXT,"
                                " ext_charge INTEGER, conn_time TEXT, change_seq INTEGER NOT NULL,"
                                " PRIMARY KEY (kind, code))")},
-               seed);
+               seedCash);
 }
 
 SandboxReply load(const SandboxDatabase &db, const SandboxRequest &request)

@@ -1,4 +1,5 @@
 #include "sandbox/order_scenario.h"
+#include "sandbox/sandbox_request.h"
 
 #include "sandbox/sandbox_database.h"
 #include "sandbox/sandbox_random.h"
@@ -10,30 +11,29 @@
 
 namespace
 {
-const QString kSep = QString(QChar(0x2502));
 // Each step moves the clock on by 20 seconds.
-constexpr qint64 kStepMs = 20000;
+constexpr qint64 kOrderStepMs = 20000;
 
-const QStringList kGoods = {"후라이드치킨 1", "양념치킨 1, 콜라 1.25L 1", "순대국밥 2", "족발 대 1",
+const QStringList kOrderGoods = {"후라이드치킨 1", "양념치킨 1, 콜라 1.25L 1", "순대국밥 2", "족발 대 1",
                             "닭가슴살 샐러드 2", "떡볶이 1, 순대 1", "모둠회 중 1", "짜장면 2, 탕수육 1",
                             "아메리카노 3", "마르게리타 피자 1", "제육정식 2", "곱창모둠 1"};
-const QStringList kMemos = {"", "", "문 앞에 놓아 주세요", "벨 누르지 마세요", "수저 빼 주세요",
+const QStringList kOrderMemos = {"", "", "문 앞에 놓아 주세요", "벨 누르지 마세요", "수저 빼 주세요",
                             "도착 전 전화 주세요"};
 
-qint64 meta(const SandboxDatabase &db, const QString &key, qint64 def)
+qint64 orderMeta(const SandboxDatabase &db, const QString &key, qint64 def)
 {
     return ScenarioMeta(db, QStringLiteral("order_meta")).get(key, def);
 }
 
-void setMeta(const SandboxDatabase &db, const QString &key, qint64 value)
+void setOrderMeta(const SandboxDatabase &db, const QString &key, qint64 value)
 {
     ScenarioMeta(db, QStringLiteral("order_meta")).set(key, value);
 }
 
-struct Clock : ScenarioClock
+struct OrderClock : ScenarioClock
 {
     const SandboxDatabase &db;
-    explicit Clock(const SandboxDatabase &d) : ScenarioClock(d, QStringLiteral("order_meta")), db(d) {}
+    explicit OrderClock(const SandboxDatabase &d) : ScenarioClock(d, QStringLiteral("order_meta")), db(d) {}
 };
 
 int col(const QString &name)
@@ -49,7 +49,7 @@ int col(const QString &name)
 }
 
 // Writes changed columns of one order with the next change number and stamp.
-void change(Clock &clock, const QString &ordNo, QHash<QString, QString> values)
+void change(OrderClock &clock, const QString &ordNo, QHash<QString, QString> values)
 {
     const qint64 seq = clock.tick();
     values.insert(QStringLiteral("mod_date"), clock.time());
@@ -69,7 +69,7 @@ void change(Clock &clock, const QString &ordNo, QHash<QString, QString> values)
                   binds);
 }
 
-void newOrder(Clock &clock, SandboxRandom &rng)
+void newLiveOrder(OrderClock &clock, SandboxRandom &rng)
 {
     const QList<QVariantList> stores = clock.db.rows(QStringLiteral(
         "SELECT st_code, br_code, hd_code, name, tel, lng_x, lat_y, sido, sigungu, dong FROM stores"
@@ -77,8 +77,8 @@ void newOrder(Clock &clock, SandboxRandom &rng)
     if (stores.isEmpty())
         return;
     const QVariantList &s = rng.pick(stores);
-    const qint64 number = meta(clock.db, QStringLiteral("next_no"), 1);
-    setMeta(clock.db, QStringLiteral("next_no"), number + 1);
+    const qint64 number = orderMeta(clock.db, QStringLiteral("next_no"), 1);
+    setOrderMeta(clock.db, QStringLiteral("next_no"), number + 1);
     const qint64 seq = clock.tick();
     const QString ordNo = QStringLiteral("20261211%1").arg(number, 6, 10, QLatin1Char('0'));
     const auto [lng, lat] = rng.near(s.at(5).toDouble(), s.at(6).toDouble(), 2000);
@@ -117,7 +117,7 @@ void newOrder(Clock &clock, SandboxRandom &rng)
     set("pay_type_cd", card ? QStringLiteral("1002") : QStringLiteral("1001"));
     set("pay_amt", QString::number(card ? 0 : amount + fee));
     set("pay_mileage", QStringLiteral("0"));
-    set("ord_memo", rng.pick(kMemos));
+    set("ord_memo", rng.pick(kOrderMemos));
     set("dvry_cnt", QStringLiteral("1"));
     set("ord_path_cd", rng.chance(0.5) ? QStringLiteral("1001") : QStringLiteral("1016"));
     set("ord_cu_name", rng.personName());
@@ -129,7 +129,7 @@ void newOrder(Clock &clock, SandboxRandom &rng)
     set("ea_addr_5", QString::number(rng.between(101, 120)) + QStringLiteral("동 ")
                          + QString::number(rng.between(101, 1504)) + QStringLiteral("호"));
     set("ready_time", QString::number(rng.between(1, 6) * 5));
-    set("goods_names", rng.pick(kGoods));
+    set("goods_names", rng.pick(kOrderGoods));
     set("org_pay_type", card ? QStringLiteral("1002") : QStringLiteral("1001"));
     set("ord_br_code", s.at(1).toString());
     set("put_user_id", QStringLiteral("store") + s.at(0).toString().right(3));
@@ -282,8 +282,8 @@ void addArea(SandboxDatabase &db)
 void step(SandboxDatabase &db, SandboxRandom &rng)
 {
     db.transaction([&] {
-        Clock clock(db);
-        clock.ms += kStepMs;
+        OrderClock clock(db);
+        clock.ms += kOrderStepMs;
         const QList<QVariantList> open = db.rows(QStringLiteral(
             "SELECT ord_no, ord_status_cd, ord_br_code, cth_wk_code FROM orders"
             " WHERE ord_status_cd NOT IN ('4001', '4002') ORDER BY ord_no"));
@@ -335,7 +335,7 @@ void step(SandboxDatabase &db, SandboxRandom &rng)
         }
         const int fresh = rng.between(0, 3);
         for (int i = 0; i < fresh; ++i)
-            newOrder(clock, rng);
+            newLiveOrder(clock, rng);
         clock.save();
     });
 }
@@ -377,10 +377,10 @@ QStringList loadRows(const SandboxDatabase &db, const Scope &scope, bool complet
         fields.reserve(r.size());
         for (const QVariant &v : r)
             fields.append(v.toString());
-        out.append(fields.join(kSep));
+        out.append(fields.join(kRowSep));
     }
     if (nextMark)
-        *nextMark = QString::number(meta(db, QStringLiteral("seq"), 0));
+        *nextMark = QString::number(orderMeta(db, QStringLiteral("seq"), 0));
     return out;
 }
 
@@ -394,7 +394,7 @@ QList<Courier> couriers(const SandboxDatabase &db)
 
 QString now(const SandboxDatabase &db)
 {
-    return Clock(db).time();
+    return OrderClock(db).time();
 }
 
 QHash<QString, QString> order(const SandboxDatabase &db, const QString &ordNo)
@@ -424,7 +424,7 @@ QStringList bundleMembers(const SandboxDatabase &db, const QString &groupNo)
 void updateOrder(const SandboxDatabase &db, const QString &ordNo, const QHash<QString, QString> &values)
 {
     db.transaction([&] {
-        Clock clock(db);
+        OrderClock clock(db);
         change(clock, ordNo, values);
         clock.save();
     });
@@ -437,9 +437,9 @@ QString copyOrder(const SandboxDatabase &db, const QString &ordNo, const QString
         return QString();
     QString copy;
     db.transaction([&] {
-        Clock clock(db);
-        const qint64 number = meta(db, QStringLiteral("next_no"), 1);
-        setMeta(db, QStringLiteral("next_no"), number + 1);
+        OrderClock clock(db);
+        const qint64 number = orderMeta(db, QStringLiteral("next_no"), 1);
+        setOrderMeta(db, QStringLiteral("next_no"), number + 1);
         const qint64 seq = clock.tick();
         copy = QStringLiteral("20261211%1").arg(number, 6, 10, QLatin1Char('0'));
         const QString time = clock.time();
@@ -479,8 +479,8 @@ QString nextGroupNo(const SandboxDatabase &db)
 {
     qint64 number = 0;
     db.transaction([&] {
-        number = meta(db, QStringLiteral("next_grp"), 5001);
-        setMeta(db, QStringLiteral("next_grp"), number + 1);
+        number = orderMeta(db, QStringLiteral("next_grp"), 5001);
+        setOrderMeta(db, QStringLiteral("next_grp"), number + 1);
     });
     return QString::number(number);
 }

@@ -1,4 +1,5 @@
 #include "sandbox/same_day_scenario.h"
+#include "sandbox/sandbox_request.h"
 
 #include "sandbox/sandbox_database.h"
 #include "sandbox/sandbox_random.h"
@@ -10,32 +11,31 @@
 
 namespace
 {
-const QString kSep = QString(QChar(0x2502));
-constexpr qint64 kStepMs = 20000;
+constexpr qint64 kSameDayStepMs = 20000;
 const QString kCentreCode = QStringLiteral("LC0001");
 const QString kCentreName = QStringLiteral("중부물류센터");
 
-const QStringList kGoods = {"서류봉투 1", "의류 박스 1", "화장품 세트 2", "전자부품 1", "도서 3권",
+const QStringList kParcelGoods = {"서류봉투 1", "의류 박스 1", "화장품 세트 2", "전자부품 1", "도서 3권",
                             "건강식품 1", "신발 1켤레", "꽃다발 1"};
 
 // The walk of an order through its legs; 4002 may interrupt it before the delivery starts.
 const QStringList kFlow = {"1001", "6101", "6201", "6203", "6301", "7101", "7201", "7203", "7301",
                            "8101", "8201", "8203", "8301", "2001", "3001", "3003", "4001"};
 
-qint64 meta(const SandboxDatabase &db, const QString &key, qint64 def)
+qint64 sameDayMeta(const SandboxDatabase &db, const QString &key, qint64 def)
 {
     return ScenarioMeta(db, QStringLiteral("same_day_meta")).get(key, def);
 }
 
-void setMeta(const SandboxDatabase &db, const QString &key, qint64 value)
+void setSameDayMeta(const SandboxDatabase &db, const QString &key, qint64 value)
 {
     ScenarioMeta(db, QStringLiteral("same_day_meta")).set(key, value);
 }
 
-struct Clock : ScenarioClock
+struct SameDayClock : ScenarioClock
 {
     const SandboxDatabase &db;
-    explicit Clock(const SandboxDatabase &d) : ScenarioClock(d, QStringLiteral("same_day_meta")), db(d) {}
+    explicit SameDayClock(const SandboxDatabase &d) : ScenarioClock(d, QStringLiteral("same_day_meta")), db(d) {}
 };
 
 QString hubOf(const QString &brCode)
@@ -43,7 +43,7 @@ QString hubOf(const QString &brCode)
     return QStringLiteral("U") + brCode.mid(1);
 }
 
-void update(Clock &clock, const QString &table, const QString &where, const QVariantList &keys,
+void update(SameDayClock &clock, const QString &table, const QString &where, const QVariantList &keys,
             QHash<QString, QString> values)
 {
     const qint64 seq = clock.tick();
@@ -61,7 +61,7 @@ void update(Clock &clock, const QString &table, const QString &where, const QVar
                   binds);
 }
 
-void changeOrder(Clock &clock, const QString &no, const QHash<QString, QString> &values)
+void changeOrder(SameDayClock &clock, const QString &no, const QHash<QString, QString> &values)
 {
     update(clock, QStringLiteral("same_day_orders"), QStringLiteral("ord_no = ?"), {no}, values);
 }
@@ -86,7 +86,7 @@ int colOf(const QStringList &names, const char *name)
     return int(names.indexOf(QString::fromLatin1(name)));
 }
 
-void newOrder(Clock &clock, SandboxRandom &rng)
+void newSameDayOrder(SameDayClock &clock, SandboxRandom &rng)
 {
     const QList<QVariantList> stores = clock.db.rows(QStringLiteral(
         "SELECT s.st_code, s.br_code, s.hd_code, s.name, s.tel, s.lng_x, s.lat_y, s.sido, s.sigungu, s.dong,"
@@ -97,8 +97,8 @@ void newOrder(Clock &clock, SandboxRandom &rng)
         return;
     const QVariantList &s = rng.pick(stores);
     const QVariantList &dest = rng.pick(branches);
-    const qint64 number = meta(clock.db, QStringLiteral("next_no"), 1);
-    setMeta(clock.db, QStringLiteral("next_no"), number + 1);
+    const qint64 number = sameDayMeta(clock.db, QStringLiteral("next_no"), 1);
+    setSameDayMeta(clock.db, QStringLiteral("next_no"), number + 1);
     const qint64 seq = clock.tick();
 
     const QStringList &names = SandboxSameDay::rowColumns();
@@ -132,7 +132,7 @@ void newOrder(Clock &clock, SandboxRandom &rng)
     set("charge_type", QStringLiteral("2"));
     set("pay_type_cd", QStringLiteral("1002"));
     set("org_pay_type", QStringLiteral("1002"));
-    set("goods_names", rng.pick(kGoods));
+    set("goods_names", rng.pick(kParcelGoods));
     set("dvry_cnt", QStringLiteral("1"));
     set("ord_path_cd", QStringLiteral("1001"));
     set("ord_st_code", s.at(0).toString());
@@ -194,7 +194,7 @@ int legOf(const QString &status)
 }
 
 // Writes the order's current leg (created when it starts) with the order's status.
-void touchLeg(Clock &clock, const QString &no, const QString &status, const Courier &courier)
+void touchLeg(SameDayClock &clock, const QString &no, const QString &status, const Courier &courier)
 {
     const int leg = legOf(status);
     if (leg == 0)
@@ -268,7 +268,7 @@ void touchLeg(Clock &clock, const QString &no, const QString &status, const Cour
 }
 
 // Moves one order to `next`, with the courier of the leg where one is assigned.
-void moveOrder(Clock &clock, SandboxRandom *rng, const QString &no, const QString &next)
+void moveOrder(SameDayClock &clock, SandboxRandom *rng, const QString &no, const QString &next)
 {
     const QList<QVariantList> o = clock.db.rows(
         QStringLiteral("SELECT ord_br_code, loc_br_code FROM same_day_orders WHERE ord_no = ?"), {no});
@@ -320,7 +320,7 @@ void moveOrder(Clock &clock, SandboxRandom *rng, const QString &no, const QStrin
     touchLeg(clock, no, next, k);
 }
 
-void seed(SandboxDatabase &db, SandboxRandom &rng)
+void seedSameDay(SandboxDatabase &db, SandboxRandom &rng)
 {
     for (int i = 0; i < 10; ++i)
         SandboxSameDay::step(db, rng);
@@ -378,14 +378,14 @@ void addArea(SandboxDatabase &db)
                 QStringLiteral("CREATE INDEX IF NOT EXISTS same_day_by_change ON same_day_orders (chg_seq)"),
                 QStringLiteral("CREATE INDEX IF NOT EXISTS legs_by_change ON logistics_legs (chg_seq)"),
                 QStringLiteral("CREATE TABLE IF NOT EXISTS same_day_meta (key TEXT PRIMARY KEY, value INTEGER)")},
-               seed);
+               seedSameDay);
 }
 
 void step(SandboxDatabase &db, SandboxRandom &rng)
 {
     db.transaction([&] {
-        Clock clock(db);
-        clock.ms += kStepMs;
+        SameDayClock clock(db);
+        clock.ms += kSameDayStepMs;
         const QList<QVariantList> open = db.rows(QStringLiteral(
             "SELECT ord_no, ord_status_cd FROM same_day_orders WHERE ord_status_cd NOT IN ('4001', '4002')"
             " ORDER BY ord_no"));
@@ -405,7 +405,7 @@ void step(SandboxDatabase &db, SandboxRandom &rng)
                 moveOrder(clock, &rng, no, next);
         }
         for (int i = rng.between(0, 2); i > 0; --i)
-            newOrder(clock, rng);
+            newSameDayOrder(clock, rng);
         clock.save();
     });
 }
@@ -427,7 +427,7 @@ QString scopeWhere(const Scope &scope, QVariantList &binds)
     return QString();
 }
 
-QStringList joined(const QList<QVariantList> &rows)
+QStringList joinedRows(const QList<QVariantList> &rows)
 {
     QStringList out;
     out.reserve(rows.size());
@@ -436,7 +436,7 @@ QStringList joined(const QList<QVariantList> &rows)
         fields.reserve(r.size());
         for (const QVariant &v : r)
             fields.append(v.toString());
-        out.append(fields.join(kSep));
+        out.append(fields.join(kRowSep));
     }
     return out;
 }
@@ -463,8 +463,8 @@ QStringList loadRows(const SandboxDatabase &db, const Scope &scope, bool complet
                                                  + QStringLiteral(" ORDER BY chg_seq"),
                                              binds);
     if (nextMark)
-        *nextMark = QString::number(meta(db, QStringLiteral("seq"), 0));
-    return joined(rows);
+        *nextMark = QString::number(sameDayMeta(db, QStringLiteral("seq"), 0));
+    return joinedRows(rows);
 }
 
 QStringList loadLegs(const SandboxDatabase &db, const Scope &scope, const QString &mark, QString *nextMark,
@@ -496,8 +496,8 @@ QStringList loadLegs(const SandboxDatabase &db, const Scope &scope, const QStrin
             + QStringLiteral(" ORDER BY l.chg_seq"),
         binds);
     if (nextMark)
-        *nextMark = QString::number(meta(db, QStringLiteral("seq"), 0));
-    return joined(rows);
+        *nextMark = QString::number(sameDayMeta(db, QStringLiteral("seq"), 0));
+    return joinedRows(rows);
 }
 
 Outcome changeStatus(const SandboxDatabase &db, const QString &ordNo, const QString &current,
@@ -526,7 +526,7 @@ Outcome changeStatus(const SandboxDatabase &db, const QString &ordNo, const QStr
             out = {false, QStringLiteral("완료되거나 취소된 주문입니다.")};
             return;
         }
-        Clock clock(db);
+        SameDayClock clock(db);
         const QString target = kTargets.value(next);
         moveOrder(clock, nullptr, ordNo, target);
         if (target == QLatin1String("4002") && !reason.isEmpty())
@@ -549,7 +549,7 @@ Outcome arrive(const SandboxDatabase &db, const QString &ordNo)
     const QString target = QString::number(5 + leg) + QStringLiteral("301");
     Outcome out;
     db.transaction([&] {
-        Clock clock(db);
+        SameDayClock clock(db);
         moveOrder(clock, nullptr, ordNo, target);
         clock.save();
         out = {true, QStringLiteral("[") + ordNo + QStringLiteral("] ") + target};

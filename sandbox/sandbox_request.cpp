@@ -2,11 +2,12 @@
 
 #include "text/text_helpers.h"
 
+#include <QDateTime>
 #include <QJsonDocument>
+#include <QTimeZone>
 
 namespace
 {
-const QString kSep = QStringLiteral("\u2502");
 
 QString member(const QJsonObject &o, const char *key)
 {
@@ -31,7 +32,7 @@ QString joinFields(const QStringList &fields)
 {
     QString out;
     for (const QString &f : fields)
-        out += f + kSep;
+        out += f + kRowSep;
     return out;
 }
 
@@ -60,7 +61,7 @@ QStringList SandboxRequest::fields() const
 {
     if (val.isEmpty())
         return {};
-    QStringList parts = val.split(kSep);
+    QStringList parts = val.split(kRowSep);
     if (parts.size() > 1 && parts.last().isEmpty())
         parts.removeLast();
     for (QString &p : parts)
@@ -164,4 +165,14 @@ QStringList SandboxReply::buildPages(int pageRows) const
         start += count;
     } while (start < total);
     return out;
+}
+
+QString FieldAt(const QStringList &fields, int i)
+{
+    return i >= 0 && i < fields.size() ? fields.at(i) : QString();
+}
+
+QString KoreanNowStamp()
+{
+    return QDateTime::currentDateTimeUtc().toTimeZone(QTimeZone(9 * 3600)).toString(QStringLiteral("yyyyMMddhhmmss"));
 }

@@ -8,6 +8,16 @@
 #include <functional>
 #include <optional>
 
+// The separator between the fields of request values and reply rows. Each file that includes
+// this gets its own copy, so that it is made before any constant of that file uses it.
+const QString kRowSep = QString(QChar(0x2502));
+
+// Field i of a request's fields; empty when the request sent fewer.
+QString FieldAt(const QStringList &fields, int i);
+
+// Now in Korea as "yyyyMMddhhmmss", the server's stamp form.
+QString KoreanNowStamp();
+
 // One decrypted request body of the link, parsed.
 struct SandboxRequest
 {

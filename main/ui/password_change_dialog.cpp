@@ -1,4 +1,5 @@
 #include "main/ui/password_change_dialog.h"
+#include "common/program_globals.h"
 
 #include "common/daily_log.h"
 #include "common/interface_texts.h"
@@ -28,14 +29,6 @@ const QString kReqSms = QStringLiteral("CS08_17_V01");
 const QString kCheckSms = QStringLiteral("CS08_13_V01");
 const QString kChange = QStringLiteral("CS08_18_V01");
 const QString kCallType = QStringLiteral("ADM1");
-
-QString joinFields(const QStringList &fields)
-{
-    QString out;
-    for (const QString &f : fields)
-        out += f + G_FIELD_SEP;
-    return out;
-}
 
 QLineEdit *box(QWidget *parent, const QString &hint, bool masked)
 {
@@ -207,7 +200,7 @@ void TfrmPasswordChage::btnReqAuthClick()
 void TfrmPasswordChage::func_ChangePwdAuthReq()
 {
     GLAUTH_SEQ.clear();
-    const QString payload = joinFields({QStringLiteral("U"), edtId->text(), QStringLiteral("3"), edtPhoneNumber->text()});
+    const QString payload = JoinRequestFields({QStringLiteral("U"), edtId->text(), QStringLiteral("3"), edtPhoneNumber->text()});
     try {
         const QString text = SharedRequestOne(kReqSms, kCallType, payload);
         if (text.isEmpty()) {
@@ -240,7 +233,7 @@ void TfrmPasswordChage::btnAuthClick()
         edtAuthNum->setFocus();
         return;
     }
-    const QString text = SharedRequestOne(kCheckSms, kCallType, joinFields({GLAUTH_SEQ, code}));
+    const QString text = SharedRequestOne(kCheckSms, kCallType, JoinRequestFields({GLAUTH_SEQ, code}));
     if (text.isEmpty()) {
         WriteLog(kCheckSms + QStringLiteral(" ERR[NO RESULT]"));
         return;
@@ -270,7 +263,7 @@ void TfrmPasswordChage::btnChangePasswordClick()
         WipeText(password);
         return;
     }
-    QString payload = joinFields({QStringLiteral("1"), GLAUTH_SEQ, edtAuthNum->text().trimmed(), QStringLiteral("U"),
+    QString payload = JoinRequestFields({QStringLiteral("1"), GLAUTH_SEQ, edtAuthNum->text().trimmed(), QStringLiteral("U"),
                                   edtId->text(), password, QStringLiteral("N")});
     WipeText(password);
     try {
@@ -299,7 +292,7 @@ void TfrmPasswordChage::btn90ChangeClick()
 {
     OpenSharedConnection();
     const QString deadline = PasswordDeferralDeadline(AppClock::now().date());
-    const QString payload = joinFields({QStringLiteral("0"), QString(), QString(), QStringLiteral("U"), G_USER_INFO.ID,
+    const QString payload = JoinRequestFields({QStringLiteral("0"), QString(), QString(), QStringLiteral("U"), G_USER_INFO.ID,
                                         QString(), QStringLiteral("Y")});
     const QString text = SharedRequestOne(kChange, kCallType, payload);
     if (text.isEmpty()) {

@@ -15,8 +15,8 @@ enum Col
     kTelShown,
     kCount,
     kEmpty,
-    kCode,
-    kStatus,
+    kCourierCode,
+    kCourierStatus,
     kConnect2,
     kBrCode,
     kAttend,
@@ -69,7 +69,7 @@ protected:
     {
         QStringList out;
         for (int r = 0; r < m_view.rowCount(); ++r)
-            out << m_view.recordValue(m_view.recordOfRow(r), kCode).toString();
+            out << m_view.recordValue(m_view.recordOfRow(r), kCourierCode).toString();
         return out;
     }
 
@@ -97,7 +97,7 @@ TEST_F(CourierGridTest, EachCourierFillsTwelveColumnsByIndex)
     EXPECT_EQ(m_view.recordValue(0, kTelShown).toString(), QStringLiteral("010-1234-5678"));
     EXPECT_EQ(m_view.recordValue(0, kCount).toInt(), 3);
     EXPECT_EQ(m_view.recordValue(0, kEmpty).toString(), QString());
-    EXPECT_EQ(m_view.recordValue(1, kCode).toString(), QStringLiteral("W2"));
+    EXPECT_EQ(m_view.recordValue(1, kCourierCode).toString(), QStringLiteral("W2"));
     EXPECT_EQ(m_view.recordValue(1, kBrCode).toString(), QStringLiteral("B2"));
     EXPECT_EQ(m_view.recordValue(1, kAttend).toString(), QStringLiteral("0002"));
     EXPECT_EQ(m_view.recordValue(1, kTel).toString(), QStringLiteral("0212345678"));
@@ -118,7 +118,7 @@ TEST_F(CourierGridTest, FilterKeepsActiveCouriersAtWorkInTickedBranchesMatchingT
     ASSERT_TRUE(proc_LoadWorker(m_view));
 
     auto filter = [&](const QString &text) {
-        SetWorkerFilter(m_view, kStatus, kAttend, kBrCode, kName, kTel, kStatusGroup, kAttendGroup,
+        SetWorkerFilter(m_view, kCourierStatus, kAttend, kBrCode, kName, kTel, kStatusGroup, kAttendGroup,
                         kBranchGroup, kTextGroup, text);
     };
 
@@ -154,7 +154,7 @@ TEST_F(CourierGridTest, FilterKeepsHowTheWindowSetUpItsGroups)
     m_view.setFilterGroup(kTextGroup, text);
 
     G_SL_SEL_BR_CODE = QStringList{QStringLiteral("B1"), QStringLiteral("B2")};
-    SetWorkerFilter(m_view, kStatus, kAttend, kBrCode, kName, kTel, kStatusGroup, kAttendGroup,
+    SetWorkerFilter(m_view, kCourierStatus, kAttend, kBrCode, kName, kTel, kStatusGroup, kAttendGroup,
                     kBranchGroup, kTextGroup, QStringLiteral("kim"));
     EXPECT_EQ(m_view.filterGroup(kBranchGroup).join, FilterJoin::Or);
     EXPECT_EQ(m_view.filterGroup(kBranchGroup).conditions.size(), 2);  // the old one is gone

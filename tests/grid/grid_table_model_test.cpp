@@ -11,7 +11,7 @@
 
 namespace
 {
-enum Col
+enum ModelCol
 {
     kNo,
     kStatus,
@@ -27,7 +27,7 @@ QList<GridColumn> columns()
             {"AMT", "금액", GridValueType::Integer, {}}};
 }
 
-std::vector<QVariantList> records(int n)
+std::vector<QVariantList> makeRecords(int n)
 {
     std::vector<QVariantList> out;
     for (int i = 0; i < n; ++i)
@@ -59,7 +59,7 @@ struct GridTableModelTest : ::testing::Test
 TEST_F(GridTableModelTest, AppendedBatchArrivesAsOneInsert)
 {
     QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-    model.appendRecords(records(10));
+    model.appendRecords(makeRecords(10));
     EXPECT_EQ(inserted.count(), 1);
     EXPECT_EQ(model.rowCount(), 10);
     EXPECT_EQ(model.index(1, kStatus).data().toString(), "요청"); // code shown by its name
@@ -67,14 +67,14 @@ TEST_F(GridTableModelTest, AppendedBatchArrivesAsOneInsert)
     EXPECT_EQ(model.findRecord("1004"), 4);
     EXPECT_EQ(model.findRecord("9999"), -1);
 
-    model.appendRecords(records(3)); // repeated numbers: the first record keeps the key
+    model.appendRecords(makeRecords(3)); // repeated numbers: the first record keeps the key
     EXPECT_EQ(model.findRecord("1001"), 1);
     EXPECT_EQ(inserted.count(), 2);
 }
 
 TEST_F(GridTableModelTest, FilterAndSortDecideTheRows)
 {
-    model.appendRecords(records(8));
+    model.appendRecords(makeRecords(8));
     model.setFilterGroup(0, FilterGroup().add(FilterCondition::make(kStatus, FilterOp::Equal, "2001")));
     EXPECT_EQ(shownNumbers(model), (QStringList{"1001", "1003", "1005", "1007"}));
     EXPECT_EQ(model.rowOfRecord(0), -1);
@@ -101,7 +101,7 @@ TEST_F(GridTableModelTest, FilterAndSortDecideTheRows)
 
 TEST_F(GridTableModelTest, ChangedRowsReachViewsAsOneRangeSignal)
 {
-    model.appendRecords(records(100));
+    model.appendRecords(makeRecords(100));
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
     QSignalSpy layout(&model, &QAbstractItemModel::layoutChanged);
     model.beginUpdate();
@@ -121,7 +121,7 @@ TEST_F(GridTableModelTest, ChangedRowsReachViewsAsOneRangeSignal)
 
 TEST_F(GridTableModelTest, ValuesChangedWhileUnsortedSortRightLater)
 {
-    model.appendRecords(records(4)); // amounts 0, 37, 74, 10
+    model.appendRecords(makeRecords(4)); // amounts 0, 37, 74, 10
     model.sort(kAmount);
     model.clearSort();
     model.setRecordValue(0, kAmount, 99);
@@ -132,7 +132,7 @@ TEST_F(GridTableModelTest, ValuesChangedWhileUnsortedSortRightLater)
 
 TEST_F(GridTableModelTest, RemovalsKeepKeysAndRowsInStep)
 {
-    model.appendRecords(records(6));
+    model.appendRecords(makeRecords(6));
     model.sort(kAmount);
     model.removeRecords({1, 4});
     EXPECT_EQ(model.recordCount(), 4);
@@ -157,7 +157,7 @@ TEST_F(GridTableModelTest, RemovalsKeepKeysAndRowsInStep)
 
 TEST_F(GridTableModelTest, PersistentIndexFollowsItsRecordThroughLargeChanges)
 {
-    model.appendRecords(records(400));
+    model.appendRecords(makeRecords(400));
     QPersistentModelIndex current = model.index(model.rowOfRecord(301), kNo);
     // Every other record leaves: far more runs than row signals are sent for.
     model.setFilterGroup(0, FilterGroup().add(FilterCondition::make(kStatus, FilterOp::Equal, "2001")));
@@ -175,7 +175,7 @@ TEST_F(GridTableModelTest, TableViewFollowsRowCountAcrossLayoutChanges)
     QTableView view;
     view.setModel(&model);
     view.resize(400, 300);
-    model.appendRecords(records(500));
+    model.appendRecords(makeRecords(500));
     view.show();
     EXPECT_EQ(view.verticalHeader()->count(), 500);
     model.setFilterGroup(1, FilterGroup().add(FilterCondition::make(kAmount, FilterOp::Less, 50)));
@@ -300,7 +300,7 @@ INSTANTIATE_TEST_SUITE_P(Seeds, GridTableModelRandom, ::testing::Values(1234u, 7
 
 TEST_F(GridTableModelTest, ALookupGivenLaterRenamesTheShownCellsAndKeepsTheRecords)
 {
-    model.appendRecords(records(4));
+    model.appendRecords(makeRecords(4));
     model.sort(kStatus);
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);

@@ -1,4 +1,5 @@
 #include "link/reply_check.h"
+#include "row_separator.h"
 
 #include "common/interface_texts.h"
 #include "records/session_records.h"
@@ -10,7 +11,6 @@
 
 namespace
 {
-const QString kSep = QString(QChar(0x2502));
 
 struct SentRequest
 {

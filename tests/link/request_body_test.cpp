@@ -1,4 +1,5 @@
 #include "link/request_body.h"
+#include "row_separator.h"
 
 #include "records/session_records.h"
 
@@ -9,7 +10,6 @@
 
 namespace
 {
-const QString kSep = QString(QChar(0x2502));
 
 class RequestBodyTest : public ::testing::Test
 {

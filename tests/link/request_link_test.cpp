@@ -1,4 +1,5 @@
 #include "link/request_link.h"
+#include "row_separator.h"
 
 #include "link/link_events.h"
 #include "sandbox_link_fixture.h"
@@ -12,7 +13,6 @@
 
 namespace
 {
-const QString kSep = QString(QChar(0x2502));
 
 QString outCodeOf(const QString &json)
 {

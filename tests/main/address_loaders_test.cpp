@@ -1,4 +1,5 @@
 #include "main/address_loaders.h"
+#include "row_separator.h"
 #include "main/address_search.h"
 
 #include "common/program_globals.h"
@@ -24,7 +25,6 @@
 
 namespace
 {
-const QString kSep = QString(QChar(0x2502));
 
 void switchOnly(std::initializer_list<int> numbers)
 {

@@ -1,4 +1,5 @@
 #include "main/goods_loaders.h"
+#include "row_separator.h"
 
 #include "common/program_globals.h"
 #include "link/request_link.h"
@@ -15,7 +16,6 @@
 
 namespace
 {
-const QString kSep = QString(QChar(0x2502));
 
 // The demo world's stores in G_ST_LIST, each with its default group "0", as the store loader
 // leaves them.

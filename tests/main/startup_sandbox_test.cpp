@@ -58,7 +58,7 @@ public:
     QStringList installedPrinters() override { return {}; }
 };
 
-QStringList logMessages()
+QStringList startupLogMessages()
 {
     QFile f(DailyLogPath());
     QStringList out;
@@ -150,14 +150,14 @@ protected:
             frmLogin->CTE_PW->setText(password);
             frmLogin->AdvGlassButton2->click();
         });
-        before = logMessages().size();
+        before = startupLogMessages().size();
         window->show();
         ASSERT_TRUE(QTest::qWaitFor(
             [this] { return startLines().contains(QStringLiteral("NEW LOG : Initialize Timer End")); }, 20000))
-            << logMessages().join(QLatin1Char('\n')).toStdString();
+            << startupLogMessages().join(QLatin1Char('\n')).toStdString();
     }
 
-    QStringList startLines() const { return logMessages().mid(before); }
+    QStringList startLines() const { return startupLogMessages().mid(before); }
 
     NoProcesses table;
     NoDevices devices;

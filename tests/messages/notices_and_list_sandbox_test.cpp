@@ -5,7 +5,7 @@
 
 namespace
 {
-QJsonObject notice(const QString &title, const QString &kind = QStringLiteral("플랫폼공지"))
+QJsonObject noticeRow(const QString &title, const QString &kind = QStringLiteral("플랫폼공지"))
 {
     return {{"kind", kind}, {"title", title}, {"body", "<p>본문</p>"}, {"grp_name", "플랫폼"}};
 }
@@ -16,7 +16,7 @@ TEST_F(MessagesSandboxTest, NoticeLoadAndReminder)
 {
     NoticeCenter &notices = center->notices();
     G_NOTICE_STAMP.clear();
-    const QString seq = SandboxMessages::postNotice(*host->database(), notice("새 공지"));
+    const QString seq = SandboxMessages::postNotice(*host->database(), noticeRow("새 공지"));
     QSignalSpy popups(&notices, &NoticeCenter::popupRequested);
     notices.proc_Notice_Info(QStringLiteral("20000101000000"));
     EXPECT_EQ(lastFields("CS00_11_V01").value(5), QStringLiteral("20000101000000"));

@@ -16,7 +16,7 @@ const QString kDest1Y = QStringLiteral("37.5100");
 const QString kDest2X = QStringLiteral("127.0200");
 const QString kDest2Y = QStringLiteral("37.5200");
 
-TA1ORDER order(const QString &no, const QString &status, const QString &sx, const QString &sy,
+TA1ORDER distanceOrder(const QString &no, const QString &status, const QString &sx, const QString &sy,
                const QString &ex, const QString &ey)
 {
     TA1ORDER o;
@@ -61,21 +61,21 @@ TEST(CourierDistance, CountsEveryPointOnce)
     };
     const Case cases[] = {
         {"two pickups at one store, two destinations",
-         courierWith({order("1", "3001", kStoreX, kStoreY, kDest1X, kDest1Y),
-                      order("2", "3001", kStoreX, kStoreY, kDest2X, kDest2Y)}),
+         courierWith({distanceOrder("1", "3001", kStoreX, kStoreY, kDest1X, kDest1Y),
+                      distanceOrder("2", "3001", kStoreX, kStoreY, kDest2X, kDest2Y)}),
          (toStore + storeTo1 + storeTo2) / 1000.0},
         {"two departed orders to one destination",
-         courierWith({order("1", "3003", kStoreX, kStoreY, kDest1X, kDest1Y),
-                      order("2", "3003", kDest2X, kDest2Y, kDest1X, kDest1Y)}),
+         courierWith({distanceOrder("1", "3003", kStoreX, kStoreY, kDest1X, kDest1Y),
+                      distanceOrder("2", "3003", kDest2X, kDest2Y, kDest1X, kDest1Y)}),
          wkTo1 / 1000.0},
         {"assigned and departed to the same destination",
-         courierWith({order("1", "3001", kStoreX, kStoreY, kDest1X, kDest1Y),
-                      order("2", "3003", kStoreX, kStoreY, kDest1X, kDest1Y)}),
+         courierWith({distanceOrder("1", "3001", kStoreX, kStoreY, kDest1X, kDest1Y),
+                      distanceOrder("2", "3003", kStoreX, kStoreY, kDest1X, kDest1Y)}),
          (toStore + storeTo1) / 1000.0},
         {"other statuses and missing coordinates are skipped",
-         courierWith({order("1", "4001", kStoreX, kStoreY, kDest1X, kDest1Y),
-                      order("2", "3001", kStoreX, QString(), kDest1X, kDest1Y),
-                      order("3", "3003", kStoreX, kStoreY, kDest2X, QString())}),
+         courierWith({distanceOrder("1", "4001", kStoreX, kStoreY, kDest1X, kDest1Y),
+                      distanceOrder("2", "3001", kStoreX, QString(), kDest1X, kDest1Y),
+                      distanceOrder("3", "3003", kStoreX, kStoreY, kDest2X, QString())}),
          0.0},
         {"no orders", courierWith({}), 0.0},
     };
@@ -87,7 +87,7 @@ TEST(CourierDistance, CountsEveryPointOnce)
 
 TEST(CourierDistance, NoPositionOrNoOrderListGivesZero)
 {
-    TMyWorker noPosition = courierWith({order("1", "3003", kStoreX, kStoreY, kDest1X, kDest1Y)});
+    TMyWorker noPosition = courierWith({distanceOrder("1", "3003", kStoreX, kStoreY, kDest1X, kDest1Y)});
     noPosition.WkLatY = QString();
     EXPECT_EQ(noPosition.getDistance(), 0.0);
 

@@ -15,16 +15,16 @@ namespace
 const QString kBoardBranch = QStringLiteral("B000101");
 const QString kMainBranch = QStringLiteral("B000102");
 
-std::vector<int> counters(const int *c)
+std::vector<int> sandboxCounters(const int *c)
 {
     return std::vector<int>(c, c + kCourierCountSlots);
 }
 
-std::vector<int> recount(const QStringList &branches)
+std::vector<int> sandboxRecount(const QStringList &branches)
 {
     int c[kCourierCountSlots];
     CountCouriers(branches, c);
-    return counters(c);
+    return sandboxCounters(c);
 }
 
 class CourierRefreshSandbox : public SandboxLinkTest
@@ -87,8 +87,8 @@ protected:
                                && s.at(4).toString() == QLatin1String("Y");
             EXPECT_EQ(QString(w->WkMapMark) == QLatin1String("S"), shown) << "step " << step << " " << code.toStdString();
         }
-        EXPECT_EQ(counters(G_WK_CNT), recount(G_SL_ORD_FILTER[1])) << "step " << step;
-        EXPECT_EQ(counters(mainCounts), recount({kMainBranch})) << "step " << step;
+        EXPECT_EQ(sandboxCounters(G_WK_CNT), sandboxRecount(G_SL_ORD_FILTER[1])) << "step " << step;
+        EXPECT_EQ(sandboxCounters(mainCounts), sandboxRecount({kMainBranch})) << "step " << step;
     }
 
     // One refresh, remembering the mark it sends.

@@ -22,7 +22,7 @@ QString stamp(int minute)
 }
 
 // One row: number, status, minute of its modification stamp, and further columns.
-QString row(const char *no, const char *status, int minute, std::map<int, QString> over = {})
+QString replyRow(const char *no, const char *status, int minute, std::map<int, QString> over = {})
 {
     over[87] = stamp(minute);
     return liveRow(QString::fromLatin1(no), QString::fromLatin1(status), over);
@@ -101,20 +101,20 @@ TEST_F(Engine, MorningScenario)
     const std::vector<Step> steps = {
         {"full rebuild",
          "A1,0,",
-         {{row("1", "1001", 1), row("2", "2001", 1), row("3", "3001", 1, w1)},
-          {row("4", "1002", 1, otherBranch), row("1", "1001", 1)}},
+         {{replyRow("1", "1001", 1), replyRow("2", "2001", 1), replyRow("3", "3001", 1, w1)},
+          {replyRow("4", "1002", 1, otherBranch), replyRow("1", "1001", 1)}},
          {},
          {"1", "3", "4", "2"}, {"2"}, {}, {"3"}, {}, {}, {},
          {3, 1, 1, 1, 0, 0, 0, 0, 0}},
         {"new order, departure, unchanged row",
          "A1,0,M1",
-         {{row("6", "1001", 2), row("3", "3003", 2, w1), row("1", "1001", 1)}},
+         {{replyRow("6", "1001", 2), replyRow("3", "3003", 2, w1), replyRow("1", "1001", 1)}},
          {},
          {"1", "3", "4", "2", "6"}, {"2"}, {}, {"3"}, {}, {"0:6", "1:6"}, {3, 5},
          {4, 2, 1, 0, 1, 0, 0, 0, 0}},
         {"assignment, completion, new request",
          "A1,0,M2",
-         {{row("2", "3001", 3, w2), row("3", "4001", 3, w1), row("7", "2001", 3)}},
+         {{replyRow("2", "3001", 3, w2), replyRow("3", "4001", 3, w1), replyRow("7", "2001", 3)}},
          {},
          {"1", "4", "2", "6", "7"}, {"7"}, {"3"}, {"3"}, {"2"}, {"0:7"}, {3, 7, 4},
          {5, 2, 1, 1, 0, 1, 0, 0, 0}},
@@ -122,27 +122,27 @@ TEST_F(Engine, MorningScenario)
         // courier's list lets the finished order go.
         {"bad rows and pages are skipped; modification print; completed 4001 -> 4002",
          "A1,0,M3",
-         {{QStringLiteral("8") + sep() + QStringLiteral("1001"), row("6", "1001", 4, {{2, "1"}}),
-           row("3", "4002", 4, w1)},
+         {{QStringLiteral("8") + sep() + QStringLiteral("1001"), replyRow("6", "1001", 4, {{2, "1"}}),
+           replyRow("3", "4002", 4, w1)},
           {}},
          {},
          {"1", "4", "2", "6", "7"}, {"7"}, {"3"}, {}, {"2"}, {"0:6"}, {},
          {5, 2, 1, 1, 0, 0, 0, 1, 0}},
         {"admission rule hides an order and keeps a hidden request off the board",
          "A1,0,M4",
-         {{row("4", "1002", 5, otherBranch), row("9", "2001", 5, otherBranch)}},
+         {{replyRow("4", "1002", 5, otherBranch), replyRow("9", "2001", 5, otherBranch)}},
          [] { G_BR_CHECKED = 1; },
          {"1", "2", "6", "7"}, {"7"}, {"3"}, {}, {"2"}, {}, {},
          {5, 2, 1, 1, 0, 0, 0, 1, 0}},
         {"completed reload takes a finished order off the live board",
          "A1,1,M4",
-         {{row("3", "4002", 4, w1), row("6", "4001", 6)}},
+         {{replyRow("3", "4002", 4, w1), replyRow("6", "4001", 6)}},
          {},
          {"1", "2", "7"}, {"7"}, {"3", "6"}, {}, {"2"}, {}, {},
          {5, 1, 1, 1, 0, 1, 0, 1, 0}},
         {"request taken by a courier leaves the held list",
          "A1,0,M5",
-         {{row("7", "3001", 7, w1)}},
+         {{replyRow("7", "3001", 7, w1)}},
          {},
          {"1", "2", "7"}, {}, {"3", "6"}, {"7"}, {"2"}, {}, {7},
          {5, 1, 0, 2, 0, 1, 0, 1, 0}},
@@ -189,29 +189,29 @@ TEST_F(Engine, PrintsAndSoundsFollowTheirRules)
         QStringList logLines;
     } cases[] = {
         {"two new orders sound once and print per slot", {}, {},
-         {row("1", "1001", 1), row("2", "1001", 1)}, {"0:1", "1:1", "0:2", "1:2"}, {3}, {}},
+         {replyRow("1", "1001", 1), replyRow("2", "1001", 1)}, {"0:1", "1:1", "0:2", "1:2"}, {3}, {}},
         {"incomplete order data prints nothing but still sounds", {}, {},
-         {row("1", "1001", 1, {{79, "N"}})}, {}, {3}, {}},
+         {replyRow("1", "1001", 1, {{79, "N"}})}, {}, {3}, {}},
         {"receipts held back while the balance is negative",
-         [] { G_USER_INFO.DATA_STATUS = "2"; }, {}, {row("1", "1001", 1)}, {}, {3},
+         [] { G_USER_INFO.DATA_STATUS = "2"; }, {}, {replyRow("1", "1001", 1)}, {}, {3},
          {"\tSTATUS :[2] CASH MINUS NOT PRTING[0]:"}},
         {"back to received with the same add number: sound, no receipt", {},
-         {row("1", "1014", 1)}, {row("1", "1001", 2)}, {}, {3}, {}},
+         {replyRow("1", "1014", 1)}, {replyRow("1", "1001", 2)}, {}, {3}, {}},
         {"back to received with a new add number: receipt", {},
-         {row("1", "1014", 1)}, {row("1", "1001", 2, {{2, "1"}})}, {"0:1", "1:1"}, {3}, {}},
+         {replyRow("1", "1014", 1)}, {replyRow("1", "1001", 2, {{2, "1"}})}, {"0:1", "1:1"}, {3}, {}},
         {"modification of another branch's order prints nothing", {},
-         {row("1", "3001", 1, {{43, "BR9"}})}, {row("1", "3001", 2, {{43, "BR9"}})}, {}, {}, {}},
+         {replyRow("1", "3001", 1, {{43, "BR9"}})}, {replyRow("1", "3001", 2, {{43, "BR9"}})}, {}, {}, {}},
         {"modification with 1002_1 \"1\" prints every time",
-         [] { G_PRINT_SET[0].PRT_ST_1002_1 = "1"; }, {row("1", "3001", 1)},
-         {row("1", "3001", 2)}, {"0:1"}, {}, {}},
+         [] { G_PRINT_SET[0].PRT_ST_1002_1 = "1"; }, {replyRow("1", "3001", 1)},
+         {replyRow("1", "3001", 2)}, {"0:1"}, {}, {}},
         {"a store login without the order path hears no courier sounds",
          [] {
              G_USER_INFO.USER_TYPE_CD = "1001";
              G_SL_ORD_FILTER[5].clear();
          },
-         {row("1", "1001", 1), row("2", "3001", 1)},
-         {row("1", "3001", 2), row("2", "3003", 2)}, {}, {}, {}},
-        {"sound switches off", [] { G_USER_SET.Alam_1001 = "0"; }, {}, {row("1", "1001", 1)},
+         {replyRow("1", "1001", 1), replyRow("2", "3001", 1)},
+         {replyRow("1", "3001", 2), replyRow("2", "3003", 2)}, {}, {}, {}},
+        {"sound switches off", [] { G_USER_SET.Alam_1001 = "0"; }, {}, {replyRow("1", "1001", 1)},
          {"0:1", "1:1"}, {}, {}},
     };
     for (const Case &c : cases) {
@@ -242,8 +242,8 @@ TEST_F(Engine, PrintsAndSoundsFollowTheirRules)
 TEST_F(Engine, QueueSurvivesBadBatchesAndKeepsBatchesApart)
 {
     // Two batches queued before the dispatcher runs stay two batches.
-    engine.enqueue(QStringLiteral("A1,0,"), {page({row("1", "1001", 1)})});
-    engine.enqueue(QStringLiteral("A1,0,M"), {page({row("2", "1001", 1)})});
+    engine.enqueue(QStringLiteral("A1,0,"), {page({replyRow("1", "1001", 1)})});
+    engine.enqueue(QStringLiteral("A1,0,M"), {page({replyRow("2", "1001", 1)})});
     EXPECT_EQ(engine.pendingBatches(), 2);
     // A producer half-way through a batch holds the dispatcher back.
     engine.beginBatch(QStringLiteral("A3,0,"));
@@ -251,7 +251,7 @@ TEST_F(Engine, QueueSurvivesBadBatchesAndKeepsBatchesApart)
     EXPECT_EQ(engine.pendingBatches(), 2);
     engine.endBatch();
     engine.enqueue(QStringLiteral("garbage"), {});
-    engine.enqueue(QStringLiteral("A1,0,M2"), {page({row("3", "3001", 1)})});
+    engine.enqueue(QStringLiteral("A1,0,M2"), {page({replyRow("3", "3001", 1)})});
     engine.dispatchPending();
     EXPECT_EQ(engine.pendingBatches(), 0);
     EXPECT_EQ(engine.gA1Orders().Numbers(), (QStringList{"1", "2", "3"}));
@@ -259,7 +259,7 @@ TEST_F(Engine, QueueSurvivesBadBatchesAndKeepsBatchesApart)
     EXPECT_EQ(logs.filter(QStringLiteral("bad header")).size(), 1);
 
     // The queued call dispatches by itself on the event loop.
-    engine.enqueue(QStringLiteral("A1,0,M3"), {page({row("4", "1001", 1)})});
+    engine.enqueue(QStringLiteral("A1,0,M3"), {page({replyRow("4", "1001", 1)})});
     QCoreApplication::processEvents();
     EXPECT_EQ(engine.gA1Orders().Numbers(), (QStringList{"1", "2", "3", "4"}));
 }
@@ -268,11 +268,11 @@ TEST_F(Engine, OrderControlScreenFollowsTheBoard)
 {
     screens.open[IControlScreens::OrderScreen] = true;
     G_USER_INFO.BR_DVRY_YN = "Y";
-    run(QStringLiteral("A1,0,"), {page({row("1", "3001", 1, {{71, "W1"}}), row("2", "1001", 1)})});
+    run(QStringLiteral("A1,0,"), {page({replyRow("1", "3001", 1, {{71, "W1"}}), replyRow("2", "1001", 1)})});
     EXPECT_EQ(screens.calls, (QStringList{"o-map-assign:1:1", "o-map-delete:ST01/1", "first-fill", "change-info"}));
     screens.calls.clear();
     screens.waiting[IControlScreens::OrderScreen].insert(QStringLiteral("2"), QString());
-    run(QStringLiteral("A1,0,M"), {page({row("1", "4001", 2, {{71, "W1"}}), row("2", "3001", 2)})});
+    run(QStringLiteral("A1,0,M"), {page({replyRow("1", "4001", 2, {{71, "W1"}}), replyRow("2", "3001", 2)})});
     EXPECT_EQ(screens.calls, (QStringList{"o-map-delete:ST01/1", "o-map-assign:2:2", "remove:2",
                                           "change-info"}));
 }

@@ -12,7 +12,7 @@ namespace
 {
 const QDate kDay(2026, 12, 11);
 
-QDateTime at(int h, int m, int s, int ms = 0)
+QDateTime alarmAt(int h, int m, int s, int ms = 0)
 {
     return QDateTime(kDay, QTime(h, m, s, ms));
 }
@@ -45,8 +45,8 @@ AlarmRun runAlarm(const QString &path, const QString &orderTime, const QDateTime
 TEST(NewOrderAlarmSchedule, ParcelPathCountsDownTenMinutesAndRemindsInTheLastFive)
 {
     // Shown half a second after the order came in at 10:00:00.
-    const QDateTime shown = at(10, 0, 0, 500);
-    EXPECT_EQ(NewOrderAlarmTick("1014", "2026-12-11 10:00:00", shown, at(10, 0, 0, 1)).waitText,
+    const QDateTime shown = alarmAt(10, 0, 0, 500);
+    EXPECT_EQ(NewOrderAlarmTick("1014", "2026-12-11 10:00:00", shown, alarmAt(10, 0, 0, 1)).waitText,
               QStringLiteral("9분 59초"));
     const AlarmRun r = runAlarm("1014", "2026-12-11 10:00:00", shown, 700);
     QList<qint64> expected;  // 4:30, 4:00, ..., 0:30 left, and the last second
@@ -61,7 +61,7 @@ TEST(NewOrderAlarmSchedule, ParcelPathCountsDownTenMinutesAndRemindsInTheLastFiv
 TEST(NewOrderAlarmSchedule, FiveMinutePathsRemindEveryTenSeconds)
 {
     for (const char *path : {"1001", "1016", "1028"}) {
-        const AlarmRun r = runAlarm(path, "2026-12-11 10:00:00", at(10, 0, 0), 400);
+        const AlarmRun r = runAlarm(path, "2026-12-11 10:00:00", alarmAt(10, 0, 0), 400);
         EXPECT_EQ(r.closedAfter, 300) << path;
         ASSERT_FALSE(r.soundsAt.isEmpty()) << path;
         EXPECT_EQ(r.soundsAt.size(), 29) << path;  // 290, 280, ..., 10 seconds left
@@ -72,7 +72,7 @@ TEST(NewOrderAlarmSchedule, FiveMinutePathsRemindEveryTenSeconds)
 
 TEST(NewOrderAlarmSchedule, OldOrderClosesAtTheFirstTick)
 {
-    const AlarmRun r = runAlarm("1001", "2026-12-11 09:54:00", at(10, 0, 0), 10);
+    const AlarmRun r = runAlarm("1001", "2026-12-11 09:54:00", alarmAt(10, 0, 0), 10);
     EXPECT_EQ(r.closedAfter, 1);
 }
 
@@ -89,7 +89,7 @@ TEST(NewOrderAlarmSchedule, PathsWithoutCountdownRemindSinceShownAndNeverClose)
         {"no order time", "1014", ""},
     };
     for (const Case &c : cases) {
-        const AlarmRun r = runAlarm(c.path, c.orderTime, at(10, 0, 3), 3600);
+        const AlarmRun r = runAlarm(c.path, c.orderTime, alarmAt(10, 0, 3), 3600);
         EXPECT_EQ(r.closedAfter, -1) << c.what;
         EXPECT_EQ(r.soundsAt.size(), 360) << c.what;
         EXPECT_EQ(r.soundsAt.first(), 10) << c.what;
@@ -220,7 +220,7 @@ protected:
 TEST_F(NewOrderAlarmSandbox, OpensWithTheOrdersDetailAndGoods)
 {
     NewOrderAlarm alarm(hooks);
-    alarm.openFor("1001", "", no, at(8, 5, 0));
+    alarm.openFor("1001", "", no, alarmAt(8, 5, 0));
     const QList<SandboxRequest> r = sent("CS01_13_V01");
     ASSERT_EQ(r.size(), 1);
     EXPECT_EQ(r.at(0).callType, QStringLiteral("ADM3"));
@@ -246,9 +246,9 @@ TEST_F(NewOrderAlarmSandbox, OpensWithTheOrdersDetailAndGoods)
 TEST_F(NewOrderAlarmSandbox, ConfirmedOrChangedOrdersDoNotOpen)
 {
     NewOrderAlarm alarm(hooks);
-    alarm.openFor("2001", "", no, at(8, 5, 0));
-    alarm.openFor("1001", "2026-12-11 08:40:00", no, at(8, 5, 0));
-    alarm.openFor("1001", "", "20261211999999", at(8, 5, 0));  // the server knows no such order
+    alarm.openFor("2001", "", no, alarmAt(8, 5, 0));
+    alarm.openFor("1001", "2026-12-11 08:40:00", no, alarmAt(8, 5, 0));
+    alarm.openFor("1001", "", "20261211999999", alarmAt(8, 5, 0));  // the server knows no such order
     EXPECT_EQ(info(), (QStringList{"이미 주문을 확인하였거나 상태가 변경되었습니다.",
                                    "이미 주문을 확인하였거나 상태가 변경되었습니다."}));
     EXPECT_EQ(sent("CS01_13_V01").size(), 1);
@@ -256,9 +256,9 @@ TEST_F(NewOrderAlarmSandbox, ConfirmedOrChangedOrdersDoNotOpen)
     EXPECT_FALSE(alarm.visible());
 
     // Showing one order, then asked for one the server does not know: the window goes.
-    alarm.openFor("1001", "", no, at(8, 5, 0));
+    alarm.openFor("1001", "", no, alarmAt(8, 5, 0));
     ASSERT_TRUE(alarm.visible());
-    alarm.openFor("1001", "", "20261211999999", at(8, 6, 0));
+    alarm.openFor("1001", "", "20261211999999", alarmAt(8, 6, 0));
     EXPECT_FALSE(alarm.visible());
     EXPECT_FALSE(alarm.running());
     EXPECT_EQ(hides, 1);
@@ -278,7 +278,7 @@ TEST_F(NewOrderAlarmSandbox, AcceptSendsTheChosenMinutesAndTheServerApplies)
         boxes.shown.clear();
         removed.clear();
         NewOrderAlarm alarm(hooks);
-        alarm.openFor("1001", "", no, at(8, 5, 0));
+        alarm.openFor("1001", "", no, alarmAt(8, 5, 0));
         alarm.chooseMinutes(c.minutes);
         alarm.chooseMinutes(55);  // no such button
         alarm.proc_SendOrderConfirm(c.status, 0);
@@ -320,7 +320,7 @@ TEST_F(NewOrderAlarmSandbox, RejectAsksAndTellsAutomaticFromUserCancellation)
                 return SandboxReply::code(QStringLiteral("1"), QStringLiteral("SYSTEM"));
             });
         NewOrderAlarm alarm(hooks);
-        alarm.openFor("1001", "", no, at(8, 5, 0));
+        alarm.openFor("1001", "", no, alarmAt(8, 5, 0));
         alarm.reject(MakeAlarmRejectReason("사유", QString::number(c.reason)));
         const QList<SandboxRequest> r = sent("CS01_11_V03");
         ASSERT_EQ(r.size(), 1) << c.what;
@@ -338,7 +338,7 @@ TEST_F(NewOrderAlarmSandbox, RejectAsksAndTellsAutomaticFromUserCancellation)
 TEST_F(NewOrderAlarmSandbox, FailedAcceptKeepsTheWindowAndItsCountdown)
 {
     NewOrderAlarm alarm(hooks);
-    alarm.openFor("1001", "", no, at(8, 5, 0));
+    alarm.openFor("1001", "", no, alarmAt(8, 5, 0));
     SandboxOrders::updateOrder(db(), no, {{"ord_status_cd", "2001"}});  // moved on meanwhile
     alarm.proc_SendOrderConfirm(1001, 0);
     ASSERT_EQ(info().size(), 1);

@@ -16,7 +16,7 @@
 
 namespace
 {
-const QString kBranch = QStringLiteral("B000101");
+const QString kBundleBranch = QStringLiteral("B000101");
 const QString kFailed = QStringLiteral("실패하였습니다 다시 시도해주세요");
 
 class OrderBundleSandbox : public SandboxLinkTest
@@ -28,7 +28,7 @@ protected:
         proc_SetLanKor();
         G_USER_INFO.ID = QStringLiteral("tester");
         G_USER_INFO.USER_TYPE_CD = "5001";
-        G_USER_INFO.BR = kBranch;
+        G_USER_INFO.BR = kBundleBranch;
         hooks.reloadLiveOrders = [this] {
             ++reloads;
             refreshLists();
@@ -55,7 +55,7 @@ protected:
                                                                           QStringLiteral("2001"));
             SandboxOrders::updateOrder(db(), no,
                                        {{"ord_status_cd", "2001"}, {"ord_grp_no", ""}, {"manual_grp_yn", "Y"},
-                                        {"cth_wk_code", ""}, {"ord_br_code", kBranch}});
+                                        {"cth_wk_code", ""}, {"ord_br_code", kBundleBranch}});
             out.append(no);
         }
         // Everything else leaves the board.
@@ -351,7 +351,7 @@ TEST_F(OrderBundleSandbox, PollsBringTheServersChangesIntoTheOpenForm)
 {
     G_USER_INFO.HD = "H0001";
     G_USER_INFO.DATA_STATUS = "1";
-    G_SL_ORD_FILTER[1] = QStringList{kBranch};
+    G_SL_ORD_FILTER[1] = QStringList{kBundleBranch};
     const QStringList n = requestedOrders(3);
     OrderBundle form(hooks);
     ordertest::RecordingBoard board;

@@ -16,7 +16,7 @@ using namespace ordertest;
 
 namespace
 {
-TA1ORDER order(const QString &no, const QString &status, std::map<int, QString> over = {})
+TA1ORDER countOrder(const QString &no, const QString &status, std::map<int, QString> over = {})
 {
     TA1ORDER o;
     EXPECT_TRUE(proc_SetA1OrderFromRow(o, liveRow(no, status, std::move(over)), {}));
@@ -122,16 +122,16 @@ TEST(CountRule, WhichOrdersCountUnderTheSelections)
 
 TEST_F(Counts, RecountWalksEveryRecordOfBothBoardsByStatusGroup)
 {
-    addLive(order("A", "1001"));
-    addLive(order("B", "1002"));
-    addLive(order("C", "1007"));
-    addLive(order("D", "2002"));
-    addLive(order("E", "3003"));
-    addLive(order("F", "4003"));
-    addLive(order("G", "9999"));
-    addLive(order("H", "3001", {{43, QStringLiteral("BR9")}}));  // another branch after dispatch
-    addComp(order("I", "4001"));
-    addComp(order("J", "4002"));
+    addLive(countOrder("A", "1001"));
+    addLive(countOrder("B", "1002"));
+    addLive(countOrder("C", "1007"));
+    addLive(countOrder("D", "2002"));
+    addLive(countOrder("E", "3003"));
+    addLive(countOrder("F", "4003"));
+    addLive(countOrder("G", "9999"));
+    addLive(countOrder("H", "3001", {{43, QStringLiteral("BR9")}}));  // another branch after dispatch
+    addComp(countOrder("I", "4001"));
+    addComp(countOrder("J", "4002"));
     // A filter hides the live board entirely: the recount still sees every record.
     FilterGroup nothing;
     nothing.add(FilterCondition::make(BoardColumnIndex(OrderBoard::Live, BoardCol::STATUS_CD), FilterOp::Equal,
@@ -176,7 +176,7 @@ TEST_F(Counts, PayTextAndFootersWithNoLiveRowShown)
     models.payTotals.set(QStringLiteral("C1"), 1, 1234567);
     models.payTotals.set(QStringLiteral("C2"), 0, 12000);
     models.payTotals.set(QStringLiteral("C3"), 2, 500);
-    addComp(order("C4", "4002"));
+    addComp(countOrder("C4", "4002"));
     const CountPassResult r = pass();
     EXPECT_EQ(r.payText, QStringLiteral("선결제(1):500 현금(1):12,000 현금(P)(0):0 카드(1):1,234,567"));
     EXPECT_EQ(r.completedShown, 1);
@@ -187,7 +187,7 @@ TEST_F(Counts, WaitSoundForAppOrdersWithoutArrivalAfterTenSeconds)
 {
     const auto soundAt = [&](int secondsAfter) {
         models.boardReset(OrderBoard::Live);
-        addLive(order("W", "1001", {{29, QStringLiteral("1016")}, {6, QStringLiteral("2026-12-11 09:30:00")}}));
+        addLive(countOrder("W", "1001", {{29, QStringLiteral("1016")}, {6, QStringLiteral("2026-12-11 09:30:00")}}));
         AppClock::setFixed(QDateTime(QDate(2026, 12, 11), QTime(9, 30, 0)).addSecs(secondsAfter));
         return pass().playWaitSound;
     };
@@ -195,13 +195,13 @@ TEST_F(Counts, WaitSoundForAppOrdersWithoutArrivalAfterTenSeconds)
     EXPECT_TRUE(soundAt(11));
     // An order with an arrival time, or of another path, never rings.
     models.boardReset(OrderBoard::Live);
-    addLive(order("X", "1001", {{29, QStringLiteral("1016")}, {89, QStringLiteral("10:00")}}));
-    addLive(order("Y", "1001", {{29, QStringLiteral("1001")}}));
+    addLive(countOrder("X", "1001", {{29, QStringLiteral("1016")}, {89, QStringLiteral("10:00")}}));
+    addLive(countOrder("Y", "1001", {{29, QStringLiteral("1001")}}));
     AppClock::setFixed(QDateTime(QDate(2026, 12, 11), QTime(10, 0)));
     EXPECT_FALSE(pass().playWaitSound);
     // A row already refreshed still rings later, when its moment comes.
     models.boardReset(OrderBoard::Live);
-    addLive(order("Z", "1001", {{29, QStringLiteral("1016")}, {6, QStringLiteral("2026-12-11 10:00:00")}}));
+    addLive(countOrder("Z", "1001", {{29, QStringLiteral("1016")}, {6, QStringLiteral("2026-12-11 10:00:00")}}));
     EXPECT_FALSE(pass().playWaitSound);
     AppClock::setFixed(QDateTime(QDate(2026, 12, 11), QTime(10, 0, 11)));
     EXPECT_TRUE(pass().playWaitSound);
@@ -258,9 +258,9 @@ TEST(ReadyTime, ByOriginAndDisplayMode)
 TEST_F(Counts, PassFillsTimeColumnsOfShownRowsAndGoesOnPastAnEmptyReadyTime)
 {
     cook = QStringLiteral("2");
-    const int a = addLive(order("A", "2001", {{38, QString()}, {68, QStringLiteral("N")},
+    const int a = addLive(countOrder("A", "2001", {{38, QString()}, {68, QStringLiteral("N")},
                                              {51, QStringLiteral("2026-12-11 09:10:00")}}));
-    const int b = addLive(order("B", "2001", {{38, QStringLiteral("20")}, {68, QStringLiteral("N")},
+    const int b = addLive(countOrder("B", "2001", {{38, QStringLiteral("20")}, {68, QStringLiteral("N")},
                                              {51, QStringLiteral("2026-12-11 09:10:00")}}));
     pass();
     EXPECT_FALSE(liveCell(a, BoardCol::READY_TIME).isValid());

@@ -6,7 +6,7 @@ using namespace ordertest;
 
 namespace
 {
-std::shared_ptr<TA1ORDER> order(const QString &no, const QString &status = QStringLiteral("1001"))
+std::shared_ptr<TA1ORDER> listOrder(const QString &no, const QString &status = QStringLiteral("1001"))
 {
     auto o = std::make_shared<TA1ORDER>();
     o->set(A1::ORD_NO, no);
@@ -20,7 +20,7 @@ TEST(OrderList, RecordsAreSharedAndLiveWhileAnyListHoldsThem)
     TA1Orders board, waiting, held;
     std::weak_ptr<TA1ORDER> watch;
     {
-        auto o = order(QStringLiteral("A"));
+        auto o = listOrder(QStringLiteral("A"));
         watch = o;
         board.Add(o);
         waiting.Add(o);
@@ -34,7 +34,7 @@ TEST(OrderList, RecordsAreSharedAndLiveWhileAnyListHoldsThem)
     ASSERT_FALSE(watch.expired());
     // The record is reachable and unchanged through the held list.
     EXPECT_EQ(held.GetRecord(0)->ORD_NO(), u"A");
-    held.SetRecord(0, order(QStringLiteral("B")));
+    held.SetRecord(0, listOrder(QStringLiteral("B")));
     EXPECT_TRUE(watch.expired());
 
     TA1Orders empty;
@@ -47,7 +47,7 @@ TEST(OrderList, NumbersStayAlignedThroughRemovals)
 {
     TA1Orders l;
     for (const char *no : {"1", "2", "3", "4", "5", "6"})
-        l.Add(order(QString::fromLatin1(no)));
+        l.Add(listOrder(QString::fromLatin1(no)));
     l.Delete(1);
     EXPECT_EQ(l.IndexOf(QStringLiteral("3")), 1);
     EXPECT_EQ(l.IndexOf(QStringLiteral("2")), -1);
@@ -59,7 +59,7 @@ TEST(OrderList, NumbersStayAlignedThroughRemovals)
         EXPECT_EQ(l.IndexOf(l.Numbers().at(i)), i);
     }
     // A repeated number is found at its first place.
-    l.Add(order(QStringLiteral("3")));
+    l.Add(listOrder(QStringLiteral("3")));
     EXPECT_EQ(l.IndexOf(QStringLiteral("3")), 0);
 }
 
@@ -68,7 +68,7 @@ TEST(OrderList, RepeatedNumbersAreFoundThroughEveryKindOfRemoval)
     // Each step removes entries and checks every number against a plain scan of the list.
     TA1Orders l;
     for (const char *no : {"A", "B", "A", "C", "B", "A", "D"})
-        l.Add(order(QString::fromLatin1(no)));
+        l.Add(listOrder(QString::fromLatin1(no)));
     const auto check = [&l](const char *step) {
         for (const char *no : {"A", "B", "C", "D", "Z"}) {
             const QString n = QString::fromLatin1(no);
@@ -82,7 +82,7 @@ TEST(OrderList, RepeatedNumbersAreFoundThroughEveryKindOfRemoval)
     check("first A gone");
     l.Delete(l.IndexOf(QStringLiteral("C")));
     check("C gone");
-    l.Add(order(QStringLiteral("C")));
+    l.Add(listOrder(QStringLiteral("C")));
     check("C again at the end");
     l.DeleteNumbers({QStringLiteral("B")});
     check("every B gone");
@@ -90,6 +90,6 @@ TEST(OrderList, RepeatedNumbersAreFoundThroughEveryKindOfRemoval)
     check("last gone");
     l.Clear();
     check("cleared");
-    l.Add(order(QStringLiteral("A")));
+    l.Add(listOrder(QStringLiteral("A")));
     check("one A");
 }

@@ -40,7 +40,7 @@ OrderMenuUser distributor()
 }
 
 // An order of the user's own group, delivered, from a store of the user's branch.
-OrderMenuRow order(const QString &status)
+OrderMenuRow menuRow(const QString &status)
 {
     OrderMenuRow r;
     r.TAKEOUT_YN = QStringLiteral("N");
@@ -61,7 +61,7 @@ OrderMenuRow order(const QString &status)
 // The order with a courier of the user's branch (not of the ordering store).
 OrderMenuRow carried(const QString &status)
 {
-    OrderMenuRow r = order(status);
+    OrderMenuRow r = menuRow(status);
     r.CTH_WK_CODE = QStringLiteral("K00001");
     r.CTH_ST_CODE = QStringLiteral("S000199");
     r.CTH_BR_CODE = QStringLiteral("B000101");
@@ -76,13 +76,13 @@ QSet<QString> names(std::initializer_list<const char *> list)
     return out;
 }
 
-QSet<QString> shown(const OrderMenuPlan &plan)
+QSet<QString> shownItems(const OrderMenuPlan &plan)
 {
     const QStringList l = plan.shownNames();
     return QSet<QString>(l.begin(), l.end());
 }
 
-struct Case
+struct MenuCase
 {
     const char *what;
     OrderMenuTab tab;
@@ -98,7 +98,7 @@ struct Case
 const auto kFrame = names({"N1", "N2", "NEtcSubSenderTelMsg", "NEtcSubOrdStTelMsg"});
 const auto kOwn = names({"NStatusTitle", "NOrderCopy1001", "NOrderCopy2001", "NEtcStMsg"});
 
-QSet<QString> with(std::initializer_list<QSet<QString>> parts)
+QSet<QString> unionOf(std::initializer_list<QSet<QString>> parts)
 {
     QSet<QString> out;
     for (const QSet<QString> &p : parts)
@@ -115,84 +115,84 @@ OrderMenuRow edited(OrderMenuRow r, const std::function<void(OrderMenuRow &)> &f
 
 TEST(OrderMenuPlan, LiveBoardStatusTable)
 {
-    const std::vector<Case> cases = {
-        {"received", OrderMenuTab::Live, order("1001"), {}, true,
-         with({kFrame, kOwn, names({"NStatusReady", "NStatusWait", "NStatusCancel", "NStatusComplete", "NEtcTitle",
+    const std::vector<MenuCase> cases = {
+        {"received", OrderMenuTab::Live, menuRow("1001"), {}, true,
+         unionOf({kFrame, kOwn, names({"NStatusReady", "NStatusWait", "NStatusCancel", "NStatusComplete", "NEtcTitle",
                                     "NEtcDvry"})})},
         {"received, needs the store's confirmation", OrderMenuTab::Live,
-         edited(order("1001"), [](OrderMenuRow &r) { r.ORD_PATH_CD = QStringLiteral("1016"); }), {}, true,
-         with({kFrame, kOwn, names({"NStatusOrderCheck", "NStatusReady", "NStatusWait", "NStatusCancel",
+         edited(menuRow("1001"), [](OrderMenuRow &r) { r.ORD_PATH_CD = QStringLiteral("1016"); }), {}, true,
+         unionOf({kFrame, kOwn, names({"NStatusOrderCheck", "NStatusReady", "NStatusWait", "NStatusCancel",
                                     "NStatusComplete", "NEtcTitle", "NEtcDvry"})})},
         {"received with an arrival time: confirmed already", OrderMenuTab::Live,
-         edited(order("1001"),
+         edited(menuRow("1001"),
                 [](OrderMenuRow &r) {
                     r.ORD_PATH_CD = QStringLiteral("1016");
                     r.ARR_TIME = QStringLiteral("12:30");
                 }),
          {}, true,
-         with({kFrame, kOwn, names({"NStatusReady", "NStatusWait", "NStatusCancel", "NStatusComplete", "NEtcTitle",
+         unionOf({kFrame, kOwn, names({"NStatusReady", "NStatusWait", "NStatusCancel", "NStatusComplete", "NEtcTitle",
                                     "NEtcDvry"})})},
         {"takeout received: no request, no wait", OrderMenuTab::Live,
-         edited(order("1001"), [](OrderMenuRow &r) { r.TAKEOUT_YN = QStringLiteral("Y"); }), {}, true,
-         with({kFrame, kOwn, names({"NStatusCancel", "NStatusComplete"})})},
+         edited(menuRow("1001"), [](OrderMenuRow &r) { r.TAKEOUT_YN = QStringLiteral("Y"); }), {}, true,
+         unionOf({kFrame, kOwn, names({"NStatusCancel", "NStatusComplete"})})},
         {"requested, bundle-eligible", OrderMenuTab::Live,
-         edited(order("2001"), [](OrderMenuRow &r) { r.MANUAL_GRP_YN = QStringLiteral("Y"); }), {}, true,
-         with({kFrame, kOwn, names({"NStatusStart", "NStatusWait", "NStatusComplete", "NStatusCancel", "NEtcTitle",
+         edited(menuRow("2001"), [](OrderMenuRow &r) { r.MANUAL_GRP_YN = QStringLiteral("Y"); }), {}, true,
+         unionOf({kFrame, kOwn, names({"NStatusStart", "NStatusWait", "NStatusComplete", "NStatusCancel", "NEtcTitle",
                                     "NEtcDvry", "nOrdBundle"})})},
         {"shared order of another group: dispatch, bundle and messages only", OrderMenuTab::Live,
-         edited(order("2001"),
+         edited(menuRow("2001"),
                 [](OrderMenuRow &r) {
                     r.SHARE_GROUP = QStringLiteral("1");
                     r.DVRY_TYPE_CD = QStringLiteral("D0777");
                     r.MANUAL_GRP_YN = QStringLiteral("Y");
                 }),
-         {}, true, with({kFrame, names({"NEtcDvry", "nOrdBundle"})})},
+         {}, true, unionOf({kFrame, names({"NEtcDvry", "nOrdBundle"})})},
         {"assigned", OrderMenuTab::Live, carried("3001"), {}, true,
-         with({kFrame, kOwn, names({"NStatusStart", "NEtcDvry", "NEtcDvryMsg", "NStatusComplete", "NStatusCancel",
+         unionOf({kFrame, kOwn, names({"NStatusStart", "NEtcDvry", "NEtcDvryMsg", "NStatusComplete", "NStatusCancel",
                                     "NStatusCancelDvryReady", "NStatusCancelWait", "NEtcTitle", "NEtcDvryRSTR"})})},
         {"assigned bundle member: bundle cancels replace the plain ones", OrderMenuTab::Live,
          edited(carried("3001"), [](OrderMenuRow &r) { r.ORD_GRP_NO = QStringLiteral("G1"); }), {}, true,
-         with({kFrame, kOwn, names({"NStatusStart", "NEtcDvry", "NEtcDvryMsg", "NStatusComplete", "NStatusCancel",
+         unionOf({kFrame, kOwn, names({"NStatusStart", "NEtcDvry", "NEtcDvryMsg", "NStatusComplete", "NStatusCancel",
                                     "NOrdBundleOneCancel", "NOrdBundleAllCancel", "NOrdBundleOneCancelWait",
                                     "NEtcTitle", "NEtcDvryRSTR"})})},
         {"departed", OrderMenuTab::Live, carried("3003"), {}, true,
-         with({kFrame, kOwn, names({"NStatusComplete", "NStatusCancelDvryReady", "NStatusCancelWait", "NEtcDvry",
+         unionOf({kFrame, kOwn, names({"NStatusComplete", "NStatusCancelDvryReady", "NStatusCancelWait", "NEtcDvry",
                                     "NEtcDvryMsg", "NStatusCancel", "NEtcTitle", "NEtcDvryRSTR"})})},
         {"completed", OrderMenuTab::Live, carried("4001"), {}, true,
-         with({kFrame, kOwn, names({"NStatusCancel", "NEtcTitle", "NEtcDvryMsg", "NEtcDvryRSTR"})})},
+         unionOf({kFrame, kOwn, names({"NStatusCancel", "NEtcTitle", "NEtcDvryMsg", "NEtcDvryRSTR"})})},
         {"cancelled with an end time: no menu", OrderMenuTab::Live,
-         edited(order("4002"), [](OrderMenuRow &r) { r.END_DATE2 = QStringLiteral("2026-12-11 11:00:00"); }), {},
-         false, with({kFrame, kOwn})},
+         edited(menuRow("4002"), [](OrderMenuRow &r) { r.END_DATE2 = QStringLiteral("2026-12-11 11:00:00"); }), {},
+         false, unionOf({kFrame, kOwn})},
         {"cancelled without an end time", OrderMenuTab::Live, carried("4002"), {}, true,
-         with({kFrame, kOwn, names({"NEtcDvryRSTR"})})},
-        {"waiting", OrderMenuTab::Live, order("1007"), {}, true,
-         with({kFrame, kOwn, names({"NStatusWaitFree", "NStatusCancel", "NEtcDvry"})})},
+         unionOf({kFrame, kOwn, names({"NEtcDvryRSTR"})})},
+        {"waiting", OrderMenuTab::Live, menuRow("1007"), {}, true,
+         unionOf({kFrame, kOwn, names({"NStatusWaitFree", "NStatusCancel", "NEtcDvry"})})},
         {"unknown status with a courier of the branch", OrderMenuTab::Live, carried("4003"), {}, true,
-         with({kFrame, kOwn, names({"NEtcDvryRSTR", "NEtcTitle"})})},
-        {"unknown status without the restriction item: no menu", OrderMenuTab::Live, order("4003"), {}, false,
-         with({kFrame, kOwn})},
-        {"a store user never dispatches", OrderMenuTab::Live, order("2001"),
+         unionOf({kFrame, kOwn, names({"NEtcDvryRSTR", "NEtcTitle"})})},
+        {"unknown status without the restriction item: no menu", OrderMenuTab::Live, menuRow("4003"), {}, false,
+         unionOf({kFrame, kOwn})},
+        {"a store user never dispatches", OrderMenuTab::Live, menuRow("2001"),
          [](OrderMenuUser &u) { u.userClass = QStringLiteral("1"); }, true,
-         with({kFrame, kOwn, names({"NStatusStart", "NStatusWait", "NStatusComplete", "NEtcTitle"})})},
-        {"no branch ticked: no dispatch", OrderMenuTab::Live, order("2001"),
+         unionOf({kFrame, kOwn, names({"NStatusStart", "NStatusWait", "NStatusComplete", "NEtcTitle"})})},
+        {"no branch ticked: no dispatch", OrderMenuTab::Live, menuRow("2001"),
          [](OrderMenuUser &u) { u.selDvryTypes.clear(); }, true,
-         with({kFrame, kOwn, names({"NStatusStart", "NStatusWait", "NStatusComplete", "NStatusCancel",
+         unionOf({kFrame, kOwn, names({"NStatusStart", "NStatusWait", "NStatusComplete", "NStatusCancel",
                                     "NEtcTitle"})})},
-        {"without rights", OrderMenuTab::Live, order("1001"), [](OrderMenuUser &u) { u.rights3 = false; }, true,
-         with({kFrame, names({"NStatusTitle", "NOrderCopy1001", "NOrderCopy2001", "NStatusReady", "NEtcTitle",
+        {"without rights", OrderMenuTab::Live, menuRow("1001"), [](OrderMenuUser &u) { u.rights3 = false; }, true,
+         unionOf({kFrame, names({"NStatusTitle", "NOrderCopy1001", "NOrderCopy2001", "NStatusReady", "NEtcTitle",
                               "NEtcDvry"})})},
         {"another group's order: no copies", OrderMenuTab::Live,
-         edited(order("1001"), [](OrderMenuRow &r) { r.DVRY_TYPE_CD = QStringLiteral("D0777"); }), {}, true,
-         with({kFrame, names({"NStatusTitle", "NEtcStMsg", "NStatusReady", "NStatusWait", "NStatusCancel",
+         edited(menuRow("1001"), [](OrderMenuRow &r) { r.DVRY_TYPE_CD = QStringLiteral("D0777"); }), {}, true,
+         unionOf({kFrame, names({"NStatusTitle", "NEtcStMsg", "NStatusReady", "NStatusWait", "NStatusCancel",
                               "NStatusComplete"})})},
     };
-    for (const Case &c : cases) {
+    for (const MenuCase &c : cases) {
         OrderMenuUser u = distributor();
         if (c.user)
             c.user(u);
         const OrderMenuPlan plan = PlanOrderMenu(c.tab, c.row, u, c.now);
         EXPECT_EQ(plan.popup, c.popup) << c.what;
-        EXPECT_EQ(shown(plan), c.items) << c.what << "\n got: " << plan.shownNames().join(' ').toStdString();
+        EXPECT_EQ(shownItems(plan), c.items) << c.what << "\n got: " << plan.shownNames().join(' ').toStdString();
     }
 }
 
@@ -202,12 +202,12 @@ TEST(OrderMenuPlan, CompletedBoardStatusTable)
         r.PAY_TYPE_CD = QStringLiteral("카드");
         return r;
     };
-    const std::vector<Case> cases = {
-        {"received", OrderMenuTab::Completed, order("1001"), {}, true,
-         with({kFrame, kOwn, names({"NStatusReady", "NStatusWait", "NStatusCancel", "NStatusComplete", "NEtcTitle",
+    const std::vector<MenuCase> cases = {
+        {"received", OrderMenuTab::Completed, menuRow("1001"), {}, true,
+         unionOf({kFrame, kOwn, names({"NStatusReady", "NStatusWait", "NStatusCancel", "NStatusComplete", "NEtcTitle",
                                     "NEtcDvry"})})},
         {"departed offers the way back to a request", OrderMenuTab::Completed, carried("3003"), {}, true,
-         with({kFrame, kOwn, names({"NStatusComplete", "NStatusStartCancel", "NStatusCancel", "NEtcTitle",
+         unionOf({kFrame, kOwn, names({"NStatusComplete", "NStatusStartCancel", "NStatusCancel", "NEtcTitle",
                                     "NEtcDvry", "NEtcDvryMsg", "NEtcDvryRSTR"})})},
         {"completed by card, settlement cancellable", OrderMenuTab::Completed,
          edited(card(carried("4001")),
@@ -216,7 +216,7 @@ TEST(OrderMenuPlan, CompletedBoardStatusTable)
                     r.ORG_ORD_NO = QStringLiteral("0");
                 }),
          {}, true,
-         with({kFrame, kOwn, names({"NStatusCancel", "NStatusCancelNAcc", "NEtcTitle", "NEtcDvryMsg", "NCardAppr",
+         unionOf({kFrame, kOwn, names({"NStatusCancel", "NStatusCancelNAcc", "NEtcTitle", "NEtcDvryMsg", "NCardAppr",
                                     "NEtcDvryRSTR"})})},
         {"completed copy of another order: no settlement cancel", OrderMenuTab::Completed,
          edited(carried("4001"),
@@ -224,28 +224,28 @@ TEST(OrderMenuPlan, CompletedBoardStatusTable)
                     r.CANCEL_AJ_ABLE = QStringLiteral("A");
                     r.ORG_ORD_NO = QStringLiteral("20261211000001");
                 }),
-         {}, true, with({kFrame, kOwn, names({"NStatusCancel", "NEtcTitle", "NEtcDvryMsg", "NEtcDvryRSTR"})})},
-        {"cancelled card order without an end time", OrderMenuTab::Completed, card(order("4002")), {}, true,
-         with({kFrame, kOwn, names({"NCardAppr"})})},
+         {}, true, unionOf({kFrame, kOwn, names({"NStatusCancel", "NEtcTitle", "NEtcDvryMsg", "NEtcDvryRSTR"})})},
+        {"cancelled card order without an end time", OrderMenuTab::Completed, card(menuRow("4002")), {}, true,
+         unionOf({kFrame, kOwn, names({"NCardAppr"})})},
         {"cancelled with an end time: no menu", OrderMenuTab::Completed,
-         edited(order("4002"), [](OrderMenuRow &r) { r.END_DATE2 = QStringLiteral("2026-12-11 11:00:00"); }), {},
-         false, with({kFrame, kOwn})},
+         edited(menuRow("4002"), [](OrderMenuRow &r) { r.END_DATE2 = QStringLiteral("2026-12-11 11:00:00"); }), {},
+         false, unionOf({kFrame, kOwn})},
         {"no store confirmation and no bundle on the completed board", OrderMenuTab::Completed,
-         edited(order("2001"),
+         edited(menuRow("2001"),
                 [](OrderMenuRow &r) {
                     r.MANUAL_GRP_YN = QStringLiteral("Y");
                     r.SHARE_GROUP = QStringLiteral("1");
                     r.DVRY_TYPE_CD = QStringLiteral("D0777");
                 }),
          {}, true,
-         with({kFrame, names({"NStatusTitle", "NEtcStMsg", "NStatusStart", "NStatusWait", "NStatusComplete",
+         unionOf({kFrame, names({"NStatusTitle", "NEtcStMsg", "NStatusStart", "NStatusWait", "NStatusComplete",
                               "NStatusCancel", "NEtcTitle", "NEtcDvry"})})},
     };
-    for (const Case &c : cases) {
+    for (const MenuCase &c : cases) {
         OrderMenuUser u = distributor();
         const OrderMenuPlan plan = PlanOrderMenu(c.tab, c.row, u, c.now);
         EXPECT_EQ(plan.popup, c.popup) << c.what;
-        EXPECT_EQ(shown(plan), c.items) << c.what << "\n got: " << plan.shownNames().join(' ').toStdString();
+        EXPECT_EQ(shownItems(plan), c.items) << c.what << "\n got: " << plan.shownNames().join(' ').toStdString();
     }
 }
 
@@ -272,7 +272,7 @@ TEST(OrderMenuPlan, DispatchLockOpensOnlyAfterTheLockTime)
     for (const Lock &c : cases) {
         OrderMenuUser u = distributor();
         u.dvryGroups = {{QStringLiteral("D0101"), c.rule}};
-        OrderMenuRow r = order("2001");
+        OrderMenuRow r = menuRow("2001");
         r.READY_CHANGE_DATE2 = c.readyChange;
         r.DVRY_LOCK_TIME = c.lock;
         const OrderMenuPlan plan = PlanOrderMenu(OrderMenuTab::Live, r, u, QDateTime(kNoon.date(), c.now));
@@ -323,7 +323,7 @@ TEST(OrderMenuPlan, StoreOrderBoardOffersCompletionAndCancellationOnly)
     r.ORD_GRP_NO = QStringLiteral("G1");
     OrderMenuPlan plan = PlanOrderMenu(OrderMenuTab::StoreOrders, r, u, kNoon);
     EXPECT_TRUE(plan.popup);
-    EXPECT_EQ(shown(plan), names({"N1", "N2", "NStatusTitle", "NEtcStMsg", "NStatusComplete", "NStatusCancel"}));
+    EXPECT_EQ(shownItems(plan), names({"N1", "N2", "NStatusTitle", "NEtcStMsg", "NStatusComplete", "NStatusCancel"}));
     EXPECT_EQ(plan.fields.FPOP_ORDER_SERVICE, QStringLiteral("Y"));
     EXPECT_EQ(plan.fields.FPOP_ORDER_NO, r.ORD_NO);
     EXPECT_TRUE(plan.fields.FPOP_CTH_WK_CODE.isEmpty());
@@ -352,7 +352,7 @@ TEST(OrderMenuPlan, CopyOfAnOldDeliveryAppOrderIsMarked)
         {"unreadable end counts as now", "1004", "4001", "어제", "0"},
     };
     for (const Age &c : cases) {
-        OrderMenuRow r = order(c.status);
+        OrderMenuRow r = menuRow(c.status);
         r.ORD_PATH_CD = c.path;
         r.END_DATE2 = c.end;
         EXPECT_EQ(PlanOrderMenu(OrderMenuTab::Completed, r, u, kNoon).FSELECTBM, c.mark) << c.what;
@@ -377,7 +377,7 @@ TEST(OrderMenuPlan, PopupFieldsPersistUntilTheNextPopupOfAnOrder)
     EXPECT_EQ(state.fields.FPOP_ORDER_NO, live.ORD_NO);
 
     // The completed board does not write the bundle group.
-    OrderMenuRow done = order("4001");
+    OrderMenuRow done = menuRow("4001");
     done.ORD_NO = QStringLiteral("20261211000043");
     ASSERT_TRUE(state.apply(PlanOrderMenu(OrderMenuTab::Completed, done, u, kNoon)));
     EXPECT_EQ(state.fields.FPOP_ORDER_NO, done.ORD_NO);

@@ -26,7 +26,7 @@ TA1ORDER order(const QString &status, std::map<int, QString> over = {}, const QS
 }
 
 // A distributor of branch BR1 and head office HD1 that sees store ST01.
-BoardRowContext distributor()
+BoardRowContext distributorContext()
 {
     BoardRowContext c;
     c.login.userClass = QStringLiteral("5");
@@ -139,7 +139,7 @@ TEST_F(Rows, CustomerTelephoneIsMaskedByLoginClass)
         {"1", "BR2", "HD9", "ST99", false},  // a store never masks
     };
     for (const Case &c : cases) {
-        BoardRowContext ctx = distributor();
+        BoardRowContext ctx = distributorContext();
         ctx.login.userClass = QLatin1String(c.cls);
         const TA1ORDER o = order(QStringLiteral("1001"), {{11, QStringLiteral("01012345678")},
                                                           {106, QStringLiteral("01087654321")},
@@ -167,13 +167,13 @@ TEST_F(Rows, PathDistanceAndFees)
                               PathCase{"1069", "2", "5001"}, PathCase{"1069", "", "1069"},
                               PathCase{"1001", "2", "1001"}}) {
         const int r = fillLive(order(QStringLiteral("1001"), {{29, QLatin1String(c.path)}, {109, QLatin1String(c.service)}}),
-                               distributor());
+                               distributorContext());
         EXPECT_EQ(liveCell(r, BoardCol::ORD_PATH_CD).toString(), QLatin1String(c.shown)) << c.path << "/" << c.service;
     }
 
     for (const auto &[metres, km] : {std::pair{"1234.9", 1.234}, std::pair{"0", 0.0}, std::pair{"-5", 0.0},
                                      std::pair{"999", 0.999}}) {
-        const int r = fillLive(order(QStringLiteral("1001"), {{14, QLatin1String(metres)}}), distributor());
+        const int r = fillLive(order(QStringLiteral("1001"), {{14, QLatin1String(metres)}}), distributorContext());
         EXPECT_DOUBLE_EQ(liveCell(r, BoardCol::DISTANCE).toDouble(), km) << metres;
     }
 
@@ -193,7 +193,7 @@ TEST_F(Rows, PathDistanceAndFees)
         const int r = fillLive(order(QLatin1String(c.status), {{32, QLatin1String(c.takeout)},
                                                                {15, QStringLiteral("3500")},
                                                                {58, QStringLiteral("700")}}),
-                               distributor());
+                               distributorContext());
         EXPECT_EQ(liveCell(r, BoardCol::DVRY_AMT).toInt(), c.dvryAmt) << c.status << c.takeout;
         EXPECT_EQ(liveCell(r, BoardCol::MNG_FEE).toInt(), c.mngFee) << c.status << c.takeout;
     }
@@ -201,14 +201,14 @@ TEST_F(Rows, PathDistanceAndFees)
 
 TEST_F(Rows, RefillClearsTheTickAndSearchTextsFollowTheOrder)
 {
-    const int r = fillLive(order(QStringLiteral("1001"), {{24, QStringLiteral("김민준")}}), distributor());
+    const int r = fillLive(order(QStringLiteral("1001"), {{24, QStringLiteral("김민준")}}), distributorContext());
     live.setRecordValue(r, BoardColumnIndex(OrderBoard::Live, BoardCol::CHK), true);
-    proc_SetA1Order(live, r, nullptr, distributor());
+    proc_SetA1Order(live, r, nullptr, distributorContext());
     EXPECT_EQ(logs, QStringList{QStringLiteral("proc_SetA1Order ERR")});
     EXPECT_TRUE(liveCell(r, BoardCol::CHK).toBool()) << "a missing order writes nothing";
 
     const TA1ORDER moved = order(QStringLiteral("3001"), {{24, QStringLiteral("이서연")}, {13, QStringLiteral("서울 강남구 삼성동 2-2")}});
-    proc_SetA1Order(live, r, &moved, distributor());
+    proc_SetA1Order(live, r, &moved, distributorContext());
     EXPECT_FALSE(liveCell(r, BoardCol::CHK).toBool());
     EXPECT_EQ(liveCell(r, BoardCol::STATUS_CD).toString(), QStringLiteral("3001"));
     EXPECT_EQ(liveCell(r, BoardCol::SearchWKNAME).toString(), DivHan2(QStringLiteral("이서연")));
@@ -218,7 +218,7 @@ TEST_F(Rows, RefillClearsTheTickAndSearchTextsFollowTheOrder)
 
 TEST_F(Rows, ContactDataReachSpreadsheetColumnsOnlyForAllowedPaths)
 {
-    BoardRowContext ctx = distributor();
+    BoardRowContext ctx = distributorContext();
     ctx.exportPaths = {QStringLiteral("1016")};
     const int allowed = fillLive(order(QStringLiteral("1001"), {{29, QStringLiteral("1016")}, {31, QStringLiteral("홍길동")},
                                                                 {11, QStringLiteral("01012345678")}}),
@@ -234,7 +234,7 @@ TEST_F(Rows, ContactDataReachSpreadsheetColumnsOnlyForAllowedPaths)
 
 TEST_F(Rows, OldCompletedOrdersLoseTheirContactData)
 {
-    const BoardRowContext ctx = distributor();  // now: 2026-12-11 12:00
+    const BoardRowContext ctx = distributorContext();  // now: 2026-12-11 12:00
     const std::map<int, QString> contact = {{11, QStringLiteral("01012345678")}, {106, QStringLiteral("01087654321")},
                                             {25, QStringLiteral("01055556666")}, {26, QStringLiteral("문 앞")},
                                             {110, QStringLiteral("서울특별시")}, {111, QStringLiteral("강남구")},
@@ -302,7 +302,7 @@ TEST_F(Rows, PayBucketsCountEachCompletedOrderOnce)
                                                            {43, QLatin1String(c.branch)}, {47, QString()},
                                                            {21, QStringLiteral("15000")}},
                                  QLatin1String(c.no));
-        records.push_back(fillComp(o, distributor()));
+        records.push_back(fillComp(o, distributorContext()));
         if (c.bucket >= 0) {
             counts[size_t(c.bucket)] += 1;
             sums[size_t(c.bucket)] += 15000;
@@ -315,12 +315,12 @@ TEST_F(Rows, PayBucketsCountEachCompletedOrderOnce)
     // amount replaces its share.
     const TA1ORDER card = order(QStringLiteral("4001"), {{20, QStringLiteral("1002")}, {21, QStringLiteral("20000")}},
                                 QStringLiteral("C3"));
-    proc_SetA1CompOrder(comp, records[2], &card, distributor(), totals);
+    proc_SetA1CompOrder(comp, records[2], &card, distributorContext(), totals);
     EXPECT_EQ(totals.FI_AMT_CNT[1], 1);
     EXPECT_DOUBLE_EQ(totals.FI_AMT_SUM[1], 20000);
     // Cancelled afterwards: its share goes.
     const TA1ORDER cancelled = order(QStringLiteral("4002"), {{20, QStringLiteral("1002")}}, QStringLiteral("C3"));
-    proc_SetA1CompOrder(comp, records[2], &cancelled, distributor(), totals);
+    proc_SetA1CompOrder(comp, records[2], &cancelled, distributorContext(), totals);
     EXPECT_EQ(totals.FI_AMT_CNT[1], 0);
     EXPECT_DOUBLE_EQ(totals.FI_AMT_SUM[1], 0);
 }
@@ -331,7 +331,7 @@ TEST_F(Rows, CompletedTimeColumns)
     const TA1ORDER cancelled = order(QStringLiteral("4002"), {{6, QStringLiteral("2026-12-11 10:00:00")},
                                                               {10, QString()},
                                                               {105, QStringLiteral("2026-12-11 10:25:00")}});
-    const int r = fillComp(cancelled, distributor());
+    const int r = fillComp(cancelled, distributorContext());
     // The cancel date is the end: 25 minutes from the order, as text with "분".
     EXPECT_EQ(compCell(r, BoardCol::ADD_TIME_ALL).toString(), QStringLiteral("25분"));
     EXPECT_EQ(compCell(r, BoardCol::READY_TIME2).toInt(), 1);
@@ -339,13 +339,13 @@ TEST_F(Rows, CompletedTimeColumns)
     const TA1ORDER finished = order(QStringLiteral("4001"), {{6, QStringLiteral("2026-12-11 10:00:00")},
                                                              {51, QStringLiteral("2026-12-11 10:05:00")},
                                                              {10, QStringLiteral("2026-12-11 10:47:00")}});
-    const int f = fillComp(finished, distributor());
+    const int f = fillComp(finished, distributorContext());
     EXPECT_EQ(compCell(f, BoardCol::ADD_TIME_ALL).toString(), QStringLiteral("47분"));
     EXPECT_EQ(compCell(f, BoardCol::ADD_TIME).toString(), QStringLiteral("42분"));
     EXPECT_FALSE(compCell(f, BoardCol::END_DATE).toString().isEmpty());
 
     // No order time: no total.
     const TA1ORDER timeless = order(QStringLiteral("4001"), {{6, QString()}, {10, QStringLiteral("2026-12-11 10:47:00")}});
-    EXPECT_TRUE(compCell(fillComp(timeless, distributor()), BoardCol::ADD_TIME_ALL).toString().isEmpty());
+    EXPECT_TRUE(compCell(fillComp(timeless, distributorContext()), BoardCol::ADD_TIME_ALL).toString().isEmpty());
     AppClock::clearFixed();
 }

@@ -15,7 +15,7 @@ using namespace ordertest;
 
 namespace
 {
-const QString kBranch = QStringLiteral("B000101");
+const QString kOrderBranch = QStringLiteral("B000101");
 
 class OrderSandbox : public SandboxLinkTest
 {
@@ -27,12 +27,12 @@ protected:
         G_USER_INFO.ID = QStringLiteral("tester");
         G_USER_INFO.USER_TYPE_CD = "5001";
         G_USER_INFO.HD = "H0001";
-        G_USER_INFO.BR = kBranch;
+        G_USER_INFO.BR = kOrderBranch;
         G_USER_INFO.DATA_STATUS = "1";
-        G_SL_ORD_FILTER[1] = QStringList{kBranch};
+        G_SL_ORD_FILTER[1] = QStringList{kOrderBranch};
         ResetCourierRecords();
         for (const SandboxOrders::Courier &c : SandboxOrders::couriers(*host->database())) {
-            if (c.branch != kBranch)
+            if (c.branch != kOrderBranch)
                 continue;
             TMyWorker w;
             w.WkCode = c.code;
@@ -51,7 +51,7 @@ protected:
     {
         QSet<QString> out;
         for (const QVariantList &r : host->database()->rows(
-                 QStringLiteral("SELECT ord_no FROM orders WHERE ord_br_code = ? AND ") + where, {kBranch}))
+                 QStringLiteral("SELECT ord_no FROM orders WHERE ord_br_code = ? AND ") + where, {kOrderBranch}))
             out.insert(r.at(0).toString());
         return out;
     }
@@ -84,7 +84,7 @@ protected:
         for (const QVariantList &r : host->database()->rows(
                  QStringLiteral("SELECT ord_no, cth_wk_code FROM orders WHERE ord_br_code = ?"
                                 " AND ord_status_cd IN ('3001','3003')"),
-                 {kBranch}))
+                 {kOrderBranch}))
             EXPECT_EQ(carrier.value(r.at(0).toString()), r.at(1).toString())
                 << "step " << step << " order " << r.at(0).toString().toStdString();
     }
@@ -143,7 +143,7 @@ TEST_F(OrderSandbox, FollowsAMorningWithTheSyncMarkRoundTrip)
             continue;
         const QStringList f = r.fields();
         ASSERT_EQ(f.size(), 8);
-        EXPECT_EQ(f.at(3), kBranch);
+        EXPECT_EQ(f.at(3), kOrderBranch);
         if (f.at(5) == QLatin1String("0"))
             (f.at(6).isEmpty() ? full : incremental) += 1;
     }
@@ -154,7 +154,7 @@ TEST_F(OrderSandbox, FollowsAMorningWithTheSyncMarkRoundTrip)
 TEST_F(OrderSandbox, MarksAnswerWhatChangedSince)
 {
     SandboxDatabase &db = *host->database();
-    SandboxOrders::Scope scope{QStringLiteral("5"), QStringLiteral("H0001"), kBranch, QString()};
+    SandboxOrders::Scope scope{QStringLiteral("5"), QStringLiteral("H0001"), kOrderBranch, QString()};
     QString mark;
     const QStringList all = SandboxOrders::loadRows(db, scope, false, QString(), &mark);
     ASSERT_FALSE(all.isEmpty());

@@ -270,7 +270,7 @@ TEST_F(SameDayEngineTest, ControlScreenHearsOfChangedBatches)
 
 namespace
 {
-struct SentRequest
+struct SameDaySent
 {
     QString code, callType, payload;
 };
@@ -315,7 +315,7 @@ protected:
     }
 
     SameDayLoader loader{engine};
-    QList<SentRequest> sent;
+    QList<SameDaySent> sent;
     QList<QStringList> replies;
 };
 } // namespace

@@ -16,7 +16,7 @@ using namespace ordertest;
 
 namespace
 {
-const QString kBranch = QStringLiteral("B000101");
+const QString kSameDayBranch = QStringLiteral("B000101");
 
 class SameDaySandbox : public SandboxLinkTest
 {
@@ -28,7 +28,7 @@ protected:
         G_USER_INFO.ID = QStringLiteral("tester");
         G_USER_INFO.USER_TYPE_CD = "5001";
         G_USER_INFO.HD = "H0001";
-        G_USER_INFO.BR = kBranch;
+        G_USER_INFO.BR = kSameDayBranch;
         G_USER_INFO.SAMEDAY_NORMAL_TYPE = 1;
         G_USER_INFO.SAMEDAY_JISUN_TYPE = 1;
         SameDayEngine::Hooks hooks;
@@ -44,7 +44,7 @@ protected:
                  QStringLiteral("SELECT ord_no FROM same_day_orders WHERE (ord_br_code = ? OR loc_br_code = ?"
                                 " OR cth_br_code = ?) AND ")
                      + where,
-                 {kBranch, kBranch, kBranch}))
+                 {kSameDayBranch, kSameDayBranch, kSameDayBranch}))
             out.insert(r.at(0).toString());
         return out;
     }
@@ -163,7 +163,7 @@ TEST_F(SameDaySandbox, LogisticsBoardFollowsTheLegs)
         "SELECT l.ord_no || '_' || l.logi_ord_no, l.ord_status_cd FROM logistics_legs l JOIN same_day_orders o"
         " ON o.ord_no = l.ord_no WHERE l.sa_code = ? OR l.ea_code = ? OR o.ord_br_code = ? OR"
         " o.loc_br_code = ?"),
-        {QStringLiteral("U000101"), QStringLiteral("U000101"), kBranch, kBranch});
+        {QStringLiteral("U000101"), QStringLiteral("U000101"), kSameDayBranch, kSameDayBranch});
     ASSERT_EQ(hub.gslHUBKeys().size(), legs.size());
     const GridTableModel &g = hub.grdHUBView();
     const int status = g.columnIndex(QStringLiteral("grdHUBCol_ORD_STATUS_CD"));

@@ -11,7 +11,7 @@
 namespace
 {
 const QString kHd = QStringLiteral("H0001");
-const QString kBranch = QStringLiteral("B000101");
+const QString kCashBranch = QStringLiteral("B000101");
 
 class StoreCashSandbox : public SandboxLinkTest
 {
@@ -22,12 +22,12 @@ protected:
         ResetReferenceRecords();
         G_USER_INFO.USER_TYPE_CD = "5000";
         G_USER_INFO.HD = kHd;
-        G_USER_INFO.BR = kBranch;
-        G_USER_INFO.USER_CODE = kBranch;
+        G_USER_INFO.BR = kCashBranch;
+        G_USER_INFO.USER_CODE = kCashBranch;
         G_USER_INFO.MULTI_TYPE = "0";
         G_USER_INFO.UserAuthGrade = 1;
         for (const QVariantList &r : db().rows(QStringLiteral("SELECT st_code FROM stores WHERE br_code = ? ORDER BY st_code"),
-                                               {kBranch})) {
+                                               {kCashBranch})) {
             TST_LIST st;
             st.ST_CODE = r.at(0).toString();
             G_ST_LIST.append(st.ST_CODE, st);
@@ -35,8 +35,8 @@ protected:
         THD_LIST hd;
         hd.HD_CODE = kHd;
         TBR_LIST br;
-        br.BR_CODE = kBranch;
-        hd.BR_LIST.append(kBranch, br);
+        br.BR_CODE = kCashBranch;
+        hd.BR_LIST.append(kCashBranch, br);
         G_HD_LIST.append(kHd, hd);
         loads.hooks.setCashPanel = [this](const QString &t) { panel = t; };
         loads.hooks.setReceptionBalances = [this](qint64 a, qint64 f) { balances << qMakePair(a, f); };
@@ -77,7 +77,7 @@ TEST_F(StoreCashSandbox, StoreStatesFollowTheServerByMark)
 {
     ASSERT_TRUE(loads.procLoadStStatus());
     ASSERT_EQ(sent("1", "SOK1").size(), 1);
-    EXPECT_EQ(sent("1", "SOK1")[0], (QStringList{"3", kHd, kBranch, "", ""}));
+    EXPECT_EQ(sent("1", "SOK1")[0], (QStringList{"3", kHd, kCashBranch, "", ""}));
     auto expectLikeServer = [this] {
         for (const TST_LIST &st : G_ST_LIST)
             EXPECT_EQ(QString(st.ST_CONN_YN),
@@ -120,11 +120,11 @@ TEST_F(StoreCashSandbox, CashReachesRecordsStatusBarAndReceptionWindows)
 {
     ASSERT_TRUE(loads.proc_Load_Cash());
     ASSERT_EQ(sent("CS01_01_V07", "CMM8").size(), 1);
-    EXPECT_EQ(sent("CS01_01_V07", "CMM8")[0], (QStringList{"tester", "5000", kHd, kBranch, "", "0", "", "0"}));
+    EXPECT_EQ(sent("CS01_01_V07", "CMM8")[0], (QStringList{"tester", "5000", kHd, kCashBranch, "", "0", "", "0"}));
 
     const TBR_LIST &br = G_HD_LIST.find(kHd)->BR_LIST.at(0);
-    EXPECT_EQ(br.CASH.cash, money("2", kBranch, "cash"));
-    EXPECT_EQ(QString(br.CASH_BR), QString::number(money("2", kBranch, "cash")));
+    EXPECT_EQ(br.CASH.cash, money("2", kCashBranch, "cash"));
+    EXPECT_EQ(QString(br.CASH_BR), QString::number(money("2", kCashBranch, "cash")));
     for (const TST_LIST &st : G_ST_LIST) {
         EXPECT_EQ(st.CASH.cash, money("3", st.ST_CODE, "cash")) << st.ST_CODE.toStdString();
         EXPECT_EQ(st.CASH.outstanding, money("3", st.ST_CODE, "outstanding"));
@@ -132,7 +132,7 @@ TEST_F(StoreCashSandbox, CashReachesRecordsStatusBarAndReceptionWindows)
     }
     // The user's own row is the branch's.
     const TCashFigures user = G_USER_INFO.CASH;
-    EXPECT_EQ(user.cash, money("2", kBranch, "cash"));
+    EXPECT_EQ(user.cash, money("2", kCashBranch, "cash"));
     EXPECT_EQ(panel, CashPanelText(QStringLiteral("머니"), user, true));
     ASSERT_EQ(balances.size(), 1);
     EXPECT_EQ(balances[0], qMakePair(user.cash - user.outstanding, user.cash - user.deposit - user.outstanding));
@@ -144,7 +144,7 @@ TEST_F(StoreCashSandbox, CashReachesRecordsStatusBarAndReceptionWindows)
         host->stepScenario(1);
     ASSERT_TRUE(loads.proc_Load_Cash());
     EXPECT_EQ(sent("CS01_01_V07", "CMM8").last().value(6), mark);
-    EXPECT_EQ(G_HD_LIST.find(kHd)->BR_LIST.at(0).CASH.cash, money("2", kBranch, "cash"));
+    EXPECT_EQ(G_HD_LIST.find(kHd)->BR_LIST.at(0).CASH.cash, money("2", kCashBranch, "cash"));
     for (const TST_LIST &st : G_ST_LIST)
         EXPECT_EQ(st.CASH.cash, money("3", st.ST_CODE, "cash")) << st.ST_CODE.toStdString();
 }
@@ -152,7 +152,7 @@ TEST_F(StoreCashSandbox, CashReachesRecordsStatusBarAndReceptionWindows)
 TEST_F(StoreCashSandbox, WithoutMoneyRightsTheBalanceIsHiddenAndTheWindowsUntouched)
 {
     G_USER_INFO.UserAuthGrade = 3;
-    db().exec(QStringLiteral("UPDATE cash_balances SET outstanding = 25000 WHERE kind = '2' AND code = ?"), {kBranch});
+    db().exec(QStringLiteral("UPDATE cash_balances SET outstanding = 25000 WHERE kind = '2' AND code = ?"), {kCashBranch});
     ASSERT_TRUE(loads.proc_Load_Cash());
     EXPECT_EQ(panel, QStringLiteral("머니:????"));
     EXPECT_TRUE(balances.isEmpty());

@@ -62,7 +62,7 @@ QString replyPage(const QStringList &rows, const QString &mark, const QString &m
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
 }
 
-struct SentRequest
+struct StoreOrderSent
 {
     QString code, callType, payload, pageCount;
     int timeoutMs = 0;
@@ -159,7 +159,7 @@ protected:
 
     LogCapture dailyLog;
     StoreOrderBoard board;
-    std::vector<SentRequest> sent;
+    std::vector<StoreOrderSent> sent;
     std::deque<QStringList> replies;
     QStringList logLines, addedStores, newOrders;
     QList<bool> topArea, timerOn;

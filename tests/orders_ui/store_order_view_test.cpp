@@ -15,7 +15,7 @@
 
 namespace
 {
-QString row(const QString &no, const QString &status)
+QString storeRow(const QString &no, const QString &status)
 {
     QStringList f;
     for (int i = 0; i < 41; ++i)
@@ -58,7 +58,7 @@ TEST(StoreOrderView, ShowsTheBoardAndFollowsItsSort)
 
     const int noCol = board.CTV_TAKEOUT().columnIndex(QStringLiteral("CTV_TAKEOUT_ORD_NO"));
     const int statusCol = board.CTV_TAKEOUT().columnIndex(QStringLiteral("CTV_TAKEOUT_ORD_STATUS_CD"));
-    next = {reply({row("A1", "2001"), row("A2", "1001"), row("A3", "4001")}, QStringLiteral("A"))};
+    next = {reply({storeRow("A1", "2001"), storeRow("A2", "1001"), storeRow("A3", "4001")}, QStringLiteral("A"))};
     ASSERT_TRUE(board.proc_Load_A2_Order_new());
     ASSERT_EQ(view->model()->rowCount(), 3);
     EXPECT_EQ(view->model()->index(0, noCol).data().toString(), "A3");
@@ -71,7 +71,7 @@ TEST(StoreOrderView, ShowsTheBoardAndFollowsItsSort)
     EXPECT_EQ(board.gsl_A2OrdNo(), QStringList({"A1", "A2", "A3"}));
 
     // An incremental row arrives at record 0 and takes its sorted place.
-    next = {reply({row("A0", "1001")}, QString())};
+    next = {reply({storeRow("A0", "1001")}, QString())};
     ASSERT_TRUE(board.proc_Load_A2_Order_new());
     EXPECT_EQ(board.gsl_A2OrdNo().first(), "A0");
     EXPECT_EQ(view->model()->rowCount(), 4);

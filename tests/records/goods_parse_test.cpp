@@ -1,4 +1,5 @@
 #include "records/goods_parse.h"
+#include "row_separator.h"
 
 #include "common/program_globals.h"
 #include "common/reply_row.h"
@@ -14,7 +15,6 @@
 
 namespace
 {
-const QString kSep = QString(QChar(0x2502));
 
 // A goods row of the goods load: 39 fields (0..38) joined with a separator after each.
 QStringList goodsFields(const QString &st, const QString &no, const QString &name, const QString &status = "1")

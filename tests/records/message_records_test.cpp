@@ -1,4 +1,5 @@
 #include "records/message_records.h"
+#include "row_separator.h"
 #include "records/reference_records.h"
 #include "common/reply_row.h"
 
@@ -6,7 +7,6 @@
 
 namespace
 {
-const QString kSep = QString(QChar(0x2502));
 
 class MessageRecordsTest : public ::testing::Test
 {

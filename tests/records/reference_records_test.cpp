@@ -1,4 +1,5 @@
 #include "records/reference_records.h"
+#include "row_separator.h"
 #include "common/reply_row.h"
 #include "records/session_records.h"
 
@@ -9,7 +10,6 @@
 
 namespace
 {
-const QString kSep = QString(QChar(0x2502));
 
 QString joinRow(const QStringList &fields, bool trailingSep = true)
 {

@@ -1,6 +1,7 @@
 // The couriers' area of the demo world: the courier list with a change mark, whose rows follow
 // whatever moved a courier (the area's own step, attendance set elsewhere, the orders).
 #include "sandbox/handler_registry.h"
+#include "row_separator.h"
 #include "sandbox/sandbox_database.h"
 #include "sandbox/sandbox_random.h"
 
@@ -11,7 +12,6 @@
 
 namespace
 {
-const QString kSep = QString(QChar(0x2502));
 
 struct World
 {

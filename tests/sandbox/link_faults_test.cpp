@@ -1,4 +1,5 @@
 #include "raw_link_client.h"
+#include "row_separator.h"
 
 #include "link/session_cipher.h"
 #include "sandbox/sandbox_host.h"
@@ -10,7 +11,6 @@
 
 namespace
 {
-const QString kSep = QStringLiteral("\u2502");
 const QString kRows = QStringLiteral("TS00_01_V01");
 
 class LinkFaultsTest : public ::testing::Test

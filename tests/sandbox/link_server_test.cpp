@@ -1,4 +1,5 @@
 #include "raw_link_client.h"
+#include "row_separator.h"
 
 #include "link/rsa_key.h"
 #include "link/session_cipher.h"
@@ -12,7 +13,6 @@
 
 namespace
 {
-const QString kSep = QStringLiteral("\u2502");
 
 class LinkServerTest : public ::testing::Test
 {

@@ -10,11 +10,11 @@
 
 namespace
 {
-struct World
+struct PanelsWorld
 {
     HandlerRegistry registry;
     std::shared_ptr<SandboxDatabase> db = std::make_shared<SandboxDatabase>();
-    World()
+    PanelsWorld()
     {
         registry.setDatabase(db);
         registerDemoHandlers(registry);
@@ -39,7 +39,7 @@ struct World
 
 TEST(PanelsArea, StoreStatesAnswerWhatChangedSinceTheMark)
 {
-    World w;
+    PanelsWorld w;
     const SandboxReply all = w.storeStates(QStringLiteral("B000101"), QString());
     ASSERT_EQ(all.outCode, "1");
     const int branchStores = w.db->value(QStringLiteral("SELECT COUNT(*) FROM stores WHERE br_code = 'B000101'")).toInt();

@@ -1,4 +1,5 @@
 #include "sandbox/handler_registry.h"
+#include "row_separator.h"
 #include "sandbox/sandbox_request.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,6 @@
 
 namespace
 {
-const QString kSep = QStringLiteral("\u2502");
 }
 
 TEST(SandboxRequest, FieldsAreUnescapedAndTheTrailingSeparatorAddsNothing)

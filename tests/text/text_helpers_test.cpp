@@ -1,4 +1,5 @@
 #include "text/text_helpers.h"
+#include "row_separator.h"
 
 #include "common/qstring_print.h"
 
@@ -8,7 +9,6 @@
 
 namespace
 {
-const QString kSep = QString(QChar(0x2502));
 
 struct SplitCase
 {
