@@ -284,8 +284,13 @@ public:
     template <typename T>
     int indexOf(const CompactKeyedList<T> &list, QStringView key)
     {
-        if (list.count() <= kSearchInPlace)
+        if (list.count() <= kSearchInPlace) {
+            // A list this short may have been emptied (the additional goods of an item stored
+            // again): positions it had are forgotten, so that its new codes are indexed afresh.
+            if (!m_lists.empty())
+                m_lists.erase(&list);
             return list.indexOf(key);
+        }
         Positions &p = m_lists[&list];
         if (p.seen > list.count()) {
             p.pos.clear();
@@ -426,6 +431,8 @@ private:
                 damaged(e.what());
             } catch (const std::out_of_range &) {
                 damaged("index out of range");
+            } catch (const std::length_error &) {
+                damaged("field too long");
             }
         }
     }
