@@ -29,6 +29,8 @@ public:
 
     SharedText &operator=(const SharedText &other) noexcept
     {
+        if (m_id == other.m_id)  // a field stored again with the text it has
+            return *this;
         retain(other.m_id);
         release(std::exchange(m_id, other.m_id));
         return *this;
