@@ -12,10 +12,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSet>
+#include <QHash>
 #include <QVarLengthArray>
 
 #include <array>
+#include <unordered_map>
 #include <stdexcept>
 
 namespace
@@ -33,31 +34,55 @@ constexpr int kOptionColumns = 10;
 
 enum class Layout { Sync, Detail };
 
-// The texts of one reply share their storage where they repeat: a store's goods rows, their group
-// copies and their options repeat the same flags, codes, numbers, names and prices, which are then
-// kept once. A column first compares with its own last text (the flags and codes rows have in
+// The texts of one reply are shared where they repeat: a store's goods rows, their group copies
+// and their options repeat the same flags, codes, numbers, names and prices, which the records then
+// hold once. A column first compares with its own last text (the flags and codes rows have in
 // common), then asks the reply's set of texts.
 class TextPool
 {
 public:
-    QString get(int column, QStringView text)
+    struct Slot
+    {
+        QString text;
+        SharedText shared;
+    };
+
+    // The pooled text of a column; the slot holds until the next call for the same column.
+    const Slot &get(int column, QStringView text)
     {
         if (text.isEmpty())
-            return QString();
-        QString *last = column >= 0 && column < int(m_last.size()) ? &m_last[size_t(column)] : nullptr;
-        if (last && *last == text)
-            return *last;
-        // A key over the row's own characters, used for the lookup only.
-        auto it = m_texts.constFind(QString::fromRawData(text.data(), text.size()));
-        const QString found = it != m_texts.constEnd() ? *it : *m_texts.insert(text.toString());
-        if (last)
-            *last = found;
-        return found;
+            return m_empty;
+        Slot &slot = column >= 0 && column < int(m_last.size()) ? m_last[size_t(column)] : m_spare;
+        if (slot.text == text)
+            return slot;
+        auto it = find(text);
+        slot.text = it.key();
+        slot.shared = it.value();
+        return slot;
+    }
+
+    // A text made while reading (a name without line breaks, an initial), shared the same way.
+    SharedText intern(QStringView text)
+    {
+        if (text.isEmpty())
+            return SharedText();
+        return find(text).value();
     }
 
 private:
-    std::array<QString, 40> m_last;
-    QSet<QString> m_texts;
+    QHash<QString, SharedText>::const_iterator find(QStringView text)
+    {
+        // A key over the row's own characters, used for the lookup only.
+        auto it = m_texts.constFind(QString::fromRawData(text.data(), text.size()));
+        if (it == m_texts.constEnd())
+            it = m_texts.insert(text.toString(), SharedText(text));
+        return it;
+    }
+
+    std::array<Slot, 40> m_last;
+    Slot m_spare;
+    const Slot m_empty;
+    QHash<QString, SharedText> m_texts;
 };
 
 // One row of a reply section: a text split at the field separator (escapes undone first) or a
@@ -73,11 +98,16 @@ public:
             return;
         if (G_FIELD_SEP.isEmpty()) {
             m_fields.append(all);
+            m_count = 1;
             return;
         }
+        // The separator is one character in practice; a character search is much cheaper than a
+        // text search, and forty of them are made for every row.
+        const bool oneChar = G_FIELD_SEP.size() == 1;
+        const QChar sep = G_FIELD_SEP.at(0);
         qsizetype from = 0;
         for (;;) {
-            const qsizetype at = all.indexOf(G_FIELD_SEP, from);
+            const qsizetype at = oneChar ? all.indexOf(sep, from) : all.indexOf(G_FIELD_SEP, from);
             if (at < 0) {
                 m_fields.append(all.mid(from));
                 break;
@@ -85,33 +115,49 @@ public:
             m_fields.append(all.mid(from, at - from));
             from = at + G_FIELD_SEP.size();
         }
+        m_count = int(m_fields.size());
     }
-    GoodsRow(const QJsonObject &object, TextPool &pool)
-        : m_pool(&pool), m_object(ReplyRow::fromObject(object)), m_isObject(true)
+    GoodsRow(const QJsonObject &object, TextPool &pool) : m_pool(&pool)
     {
+        const ReplyRow row = ReplyRow::fromObject(object);
+        m_count = row.count();
+        // Only the columns a goods reply has are ever read.
+        const int read = qMin(m_count, kReadColumns);
+        m_objectTexts.reserve(read);
+        for (int c = 0; c < read; ++c)
+            m_objectTexts.append(row.text(c));
+        for (const QString &t : std::as_const(m_objectTexts))
+            m_fields.append(QStringView(t));
     }
+    GoodsRow(const GoodsRow &) = delete;
+    GoodsRow &operator=(const GoodsRow &) = delete;
 
-    int count() const { return m_isObject ? m_object.count() : int(m_fields.size()); }
-    QString text(int column) const
+    int count() const { return m_count; }
+    QStringView view(int column) const
     {
-        if (m_isObject)
-            return m_pool->get(column, m_object.text(column));
-        return column >= 0 && column < m_fields.size() ? m_pool->get(column, m_fields.at(column)) : QString();
+        return column >= 0 && column < m_fields.size() ? m_fields.at(column) : QStringView();
     }
-    QString trimmed(int column) const { return text(column).trimmed(); }
+    // The column's text as a record field (shared with every other use of it in the reply).
+    const SharedText &shared(int column) const { return m_pool->get(column, view(column)).shared; }
+    const QString &text(int column) const { return m_pool->get(column, view(column)).text; }
+    QString trimmed(int column) const { return view(column).trimmed().toString(); }
     int toInt(int column, int fallback) const
     {
         bool ok = false;
-        const int v = text(column).trimmed().toInt(&ok);
+        const int v = view(column).trimmed().toInt(&ok);
         return ok ? v : fallback;
     }
+    bool isDeleted(int column) const { return view(column) == u"0"; }
+    TextPool &pool() const { return *m_pool; }
+
+    static constexpr int kReadColumns = 40;
 
 private:
     TextPool *m_pool;
     QString m_text;
+    QStringList m_objectTexts;
     QVarLengthArray<QStringView, 48> m_fields;
-    ReplyRow m_object;
-    bool m_isObject = false;
+    int m_count = 0;
 };
 
 QString noBreaks(QString text)
@@ -121,10 +167,25 @@ QString noBreaks(QString text)
     return text;
 }
 
-void setName(TGOODS_LIST &rec, const QString &received)
+SharedText optionName(const GoodsRow &row, int column)
 {
-    rec.GOODS_NAME = noBreaks(received);
-    rec.GOODS_NAM = rec.GOODS_NAME.trimmed().isEmpty() ? QString() : DivHan1(received);
+    const QStringView received = row.view(column);
+    if (received.contains(QLatin1Char('\r')) || received.contains(QLatin1Char('\n')))
+        return row.pool().intern(noBreaks(received.toString()));
+    return row.shared(column);
+}
+
+void setName(TGOODS_LIST &rec, const GoodsRow &row, int column)
+{
+    rec.GOODS_NAME = optionName(row, column);
+    // Line breaks are blanks either way, so the stored name is blank exactly when the received one is.
+    const QStringView received = row.view(column);
+    if (received.trimmed().isEmpty()) {
+        rec.GOODS_NAM = SharedText();
+        return;
+    }
+    const QChar initial = HangulInitialOf(received.at(0));
+    rec.GOODS_NAM = initial.isNull() ? SharedText() : row.pool().intern(QStringView(&initial, 1));
 }
 
 // Goods columns 1..27 (number .. additional-goods count); a row's column c + shift holds goods
@@ -132,9 +193,9 @@ void setName(TGOODS_LIST &rec, const QString &received)
 // with shift 1.
 void fillCore(TGOODS_LIST &rec, const GoodsRow &row, int shift)
 {
-    auto t = [&](int c) { return row.text(c + shift); };
+    auto t = [&](int c) -> const SharedText & { return row.shared(c + shift); };
     rec.ST_GOODS_NO = t(1);
-    setName(rec, t(2));
+    setName(rec, row, 2 + shift);
     rec.DATA_STATUS = t(3);
     rec.IMG_MAIN_FILE = t(4);
     rec.GOODS_TYPE_CD = t(5);
@@ -165,7 +226,7 @@ void fillCore(TGOODS_LIST &rec, const GoodsRow &row, int shift)
 // Goods columns 28..37 (and 38, the cup deposit, only for goods rows).
 void fillTail(TGOODS_LIST &rec, const GoodsRow &row, int shift)
 {
-    auto t = [&](int c) { return row.text(c + shift); };
+    auto t = [&](int c) -> const SharedText & { return row.shared(c + shift); };
     rec.FR_GOODS_CODE = t(28);
     rec.POS_GOODS_CODE = t(29);
     rec.OPTION_3_CNT = t(30);
@@ -180,63 +241,123 @@ void fillTail(TGOODS_LIST &rec, const GoodsRow &row, int shift)
 
 void fillGoodsRow(TGOODS_LIST &rec, const GoodsRow &row, Layout layout)
 {
-    rec.ST_CODE = row.text(0);
+    rec.ST_CODE = row.shared(0);
     fillCore(rec, row, 0);
     rec.ADD.clear();
     fillTail(rec, row, 0);
     if (layout == Layout::Detail)
-        rec.CUP_DEPOSIT_PRICE = row.trimmed(38);
+        rec.CUP_DEPOSIT_PRICE = row.pool().intern(row.trimmed(38));
     else if (row.count() > 39)
-        rec.CUP_DEPOSIT_PRICE = row.text(38);
+        rec.CUP_DEPOSIT_PRICE = row.shared(38);
 }
 
 void fillGroupGoodsRow(TGOODS_LIST &rec, const GoodsRow &row, Layout layout)
 {
-    rec.ST_CODE = row.text(0);
-    rec.GRP_NO = row.text(1);
+    rec.ST_CODE = row.shared(0);
+    rec.GRP_NO = row.shared(1);
     fillCore(rec, row, 1);
     if (layout == Layout::Sync) {
         fillTail(rec, row, 1);
     } else {
-        rec.OPTION_3_CNT = row.text(29);
-        rec.OPTION_4_CNT = row.text(30);
+        rec.OPTION_3_CNT = row.shared(29);
+        rec.OPTION_4_CNT = row.shared(30);
     }
 }
 
 void fillOptionRow(TGOOD_OP &rec, const GoodsRow &row)
 {
-    rec.ST_CODE = row.text(0);
-    rec.ST_GOODS_NO = row.text(1);
-    rec.ST_GOODS_OP_NO = row.text(2);
-    rec.DATA_STATUS = row.text(3);
-    rec.OPTION_TYPE = row.text(4);
-    rec.OPTION_NAME = noBreaks(row.text(5));
-    rec.OPTION_PRICE = row.text(6);
-    rec.VIEW_ORDER = row.text(7);
-    rec.FR_GOODS_CODE = row.text(8);
-    rec.POS_GOODS_CODE = row.text(9);
+    rec.ST_CODE = row.shared(0);
+    rec.ST_GOODS_NO = row.shared(1);
+    rec.ST_GOODS_OP_NO = row.shared(2);
+    rec.DATA_STATUS = row.shared(3);
+    rec.OPTION_TYPE = row.shared(4);
+    rec.OPTION_NAME = optionName(row, 5);
+    rec.OPTION_PRICE = row.shared(6);
+    rec.VIEW_ORDER = row.shared(7);
+    rec.FR_GOODS_CODE = row.shared(8);
+    rec.POS_GOODS_CODE = row.shared(9);
 }
+
+// Positions of the codes of the lists one merge works on. A store's goods list and its groups'
+// lists hold a hundred codes and more, and every row looks its key up; a short list (the options
+// of one goods item) is searched in place. The merge only appends, so an index catches up with
+// the codes added since it last looked.
+class KeyIndex
+{
+public:
+    template <typename T>
+    int indexOf(const CompactKeyedList<T> &list, QStringView key)
+    {
+        if (list.count() <= kSearchInPlace) {
+            // A list this short may have been emptied (the additional goods of an item stored
+            // again): positions it had are forgotten, so that its new codes are indexed afresh.
+            if (!m_lists.empty())
+                m_lists.erase(&list);
+            return list.indexOf(key);
+        }
+        Positions &p = m_lists[&list];
+        if (p.seen > list.count()) {
+            p.pos.clear();
+            p.seen = 0;
+        }
+        for (; p.seen < list.count(); ++p.seen) {
+            const QString code = list.codeAt(p.seen);
+            if (!p.pos.contains(code))  // codes may repeat: the first one counts
+                p.pos.insert(code, p.seen);
+        }
+        const auto it = p.pos.constFind(QString::fromRawData(key.data(), key.size()));
+        return it == p.pos.constEnd() ? -1 : *it;
+    }
+
+private:
+    static constexpr int kSearchInPlace = 16;
+    struct Positions
+    {
+        QHash<QString, int> pos;
+        int seen = 0;
+    };
+    std::unordered_map<const void *, Positions> m_lists;
+};
 
 // New key: append and fill. Known key with status "0": mark deleted and keep the rest. Otherwise
 // overwrite.
+// `keyText` is the key as a shared text when the reply already has it, or null.
 template <typename T, typename Fill>
-void merge(KeyedList<T> &list, const QString &key, const QString &status, Fill fill)
+void merge(CompactKeyedList<T> &list, KeyIndex &index, QStringView key, const SharedText *keyText, bool deleted,
+           Fill fill)
 {
-    const int i = list.indexOf(key);
+    const int i = index.indexOf(list, key);
     if (i < 0) {
-        fill(list.append(key));
+        fill(list.append(keyText ? *keyText : SharedText(key)));
         return;
     }
     T &rec = list.at(i);
-    if (status == QLatin1String("0")) {
+    if (deleted) {
         rec.DATA_STATUS = QStringLiteral("0");
-        rec.ST_CODE = QString();
+        rec.ST_CODE = SharedText();
         return;
     }
     fill(rec);
 }
 
-KeyedList<TGOOD_OP> *optionList(TGOODS_LIST &goods, int type)
+// A key of a group copy or an option, put together on the stack: one is made for every such row.
+class JoinedKey
+{
+public:
+    JoinedKey(QStringView a, QChar b, QStringView c)
+    {
+        m_chars.reserve(a.size() + 1 + c.size());
+        m_chars.append(a.data(), a.size());
+        m_chars.append(b);
+        m_chars.append(c.data(), c.size());
+    }
+    QStringView view() const { return QStringView(m_chars.constData(), m_chars.size()); }
+
+private:
+    QVarLengthArray<QChar, 64> m_chars;
+};
+
+CompactKeyedList<TGOOD_OP> *optionList(TGOODS_LIST &goods, int type)
 {
     switch (type) {
     case 1: return &goods.OP1;
@@ -254,15 +375,9 @@ struct DamagedRow : std::runtime_error
     using std::runtime_error::runtime_error;
 };
 
-GoodsRow readRow(const QJsonValue &value, Layout layout, int columns, TextPool &pool)
+bool hasRowShape(const QJsonValue &value, Layout layout)
 {
-    const bool shapeOk = layout == Layout::Sync ? value.isString() : value.isObject();
-    if (!shapeOk)
-        throw DamagedRow("not a row");
-    GoodsRow row = layout == Layout::Sync ? GoodsRow(value.toString(), pool) : GoodsRow(value.toObject(), pool);
-    if (row.count() < columns)
-        throw DamagedRow("short row");
-    return row;
+    return layout == Layout::Sync ? value.isString() : value.isObject();
 }
 
 class GoodsMerger
@@ -326,11 +441,20 @@ private:
         m_store = nullptr;
         for (m_row = 0; m_row < rows.size(); ++m_row) {
             try {
-                body(readRow(rows.at(m_row), m_layout, columns, m_pool));
+                const QJsonValue value = rows.at(m_row);
+                if (!hasRowShape(value, m_layout))
+                    throw DamagedRow("not a row");
+                const GoodsRow row = m_layout == Layout::Sync ? GoodsRow(value.toString(), m_pool)
+                                                              : GoodsRow(value.toObject(), m_pool);
+                if (row.count() < columns)
+                    throw DamagedRow("short row");
+                body(row);
             } catch (const DamagedRow &e) {
                 damaged(e.what());
             } catch (const std::out_of_range &) {
                 damaged("index out of range");
+            } catch (const std::length_error &) {
+                damaged("field too long");
             }
         }
     }
@@ -368,11 +492,15 @@ private:
     void goodsSection(const QJsonArray &rows)
     {
         resetStoreRun();
+        if (m_layout == Layout::Sync) {
+            if (TST_LIST *st = G_ST_LIST.value(m_fixedStore))
+                st->GOODS_LIST.reserve(st->GOODS_LIST.count() + int(qMin<qsizetype>(rows.size(), 100000)));
+        }
         eachRow(rows, kGoodsColumns, [&](const GoodsRow &row) {
             TST_LIST *st = storeOf(row);
             if (!st)
                 return;
-            merge(st->GOODS_LIST, row.text(1), row.text(3),
+            merge(st->GOODS_LIST, m_index, row.view(1), &row.shared(1), row.isDeleted(3),
                   [&](TGOODS_LIST &rec) { fillGoodsRow(rec, row, m_layout); });
         });
     }
@@ -404,7 +532,8 @@ private:
             const QString goodsNo = row.text(2);
             if (printer >= 0 && printer < G_GRP_PRINT.size())
                 G_GRP_PRINT[printer].slGoods.append(goodsNo);
-            merge(st->GOODS_GRP_LST.at(group).GOODS, QLatin1Char(' ') + goodsNo, row.text(4),
+            const JoinedKey key({}, QLatin1Char(' '), goodsNo);
+            merge(st->GOODS_GRP_LST.at(group).GOODS, m_index, key.view(), nullptr, row.isDeleted(4),
                   [&](TGOODS_LIST &rec) { fillGroupGoodsRow(rec, row, m_layout); });
         });
     }
@@ -421,20 +550,22 @@ private:
             if (!m_haveCurrent || goodsNo != m_currentCode) {
                 m_haveCurrent = true;
                 m_currentCode = goodsNo;
-                goods = st->GOODS_LIST.find(goodsNo);
+                goods = st->GOODS_LIST.value(m_index.indexOf(st->GOODS_LIST, goodsNo));
             }
             if (!goods)
                 return;
-            KeyedList<TGOOD_OP> *list = optionList(*goods, row.toInt(4, 1));
+            CompactKeyedList<TGOOD_OP> *list = optionList(*goods, row.toInt(4, 1));
             if (!list)
                 return;
-            merge(*list, goodsNo + QLatin1Char(' ') + row.text(2), row.text(3),
+            const JoinedKey key(goodsNo, QLatin1Char(' '), row.view(2));
+            merge(*list, m_index, key.view(), nullptr, row.isDeleted(3),
                   [&](TGOOD_OP &rec) { fillOptionRow(rec, row); });
         });
     }
 
     Layout m_layout;
     TextPool m_pool;
+    KeyIndex m_index;
     QString m_code;
     int m_fixedStore;
     int m_page = 0;

@@ -41,7 +41,7 @@ TGOODS_LIST GetStGoods(const QString &stCode, const QString &goodsNo)
 {
     if (const TST_LIST *st = G_ST_LIST.find(stCode)) {
         for (int i = 0; i < st->GOODS_LIST.count(); ++i) {
-            if (st->GOODS_LIST.at(i).ST_GOODS_NO.str() == goodsNo)
+            if (st->GOODS_LIST.at(i).ST_GOODS_NO.equals(goodsNo))
                 return st->GOODS_LIST.at(i);
         }
     }
@@ -54,7 +54,7 @@ TGOODS_LIST GetStGoods(const QString &stCode, const QString &goodsNo)
 TGOOD_OP GetGoodsAddItem(const TGOODS_LIST &goods, const QString &opNo)
 {
     for (int i = 0; i < goods.ADD.count(); ++i) {
-        if (goods.ADD.at(i).ST_GOODS_OP_NO.str() == opNo)
+        if (goods.ADD.at(i).ST_GOODS_OP_NO.equals(opNo))
             return goods.ADD.at(i);
     }
     TGOOD_OP blank;
@@ -69,8 +69,8 @@ QString GetGoodsPrice(int kind, const TGOODS_LIST &goods)
 
 bool IsOrdDiscountTime(const TGOODS_LIST &goods)
 {
-    const QString period = goods.ORD_DN_PERIOD;
-    const QString window = goods.ORD_DN_TIME;
+    const QString period = goods.ORD_DN_PERIOD.str();
+    const QString window = goods.ORD_DN_TIME.str();
     const QString startDate = period.mid(0, 8), endDate = period.mid(8, 8);
     const QString startTime = window.mid(0, 4), endTime = window.mid(4, 4);
     if (startDate.isEmpty() || endDate.isEmpty() || startTime.isEmpty() || endTime.isEmpty())

@@ -3,6 +3,8 @@
 #include "records/cash_figures.h"
 #include "records/delivery_group_records.h"
 #include "text/fixed_text.h"
+#include "text/shared_text.h"
+#include "common/compact_keyed_list.h"
 #include "common/keyed_list.h"
 #include "records/message_records.h"
 
@@ -15,81 +17,84 @@ class ReplyRow;
 // Option or additional item of a goods item.
 struct TGOOD_OP
 {
-    FixedText<7> ST_CODE;
-    FixedText<15> ST_GOODS_NO;
-    FixedText<15> ST_GOODS_OP_NO;  // key within the owning list
-    FixedText<1> DATA_STATUS;
-    FixedText<1> OPTION_TYPE;
-    QString OPTION_NAME;
-    FixedText<10> OPTION_PRICE;
-    FixedText<5> VIEW_ORDER;
-    FixedText<20> FR_GOODS_CODE;
-    FixedText<20> POS_GOODS_CODE;
+    SharedFixedText<7> ST_CODE;
+    SharedFixedText<15> ST_GOODS_NO;
+    SharedFixedText<15> ST_GOODS_OP_NO;  // key within the owning list
+    SharedFixedText<1> DATA_STATUS;
+    SharedFixedText<1> OPTION_TYPE;
+    SharedText OPTION_NAME;
+    SharedFixedText<10> OPTION_PRICE;
+    SharedFixedText<5> VIEW_ORDER;
+    SharedFixedText<20> FR_GOODS_CODE;
+    SharedFixedText<20> POS_GOODS_CODE;
 };
 
 // One goods item of a store. The option lists carry their key lists (SL_OP1 .. SL_ADD) as the
 // code lists of their keyed lists.
+// Goods and their options are the bulk of the caches (a large agency loads 200,000 goods, each
+// held in its store's list and again in its group), so their texts are shared texts: four bytes a
+// field, the same price, flag or name kept once. They read as QString and compare with texts.
 struct TGOODS_LIST
 {
-    FixedText<7> ST_CODE;
-    FixedText<15> GRP_NO;
-    FixedText<15> ST_GOODS_NO;
-    QString GOODS_NAME;
-    FixedText<2> GOODS_NAM;  // initial-consonant key of the name
-    FixedText<1> DATA_STATUS;
-    QString IMG_MAIN_FILE;
-    FixedText<4> GOODS_TYPE_CD;
-    FixedText<4> GOODS_DETAIL_CD;
-    QString GOODS_TYPE_NAME;
-    QString GOODS_DETAIL_NAME;
-    FixedText<5> GRP_CNT;
-    FixedText<10> ORD_PRICE;
-    FixedText<10> ORD_DN_PRICE;
-    FixedText<1> ORD_STATUS;
-    FixedText<16> ORD_DN_PERIOD;  // two dates yyyymmdd
-    FixedText<8> ORD_DN_TIME;     // two times hhnn
-    FixedText<10> SELL_PRICE;
-    FixedText<10> SELL_DN_PRICE;
-    FixedText<1> SELL_STATUS;
-    FixedText<16> SELL_DN_PERIOD;
-    FixedText<8> SELL_DN_TIME;
-    FixedText<5> ORD_LIMIT_DAY;
-    FixedText<5> ORD_LIMIT_ONCE;
-    FixedText<5> SELL_LIMIT_DAY;
-    FixedText<5> SELL_LIMIT_ONCE;
-    FixedText<1> TAX_YN;
-    FixedText<5> OPTION_1_CNT;
-    FixedText<5> OPTION_2_CNT;
-    FixedText<5> OPTION_3_CNT;
-    FixedText<5> OPTION_4_CNT;
-    FixedText<5> ADD_GOODS_CNT;
-    KeyedList<TGOOD_OP> OP1;
-    KeyedList<TGOOD_OP> OP2;
-    KeyedList<TGOOD_OP> OP3;
-    KeyedList<TGOOD_OP> OP4;
-    KeyedList<TGOOD_OP> ADD;
-    FixedText<10> SOL_STORE_ID;
-    FixedText<10> SOL_CODE;
-    QString SOL_NAME;
+    SharedFixedText<7> ST_CODE;
+    SharedFixedText<15> GRP_NO;
+    SharedFixedText<15> ST_GOODS_NO;
+    SharedText GOODS_NAME;
+    SharedFixedText<2> GOODS_NAM;  // initial-consonant key of the name
+    SharedFixedText<1> DATA_STATUS;
+    SharedText IMG_MAIN_FILE;
+    SharedFixedText<4> GOODS_TYPE_CD;
+    SharedFixedText<4> GOODS_DETAIL_CD;
+    SharedText GOODS_TYPE_NAME;
+    SharedText GOODS_DETAIL_NAME;
+    SharedFixedText<5> GRP_CNT;
+    SharedFixedText<10> ORD_PRICE;
+    SharedFixedText<10> ORD_DN_PRICE;
+    SharedFixedText<1> ORD_STATUS;
+    SharedFixedText<16> ORD_DN_PERIOD;  // two dates yyyymmdd
+    SharedFixedText<8> ORD_DN_TIME;     // two times hhnn
+    SharedFixedText<10> SELL_PRICE;
+    SharedFixedText<10> SELL_DN_PRICE;
+    SharedFixedText<1> SELL_STATUS;
+    SharedFixedText<16> SELL_DN_PERIOD;
+    SharedFixedText<8> SELL_DN_TIME;
+    SharedFixedText<5> ORD_LIMIT_DAY;
+    SharedFixedText<5> ORD_LIMIT_ONCE;
+    SharedFixedText<5> SELL_LIMIT_DAY;
+    SharedFixedText<5> SELL_LIMIT_ONCE;
+    SharedFixedText<1> TAX_YN;
+    SharedFixedText<5> OPTION_1_CNT;
+    SharedFixedText<5> OPTION_2_CNT;
+    SharedFixedText<5> OPTION_3_CNT;
+    SharedFixedText<5> OPTION_4_CNT;
+    SharedFixedText<5> ADD_GOODS_CNT;
+    CompactKeyedList<TGOOD_OP> OP1;
+    CompactKeyedList<TGOOD_OP> OP2;
+    CompactKeyedList<TGOOD_OP> OP3;
+    CompactKeyedList<TGOOD_OP> OP4;
+    CompactKeyedList<TGOOD_OP> ADD;
+    SharedFixedText<10> SOL_STORE_ID;
+    SharedFixedText<10> SOL_CODE;
+    SharedText SOL_NAME;
     int SOL_PRICE = 0;
-    FixedText<1> SOL_KIND;
-    FixedText<10> BAROGO_CODE;
-    FixedText<10> BAEMIN_CODE;
-    FixedText<5> BAEMIN_SEQ;
-    QString BAEMIN_NAME;
-    FixedText<5> YOGIYO_SEQ;
-    QString YOGIYO_NAME;
-    FixedText<5> BAEDALTONG_SEQ;
-    QString BAEDALTONG_NAME;
-    FixedText<20> FR_GOODS_CODE;
-    FixedText<20> POS_GOODS_CODE;
-    FixedText<30> IMG_MAIN_MOD_DATE;
-    QString GOODS_MEMO;
-    FixedText<1> STOCK_YN;
-    FixedText<7> STOCK_CNT;
-    FixedText<25> BARCODE;
-    FixedText<1> ADULT_YN;
-    QString CUP_DEPOSIT_PRICE;  // empty or "0" when none
+    SharedFixedText<1> SOL_KIND;
+    SharedFixedText<10> BAROGO_CODE;
+    SharedFixedText<10> BAEMIN_CODE;
+    SharedFixedText<5> BAEMIN_SEQ;
+    SharedText BAEMIN_NAME;
+    SharedFixedText<5> YOGIYO_SEQ;
+    SharedText YOGIYO_NAME;
+    SharedFixedText<5> BAEDALTONG_SEQ;
+    SharedText BAEDALTONG_NAME;
+    SharedFixedText<20> FR_GOODS_CODE;
+    SharedFixedText<20> POS_GOODS_CODE;
+    SharedFixedText<30> IMG_MAIN_MOD_DATE;
+    SharedText GOODS_MEMO;
+    SharedFixedText<1> STOCK_YN;
+    SharedFixedText<7> STOCK_CNT;
+    SharedFixedText<25> BARCODE;
+    SharedFixedText<1> ADULT_YN;
+    SharedText CUP_DEPOSIT_PRICE;  // empty or "0" when none
 
     const QStringList &SL_OP1() const { return OP1.codes(); }
     const QStringList &SL_OP2() const { return OP2.codes(); }
@@ -106,7 +111,7 @@ struct TST_GOODS_GROUP_LIST
     QString GRP_NAME;
     FixedText<1> DATA_STATUS;   // "1" active
     FixedText<1> GRP_USE_TYPE;  // "5": offered by the goods-group combo
-    KeyedList<TGOODS_LIST> GOODS;
+    CompactKeyedList<TGOODS_LIST> GOODS;
     const QStringList &SL_GOODS() const { return GOODS.codes(); }
 };
 
@@ -159,7 +164,7 @@ struct TST_LIST
     // Goods groups keyed by group number. The default group is stored under "0" at index 0, so
     // the index of a group number is the index of its group.
     KeyedList<TST_GOODS_GROUP_LIST> GOODS_GRP_LST;
-    KeyedList<TGOODS_LIST> GOODS_LIST;  // keyed by goods number
+    CompactKeyedList<TGOODS_LIST> GOODS_LIST;  // keyed by goods number
     FixedText<14> GOODS_SYNC_DT;        // empty forces a full reload
     QList<TDVRY_LIST> DVRY_OUT_LIST;
     int IST1 = 0;

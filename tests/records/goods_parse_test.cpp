@@ -150,6 +150,37 @@ TEST_F(GoodsParseTest, StoringAnItemAgainEmptiesItsAdditionalGoodsButKeepsItsOpt
     EXPECT_EQ(g.SL_OP1(), QStringList{"1 001"});
 }
 
+// Long lists (a store's goods, a group's copies, an item with many additional goods) are searched
+// through an index while a reply is merged; it must see every entry, the ones of earlier pages and
+// the ones a list got after it was emptied by the same reply.
+TEST_F(GoodsParseTest, LongListsStillFindEveryKnownKey)
+{
+    auto adds = [](const char *prefix, int n) {
+        QStringList rows;
+        for (int i = 1; i <= n; ++i)
+            rows << joined(optionFields("S000101", "1", QStringLiteral("%1%2").arg(prefix).arg(i, 2, 10, QLatin1Char('0')), "5"));
+        return rows;
+    };
+    QStringList goods, groups;
+    for (int i = 1; i <= 30; ++i) {
+        goods << joined(goodsFields("S000101", QString::number(i), QStringLiteral("상품")));
+        groups << joined(groupFields("S000101", "G0001", QString::number(i)));
+    }
+    const QStringList again = {joined(goodsFields("S000101", "1", QStringLiteral("다시"))),
+                               joined(goodsFields("S000101", "25", QStringLiteral("바뀜")))};
+    ParseGoodsSync({page(goods, groups, adds("A", 18)), page(again, {groups.at(24)}, adds("B", 17) + adds("A", 1))}, 0);
+
+    EXPECT_EQ(store().GOODS_LIST.count(), 30);
+    EXPECT_EQ(store().GOODS_LIST.at(24).GOODS_NAME, QStringLiteral("바뀜"));
+    EXPECT_EQ(store().GOODS_GRP_LST.at(1).GOODS.count(), 30);
+    const TGOODS_LIST &first = store().GOODS_LIST.at(0);
+    ASSERT_EQ(first.ADD.count(), 18) << "the emptied list is rebuilt from the rows after it";
+    EXPECT_EQ(first.SL_ADD().first(), "1 B01");
+    EXPECT_EQ(first.ADD.at(0).ST_GOODS_OP_NO, "B01");
+    EXPECT_EQ(first.SL_ADD().last(), "1 A01");
+    EXPECT_EQ(first.ADD.at(17).ST_GOODS_OP_NO, "A01");
+}
+
 TEST_F(GoodsParseTest, CupDepositNeedsMoreThanThirtyNinePieces)
 {
     store().GOODS_LIST.append("9").CUP_DEPOSIT_PRICE = "keep";
