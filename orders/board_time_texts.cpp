@@ -121,17 +121,25 @@ QString BoardTimeTexts::columnView(std::optional<qint64> duration, const QString
     if (mode == QLatin1Char('1'))
         return clockOf(ownTime);
     // ClockToMinSecText of the duration clock: whole minutes, then the seconds as two digits.
+    // Written into one text of the right size: the count pass makes four of these a row.
     const qint64 secs = (*duration < 0 ? -*duration : *duration) / 1000;
-    QString minSec;
-    minSec.reserve(24);
-    minSec.append(QString::number(secs / 60)).append(u'분');
-    appendTwo(minSec, secs % 60);
-    minSec.append(u'초');
-    if (mode == QLatin1Char('2'))
-        return minSec;
-    QString out = clockOf(ownTime);
-    out.reserve(out.size() + minSec.size() + 2);
-    return out.append(QLatin1Char('(')).append(minSec).append(QLatin1Char(')'));
+    char16_t minutes[24];
+    int n = 0;
+    for (qint64 m = secs / 60; n == 0 || m > 0; m /= 10)
+        minutes[n++] = char16_t(u'0' + m % 10);
+    const QString clock = mode == QLatin1Char('2') ? QString() : clockOf(ownTime);
+    QString out;
+    out.reserve(clock.size() + n + 6);
+    if (mode != QLatin1Char('2'))
+        out.append(clock).append(QLatin1Char('('));
+    while (n > 0)
+        out.append(QChar(minutes[--n]));
+    out.append(u'분');
+    appendTwo(out, secs % 60);
+    out.append(u'초');
+    if (mode != QLatin1Char('2'))
+        out.append(QLatin1Char(')'));
+    return out;
 }
 
 BoardTimeTexts::WallTimes BoardTimeTexts::wallTimes(const TOrderTimes &t)
