@@ -36,6 +36,7 @@ GridTableModel::~GridTableModel() = default;
 void GridTableModel::setColumns(const QList<GridColumn> &columns)
 {
     beginResetModel();
+    ++m_outsideWrites;
     m_columns = columns;
     m_sortKeysStale = true;
     if (m_sortColumn >= m_columns.size())
@@ -72,6 +73,14 @@ QVariant GridTableModel::recordValue(int record, int column) const
     return m_records[size_t(record)].at(column);
 }
 
+const QVariant &GridTableModel::recordCell(int record, int column) const
+{
+    static const QVariant empty;
+    if (record < 0 || record >= recordCount() || column < 0 || column >= m_columns.size())
+        return empty;
+    return m_records[size_t(record)].at(column);
+}
+
 QString GridTableModel::displayText(int record, int column) const
 {
     const QVariant v = recordValue(record, column);
@@ -105,6 +114,7 @@ void GridTableModel::setRecordValue(int record, int column, const QVariant &valu
     if (column == m_keyColumn)
         m_keysValid = false; // rebuilt on the next lookup
     cell = value;
+    ++m_outsideWrites;
     beginUpdate();
     if (!m_changed[size_t(record)]) {
         m_changed[size_t(record)] = 1;
@@ -259,6 +269,7 @@ void GridTableModel::removeRecords(std::vector<int> records)
 void GridTableModel::clearRecords()
 {
     beginResetModel();
+    ++m_outsideWrites;
     m_records.clear();
     m_visible.clear();
     m_rowOf.clear();

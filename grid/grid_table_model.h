@@ -53,6 +53,9 @@ public:
     // Records -----------------------------------------------------------------------------
     int recordCount() const { return int(m_records.size()); }
     QVariant recordValue(int record, int column) const;
+    // The stored cell itself (an empty value outside the records), for readers that look at many
+    // cells a row and need no copy of each.
+    const QVariant &recordCell(int record, int column) const;
     // The cell as the grid shows it (the lookup name for a pick-list column).
     QString displayText(int record, int column) const;
     void setRecordValue(int record, int column, const QVariant &value);
@@ -61,6 +64,10 @@ public:
     // and the views as setRecordValue() would. An index outside the records throws.
     QVariantList &recordCells(int record);
     void recordCellsChanged(int record, int firstColumn, int lastColumn);
+    // Counts the writes that did not go through recordCells(): setRecordValue(), setData(), new
+    // columns, cleared records. A row filler that skips cells it wrote before and whose inputs
+    // did not change checks this first: any other write since then may have changed those cells.
+    quint64 outsideWrites() const { return m_outsideWrites; }
     // Appends records (each a list of column values; short lists are padded). Returns the
     // index of the first one.
     int appendRecords(std::vector<QVariantList> records);
@@ -136,6 +143,7 @@ private:
     bool m_sortNumeric = false;
     std::vector<double> m_numKeys;   // per record, numeric sort column
     std::vector<QString> m_textKeys; // per record, text sort column
+    quint64 m_outsideWrites = 0;
     int m_keyColumn = -1;
     mutable QHash<QString, int> m_keys;
     mutable bool m_keysValid = false;

@@ -121,35 +121,62 @@ QString BoardTimeTexts::columnView(std::optional<qint64> duration, const QString
     if (mode == QLatin1Char('1'))
         return clockOf(ownTime);
     // ClockToMinSecText of the duration clock: whole minutes, then the seconds as two digits.
+    // Written into one text of the right size: the count pass makes four of these a row.
     const qint64 secs = (*duration < 0 ? -*duration : *duration) / 1000;
-    QString minSec = QString::number(secs / 60) + QStringLiteral("분");
-    appendTwo(minSec, secs % 60);
-    minSec += QStringLiteral("초");
-    if (mode == QLatin1Char('2'))
-        return minSec;
-    return clockOf(ownTime) + QLatin1Char('(') + minSec + QLatin1Char(')');
+    char16_t minutes[24];
+    int n = 0;
+    for (qint64 m = secs / 60; n == 0 || m > 0; m /= 10)
+        minutes[n++] = char16_t(u'0' + m % 10);
+    const QString clock = mode == QLatin1Char('2') ? QString() : clockOf(ownTime);
+    QString out;
+    out.reserve(clock.size() + n + 6);
+    if (mode != QLatin1Char('2'))
+        out.append(clock).append(QLatin1Char('('));
+    while (n > 0)
+        out.append(QChar(minutes[--n]));
+    out.append(u'분');
+    appendTwo(out, secs % 60);
+    out.append(u'초');
+    if (mode != QLatin1Char('2'))
+        out.append(QLatin1Char(')'));
+    return out;
+}
+
+BoardTimeTexts::WallTimes BoardTimeTexts::wallTimes(const TOrderTimes &t)
+{
+    return {WallMs(t.orderTime), WallMs(t.reqTime), WallMs(t.dispatchTime), WallMs(t.pickupTime), WallMs(t.endTime)};
 }
 
 TOrderTimeColumns BoardTimeTexts::addStr4(const TOrderTimes &t) const
 {
+    return addStr4(t, wallTimes(t));
+}
+
+TOrderTimeColumns BoardTimeTexts::addStr4(const TOrderTimes &t, const WallTimes &ms) const
+{
     TOrderTimeColumns out;
-    const auto between = [this](const QString &from, const QString &to) { return orNow(to) - orNow(from); };
+    // Each time is read once; one that cannot be read stands for now.
+    const qint64 ordered = ms.order.value_or(m_now), requested = ms.req.value_or(m_now),
+                 dispatched = ms.dispatch.value_or(m_now), picked = ms.pickup.value_or(m_now),
+                 ended = ms.end.value_or(m_now);
     std::optional<qint64> req, cth, start, end;
     if (!t.reqTime.isEmpty())
-        req = between(t.reqTime, t.orderTime);
+        req = ordered - requested;
     if (!t.dispatchTime.isEmpty() && !t.reqTime.isEmpty())
-        cth = between(t.reqTime, t.dispatchTime);
+        cth = dispatched - requested;
     if (!t.dispatchTime.isEmpty() && !t.pickupTime.isEmpty())
-        start = between(t.dispatchTime, t.pickupTime);
+        start = picked - dispatched;
     else if (!t.reqTime.isEmpty() && !t.pickupTime.isEmpty())
-        start = between(t.reqTime, t.pickupTime);
+        start = picked - requested;
     if (!t.endTime.isEmpty()) {
-        for (const QString *from : {&t.pickupTime, &t.dispatchTime, &t.reqTime, &t.orderTime}) {
-            if (!from->isEmpty()) {
-                end = between(*from, t.endTime);
-                break;
-            }
-        }
+        if (!t.pickupTime.isEmpty())
+            end = ended - picked;
+        else if (!t.dispatchTime.isEmpty())
+            end = ended - dispatched;
+        else if (!t.reqTime.isEmpty())
+            end = ended - requested;
+        else if (!t.orderTime.isEmpty())
+            end = ended - ordered;
     }
     const auto mode = [this](int i) { return i < m_modes.size() ? m_modes.at(i) : QChar(); };
     out.tmReq = columnView(req, t.reqTime, mode(0));
@@ -158,16 +185,14 @@ TOrderTimeColumns BoardTimeTexts::addStr4(const TOrderTimes &t) const
     out.tmEnd = columnView(end, t.endTime, mode(3));
 
     if (!t.reqTime.isEmpty()) {
-        const qint64 req = orNow(t.reqTime);
         if (!t.endTime.isEmpty())
-            out.AAddTime = QString::number(durationMinutes(orNow(t.endTime) - req));
-        else if (m_now > req)
-            out.AAddTime = QString::number(durationMinutes(m_now - req));
+            out.AAddTime = QString::number(durationMinutes(ended - requested));
+        else if (m_now > requested)
+            out.AAddTime = QString::number(durationMinutes(m_now - requested));
     }
     if (!t.orderTime.isEmpty()) {
-        const qint64 ordered = orNow(t.orderTime);
         if (!t.endTime.isEmpty())
-            out.AAddTimeAll = int(durationMinutes(orNow(t.endTime) - ordered));
+            out.AAddTimeAll = int(durationMinutes(ended - ordered));
         else if (m_now > ordered)
             out.AAddTimeAll = int(durationMinutes(m_now - ordered));
     }

@@ -30,6 +30,13 @@ public:
     qint64 now() const { return m_now; }
 
     TOrderTimeColumns addStr4(const TOrderTimes &times) const;
+    // The order's times read once, for callers that need them beside the texts.
+    struct WallTimes
+    {
+        std::optional<qint64> order, req, dispatch, pickup, end;
+    };
+    static WallTimes wallTimes(const TOrderTimes &times);
+    TOrderTimeColumns addStr4(const TOrderTimes &times, const WallTimes &ms) const;
     QString elapsed(const QString &status, const QString &time1, const QString &time2, const QString &endTime,
                     int mode) const;
     QString over(const QString &startTime, const QString &endTime, const QString &addMinutes, int status) const;

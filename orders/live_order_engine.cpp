@@ -4,6 +4,7 @@
 #include "common/program_globals.h"
 #include "orders/courier_lists.h"
 #include "orders/order_globals.h"
+#include "orders/order_row_pages.h"
 #include "platform/clock.h"
 #include "records/device_records.h"
 #include "records/reference_records.h"
@@ -501,15 +502,13 @@ void LiveOrderEngine::emitRemoved(OrderBoard board, int row)
         m_sink->rowRemoved(board, row);
 }
 
-bool LiveOrderEngine::readPage(const QString &page, QJsonArray &rows, const QString &where)
+bool LiveOrderEngine::readPage(const QString &page, std::vector<PageRow> &rows, const QString &where)
 {
-    QJsonParseError err{};
-    const QJsonDocument doc = QJsonDocument::fromJson(page.toUtf8(), &err);
-    if (err.error != QJsonParseError::NoError || !doc.isObject()) {
-        log(where + QStringLiteral(" Exception Err page is not JSON: ") + err.errorString());
+    QString error;
+    if (!ReadOrderRowPage(page, rows, &error)) {
+        log(where + QStringLiteral(" Exception Err page is not JSON: ") + error);
         return false;
     }
-    rows = doc.object().value(QLatin1String("OUT_ROW1")).toArray();
     return true;
 }
 
@@ -538,17 +537,17 @@ bool LiveOrderEngine::A1ProcAdd(const OrderBatch &batch)
     columns.reserve(kA1RowColumns + 1);
     QString buffer;
     const QChar sep = fieldSep();
+    std::vector<PageRow> rows;
     for (const QString &page : batch.pages) {
-        QJsonArray rows;
         if (!readPage(page, rows, QStringLiteral("A1ProcAdd"))) {
             allRead = false;
             continue;
         }
-        for (const QJsonValue &v : rows) {
+        for (const PageRow &v : rows) {
             QString no;
             try {
                 m_modified = true;
-                if (!v.isString() || !SplitRowSpans(v.toString(), sep, buffer, columns)
+                if (!v.isText || !SplitRowSpans(v.text, sep, buffer, columns)
                     || columns.empty()) {
                     log(QStringLiteral("A1ProcAdd Exception Err row is not an order row"));
                     continue;
@@ -613,16 +612,16 @@ bool LiveOrderEngine::A1CompAdd(const OrderBatch &batch)
     QString buffer;
     const QChar sep = fieldSep();
     QSet<QString> leftLive;
+    std::vector<PageRow> rows;
     for (const QString &page : batch.pages) {
-        QJsonArray rows;
         if (!readPage(page, rows, QStringLiteral("A1CompAdd"))) {
             allRead = false;
             continue;
         }
-        for (const QJsonValue &v : rows) {
+        for (const PageRow &v : rows) {
             try {
                 m_modified = true;
-                if (!v.isString() || !SplitRowSpans(v.toString(), sep, buffer, columns)) {
+                if (!v.isText || !SplitRowSpans(v.text, sep, buffer, columns)) {
                     log(QStringLiteral("A1CompAdd Exception Err row is not an order row"));
                     continue;
                 }
@@ -676,22 +675,22 @@ bool LiveOrderEngine::A1ProcOrder(const OrderBatch &batch)
         m_sink->beginUpdate(OrderBoard::Live);
         m_sink->beginUpdate(OrderBoard::Completed);
     }
+    std::vector<PageRow> rows;
     for (const QString &page : batch.pages) {
-        QJsonArray rows;
         if (!readPage(page, rows, QStringLiteral("A1ProcOrder"))) {
             allRead = false;
             continue;
         }
-        for (const QJsonValue &v : rows) {
+        for (const PageRow &v : rows) {
             // A row that cannot be applied is logged and skipped; the rest of the batch, the
             // removals and the held orders still run.
             try {
                 m_modified = true;
-                if (!v.isString()) {
+                if (!v.isText) {
                     log(QStringLiteral("A1ProcOrder Exception Err row is not an order row"));
                     continue;
                 }
-                applyChangedRow(v.toString());
+                applyChangedRow(v.text);
             } catch (const std::exception &e) {
                 log(QStringLiteral("A1ProcOrder Exception Err ") + QString::fromLocal8Bit(e.what()));
             }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "orders/order_list.h"
+#include "orders/order_row_pages.h"
 #include "orders/order_seams.h"
 
 #include <QJsonArray>
@@ -138,7 +139,7 @@ private:
     void log(const QString &line) const;
     bool orderScreenOnly() const;
     void beginBatchContext();
-    bool readPage(const QString &page, QJsonArray &rows, const QString &where);
+    bool readPage(const QString &page, std::vector<PageRow> &rows, const QString &where);
 
     IBoardSink *m_sink = nullptr;
     IOrderPrinter *m_printer = nullptr;

@@ -1,6 +1,7 @@
 #include "orders/order_board_models.h"
 
 #include "orders/live_order_engine.h"
+#include "records/reference_records.h"
 
 #include <algorithm>
 
@@ -11,8 +12,46 @@ OrderBoardModels::OrderBoardModels()
 
 OrderBoardModels::~OrderBoardModels() = default;
 
+bool OrderBoardModels::FillInputs::same(const FillInputs &o) const
+{
+    const TOrderLogin &a = ctx.login, &b = o.ctx.login;
+    return a.userClass == b.userClass && a.BR == b.BR && a.HD == b.HD && a.selBranches == b.selBranches
+           && a.selPaths == b.selPaths && a.selPosTypes == b.selPosTypes && a.prepaidPaths == b.prepaidPaths
+           && ctx.brDvryYn == o.ctx.brDvryYn && ctx.cookViewType == o.ctx.cookViewType
+           && ctx.storeCodes == o.ctx.storeCodes && ctx.exportPaths == o.ctx.exportPaths
+           && provinces == o.provinces && codeList == o.codeList && codeCount == o.codeCount;
+}
+
+void OrderBoardModels::refreshContext()
+{
+    m_ctx = m_contextSource ? m_contextSource() : BoardRowContext::Current();
+    FillInputs now;
+    now.ctx = m_ctx;
+    now.provinces = G_SL_PROVINCE;
+    // Held here, the code list's data changes address whenever the list is changed.
+    now.codes = G_COM_CODE_LIST;
+    now.codeList = now.codes.constData();
+    now.codeCount = now.codes.size();
+    if (!now.same(m_fillInputs))
+        ++m_fillGeneration;
+    m_fillInputs = std::move(now);
+}
+
+void OrderBoardModels::syncLiveFills()
+{
+    if (CTV_MAIN.outsideWrites() != m_seenOutsideWrites) {
+        m_seenOutsideWrites = CTV_MAIN.outsideWrites();
+        ++m_fillGeneration;
+    }
+    if (m_liveFills.size() != size_t(CTV_MAIN.recordCount())) {
+        m_liveFills.clear();
+        m_liveFills.resize(size_t(CTV_MAIN.recordCount()));
+    }
+}
+
 void OrderBoardModels::setColumns(const BoardColumnLookups &lookups, const BoardCaptionWords &words)
 {
+    ++m_fillGeneration;
     CTV_MAIN.setColumns(BoardColumns(OrderBoard::Live, lookups, words));
     CTV_MAIN_COMP.setColumns(BoardColumns(OrderBoard::Completed, lookups, words));
     CTV_MAIN.setKeyColumn(BoardColumnIndex(OrderBoard::Live, BoardCol::ORD_NO));
@@ -56,8 +95,22 @@ void OrderBoardModels::flushRemovals(OrderBoard board)
     gone.swap(pending(board).removed);
     if (gone.empty())
         return;
-    if (board == OrderBoard::Live)
+    if (board == OrderBoard::Live) {
         liveTimes.removedMany(gone);
+        if (m_liveFills.size() == size_t(CTV_MAIN.recordCount())) {
+            size_t out = 0, next = 0;
+            for (size_t r = 0; r < m_liveFills.size(); ++r) {
+                if (next < gone.size() && gone[next] == int(r)) {
+                    ++next;
+                    continue;
+                }
+                m_liveFills[out++] = std::move(m_liveFills[r]);
+            }
+            m_liveFills.resize(out);
+        } else {
+            m_liveFills.clear();
+        }
+    }
     model(board).removeRecords(std::move(gone));
 }
 
@@ -65,7 +118,7 @@ void OrderBoardModels::beginUpdate(OrderBoard board)
 {
     ++pending(board).depth;
     if (m_depth++ == 0 || !m_haveCtx) {
-        m_ctx = m_contextSource ? m_contextSource() : BoardRowContext::Current();
+        refreshContext();
         m_haveCtx = true;
     }
     model(board).beginUpdate();
@@ -88,6 +141,7 @@ void OrderBoardModels::boardReset(OrderBoard board)
     if (board == OrderBoard::Live) {
         // A full rebuild: the engine counts every order in again from zero.
         liveTimes.reset();
+        m_liveFills.clear();
         sums.zeroForRebuild();
     }
     // The pay totals are those of the completed rows; with the rows gone, so are they.
@@ -97,11 +151,24 @@ void OrderBoardModels::boardReset(OrderBoard board)
 void OrderBoardModels::fill(OrderBoard board, int record, const TA1ORDER &order)
 {
     if (!m_haveCtx) {
-        m_ctx = m_contextSource ? m_contextSource() : BoardRowContext::Current();
+        refreshContext();
         m_haveCtx = m_depth > 0;
     }
     if (board == OrderBoard::Live) {
-        proc_SetA1Order(CTV_MAIN, record, &order, m_ctx);
+        syncLiveFills();
+        if (record < 0 || size_t(record) >= m_liveFills.size()) {
+            proc_SetA1Order(CTV_MAIN, record, &order, m_ctx);
+            liveTimes.changed(record);
+            return;
+        }
+        std::unique_ptr<LiveRowFill> &last = m_liveFills[size_t(record)];
+        const bool known = last && last->generation == m_fillGeneration
+                           && last->values.ORD_NO() == order.ORD_NO();
+        proc_SetA1Order(CTV_MAIN, record, &order, m_ctx, known ? &last->values : nullptr);
+        if (!last)
+            last = std::make_unique<LiveRowFill>();
+        last->values = order;
+        last->generation = m_fillGeneration;
         liveTimes.changed(record);
     } else {
         proc_SetA1CompOrder(CTV_MAIN_COMP, record, &order, m_ctx, payTotals);
@@ -113,6 +180,8 @@ void OrderBoardModels::rowInserted(OrderBoard board, int row, const TA1ORDER &or
     GridTableModel &m = model(board);
     const int live = m.recordCount() - int(pending(board).removed.size());
     int record = 0;
+    if (board == OrderBoard::Live)
+        syncLiveFills();
     if (row >= live) {
         record = m.appendRecord({});
     } else {
@@ -121,8 +190,11 @@ void OrderBoardModels::rowInserted(OrderBoard board, int row, const TA1ORDER &or
         record = std::max(row, 0);
         m.insertRecord(record, {});
     }
-    if (board == OrderBoard::Live)
+    if (board == OrderBoard::Live) {
         liveTimes.inserted(record);
+        if (size_t(record) <= m_liveFills.size())
+            m_liveFills.insert(m_liveFills.begin() + record, nullptr);
+    }
     fill(board, record, order);
 }
 

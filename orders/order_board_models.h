@@ -4,8 +4,10 @@
 #include "orders/order_counts.h"
 #include "orders/order_rows.h"
 #include "orders/order_seams.h"
+#include "records/reference_records.h"
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class LiveOrderEngine;
@@ -72,6 +74,32 @@ private:
     void flushRemovals(OrderBoard board);
     void fill(OrderBoard board, int row, const TA1ORDER &order);
     std::array<int, 9> engineCounts() const;
+    void refreshContext();
+    void syncLiveFills();
+
+    // What a live row was last written from. A refill then writes only the cells whose fields
+    // changed (a tick refills a thousand rows, each changed in a few fields), as long as nothing
+    // else the cells are made of moved: the context and the code lists (m_fillGeneration), or a
+    // cell written from outside (the model's outsideWrites()).
+    struct LiveRowFill
+    {
+        A1Values values;
+        quint64 generation = 0;
+    };
+    // What the rows are written under besides their orders.
+    struct FillInputs
+    {
+        BoardRowContext ctx;
+        QStringList provinces;
+        const void *codeList = nullptr;  // G_COM_CODE_LIST's data, held by `codes`
+        qsizetype codeCount = 0;
+        QList<TCOM_CODE_LIST> codes;
+        bool same(const FillInputs &o) const;
+    };
+    std::vector<std::unique_ptr<LiveRowFill>> m_liveFills;  // per live record
+    FillInputs m_fillInputs;
+    quint64 m_fillGeneration = 1;
+    quint64 m_seenOutsideWrites = 0;
 
     const LiveOrderEngine *m_engine = nullptr;
     std::function<BoardRowContext()> m_contextSource;

@@ -12,6 +12,8 @@
 #include <QDate>
 #include <QTime>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <exception>
 #include <optional>
@@ -75,6 +77,144 @@ ReadyTimeCell readyFromSetting(const QString &readyTime2, const QString &origin)
 {
     return readyFromText(readyTime2.trimmed(), origin);
 }
+
+// The text of a cell; a text cell is shared, not converted.
+QString cellText(const QVariant &v)
+{
+    if (v.metaType().id() == QMetaType::QString)
+        return *static_cast<const QString *>(v.constData());
+    return v.toString();
+}
+
+// Writes the cells of one record in place, leaving alone a cell that already holds the same value
+// of the same type (as setRecordValue does), and tells the model which cells moved. Each moved
+// cell is reported on its own, so a write never looks like a change of the key column.
+class CellPutter
+{
+public:
+    CellPutter(GridTableModel &grid, int record) : m_grid(grid), m_record(record), m_cells(grid.recordCells(record))
+    {
+        m_grid.beginUpdate();
+    }
+    ~CellPutter() { m_grid.endUpdate(); }
+    CellPutter(const CellPutter &) = delete;
+    CellPutter &operator=(const CellPutter &) = delete;
+
+    void text(int col, const QString &v)
+    {
+        if (!valid(col))
+            return;
+        QVariant &cell = m_cells[col];
+        if (cell.metaType().id() == QMetaType::QString && *static_cast<const QString *>(cell.constData()) == v)
+            return;
+        cell = v;
+        m_grid.recordCellsChanged(m_record, col, col);
+    }
+    void number(int col, int v)
+    {
+        if (!valid(col))
+            return;
+        QVariant &cell = m_cells[col];
+        if (cell.metaType().id() == QMetaType::Int && *static_cast<const int *>(cell.constData()) == v)
+            return;
+        cell = v;
+        m_grid.recordCellsChanged(m_record, col, col);
+    }
+    void none(int col)
+    {
+        if (!valid(col))
+            return;
+        QVariant &cell = m_cells[col];
+        if (!cell.isValid())
+            return;
+        cell = QVariant();
+        m_grid.recordCellsChanged(m_record, col, col);
+    }
+
+private:
+    bool valid(int col) const { return col >= 0 && col < m_cells.size() && col < m_grid.columnCount(); }
+
+    GridTableModel &m_grid;
+    int m_record;
+    QVariantList &m_cells;
+};
+
+// Asks for the memory of the time cells of the rows a pass will refresh next: the cells of the
+// next few rows, and the texts of the very next one (whose cells have arrived by then). Only a
+// hint to the processor; what the pass reads and writes does not depend on it.
+class TimeCellPrefetch
+{
+public:
+    explicit TimeCellPrefetch(const GridTableModel &live) : m_live(live) {}
+
+    // Looks from `position` on for the next rows that `due` picks.
+    template <typename Due>
+    void lookAhead(int position, const Due &due)
+    {
+        m_scan = std::max(m_scan, position + 1);
+        const int rows = m_live.rowCount();
+        while (m_count < kAhead && m_scan < rows) {
+            const int rec = m_live.recordOfRow(m_scan++);
+            if (!due(rec))
+                continue;
+            cells(rec);
+            m_queue[size_t((m_head + m_count) % kAhead)] = rec;
+            if (m_count++ == 0)
+                texts(rec);
+        }
+    }
+    // The pass has come to `rec`: the next queued row's texts are asked for.
+    void reached(int rec)
+    {
+        if (m_count == 0 || m_queue[size_t(m_head)] != rec)
+            return;
+        m_head = (m_head + 1) % kAhead;
+        if (--m_count > 0)
+            texts(m_queue[size_t(m_head)]);
+    }
+
+private:
+    static constexpr int kAhead = 4;
+
+    static void touch(const void *p)
+    {
+#if defined(__GNUC__)
+        __builtin_prefetch(p);
+#else
+        Q_UNUSED(p);
+#endif
+    }
+    static const std::array<int, 19> &columns()
+    {
+        static const std::array<int, 19> c = [] {
+            const LiveCols &l = liveCols();
+            return std::array<int, 19>{l.status,    l.ordDate2,   l.readyChange2, l.pickup2,    l.end2,
+                                       l.cth2,      l.readyCthYn, l.readyTime2,   l.wkArrDate,  l.wkArrTime2,
+                                       l.addTime,   l.addTimeAll, l.cthDate,      l.pickupDate, l.endDate,
+                                       l.readyChange, l.readyTime, l.cookAft,    l.wkArrTime};
+        }();
+        return c;
+    }
+    void cells(int rec) const
+    {
+        for (const int col : columns())
+            touch(&m_live.recordCell(rec, col));
+    }
+    void texts(int rec) const
+    {
+        for (size_t i = 0; i < 10; ++i) {  // the input cells
+            const QVariant &v = m_live.recordCell(rec, columns()[i]);
+            if (v.metaType().id() == QMetaType::QString)
+                touch(static_cast<const QString *>(v.constData())->constData());
+        }
+    }
+
+    const GridTableModel &m_live;
+    std::array<int, kAhead> m_queue{};
+    int m_head = 0;
+    int m_count = 0;
+    int m_scan = 0;
+};
 
 QString thousands(double v)
 {
@@ -287,7 +427,10 @@ qint64 RefreshLiveTimes(GridTableModel &live, int record, const QString &cookVie
 {
     const qint64 nowMs = texts.now();
     const LiveCols &c = liveCols();
-    const auto cell = [&](int col) { return live.recordValue(record, col).toString(); };
+    // The cells are read in place and written only where the text or number really moves: the
+    // count pass runs this for every changed row of a tick, and a copied or rewritten cell costs
+    // more than working out the text.
+    const auto cell = [&](int col) { return cellText(live.recordCell(record, col)); };
     TOrderTimes t;
     t.status = cell(c.status);
     t.orderTime = cell(c.ordDate2);
@@ -295,36 +438,42 @@ qint64 RefreshLiveTimes(GridTableModel &live, int record, const QString &cookVie
     t.pickupTime = cell(c.pickup2);
     t.endTime = cell(c.end2);
     t.dispatchTime = cell(c.cth2);
-    const TOrderTimeColumns tc = texts.addStr4(t);
-    bool isNumber = false;
-    const int addTime = tc.AAddTime.toInt(&isNumber);
-    if (isNumber)
-        live.setRecordValue(record, c.addTime, addTime);
-    live.setRecordValue(record, c.addTimeAll, tc.AAddTimeAll < 0 ? QVariant() : QVariant(tc.AAddTimeAll));
-    live.setRecordValue(record, c.cthDate, tc.tmCTH);
-    live.setRecordValue(record, c.pickupDate, tc.tmStart);
-    live.setRecordValue(record, c.endDate, tc.tmEnd);
-    live.setRecordValue(record, c.readyChange, tc.tmReq);
-
+    const BoardTimeTexts::WallTimes ms = BoardTimeTexts::wallTimes(t);
+    const TOrderTimeColumns tc = texts.addStr4(t, ms);
     const ReadyTimeCell ready = ReadyTimeFor(texts, cell(c.readyCthYn), cookViewType, t.status, cell(c.readyTime2),
                                              t.reqTime, t.dispatchTime);
-    if (ready.kind == ReadyTimeCell::Minutes)
-        live.setRecordValue(record, c.readyTime, ready.minutes);
-    else if (ready.kind == ReadyTimeCell::Empty)
-        live.setRecordValue(record, c.readyTime, QVariant());
-    live.setRecordValue(record, c.cookAft, ready.origin);
-
     const QString arrDate = cell(c.wkArrDate).trimmed();
     const QString arrival = arrDate.isEmpty()
                                 ? texts.elapsed(t.status, t.dispatchTime, cell(c.wkArrTime2), QString(), 2)
                                 : texts.elapsed(t.status, t.dispatchTime, arrDate, QString(), 3);
-    live.setRecordValue(record, c.wkArrTime, arrival);
+
+    if (record >= 0 && record < live.recordCount()) {
+        CellPutter put(live, record);
+        bool isNumber = false;
+        const int addTime = tc.AAddTime.toInt(&isNumber);
+        if (isNumber)
+            put.number(c.addTime, addTime);
+        if (tc.AAddTimeAll < 0)
+            put.none(c.addTimeAll);
+        else
+            put.number(c.addTimeAll, tc.AAddTimeAll);
+        put.text(c.cthDate, tc.tmCTH);
+        put.text(c.pickupDate, tc.tmStart);
+        put.text(c.endDate, tc.tmEnd);
+        put.text(c.readyChange, tc.tmReq);
+        if (ready.kind == ReadyTimeCell::Minutes)
+            put.number(c.readyTime, ready.minutes);
+        else if (ready.kind == ReadyTimeCell::Empty)
+            put.none(c.readyTime);
+        put.text(c.cookAft, ready.origin);
+        put.text(c.wkArrTime, arrival);
+    }
 
     // Clock-based texts (a promised "hhnn") step on whole minutes of the wall clock.
     qint64 due = nextStep(0, nowMs);
-    for (const QString &s : {t.orderTime, t.reqTime, t.pickupTime, t.endTime, t.dispatchTime, arrDate})
-        if (const std::optional<qint64> ms = WallMs(s))
-            due = std::min(due, nextStep(*ms, nowMs));
+    for (const std::optional<qint64> &at : {ms.order, ms.req, ms.pickup, ms.end, ms.dispatch, WallMs(arrDate)})
+        if (at)
+            due = std::min(due, nextStep(*at, nowMs));
     return due;
 }
 
@@ -341,16 +490,24 @@ CountPassResult proc_Chk_Cnt(GridTableModel &live, const GridTableModel &complet
     bool waitSound = false;
     live.beginUpdate();
     int position = 0;
+    // The rows to work out are scattered over thousands of records, each cell and text in memory
+    // of its own: the cells of the next few are asked for while this one is worked out.
+    TimeCellPrefetch ahead(live);
     try {
         for (; position < live.rowCount(); ++position) {
+            ahead.lookAhead(position, [&cache, nowMs](int rec) {
+                const LiveTimeCache::Row &r = cache.row(rec);
+                return r.dirty || nowMs >= r.dueMs;
+            });
             const int rec = live.recordOfRow(position);
             LiveTimeCache::Row &row = cache.row(rec);
             if (row.dirty || nowMs >= row.dueMs) {
+                ahead.reached(rec);
                 row.dueMs = RefreshLiveTimes(live, rec, in.cookViewType, texts);
                 row.waitFromSecs = INT64_MAX;
-                if (live.recordValue(rec, c.path).toString() == QLatin1String("1016")
-                    && live.recordValue(rec, c.arrTime).toString().isEmpty())
-                    if (const std::optional<qint64> ms = WallMs(live.recordValue(rec, c.ordDate2).toString()))
+                if (cellText(live.recordCell(rec, c.path)) == QLatin1String("1016")
+                    && cellText(live.recordCell(rec, c.arrTime)).isEmpty())
+                    if (const std::optional<qint64> ms = WallMs(cellText(live.recordCell(rec, c.ordDate2))))
                         row.waitFromSecs = *ms / 1000 + 10;
                 row.dirty = false;
             }

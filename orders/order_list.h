@@ -125,10 +125,15 @@ public:
 
     void Clear()
     {
+        // A list cleared for a rebuild usually fills up to its old size again: the index keeps
+        // room for that many numbers instead of growing through every size on the way.
+        const qsizetype had = qsizetype(m_items.size());
         m_items.clear();
         m_numbers.clear();
         m_serials.clear();
         m_index.clear();
+        if (had > 64)
+            m_index.reserve(had);
         m_dirty = false;
     }
 

@@ -136,161 +136,336 @@ private:
     int m_hi = -1;
 };
 
+// Which fields of an order differ from the values its row was last written from. Without such
+// values everything counts as changed and every cell is written.
+class FieldChanges
+{
+public:
+    FieldChanges(const A1Values &now, const A1Values *before) : m_now(now), m_before(before) {}
+
+    template <typename... F>
+    bool text(F... fields) const
+    {
+        return !m_before || (... || differs(fields));
+    }
+    template <typename... F>
+    bool number(F... fields) const
+    {
+        return !m_before || (... || (m_before->*fields != m_now.*fields));
+    }
+    bool distance() const { return !m_before || !(m_before->DVRY_DISTANCE == m_now.DVRY_DISTANCE); }
+    // A time in another form than the replies' own goes the long way, which may log: it is
+    // worked out on every fill, as before.
+    bool time(A1::Field f) const
+    {
+        if (text(f))
+            return true;
+        const QStringView v = m_now.texts.view(f);
+        return !v.isEmpty() && !plainStamp(v);
+    }
+
+private:
+    bool differs(A1::Field f) const
+    {
+        const QStringView a = m_before->texts.view(f), b = m_now.texts.view(f);
+        if (a.size() != b.size())
+            return true;
+        if (a.data() == b.data())
+            return false;
+        // Most fields are a few characters: compared in place, without a call.
+        const QChar *x = a.data(), *y = b.data();
+        for (qsizetype i = 0, n = a.size(); i < n; ++i)
+            if (x[i] != y[i])
+                return true;
+        return false;
+    }
+
+    const A1Values &m_now;
+    const A1Values *m_before;
+};
+
 // What both fillers write alike, in the live board's order. `completed` switches the few cells
-// that differ.
-void fillCommon(RowWriter &w, const TA1ORDER &o, const BoardRowContext &ctx, bool completed)
+// that differ. With `before` (the values the row was last written from, its cells untouched since
+// by anyone else, under the same context), a cell is written only when what it is made of
+// changed: a tick refills a thousand rows of which each changed in a few fields.
+void fillCommon(RowWriter &w, const TA1ORDER &o, const BoardRowContext &ctx, bool completed,
+                const A1Values *before = nullptr)
 {
     using namespace BoardCol;
+    using F = A1Values;
+    const FieldChanges ch(o, before);
     // The straight-line distance is worked out again only when a coordinate moved.
-    const bool sameCoords = w.get(ORD_ST_DISTANCE).isValid() && w.sameText(SA_LAT_Y, o.SA_LAT_Y())
-                            && w.sameText(SA_LNG_X, o.SA_LNG_X()) && w.sameText(ORD_ST_LAT_Y, o.EA_LAT_Y())
-                            && w.sameText(ORD_ST_LNG_X, o.EA_LNG_X());
-    const bool sameCourier = w.get(SearchWKNAME).isValid() && w.sameText(WK_NAME, o.CTH_WK_NAME());
-    const bool sameStore = w.get(SearchSTNAME).isValid() && w.sameText(ORD_ST_NAME, o.ORD_ST_NAME());
-    w.set(TODAY_ALL_NO, o.ORD_TODAY_ALL_NO);
+    const bool sameCoords = before ? !ch.text(A1::SA_LAT_Y, A1::SA_LNG_X, A1::EA_LAT_Y, A1::EA_LNG_X)
+                                   : w.get(ORD_ST_DISTANCE).isValid() && w.sameText(SA_LAT_Y, o.SA_LAT_Y())
+                                         && w.sameText(SA_LNG_X, o.SA_LNG_X())
+                                         && w.sameText(ORD_ST_LAT_Y, o.EA_LAT_Y())
+                                         && w.sameText(ORD_ST_LNG_X, o.EA_LNG_X());
+    const bool sameCourier = before ? !ch.text(A1::CTH_WK_NAME)
+                                    : w.get(SearchWKNAME).isValid() && w.sameText(WK_NAME, o.CTH_WK_NAME());
+    const bool sameStore = before ? !ch.text(A1::ORD_ST_NAME)
+                                  : w.get(SearchSTNAME).isValid() && w.sameText(ORD_ST_NAME, o.ORD_ST_NAME());
+    if (ch.number(&F::ORD_TODAY_ALL_NO))
+        w.set(TODAY_ALL_NO, o.ORD_TODAY_ALL_NO);
     w.set(CHK, false);
-    w.set(TODAY_NO, QString::number(o.ORD_TODAY_NO));
-    w.text(ST_DVRY_TYPE_CD, o.ST_DVRY_TYPE_CD());
-    w.text(ORD_BR_NAME, o.BR_NAME());
-    w.text(ORD_ST_NAME, o.ORD_ST_NAME());
-    w.text(ORD_PATH_CD, BoardPathCode(o));
-    w.text(STATUS_CD, o.ORD_STATUS_CD());
-    w.text(ORD_DATE, shortTime(o.ORD_DATE(), 1));
+    if (ch.number(&F::ORD_TODAY_NO))
+        w.set(TODAY_NO, QString::number(o.ORD_TODAY_NO));
+    if (ch.text(A1::ST_DVRY_TYPE_CD))
+        w.text(ST_DVRY_TYPE_CD, o.ST_DVRY_TYPE_CD());
+    if (ch.text(A1::BR_NAME))
+        w.text(ORD_BR_NAME, o.BR_NAME());
+    if (ch.text(A1::ORD_ST_NAME))
+        w.text(ORD_ST_NAME, o.ORD_ST_NAME());
+    if (ch.text(A1::DVRY_SERVICE_TYPE, A1::ORD_PATH_CD))
+        w.text(ORD_PATH_CD, BoardPathCode(o));
+    if (ch.text(A1::ORD_STATUS_CD))
+        w.text(STATUS_CD, o.ORD_STATUS_CD());
+    if (ch.time(A1::ORD_DATE))
+        w.text(ORD_DATE, shortTime(o.ORD_DATE(), 1));
+    // The count pass writes these two cells as well: they are always written.
     w.text(PICKUP_DATE, shortTime(o.PICKUP_DATE(), 0));
     w.text(END_DATE, shortTime(o.END_DATE(), 0));
-    w.set(CU_TEL, FormatPhone(o.text(A1::ORD_CU_TEL), CustomerPhoneMask(o, ctx)));
-    w.set(CU_050_NUM, FormatPhone(o.text(A1::CU_050_NUM), 0));
-    w.set(END_CNT, QString::number(o.ORD_CU_END_CNT));
+    if (ch.text(A1::ORD_CU_TEL, A1::ORD_HD_CODE, A1::ORD_BR_CODE, A1::ORD_ST_CODE))
+        w.set(CU_TEL, FormatPhone(o.text(A1::ORD_CU_TEL), CustomerPhoneMask(o, ctx)));
+    if (ch.text(A1::CU_050_NUM))
+        w.set(CU_050_NUM, FormatPhone(o.text(A1::CU_050_NUM), 0));
+    if (ch.number(&F::ORD_CU_END_CNT))
+        w.set(END_CNT, QString::number(o.ORD_CU_END_CNT));
 
     // The initial-consonant text of the address is the costly one: only for a changed address.
-    const QString addr = o.GetAddr();
-    if (w.get(ADDR4).toString() != addr)
-        w.set(SearchAddr4, DivHan2(addr));
-    w.set(ADDR4, addr);
+    const bool addrMoved = ch.text(A1::TAKEOUT_YN, A1::EA_ADDR_4, A1::EA_ADDR_5, A1::EA_ADDR_6, A1::EA_ADDR_7,
+                                   A1::EA_ADDR_10)
+                           || ch.number(&F::EA_ADDR_MOD_CNT);
+    const QString addr = addrMoved ? o.GetAddr() : QString();
+    if (addrMoved) {
+        if (w.get(ADDR4).toString() != addr)
+            w.set(SearchAddr4, DivHan2(addr));
+        w.set(ADDR4, addr);
+    }
 
-    w.set(DISTANCE, BoardDistanceKm(o.DVRY_DISTANCE));
-    w.set(DVRY_AMT, o.TAKEOUT_YN() == u"N" ? o.DVRY_AMT : 0);
-    w.set(EX_CHARGE, o.DVRY_EX_CHARGE);
-    w.text(GOODS_NAME, o.GOODS_NAMES());
-    w.set(ORD_AMT, o.ORD_AMT);
-    w.set(DISCOUNT_AMT, o.DISCOUNT_AMT);
-    w.set(SRV_AMT, o.SRV_AMT);
-    w.set(PAY_MILEAGE, o.PAY_MILEAGE);
-    w.set(PAY_AMT, o.PAY_AMT);
-    w.text(PAY_TYPE_CD, o.GetPayType(ctx.login));
-    w.text(TRAN_TYPE, o.TRAN_TYPE());
+    if (ch.distance())
+        w.set(DISTANCE, BoardDistanceKm(o.DVRY_DISTANCE));
+    if (ch.text(A1::TAKEOUT_YN) || ch.number(&F::DVRY_AMT))
+        w.set(DVRY_AMT, o.TAKEOUT_YN() == u"N" ? o.DVRY_AMT : 0);
+    if (ch.number(&F::DVRY_EX_CHARGE))
+        w.set(EX_CHARGE, o.DVRY_EX_CHARGE);
+    if (ch.text(A1::GOODS_NAMES))
+        w.text(GOODS_NAME, o.GOODS_NAMES());
+    if (ch.number(&F::ORD_AMT))
+        w.set(ORD_AMT, o.ORD_AMT);
+    if (ch.number(&F::DISCOUNT_AMT))
+        w.set(DISCOUNT_AMT, o.DISCOUNT_AMT);
+    if (ch.number(&F::SRV_AMT))
+        w.set(SRV_AMT, o.SRV_AMT);
+    if (ch.number(&F::PAY_MILEAGE))
+        w.set(PAY_MILEAGE, o.PAY_MILEAGE);
+    if (ch.number(&F::PAY_AMT))
+        w.set(PAY_AMT, o.PAY_AMT);
+    if (ch.text(A1::PAY_TYPE_CD, A1::CTH_WK_GOODS_PAY_TYPE, A1::CHARGE_TYPE, A1::ORD_PATH_CD))
+        w.text(PAY_TYPE_CD, o.GetPayType(ctx.login));
+    if (ch.text(A1::TRAN_TYPE))
+        w.text(TRAN_TYPE, o.TRAN_TYPE());
     if (completed) {
         // The completed board writes the service type and the area address before the fee.
-        w.text(MNG_TYPE, o.DVRY_MNG_TYPE());
-        w.text(DVRY_SERVICE_TYPE, o.DVRY_SERVICE_TYPE());
-        w.text(BM_ADDR, ShortAreaAddress(o));
+        if (ch.text(A1::DVRY_MNG_TYPE))
+            w.text(MNG_TYPE, o.DVRY_MNG_TYPE());
+        if (ch.text(A1::DVRY_SERVICE_TYPE))
+            w.text(DVRY_SERVICE_TYPE, o.DVRY_SERVICE_TYPE());
+        if (ch.text(A1::EA_ADDR_1, A1::EA_ADDR_2, A1::EA_ADDR_3, A1::EA_ADDR_8))
+            w.text(BM_ADDR, ShortAreaAddress(o));
     }
-    w.set(MNG_FEE, BoardManagementFee(o));
-    w.text(CTH_DVRY_TYPE_CD, o.CTH_DVRY_TYPE_CD());
-    w.text(CTH_ST_NAME, o.CTH_ST_NAME());
-    w.set(CTH_ST_TEL, FormatPhone(o.text(A1::CTH_ST_TEL), 0));
-    w.text(WK_NAME, o.CTH_WK_NAME());
-    w.set(WK_TEL, FormatPhone(o.text(A1::CTH_WK_TEL), 0));
-    w.text(ORD_MEMO, o.ORD_MEMO());
-    w.text(CU_NAME, o.ORD_CU_NAME());
-    w.set(DRVY_CNT, QString::number(o.DVRY_CNT));
-    w.text(TAKEOUT_YN, o.TAKEOUT_YN());
-    w.text(ORD_NO, o.ORD_NO());
-    w.text(ORG_PAY_TYPE, o.GetOrgPayType(ctx.login));
-    w.set(CASH_CNT, o.CASH_MOVE_CNT);
-    w.set(CASH_AMT, o.CASH_MOVE_AMT);
-    w.text(PUT_ID, o.PUT_USER_ID());
-    w.set(MULTI_END_CNT, o.ORD_CU_MULTI_END_CNT);
-    if (!completed)
+    if (ch.text(A1::TAKEOUT_YN, A1::ORD_STATUS_CD) || ch.number(&F::DVRY_MNG_FEE))
+        w.set(MNG_FEE, BoardManagementFee(o));
+    if (ch.text(A1::CTH_DVRY_TYPE_CD))
+        w.text(CTH_DVRY_TYPE_CD, o.CTH_DVRY_TYPE_CD());
+    if (ch.text(A1::CTH_ST_NAME))
+        w.text(CTH_ST_NAME, o.CTH_ST_NAME());
+    if (ch.text(A1::CTH_ST_TEL))
+        w.set(CTH_ST_TEL, FormatPhone(o.text(A1::CTH_ST_TEL), 0));
+    if (ch.text(A1::CTH_WK_NAME))
+        w.text(WK_NAME, o.CTH_WK_NAME());
+    if (ch.text(A1::CTH_WK_TEL))
+        w.set(WK_TEL, FormatPhone(o.text(A1::CTH_WK_TEL), 0));
+    if (ch.text(A1::ORD_MEMO))
+        w.text(ORD_MEMO, o.ORD_MEMO());
+    if (ch.text(A1::ORD_CU_NAME))
+        w.text(CU_NAME, o.ORD_CU_NAME());
+    if (ch.number(&F::DVRY_CNT))
+        w.set(DRVY_CNT, QString::number(o.DVRY_CNT));
+    if (ch.text(A1::TAKEOUT_YN))
+        w.text(TAKEOUT_YN, o.TAKEOUT_YN());
+    if (ch.text(A1::ORD_NO))
+        w.text(ORD_NO, o.ORD_NO());
+    if (ch.text(A1::ORG_PAY_TYPE, A1::CTH_WK_GOODS_PAY_TYPE, A1::ORD_PATH_CD))
+        w.text(ORG_PAY_TYPE, o.GetOrgPayType(ctx.login));
+    if (ch.number(&F::CASH_MOVE_CNT))
+        w.set(CASH_CNT, o.CASH_MOVE_CNT);
+    if (ch.number(&F::CASH_MOVE_AMT))
+        w.set(CASH_AMT, o.CASH_MOVE_AMT);
+    if (ch.text(A1::PUT_USER_ID))
+        w.text(PUT_ID, o.PUT_USER_ID());
+    if (ch.number(&F::ORD_CU_MULTI_END_CNT))
+        w.set(MULTI_END_CNT, o.ORD_CU_MULTI_END_CNT);
+    if (!completed && ch.text(A1::DVRY_MNG_TYPE))
         w.text(MNG_TYPE, o.DVRY_MNG_TYPE());
-    w.text(VAN_TYPE_CD, o.VAN_TYPE_CD());
-    w.text(CARD_APPR_NUM, o.CARD_APPR_NUM());
-    w.text(POS_ORD_CODE, o.POS_ORD_CODE());
-    w.text(TAKEOUT_DATE, shortTime(o.TAKEOUT_DATE(), 0));
-    w.set(WK_INOUT, ctx.brDvryYn == QLatin1String("Y") ? o.text(A1::DVRY_MNG_TYPE) : QString());
-    w.text(DRVY_TYPE_CD, o.DVRY_TYPE_CD());
-    w.set(ORD_TODAY_ADD_NO, QString::number(o.ORD_TODAY_ADD_NO));
-    w.text(ORD_DATE2, o.ORD_DATE());
-    w.text(PICKUP_DATE2, o.PICKUP_DATE());
-    w.text(TAKEOUT_DATE2, o.TAKEOUT_DATE());
-    w.text(END_DATE2, o.END_DATE());
-    w.text(ORD_ST_CODE, o.ORD_ST_CODE());
-    w.text(XY_ACC_TYPE, o.XY_ACC_TYPE());
-    w.text(EA_ADDR5, o.EA_ADDR_5());
-    w.text(TYPE_CD, o.ORD_TYPE_CD());
-    w.text(ORD_NO2, o.ORD_NO());
+    if (ch.text(A1::VAN_TYPE_CD))
+        w.text(VAN_TYPE_CD, o.VAN_TYPE_CD());
+    if (ch.text(A1::CARD_APPR_NUM))
+        w.text(CARD_APPR_NUM, o.CARD_APPR_NUM());
+    if (ch.text(A1::POS_ORD_CODE))
+        w.text(POS_ORD_CODE, o.POS_ORD_CODE());
+    if (ch.time(A1::TAKEOUT_DATE))
+        w.text(TAKEOUT_DATE, shortTime(o.TAKEOUT_DATE(), 0));
+    if (ch.text(A1::DVRY_MNG_TYPE))
+        w.set(WK_INOUT, ctx.brDvryYn == QLatin1String("Y") ? o.text(A1::DVRY_MNG_TYPE) : QString());
+    if (ch.text(A1::DVRY_TYPE_CD))
+        w.text(DRVY_TYPE_CD, o.DVRY_TYPE_CD());
+    if (ch.number(&F::ORD_TODAY_ADD_NO))
+        w.set(ORD_TODAY_ADD_NO, QString::number(o.ORD_TODAY_ADD_NO));
+    if (ch.text(A1::ORD_DATE))
+        w.text(ORD_DATE2, o.ORD_DATE());
+    if (ch.text(A1::PICKUP_DATE))
+        w.text(PICKUP_DATE2, o.PICKUP_DATE());
+    if (ch.text(A1::TAKEOUT_DATE))
+        w.text(TAKEOUT_DATE2, o.TAKEOUT_DATE());
+    if (ch.text(A1::END_DATE))
+        w.text(END_DATE2, o.END_DATE());
+    if (ch.text(A1::ORD_ST_CODE))
+        w.text(ORD_ST_CODE, o.ORD_ST_CODE());
+    if (ch.text(A1::XY_ACC_TYPE))
+        w.text(XY_ACC_TYPE, o.XY_ACC_TYPE());
+    if (ch.text(A1::EA_ADDR_5))
+        w.text(EA_ADDR5, o.EA_ADDR_5());
+    if (ch.text(A1::ORD_TYPE_CD))
+        w.text(TYPE_CD, o.ORD_TYPE_CD());
+    if (ch.text(A1::ORD_NO))
+        w.text(ORD_NO2, o.ORD_NO());
     if (completed)
         w.set(READY_TIME2, 1);
-    else
+    else if (ch.text(A1::READY_TIME))
         w.text(READY_TIME2, o.READY_TIME());
-    w.set(CU_TEL2, FormatPhone(o.text(A1::ORD_CU_TEL_2), 0));
-    w.text(BR_CODE, o.ORD_BR_CODE());
-    w.text(WK_TEL2, o.CTH_WK_TEL());
-    w.text(CTH_BR_CODE, o.CTH_BR_CODE());
-    w.text(CTH_ST_CODE, o.CTH_ST_CODE());
-    w.text(CTH_DATE2, o.CTH_DATE());
-    w.text(CTH_WK_ARR_TIME2, o.CTH_WK_ARR_TIME());
-    w.text(MOD_DATE, o.MOD_DATE_STAMP());
-    w.text(MOD_USER_ID, o.MOD_USER_ID());
-    w.text(MASTER_ST_CODE, o.ORD_MASTER_ST_CODE());
-    w.text(CTH_MNG_BR_CODE, o.CTH_MNG_BR_CODE());
-    w.text(CTH_MNG_HD_CODE, o.CTH_MNG_HD_CODE());
-    w.text(ORD_HD_CODE, o.ORD_HD_CODE());
-    w.text(CTH_WK_ARR_DATE, o.CTH_WK_ARR_DATE());
-    w.text(READY_CTH_YN, o.READY_CTH_YN());
-    w.text(EA_ADDR_10, o.EA_ADDR_10());
-    w.text(CTH_WK_CODE, o.CTH_WK_CODE());
-    w.text(ACQUIRER_NAME, o.ACQUIRER_NAME());
-    w.text(EA_LAT_Y, o.EA_LAT_Y());
-    w.text(EA_LNG_X, o.EA_LNG_X());
-    w.text(READY_CHANGE_DATE2, o.READY_CHANGE_DATE());
-    w.text(ORD_ST_LAT_Y, o.EA_LAT_Y());
-    w.text(ORD_ST_LNG_X, o.EA_LNG_X());
+    if (ch.text(A1::ORD_CU_TEL_2))
+        w.set(CU_TEL2, FormatPhone(o.text(A1::ORD_CU_TEL_2), 0));
+    if (ch.text(A1::ORD_BR_CODE))
+        w.text(BR_CODE, o.ORD_BR_CODE());
+    if (ch.text(A1::CTH_WK_TEL))
+        w.text(WK_TEL2, o.CTH_WK_TEL());
+    if (ch.text(A1::CTH_BR_CODE))
+        w.text(CTH_BR_CODE, o.CTH_BR_CODE());
+    if (ch.text(A1::CTH_ST_CODE))
+        w.text(CTH_ST_CODE, o.CTH_ST_CODE());
+    if (ch.text(A1::CTH_DATE))
+        w.text(CTH_DATE2, o.CTH_DATE());
+    if (ch.text(A1::CTH_WK_ARR_TIME))
+        w.text(CTH_WK_ARR_TIME2, o.CTH_WK_ARR_TIME());
+    if (ch.text(A1::MOD_DATE_STAMP))
+        w.text(MOD_DATE, o.MOD_DATE_STAMP());
+    if (ch.text(A1::MOD_USER_ID))
+        w.text(MOD_USER_ID, o.MOD_USER_ID());
+    if (ch.text(A1::ORD_MASTER_ST_CODE))
+        w.text(MASTER_ST_CODE, o.ORD_MASTER_ST_CODE());
+    if (ch.text(A1::CTH_MNG_BR_CODE))
+        w.text(CTH_MNG_BR_CODE, o.CTH_MNG_BR_CODE());
+    if (ch.text(A1::CTH_MNG_HD_CODE))
+        w.text(CTH_MNG_HD_CODE, o.CTH_MNG_HD_CODE());
+    if (ch.text(A1::ORD_HD_CODE))
+        w.text(ORD_HD_CODE, o.ORD_HD_CODE());
+    if (ch.text(A1::CTH_WK_ARR_DATE))
+        w.text(CTH_WK_ARR_DATE, o.CTH_WK_ARR_DATE());
+    if (ch.text(A1::READY_CTH_YN))
+        w.text(READY_CTH_YN, o.READY_CTH_YN());
+    if (ch.text(A1::EA_ADDR_10))
+        w.text(EA_ADDR_10, o.EA_ADDR_10());
+    if (ch.text(A1::CTH_WK_CODE))
+        w.text(CTH_WK_CODE, o.CTH_WK_CODE());
+    if (ch.text(A1::ACQUIRER_NAME))
+        w.text(ACQUIRER_NAME, o.ACQUIRER_NAME());
+    if (ch.text(A1::EA_LAT_Y))
+        w.text(EA_LAT_Y, o.EA_LAT_Y());
+    if (ch.text(A1::EA_LNG_X))
+        w.text(EA_LNG_X, o.EA_LNG_X());
+    if (ch.text(A1::READY_CHANGE_DATE))
+        w.text(READY_CHANGE_DATE2, o.READY_CHANGE_DATE());
+    if (ch.text(A1::EA_LAT_Y))
+        w.text(ORD_ST_LAT_Y, o.EA_LAT_Y());
+    if (ch.text(A1::EA_LNG_X))
+        w.text(ORD_ST_LNG_X, o.EA_LNG_X());
     if (!sameCoords)
         w.set(ORD_ST_DISTANCE, GetDistance(o.text(A1::SA_LNG_X), o.text(A1::SA_LAT_Y), o.text(A1::EA_LNG_X),
                                            o.text(A1::EA_LAT_Y))
                                    / 1000.0);
-    w.text(SA_LAT_Y, o.SA_LAT_Y());
-    w.text(SA_LNG_X, o.SA_LNG_X());
-    w.text(DVRY_TAX_YN, o.DVRY_TAX_YN());
-    w.text(DVRY_NLT_TYPE, o.DVRY_NLT_TYPE());
-    w.text(ST_DVRY_HD_CODE, o.ST_DVRY_HD_CODE());
-    w.text(ST_DVRY_BR_CODE, o.ST_DVRY_BR_CODE());
-    w.text(CHARGE_HISTORY, o.CHARGE_HISTORY());
-    w.text(DVRY_GRP_TYPE, o.DVRY_GRP_TYPE());
-    w.set(ORD_ST_TEL, FormatPhone(o.text(A1::ORD_ST_TEL), 0));
-    w.text(ARR_TIME, o.ARR_TIME());
-    w.text(SA_ADDR, o.GetSaAddr());
+    if (ch.text(A1::SA_LAT_Y))
+        w.text(SA_LAT_Y, o.SA_LAT_Y());
+    if (ch.text(A1::SA_LNG_X))
+        w.text(SA_LNG_X, o.SA_LNG_X());
+    if (ch.text(A1::DVRY_TAX_YN))
+        w.text(DVRY_TAX_YN, o.DVRY_TAX_YN());
+    if (ch.text(A1::DVRY_NLT_TYPE))
+        w.text(DVRY_NLT_TYPE, o.DVRY_NLT_TYPE());
+    if (ch.text(A1::ST_DVRY_HD_CODE))
+        w.text(ST_DVRY_HD_CODE, o.ST_DVRY_HD_CODE());
+    if (ch.text(A1::ST_DVRY_BR_CODE))
+        w.text(ST_DVRY_BR_CODE, o.ST_DVRY_BR_CODE());
+    if (ch.text(A1::CHARGE_HISTORY))
+        w.text(CHARGE_HISTORY, o.CHARGE_HISTORY());
+    if (ch.text(A1::DVRY_GRP_TYPE))
+        w.text(DVRY_GRP_TYPE, o.DVRY_GRP_TYPE());
+    if (ch.text(A1::ORD_ST_TEL))
+        w.set(ORD_ST_TEL, FormatPhone(o.text(A1::ORD_ST_TEL), 0));
+    if (ch.text(A1::ARR_TIME))
+        w.text(ARR_TIME, o.ARR_TIME());
+    if (ch.text(A1::SA_ADDR3, A1::SA_ADDR11, A1::SA_ADDR9, A1::SA_ADDR12, A1::SA_ADDR10, A1::SA_ADDR5))
+        w.text(SA_ADDR, o.GetSaAddr());
     if (!sameCourier)
         w.set(SearchWKNAME, DivHan2(o.text(A1::CTH_WK_NAME)));
     if (!sameStore)
         w.set(SearchSTNAME, DivHan2(o.text(A1::ORD_ST_NAME)));
-    w.set(BR_ADD_PRICE, o.DVRY_BR_ADD_PRICE);
-    w.set(ST_ADD_PRICE, o.DVRY_ST_ADD_PRICE);
-    w.text(CANCEL_AJ_ABLE, o.CANCEL_AJ_YN());
-    w.text(ORG_ORD_NO, o.ORG_ORD_NO());
-    w.set(PENALTY_AMT, o.PENALTY_AMT);
-    w.text(CANCEL_DATE, o.CANCEL_DATE());
-    w.text(DVRY_RESV_DATE, shortTime(o.DVRY_RESV_DATE(), 1));
+    if (ch.number(&F::DVRY_BR_ADD_PRICE))
+        w.set(BR_ADD_PRICE, o.DVRY_BR_ADD_PRICE);
+    if (ch.number(&F::DVRY_ST_ADD_PRICE))
+        w.set(ST_ADD_PRICE, o.DVRY_ST_ADD_PRICE);
+    if (ch.text(A1::CANCEL_AJ_YN))
+        w.text(CANCEL_AJ_ABLE, o.CANCEL_AJ_YN());
+    if (ch.text(A1::ORG_ORD_NO))
+        w.text(ORG_ORD_NO, o.ORG_ORD_NO());
+    if (ch.number(&F::PENALTY_AMT))
+        w.set(PENALTY_AMT, o.PENALTY_AMT);
+    if (ch.text(A1::CANCEL_DATE))
+        w.text(CANCEL_DATE, o.CANCEL_DATE());
+    if (ch.time(A1::DVRY_RESV_DATE))
+        w.text(DVRY_RESV_DATE, shortTime(o.DVRY_RESV_DATE(), 1));
     if (!completed) {
-        w.text(PICKUP_READY_TYPE, o.PICKUP_READY_TYPE());
-        w.text(DVRY_SERVICE_TYPE, o.DVRY_SERVICE_TYPE());
-        w.text(BM_ADDR, ShortAreaAddress(o));
+        if (ch.text(A1::PICKUP_READY_TYPE))
+            w.text(PICKUP_READY_TYPE, o.PICKUP_READY_TYPE());
+        if (ch.text(A1::DVRY_SERVICE_TYPE))
+            w.text(DVRY_SERVICE_TYPE, o.DVRY_SERVICE_TYPE());
+        if (ch.text(A1::EA_ADDR_1, A1::EA_ADDR_2, A1::EA_ADDR_3, A1::EA_ADDR_8))
+            w.text(BM_ADDR, ShortAreaAddress(o));
         // The address once more, after the area address (the live board always did).
-        w.set(ADDR4, addr);
+        if (addrMoved)
+            w.set(ADDR4, addr);
     }
-    w.text(SHARE_GROUP, o.SHARE_GROUP());
-    w.text(ORD_GRP_NO, o.ORD_GRP_NO());
+    if (ch.text(A1::SHARE_GROUP))
+        w.text(SHARE_GROUP, o.SHARE_GROUP());
+    if (ch.text(A1::ORD_GRP_NO))
+        w.text(ORD_GRP_NO, o.ORD_GRP_NO());
     if (!completed) {
-        w.text(ORD_GRP_CNT, o.ORD_GRP_CNT());
-        w.text(PRE_CTH_YN, o.PRE_CTH_YN());
-        w.text(AUTO_GRP_YN, o.AUTO_GRP_YN());
-        w.text(MANUAL_GRP_YN, o.MANUAL_GRP_YN());
+        if (ch.text(A1::ORD_GRP_CNT))
+            w.text(ORD_GRP_CNT, o.ORD_GRP_CNT());
+        if (ch.text(A1::PRE_CTH_YN))
+            w.text(PRE_CTH_YN, o.PRE_CTH_YN());
+        if (ch.text(A1::AUTO_GRP_YN))
+            w.text(AUTO_GRP_YN, o.AUTO_GRP_YN());
+        if (ch.text(A1::MANUAL_GRP_YN))
+            w.text(MANUAL_GRP_YN, o.MANUAL_GRP_YN());
     }
-    w.text(EXT_ORD_NO, o.EXT_ORD_NO());
-    w.text(CU_ST_CODE, o.CU_ST_CODE());
-    w.set(DVRY_LOCK_TIME, o.DVRY_LOCK_TIME);
-    w.text(POS_TYPE_CD, o.POS_TYPE_CD());
+    if (ch.text(A1::EXT_ORD_NO))
+        w.text(EXT_ORD_NO, o.EXT_ORD_NO());
+    if (ch.text(A1::CU_ST_CODE))
+        w.text(CU_ST_CODE, o.CU_ST_CODE());
+    if (ch.number(&F::DVRY_LOCK_TIME))
+        w.set(DVRY_LOCK_TIME, o.DVRY_LOCK_TIME);
+    if (ch.text(A1::POS_TYPE_CD))
+        w.text(POS_TYPE_CD, o.POS_TYPE_CD());
 }
 
 // Only orders of the paths allowed to leave in a spreadsheet carry their contact data there.
@@ -417,12 +592,18 @@ void SetBoardRowLogger(std::function<void(const QString &)> log)
 
 void proc_SetA1Order(GridTableModel &grid, int record, const TA1ORDER *order, const BoardRowContext &ctx)
 {
+    proc_SetA1Order(grid, record, order, ctx, nullptr);
+}
+
+void proc_SetA1Order(GridTableModel &grid, int record, const TA1ORDER *order, const BoardRowContext &ctx,
+                     const A1Values *writtenFrom)
+{
     if (!order || record < 0 || record >= grid.recordCount()) {
         logLine(QStringLiteral("proc_SetA1Order ERR"));
         return;
     }
     RowWriter w(grid, record, OrderBoard::Live);
-    fillCommon(w, *order, ctx, false);
+    fillCommon(w, *order, ctx, false, writtenFrom);
     if (ctx.exportPaths.contains(order->text(A1::ORD_PATH_CD)))
         fillExportCopies(w);
     w.done();

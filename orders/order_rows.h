@@ -68,6 +68,11 @@ QString ShortAreaAddress(const TA1ORDER &order);
 // Writes `order` into record `record` of the live board. A null order writes nothing and logs.
 // The caller brackets a batch in the grid's beginUpdate()/endUpdate().
 void proc_SetA1Order(GridTableModel &grid, int record, const TA1ORDER *order, const BoardRowContext &ctx);
+// The same for a record last written from `writtenFrom` under the same context and globals and
+// not written by anyone else since (GridTableModel::outsideWrites() unchanged): only the cells
+// whose fields changed are written. Null `writtenFrom` writes every cell.
+void proc_SetA1Order(GridTableModel &grid, int record, const TA1ORDER *order, const BoardRowContext &ctx,
+                     const A1Values *writtenFrom);
 // Writes `order` into record `record` of the completed board, blanks the contact data of old
 // orders, keeps the pay totals and fills the time columns.
 void proc_SetA1CompOrder(GridTableModel &grid, int record, const TA1ORDER *order, const BoardRowContext &ctx,

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace
 {
 QString stripSeparators(const QString &s)
@@ -15,19 +17,36 @@ QString stripSeparators(const QString &s)
     return out;
 }
 
-// Cuts s into consecutive groups of the given sizes and joins them with "-".
+// Cuts s into consecutive groups of the given sizes and joins them with "-". Built in one text:
+// the boards format several numbers of every order they fill.
 QString groups(const QString &s, std::initializer_list<int> sizes)
 {
-    QStringList parts;
-    int at = 0;
+    QString out;
+    out.reserve(s.size() + qsizetype(sizes.size()));
+    qsizetype at = 0;
+    bool first = true;
     for (const int size : sizes) {
-        parts.append(s.mid(at, size));
+        if (!first)
+            out.append(QLatin1Char('-'));
+        first = false;
+        out.append(QStringView(s).mid(std::min(at, s.size()), size));
         at += size;
     }
-    return parts.join(QLatin1Char('-'));
+    return out;
 }
 
-QString joined(std::initializer_list<QString> parts) { return QStringList(parts).join(QLatin1Char('-')); }
+QString joined(std::initializer_list<QString> parts)
+{
+    QString out;
+    bool first = true;
+    for (const QString &p : parts) {
+        if (!first)
+            out.append(QLatin1Char('-'));
+        first = false;
+        out.append(p);
+    }
+    return out;
+}
 } // namespace
 
 QString FormatPhone(const QString &phone, int mask)

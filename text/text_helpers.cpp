@@ -67,6 +67,14 @@ void StripProvinceText(const QString &addr, QString &result, const QStringList &
     result.clear();
     if (addr.isEmpty())
         return;
+    // Most addresses do not start with a province alias (or have fewer than three words): they
+    // are kept whole without being cut into words.
+    const qsizetype firstSpace = addr.indexOf(QLatin1Char(' '));
+    if (firstSpace < 0 || addr.indexOf(QLatin1Char(' '), firstSpace + 1) < 0
+        || !provinceAliases.contains(QStringView(addr).left(firstSpace))) {
+        result = addr;
+        return;
+    }
     const QStringList words = SplitText(QStringLiteral(" "), addr);
     if (words.size() > 2 && provinceAliases.contains(words.at(0))) {
         if (words.size() == 3)

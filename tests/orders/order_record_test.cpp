@@ -87,6 +87,43 @@ TEST_F(OrderRecord, NumbersAreLenient)
     EXPECT_DOUBLE_EQ(o.DVRY_DISTANCE, 1.5);
 }
 
+// The number columns and the status read every form of number as the general conversion does.
+TEST_F(OrderRecord, NumberFormsReadAsTheGeneralConversion)
+{
+    for (const char *text : {"0", "-0", "007", "-12", "123456789", "-123456789", "1234567890", "2147483647",
+                             "2147483648", "-2147483649", " 12", "12 ", "+5", "-", "--1", "1a", "", "1.0",
+                             "\xef\xbc\x91\xef\xbc\x92"}) {
+        const QString t = QString::fromUtf8(text);
+        bool ok = false;
+        const int general = t.toInt(&ok);
+        TA1ORDER o;
+        ASSERT_TRUE(proc_SetA1OrderFromRow(o, liveRow("1", "1001", {{15, t}}), {}));
+        EXPECT_EQ(o.DVRY_AMT, ok ? general : 0) << text;
+        EXPECT_EQ(StatusNumber(t, -7), ok ? general : -7) << text;
+    }
+}
+
+// Splitting finds every separator wherever it falls in a row, whatever the row's length.
+TEST_F(OrderRecord, RowSplitFindsEverySeparator)
+{
+    const QChar sep(0x2502);
+    const QString pieces[] = {QString(), QStringLiteral("a"), QStringLiteral("가나다"), QStringLiteral("1234567"),
+                              QString(QChar(0x0225)) + QChar(0x2503), QStringLiteral("0123456789abcdef")};
+    for (int len = 1; len <= 40; ++len) {
+        QStringList parts;
+        for (int i = 0; i < len; ++i)
+            parts.append(pieces[(i * 7 + len) % 6]);
+        const QString row = parts.join(sep);
+        QString buffer;
+        std::vector<FieldSpan> columns;
+        ASSERT_TRUE(SplitRowSpans(row, sep, buffer, columns));
+        ASSERT_EQ(int(columns.size()), len) << len;
+        for (int i = 0; i < len; ++i)
+            EXPECT_EQ(QStringView(buffer).mid(columns[size_t(i)].pos, columns[size_t(i)].len), parts.at(i))
+                << len << " piece " << i;
+    }
+}
+
 TEST_F(OrderRecord, ShareGroupAndCourierStoreRules)
 {
     G_USER_INFO.MNG_DVRY_TYPE_CD = "OWN";

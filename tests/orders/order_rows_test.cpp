@@ -12,6 +12,9 @@
 #include <QDateTime>
 #include <QSet>
 
+#include <map>
+#include <vector>
+
 using namespace ordertest;
 
 namespace
@@ -348,4 +351,69 @@ TEST_F(Rows, CompletedTimeColumns)
     const TA1ORDER timeless = order(QStringLiteral("4001"), {{6, QString()}, {10, QStringLiteral("2026-12-11 10:47:00")}});
     EXPECT_TRUE(compCell(fillComp(timeless, distributorContext()), BoardCol::ADD_TIME_ALL).toString().isEmpty());
     AppClock::clearFixed();
+}
+
+// A refill that knows what the row was written from writes only the changed cells; the row must
+// end up as a refill of every cell leaves it, whichever single field changes (each change below
+// moves one field of the order), and with the cells the count pass rewrites in between.
+TEST_F(Rows, RefillOfTheChangedCellsEndsAsAFullRefill)
+{
+    BoardRowContext ctx = distributor();
+    ctx.exportPaths = {QStringLiteral("1016")};
+    ctx.brDvryYn = QStringLiteral("Y");
+    G_COM_CODE_LIST.clear();
+    for (const auto &[code, name] : {std::pair{"1001", "현금"}, std::pair{"1002", "카드"}}) {
+        TCOM_CODE_LIST c;
+        c.SY_CODE = "O7";
+        c.DT_CODE = code;
+        c.DT_NAME = QString::fromUtf8(name);
+        G_COM_CODE_LIST.append(c);
+    }
+    std::map<int, QString> over = {{19, QStringLiteral("1")}, {20, QStringLiteral("1001")}, {11, QStringLiteral("01012345678")},
+                                   {24, QStringLiteral("김민준")}, {73, QStringLiteral("37.5")}, {74, QStringLiteral("127.0")},
+                                   {76, QStringLiteral("37.4")}, {77, QStringLiteral("127.1")}};
+    const std::vector<std::pair<int, QString>> changes = {
+        {5, QStringLiteral("3001")}, {24, QStringLiteral("이서연")}, {71, QStringLiteral("W1")},
+        {50, QStringLiteral("2026-12-11 09:10:00")}, {8, QStringLiteral("2026-12-11 09:20:00")},
+        {8, QStringLiteral("20261211 0930")}, {10, QStringLiteral("2026-12-11 09:40:00")},
+        {9, QStringLiteral("2026-12-11 09:15:00")}, {107, QStringLiteral("2026-12-11 11:00:00")},
+        {6, QStringLiteral("2026-12-11 08:59:00")}, {13, QStringLiteral("서울 강남구 삼성동 2-2")},
+        {37, QStringLiteral("101동")}, {44, QStringLiteral("서울 강남구 테헤란로 1")}, {45, QStringLiteral("앱 주소")},
+        {70, QStringLiteral("빌딩")}, {66, QStringLiteral("1")}, {11, QStringLiteral("0212345678")},
+        {106, QStringLiteral("01099998888")}, {25, QStringLiteral("01055556666")}, {30, QStringLiteral("021234567")},
+        {78, QStringLiteral("05012345678")}, {88, QStringLiteral("0311234567")}, {20, QStringLiteral("1002")},
+        {40, QStringLiteral("1001")}, {90, QStringLiteral("2")}, {20, QStringLiteral("1001")}, {19, QStringLiteral("3")},
+        {29, QStringLiteral("1016")}, {31, QStringLiteral("홍길동")}, {29, QStringLiteral("1039")},
+        {109, QStringLiteral("2")}, {73, QStringLiteral("37.6")}, {74, QStringLiteral("127.2")},
+        {76, QStringLiteral("37.3")}, {77, QStringLiteral("127.3")}, {14, QStringLiteral("1234.5")},
+        {15, QStringLiteral("4000")}, {58, QStringLiteral("700")}, {12, QStringLiteral("7")}, {1, QStringLiteral("42")},
+        {3, QStringLiteral("77")}, {2, QStringLiteral("1")}, {28, QStringLiteral("2")}, {16, QStringLiteral("20000")},
+        {34, QStringLiteral("삼성점")}, {33, QStringLiteral("ST02")}, {43, QStringLiteral("BR2")},
+        {65, QStringLiteral("HD2")}, {110, QStringLiteral("서울특별시")}, {111, QStringLiteral("강남구")},
+        {112, QStringLiteral("삼성동")}, {113, QStringLiteral("삼성1동")}, {91, QStringLiteral("서울")},
+        {93, QStringLiteral("역삼동")}, {95, QStringLiteral("1")}, {96, QStringLiteral("2")}, {97, QStringLiteral("길")},
+        {98, QStringLiteral("3")}, {99, QStringLiteral("상세")}, {57, QStringLiteral("1")}, {38, QStringLiteral("25")},
+        {32, QStringLiteral("Y")}, {11, QString()}, {6, QString()}, {87, QStringLiteral("20261211100000000")},
+    };
+    const int pickup = BoardColumnIndex(OrderBoard::Live, BoardCol::PICKUP_DATE);
+    const int end = BoardColumnIndex(OrderBoard::Live, BoardCol::END_DATE);
+    const int partial = live.appendRecord({});
+    const int full = live.appendRecord({});
+    TA1ORDER last = order(QStringLiteral("1001"), over);
+    proc_SetA1Order(live, partial, &last, ctx);
+    for (const auto &[column, value] : changes) {
+        // What the count pass writes in between.
+        for (const int r : {partial, full}) {
+            live.recordCells(r)[pickup] = QStringLiteral("09:30(1분00초)");
+            live.recordCells(r)[end] = QStringLiteral("10:00");
+        }
+        over[column] = value;
+        const TA1ORDER o = order(over.count(5) ? over.at(5) : QStringLiteral("1001"), over);
+        proc_SetA1Order(live, partial, &o, ctx, &last);
+        proc_SetA1Order(live, full, &o, ctx);
+        for (int c = 0; c < live.columnCount(); ++c)
+            EXPECT_EQ(live.recordValue(partial, c), live.recordValue(full, c))
+                << "after column " << column << ": " << live.column(c).name.toStdString();
+        last = o;
+    }
 }

@@ -63,6 +63,8 @@ TEST(StripProvinceTextTest, DropsProvinceAndDistrictOnlyAfterAKnownAlias)
         {"경기도 수원시 팔달구 인계동 1", "팔달구 인계동 1"},
         {"부산 해운대구 우동", "부산 해운대구 우동"},
         {"서울 강남구", "서울 강남구"},
+        {"서울  강남구", " 강남구"},
+        {" 서울 강남구 역삼동", " 서울 강남구 역삼동"},
         {"", ""},
     };
     for (const Case &c : cases) {
