@@ -8,14 +8,14 @@
 
 namespace
 {
-struct Item
+struct CompactItem
 {
     QString name;
     int n = 0;
 };
 
 // The invariant every caller relies on: the code at i belongs to the record at i.
-void expectParallel(const CompactKeyedList<Item> &list)
+void expectCompactParallel(const CompactKeyedList<CompactItem> &list)
 {
     ASSERT_EQ(list.codes().size(), list.count());
     for (int i = 0; i < list.count(); ++i) {
@@ -24,40 +24,40 @@ void expectParallel(const CompactKeyedList<Item> &list)
     }
 }
 
-CompactKeyedList<Item> listOf(std::initializer_list<const char *> codes)
+CompactKeyedList<CompactItem> compactListOf(std::initializer_list<const char *> codes)
 {
-    CompactKeyedList<Item> list;
+    CompactKeyedList<CompactItem> list;
     int n = 0;
     for (const char *c : codes)
-        list.append(QString::fromLatin1(c), Item{QString::fromLatin1(c), n++});
+        list.append(QString::fromLatin1(c), CompactItem{QString::fromLatin1(c), n++});
     return list;
 }
 
 TEST(CompactKeyedList, StaysParallelThroughEveryChange)
 {
-    CompactKeyedList<Item> list = listOf({"A", "B", "C", "D"});
-    expectParallel(list);
+    CompactKeyedList<CompactItem> list = compactListOf({"A", "B", "C", "D"});
+    expectCompactParallel(list);
 
     list.removeAt(1);
-    expectParallel(list);
+    expectCompactParallel(list);
     EXPECT_EQ(list.indexOf(QStringLiteral("C")), 1);
 
-    list.insert(0, QStringLiteral("Z"), Item{QStringLiteral("Z"), 9});
-    expectParallel(list);
-    list.insert(99, QStringLiteral("Y"), Item{QStringLiteral("Y"), 8});  // clamped to the end
-    expectParallel(list);
+    list.insert(0, QStringLiteral("Z"), CompactItem{QStringLiteral("Z"), 9});
+    expectCompactParallel(list);
+    list.insert(99, QStringLiteral("Y"), CompactItem{QStringLiteral("Y"), 8});  // clamped to the end
+    expectCompactParallel(list);
     EXPECT_EQ(list.indexOf(QStringLiteral("Y")), list.count() - 1);
 
     list.setCode(0, QStringLiteral("Q"));
     list.at(0).name = QStringLiteral("Q");
-    expectParallel(list);
+    expectCompactParallel(list);
 
-    list.replace(1, Item{QStringLiteral("A"), 42});
-    expectParallel(list);
+    list.replace(1, CompactItem{QStringLiteral("A"), 42});
+    expectCompactParallel(list);
     EXPECT_EQ(list.find(QStringLiteral("A"))->n, 42);
 
-    list.append(SharedText(QStringLiteral("가")), Item{QStringLiteral("가"), 7});
-    expectParallel(list);
+    list.append(SharedText(QStringLiteral("가")), CompactItem{QStringLiteral("가"), 7});
+    expectCompactParallel(list);
     EXPECT_EQ(list.codeTextAt(list.count() - 1), QStringLiteral("가"));
 }
 
@@ -65,7 +65,7 @@ TEST(CompactKeyedList, StaysParallelThroughEveryChange)
 // changed: the reference must stay valid and show the current codes.
 TEST(CompactKeyedList, AKeptCodeListFollowsTheList)
 {
-    CompactKeyedList<Item> list;
+    CompactKeyedList<CompactItem> list;
     const QStringList &codes = list.codes();
     EXPECT_TRUE(codes.isEmpty());
 
@@ -78,9 +78,9 @@ TEST(CompactKeyedList, AKeptCodeListFollowsTheList)
     list.append(QStringLiteral("C"));
     EXPECT_EQ(codes, QStringList{"C"});
 
-    list = listOf({"D", "E"});
+    list = compactListOf({"D", "E"});
     EXPECT_EQ(codes, (QStringList{"D", "E"}));
-    CompactKeyedList<Item> other = listOf({"F"});
+    CompactKeyedList<CompactItem> other = compactListOf({"F"});
     list = other;
     EXPECT_EQ(codes, QStringList{"F"});
     EXPECT_EQ(other.codes(), QStringList{"F"});
@@ -88,23 +88,23 @@ TEST(CompactKeyedList, AKeptCodeListFollowsTheList)
 
 TEST(CompactKeyedList, CopiesAreIndependent)
 {
-    CompactKeyedList<Item> list = listOf({"A", "B"});
-    CompactKeyedList<Item> copy = list;
+    CompactKeyedList<CompactItem> list = compactListOf({"A", "B"});
+    CompactKeyedList<CompactItem> copy = list;
     copy.at(0).n = 99;
-    copy.append(QStringLiteral("C"), Item{QStringLiteral("C"), 2});
+    copy.append(QStringLiteral("C"), CompactItem{QStringLiteral("C"), 2});
     EXPECT_EQ(list.at(0).n, 0);
     EXPECT_EQ(list.count(), 2);
-    expectParallel(list);
-    expectParallel(copy);
+    expectCompactParallel(list);
+    expectCompactParallel(copy);
 
-    CompactKeyedList<Item> moved = std::move(copy);
+    CompactKeyedList<CompactItem> moved = std::move(copy);
     EXPECT_EQ(moved.count(), 3);
     EXPECT_EQ(copy.count(), 0);
 }
 
 TEST(CompactKeyedList, EmptyAndUnknownFindNothing)
 {
-    CompactKeyedList<Item> empty;
+    CompactKeyedList<CompactItem> empty;
     EXPECT_TRUE(empty.isEmpty());
     EXPECT_EQ(empty.indexOf(QStringLiteral("A")), -1);
     EXPECT_EQ(empty.find(QStringLiteral("A")), nullptr);
@@ -112,25 +112,25 @@ TEST(CompactKeyedList, EmptyAndUnknownFindNothing)
     EXPECT_EQ(empty.codeAt(0), QString());
     EXPECT_THROW(empty.at(0), std::out_of_range);
     int seen = 0;
-    for (const Item &item : std::as_const(empty))
+    for (const CompactItem &item : std::as_const(empty))
         seen += item.n + 1;
     EXPECT_EQ(seen, 0);
 
-    CompactKeyedList<Item> list = listOf({"A", "B", "A"});
+    CompactKeyedList<CompactItem> list = compactListOf({"A", "B", "A"});
     EXPECT_EQ(list.indexOf(QStringLiteral("A")), 0) << "a repeated code finds the first";
     EXPECT_EQ(list.indexOf(QStringLiteral("a")), -1);
     EXPECT_EQ(list.value(3), nullptr);
     EXPECT_THROW(list.at(-1), std::out_of_range);
     EXPECT_THROW(list.removeAt(3), std::out_of_range);
-    for (Item &item : list)
+    for (CompactItem &item : list)
         seen += item.n + 1;
     EXPECT_EQ(seen, 6);
 }
 
 TEST(CompactKeyedList, RecordsStayWhereTheyAreWhileOthersComeAndGo)
 {
-    CompactKeyedList<Item> list = listOf({"A"});
-    Item &first = list.at(0);
+    CompactKeyedList<CompactItem> list = compactListOf({"A"});
+    CompactItem &first = list.at(0);
     for (int i = 0; i < 100; ++i)
         list.insert(0, QString::number(i));
     list.removeAt(0);

@@ -394,25 +394,25 @@ TEST_F(Counts, RefillAfterAnOutsideWriteOrANewContextWritesEveryCell)
         return c;
     });
     const std::map<int, QString> fields = {{26, QStringLiteral("문 앞")}, {57, QStringLiteral("1")}};
-    addLive(order(QStringLiteral("A1"), QStringLiteral("1001"), fields));
+    addLive(countOrder(QStringLiteral("A1"), QStringLiteral("1001"), fields));
     const int memo = BoardColumnIndex(OrderBoard::Live, BoardCol::ORD_MEMO);
     models.CTV_MAIN.setRecordValue(0, memo, QStringLiteral("손댄 값"));
-    models.rowChanged(OrderBoard::Live, 0, order(QStringLiteral("A1"), QStringLiteral("3001"), fields));
+    models.rowChanged(OrderBoard::Live, 0, countOrder(QStringLiteral("A1"), QStringLiteral("3001"), fields));
     EXPECT_EQ(liveCell(0, BoardCol::ORD_MEMO).toString(), QStringLiteral("문 앞"));
     EXPECT_EQ(liveCell(0, BoardCol::WK_INOUT).toString(), QStringLiteral("1"));
 
     brDvryYn = QStringLiteral("N");
-    models.rowChanged(OrderBoard::Live, 0, order(QStringLiteral("A1"), QStringLiteral("3003"), fields));
+    models.rowChanged(OrderBoard::Live, 0, countOrder(QStringLiteral("A1"), QStringLiteral("3003"), fields));
     EXPECT_EQ(liveCell(0, BoardCol::STATUS_CD).toString(), QStringLiteral("3003"));
     EXPECT_TRUE(liveCell(0, BoardCol::WK_INOUT).toString().isEmpty()) << "the context moved";
 
     // Rows that left the board take what they were written from with them.
-    addLive(order(QStringLiteral("A2"), QStringLiteral("1001"), {{26, QStringLiteral("둘째")}}));
+    addLive(countOrder(QStringLiteral("A2"), QStringLiteral("1001"), {{26, QStringLiteral("둘째")}}));
     models.beginUpdate(OrderBoard::Live);
     models.rowRemoved(OrderBoard::Live, 0);
     models.endUpdate(OrderBoard::Live);
     ASSERT_EQ(models.CTV_MAIN.recordCount(), 1);
-    models.rowChanged(OrderBoard::Live, 0, order(QStringLiteral("A2"), QStringLiteral("3001"), {{26, QStringLiteral("둘째")}}));
+    models.rowChanged(OrderBoard::Live, 0, countOrder(QStringLiteral("A2"), QStringLiteral("3001"), {{26, QStringLiteral("둘째")}}));
     EXPECT_EQ(liveCell(0, BoardCol::ORD_NO).toString(), QStringLiteral("A2"));
     EXPECT_EQ(liveCell(0, BoardCol::ORD_MEMO).toString(), QStringLiteral("둘째"));
     EXPECT_EQ(liveCell(0, BoardCol::STATUS_CD).toString(), QStringLiteral("3001"));

@@ -358,7 +358,7 @@ TEST_F(Rows, CompletedTimeColumns)
 // moves one field of the order), and with the cells the count pass rewrites in between.
 TEST_F(Rows, RefillOfTheChangedCellsEndsAsAFullRefill)
 {
-    BoardRowContext ctx = distributor();
+    BoardRowContext ctx = distributorContext();
     ctx.exportPaths = {QStringLiteral("1016")};
     ctx.brDvryYn = QStringLiteral("Y");
     G_COM_CODE_LIST.clear();
