@@ -6,18 +6,12 @@
 #include <QJsonDocument>
 #include <QVariant>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace
 {
-QStringList splitEveryField(const QString &row, const QString &separator)
-{
-    if (separator.isEmpty())
-        return row.isEmpty() ? QStringList() : QStringList{row};
-    // Qt keeps empty parts, so "a│b│" gives "a", "b", "" like the reply format expects.
-    return row.isEmpty() ? QStringList() : row.split(separator, Qt::KeepEmptyParts);
-}
-
 QString valueText(const QJsonValue &value)
 {
     switch (value.type()) {
@@ -48,12 +42,37 @@ QString columnKey(int column)
 
 ReplyRow ReplyRow::fromText(const QString &row, const QString &separator)
 {
-    return fromFields(splitEveryField(UnescapeJsonVal(row), separator));
+    return fromSplit(UnescapeJsonVal(row), separator);
 }
 
 ReplyRow ReplyRow::fromRawText(const QString &row, const QString &separator)
 {
-    return fromFields(splitEveryField(row, separator));
+    return fromSplit(row, separator);
+}
+
+// Every separator ends a field, so "a│b│" gives "a", "b", "" like the reply format expects; an
+// empty row has no field and an empty separator leaves the row as its one field.
+ReplyRow ReplyRow::fromSplit(const QString &row, const QString &separator)
+{
+    ReplyRow r;
+    r.m_kind = Kind::Text;
+    if (row.isEmpty())
+        return r;
+    r.m_text = row;
+    r.m_separatorSize = separator.size();
+    r.m_starts.append(0);
+    const QStringView text(r.m_text);
+    if (separator.size() == 1) {
+        const QChar sep = separator.front();
+        for (qsizetype at = text.indexOf(sep); at >= 0; at = text.indexOf(sep, at + 1))
+            r.m_starts.append(at + 1);
+    } else if (!separator.isEmpty()) {
+        for (qsizetype at = text.indexOf(separator); at >= 0; at = text.indexOf(separator, at + r.m_separatorSize))
+            r.m_starts.append(at + r.m_separatorSize);
+    }
+    r.m_starts.append(text.size() + r.m_separatorSize);
+    r.m_count = int(std::min<qsizetype>(r.m_starts.size() - 1, std::numeric_limits<int>::max()));
+    return r;
 }
 
 ReplyRow ReplyRow::fromFields(const QStringList &fields)
@@ -67,7 +86,7 @@ ReplyRow ReplyRow::fromFields(const QStringList &fields)
 ReplyRow ReplyRow::fromObject(const QJsonObject &row)
 {
     ReplyRow r;
-    r.m_isObject = true;
+    r.m_kind = Kind::Object;
     r.m_object = row;
     for (auto it = row.begin(); it != row.end(); ++it) {
         const QString key = it.key();
@@ -94,29 +113,51 @@ bool ReplyRow::has(int column) const
 {
     if (column < 0)
         return false;
-    if (m_isObject)
+    if (m_kind == Kind::Object)
         return m_object.contains(columnKey(column));
-    return column < m_fields.size();
+    return column < m_count;
+}
+
+QStringView ReplyRow::textView(int column) const
+{
+    const qsizetype start = m_starts[column];
+    return QStringView(m_text).sliced(start, m_starts[column + 1] - m_separatorSize - start);
 }
 
 QString ReplyRow::text(int column) const
 {
     if (column < 0)
         return QString();
-    if (m_isObject)
+    switch (m_kind) {
+    case Kind::Object:
         return valueText(m_object.value(columnKey(column)));
+    case Kind::Text:
+        return column < m_count ? textView(column).toString() : QString();
+    case Kind::Fields:
+        break;
+    }
     return m_fields.value(column);
+}
+
+bool ReplyRow::textIs(int column, QLatin1StringView value) const
+{
+    if (m_kind == Kind::Text)
+        return column >= 0 && column < m_count ? textView(column) == value : value.isEmpty();
+    return text(column) == value;
 }
 
 QString ReplyRow::trimmed(int column) const
 {
+    if (m_kind == Kind::Text)
+        return column >= 0 && column < m_count ? textView(column).trimmed().toString() : QString();
     return text(column).trimmed();
 }
 
 int ReplyRow::toInt(int column, int fallback) const
 {
     bool ok = false;
-    const int v = text(column).trimmed().toInt(&ok);
+    const int v = m_kind == Kind::Text ? (column >= 0 && column < m_count ? textView(column).trimmed().toInt(&ok) : 0)
+                                       : text(column).trimmed().toInt(&ok);
     return ok ? v : fallback;
 }
 

@@ -2,8 +2,10 @@
 
 #include <QJsonObject>
 #include <QJsonValue>
+#include <QLatin1StringView>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
 
 // One row of a reply: either a text whose fields are joined by the field separator, or an object
 // with the keys "C_0", "C_1", ... Columns are read by position; a column the row does not have
@@ -30,16 +32,33 @@ public:
 
     // The column's text unchanged; "" when the row does not have it or it is JSON null.
     QString text(int column) const;
+    // Whether text(column) equals value, without making the text.
+    bool textIs(int column, QLatin1StringView value) const;
     // The column's text trimmed; "" when missing or null (the tolerant reader of optional columns).
     QString trimmed(int column) const;
     // The column as an integer, `fallback` when missing or not a whole number.
     int toInt(int column, int fallback) const;
 
 private:
-    bool m_isObject = false;
-    QStringList m_fields;
-    QJsonObject m_object;
+    enum class Kind : quint8
+    {
+        Fields,  // m_fields
+        Text,    // m_text cut at m_starts
+        Object,  // m_object
+    };
+    static ReplyRow fromSplit(const QString &row, const QString &separator);
+    QStringView textView(int column) const;
+
+    Kind m_kind = Kind::Fields;
     int m_count = 0;
+    QStringList m_fields;
+    // A text row is kept whole with the start of every field (then the end plus the separator's
+    // size): a field becomes a text only when it is read, and reading a row never builds a list
+    // of texts that the caller copies out of again.
+    QString m_text;
+    qsizetype m_separatorSize = 0;
+    QVarLengthArray<qsizetype, 48> m_starts;
+    QJsonObject m_object;
 };
 
 // Text of a JSON object's field `name`, trimmed; "" when it is missing or null.
