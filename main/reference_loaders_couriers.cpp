@@ -41,15 +41,16 @@ void ApplyMyWorkPages(const QStringList &pages)
         for (const QJsonValue &element : PageRows(page)) {
             ReplyRow row;
             // Names are unescaped like every other reply text, so a quote shows as a quote.
-            if (!ReadReplyRow(kWork, element, 8, ++rowNo, row) || row.text(7) == QLatin1String("0"))
+            if (!ReadReplyRow(kWork, element, 8, ++rowNo, row) || row.textIs(7, QLatin1String("0")))
                 continue;
-            TMyWorker &w = G_MY_WORKER.MyWorkerArray.append(row.text(5));
+            const QString code = row.text(5);
+            TMyWorker &w = G_MY_WORKER.MyWorkerArray.append(code);
             w.HdCode = row.text(0);
             w.HdName = row.text(1);
             w.BrCode = row.text(2);
             w.BrName = row.text(3);
             w.DvryTypeCD = row.text(4);
-            w.WkCode = row.text(5);
+            w.WkCode = code;
             w.Wkname = row.text(6);
             w.DataStatus = row.text(7);
             w.WKOrders = std::make_shared<TA1Orders>();

@@ -2,10 +2,14 @@
 
 #include <QString>
 
+#include <utility>
+
 // Longest head of `text` whose length in the Korean 8-bit code page is at most `maxBytes`
 // (two bytes per Hangul syllable, one per ASCII character). A character is never split: when the
 // next one does not fit whole, the cut falls before it.
 QString CutToCodePageBytes(const QString &text, int maxBytes);
+// The same for a text the caller gives up: one that fits is handed on without a copy.
+QString CutToCodePageBytes(QString &&text, int maxBytes);
 
 // Stores `text` into `field` cut to `width` code-page bytes.
 void SetFixed(QString &field, const QString &text, int width);
@@ -26,6 +30,7 @@ public:
     FixedText(const FixedText &) = default;
     FixedText(FixedText &&) noexcept = default;
     FixedText(const QString &text) : QString(CutToCodePageBytes(text, N)) {}
+    FixedText(QString &&text) : QString(CutToCodePageBytes(std::move(text), N)) {}
     FixedText(const char *text) : FixedText(QString::fromUtf8(text)) {}
     FixedText(QLatin1StringView text) : FixedText(QString(text)) {}
 
@@ -34,6 +39,11 @@ public:
     FixedText &operator=(const QString &text)
     {
         QString::operator=(CutToCodePageBytes(text, N));
+        return *this;
+    }
+    FixedText &operator=(QString &&text)
+    {
+        QString::operator=(CutToCodePageBytes(std::move(text), N));
         return *this;
     }
     FixedText &operator=(const char *text) { return *this = QString::fromUtf8(text); }
