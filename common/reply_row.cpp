@@ -3,6 +3,7 @@
 #include "text/text_helpers.h"
 
 #include <QJsonArray>
+#include <QHash>
 #include <QJsonDocument>
 #include <QVariant>
 
@@ -12,6 +13,31 @@
 
 namespace
 {
+// Every ASCII character as a one-character text of static data: flags and one-digit codes fill
+// many columns of every row, and such a text is handed out without an allocation.
+struct AsciiTexts
+{
+    char16_t chars[128][2];
+    constexpr AsciiTexts() : chars()
+    {
+        for (int c = 0; c < 128; ++c) {
+            chars[c][0] = char16_t(c);
+            chars[c][1] = 0;
+        }
+    }
+};
+constexpr AsciiTexts kAsciiTexts;
+
+// The text of a field: one ASCII character from the table, anything else copied out of the row.
+QString fieldText(QStringView field)
+{
+    if (field.size() == 1 && field.front().unicode() < 128) {
+        const char16_t *c = kAsciiTexts.chars[field.front().unicode()];
+        return QString::fromRawData(reinterpret_cast<const QChar *>(c), 1);
+    }
+    return field.toString();
+}
+
 QString valueText(const QJsonValue &value)
 {
     switch (value.type()) {
@@ -45,27 +71,44 @@ ReplyRow ReplyRow::fromText(const QString &row, const QString &separator)
     return fromSplit(UnescapeJsonVal(row), separator);
 }
 
+ReplyRow ReplyRow::fromText(QString &&row, const QString &separator)
+{
+    // A row without an entity is split as it came, without a copy.
+    if (!row.contains(QLatin1Char('&')))
+        return fromSplit(std::move(row), separator);
+    return fromSplit(UnescapeJsonVal(row), separator);
+}
+
 ReplyRow ReplyRow::fromRawText(const QString &row, const QString &separator)
 {
     return fromSplit(row, separator);
 }
 
+ReplyRow ReplyRow::fromRawText(QString &&row, const QString &separator)
+{
+    return fromSplit(std::move(row), separator);
+}
+
 // Every separator ends a field, so "a│b│" gives "a", "b", "" like the reply format expects; an
 // empty row has no field and an empty separator leaves the row as its one field.
-ReplyRow ReplyRow::fromSplit(const QString &row, const QString &separator)
+ReplyRow ReplyRow::fromSplit(QString row, const QString &separator)
 {
     ReplyRow r;
     r.m_kind = Kind::Text;
     if (row.isEmpty())
         return r;
-    r.m_text = row;
+    r.m_text = std::move(row);
     r.m_separatorSize = separator.size();
     r.m_starts.append(0);
     const QStringView text(r.m_text);
     if (separator.size() == 1) {
-        const QChar sep = separator.front();
-        for (qsizetype at = text.indexOf(sep); at >= 0; at = text.indexOf(sep, at + 1))
-            r.m_starts.append(at + 1);
+        // Fields are a few characters long: a plain walk beats a search call per field.
+        const char16_t sep = separator.front().unicode();
+        const char16_t *chars = text.utf16();
+        for (qsizetype at = 0, size = text.size(); at < size; ++at) {
+            if (chars[at] == sep)
+                r.m_starts.append(at + 1);
+        }
     } else if (!separator.isEmpty()) {
         for (qsizetype at = text.indexOf(separator); at >= 0; at = text.indexOf(separator, at + r.m_separatorSize))
             r.m_starts.append(at + r.m_separatorSize);
@@ -132,11 +175,31 @@ QString ReplyRow::text(int column) const
     case Kind::Object:
         return valueText(m_object.value(columnKey(column)));
     case Kind::Text:
-        return column < m_count ? textView(column).toString() : QString();
+        return column < m_count ? fieldText(textView(column)) : QString();
     case Kind::Fields:
         break;
     }
     return m_fields.value(column);
+}
+
+QString ReplyRow::text(int column, RepeatedTexts &repeats) const
+{
+    if (m_kind != Kind::Text || column < 0 || column >= m_count || column >= 4096)
+        return text(column);
+    const QStringView field = textView(column);
+    if (field.size() <= 1)
+        return fieldText(field);
+    if (repeats.m_columns.size() <= column)
+        repeats.m_columns.resize(column + 1);
+    RepeatedTexts::Column &kept = repeats.m_columns[column];
+    if (!kept.text.isNull() && kept.text == field)
+        return kept.text;
+    const size_t hash = qHash(field);
+    QString made = field.toString();
+    if (hash == kept.lastHash)
+        kept.text = made;  // the row before had it too: more rows will likely follow
+    kept.lastHash = hash;
+    return made;
 }
 
 bool ReplyRow::textIs(int column, QLatin1StringView value) const

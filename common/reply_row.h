@@ -11,6 +11,8 @@
 // with the keys "C_0", "C_1", ... Columns are read by position; a column the row does not have
 // reads as the empty text, so a short row can never be read past its end and extra columns of a
 // long row are simply never asked for.
+class RepeatedTexts;
+
 class ReplyRow
 {
 public:
@@ -19,8 +21,10 @@ public:
     // Splits on `separator` after turning "&quot;" and "&#92;" back into '"' and '\'.
     // Every separator ends a field, so a row ending with one has an empty last field.
     static ReplyRow fromText(const QString &row, const QString &separator);
+    static ReplyRow fromText(QString &&row, const QString &separator);
     // Splits on `separator` leaving the escapes as they are.
     static ReplyRow fromRawText(const QString &row, const QString &separator);
+    static ReplyRow fromRawText(QString &&row, const QString &separator);
     static ReplyRow fromFields(const QStringList &fields);
     static ReplyRow fromObject(const QJsonObject &row);
     // A reply array element: a string row or an object row; anything else is an empty row.
@@ -32,6 +36,8 @@ public:
 
     // The column's text unchanged; "" when the row does not have it or it is JSON null.
     QString text(int column) const;
+    // The same text, handed out by `repeats` when the row before had it in this column.
+    QString text(int column, RepeatedTexts &repeats) const;
     // Whether text(column) equals value, without making the text.
     bool textIs(int column, QLatin1StringView value) const;
     // The column's text trimmed; "" when missing or null (the tolerant reader of optional columns).
@@ -46,7 +52,7 @@ private:
         Text,    // m_text cut at m_starts
         Object,  // m_object
     };
-    static ReplyRow fromSplit(const QString &row, const QString &separator);
+    static ReplyRow fromSplit(QString row, const QString &separator);
     QStringView textView(int column) const;
 
     Kind m_kind = Kind::Fields;
@@ -59,6 +65,24 @@ private:
     qsizetype m_separatorSize = 0;
     QVarLengthArray<qsizetype, 48> m_starts;
     QJsonObject m_object;
+};
+
+// The texts of the rows of one reply read one after the other. Neighbouring rows repeat most of
+// their codes (the stores of one branch share its head office, bank, region and flags), so a column
+// whose text is the one of the row before gets that text again, shared, instead of a new copy:
+// thousands of rows then make a fraction of the texts.
+class RepeatedTexts
+{
+private:
+    friend class ReplyRow;
+    struct Column
+    {
+        QString text;          // the text handed out again while rows repeat it
+        size_t lastHash = 0;   // hash of the column's text in the row before
+    };
+    // A column keeps a text only once two rows in a row had the same one: a column that differs
+    // in every row (names, numbers) then costs no more than a plain copy.
+    QVarLengthArray<Column, 48> m_columns;
 };
 
 // Text of a JSON object's field `name`, trimmed; "" when it is missing or null.

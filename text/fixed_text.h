@@ -43,7 +43,11 @@ public:
     }
     FixedText &operator=(QString &&text)
     {
-        QString::operator=(CutToCodePageBytes(std::move(text), N));
+        // A text of at most N/2 characters always fits (two bytes at most per character).
+        if (text.size() * 2 <= N)
+            QString::operator=(std::move(text));
+        else
+            QString::operator=(CutToCodePageBytes(std::move(text), N));
         return *this;
     }
     FixedText &operator=(const char *text) { return *this = QString::fromUtf8(text); }
