@@ -161,12 +161,6 @@ bool ReplyRow::has(int column) const
     return column < m_count;
 }
 
-QStringView ReplyRow::textView(int column) const
-{
-    const qsizetype start = m_starts[column];
-    return QStringView(m_text).sliced(start, m_starts[column + 1] - m_separatorSize - start);
-}
-
 QString ReplyRow::text(int column) const
 {
     if (column < 0)
@@ -191,14 +185,19 @@ QString ReplyRow::text(int column, RepeatedTexts &repeats) const
         return fieldText(field);
     if (repeats.m_columns.size() <= column)
         repeats.m_columns.resize(column + 1);
-    RepeatedTexts::Column &kept = repeats.m_columns[column];
-    if (!kept.text.isNull() && kept.text == field)
-        return kept.text;
+    RepeatedTexts::Column &col = repeats.m_columns[column];
+    for (const QString &kept : col.kept) {
+        if (kept.size() == field.size() && !kept.isNull() && kept == field)
+            return kept;
+    }
     const size_t hash = qHash(field);
     QString made = field.toString();
-    if (hash == kept.lastHash)
-        kept.text = made;  // the row before had it too: more rows will likely follow
-    kept.lastHash = hash;
+    if (hash == col.lastHash) {
+        // The row before had it too: more rows will likely follow.
+        col.kept[col.older] = made;
+        col.older ^= 1;
+    }
+    col.lastHash = hash;
     return made;
 }
 

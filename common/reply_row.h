@@ -53,7 +53,12 @@ private:
         Object,  // m_object
     };
     static ReplyRow fromSplit(QString row, const QString &separator);
-    QStringView textView(int column) const;
+    // Field `column` (0 <= column < m_count) of a text row.
+    QStringView textView(int column) const
+    {
+        const qsizetype start = m_starts[column];
+        return QStringView(m_text).sliced(start, m_starts[column + 1] - m_separatorSize - start);
+    }
 
     Kind m_kind = Kind::Fields;
     int m_count = 0;
@@ -77,8 +82,11 @@ private:
     friend class ReplyRow;
     struct Column
     {
-        QString text;          // the text handed out again while rows repeat it
-        size_t lastHash = 0;   // hash of the column's text in the row before
+        // The texts handed out again while rows repeat them: two, as rows often alternate
+        // between a few values (two head offices, a few districts).
+        QString kept[2];
+        int older = 0;        // the slot the next kept text replaces
+        size_t lastHash = 0;  // hash of the column's text in the row before
     };
     // A column keeps a text only once two rows in a row had the same one: a column that differs
     // in every row (names, numbers) then costs no more than a plain copy.

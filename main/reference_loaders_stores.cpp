@@ -19,9 +19,7 @@ void resetCaches(TST_LIST &st)
 {
     // The default goods group "0" comes first; the goods-group loaders append the others.
     st.GOODS_GRP_LST.clear();
-    TST_GOODS_GROUP_LIST group0;
-    group0.GRP_NO = QStringLiteral("0");
-    st.GOODS_GRP_LST.append(QStringLiteral("0"), group0);
+    st.GOODS_GRP_LST.append(QStringLiteral("0")).GRP_NO = QStringLiteral("0");
     st.GOODS_LIST.clear();
     st.SL_MSG_DONG.clear();
     st.SL_MSG_DONG8.clear();

@@ -43,11 +43,10 @@ public:
     }
     FixedText &operator=(QString &&text)
     {
-        // A text of at most N/2 characters always fits (two bytes at most per character).
-        if (text.size() * 2 <= N)
+        if (fits(text))
             QString::operator=(std::move(text));
         else
-            QString::operator=(CutToCodePageBytes(std::move(text), N));
+            QString::operator=(CutToCodePageBytes(text, N));
         return *this;
     }
     FixedText &operator=(const char *text) { return *this = QString::fromUtf8(text); }
@@ -59,4 +58,23 @@ public:
     }
 
     const QString &str() const { return *this; }
+
+private:
+    // Whether text needs no cut, decided here for the usual short and ASCII values so that
+    // storing thousands of reply fields calls no converter: a text of at most N/2 characters
+    // always fits (two bytes at most per character), an ASCII one of at most N as well.
+    static bool fits(const QString &text)
+    {
+        const qsizetype size = text.size();
+        if (size * 2 <= N)
+            return true;
+        if (size > N)
+            return false;
+        const QChar *chars = text.constData();
+        for (qsizetype i = 0; i < size; ++i) {
+            if (chars[i].unicode() >= 0x80)
+                return false;
+        }
+        return true;
+    }
 };
