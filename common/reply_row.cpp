@@ -2,8 +2,8 @@
 
 #include "text/text_helpers.h"
 
-#include <QJsonArray>
 #include <QHash>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QVariant>
 

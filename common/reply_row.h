@@ -7,12 +7,12 @@
 #include <QStringList>
 #include <QVarLengthArray>
 
+class RepeatedTexts;
+
 // One row of a reply: either a text whose fields are joined by the field separator, or an object
 // with the keys "C_0", "C_1", ... Columns are read by position; a column the row does not have
 // reads as the empty text, so a short row can never be read past its end and extra columns of a
 // long row are simply never asked for.
-class RepeatedTexts;
-
 class ReplyRow
 {
 public:
