@@ -34,9 +34,17 @@ public:
     bool isEmpty() const { return m_items.empty(); }
 
     // Appends a record under `code` and returns it.
-    T &append(const QString &code, T value = T())
+    T &append(const QString &code, T value)
     {
         m_items.push_back(std::make_unique<T>(std::move(value)));
+        m_codes.append(code);
+        return *m_items.back();
+    }
+    // Appends an empty record under `code` and returns it; made in place, as the large records
+    // (stores, couriers) cost as much to move as to make.
+    T &append(const QString &code)
+    {
+        m_items.push_back(std::make_unique<T>());
         m_codes.append(code);
         return *m_items.back();
     }

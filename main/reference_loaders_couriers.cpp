@@ -37,21 +37,23 @@ void ApplyMyWorkPages(const QStringList &pages)
     }
     G_MY_WORKER.MyWorkerArray.clear();
     int rowNo = 0;
-    const PageLoopEnd end = ForEachReplyPage(kWork, pages, [&rowNo](const QJsonObject &page) {
+    RepeatedTexts repeats;
+    const PageLoopEnd end = ForEachReplyPage(kWork, pages, [&rowNo, &repeats](const QJsonObject &page) {
         for (const QJsonValue &element : PageRows(page)) {
             ReplyRow row;
             // Names are unescaped like every other reply text, so a quote shows as a quote.
-            if (!ReadReplyRow(kWork, element, 8, ++rowNo, row) || row.text(7) == QLatin1String("0"))
+            if (!ReadReplyRow(kWork, element, 8, ++rowNo, row) || row.textIs(7, QLatin1String("0")))
                 continue;
-            TMyWorker &w = G_MY_WORKER.MyWorkerArray.append(row.text(5));
-            w.HdCode = row.text(0);
-            w.HdName = row.text(1);
-            w.BrCode = row.text(2);
-            w.BrName = row.text(3);
-            w.DvryTypeCD = row.text(4);
-            w.WkCode = row.text(5);
-            w.Wkname = row.text(6);
-            w.DataStatus = row.text(7);
+            const QString code = row.text(5, repeats);
+            TMyWorker &w = G_MY_WORKER.MyWorkerArray.append(code);
+            w.HdCode = row.text(0, repeats);
+            w.HdName = row.text(1, repeats);
+            w.BrCode = row.text(2, repeats);
+            w.BrName = row.text(3, repeats);
+            w.DvryTypeCD = row.text(4, repeats);
+            w.WkCode = code;
+            w.Wkname = row.text(6, repeats);
+            w.DataStatus = row.text(7, repeats);
             w.WKOrders = std::make_shared<TA1Orders>();
             w.WKChangeYN = 2;
             w.WkCash = QStringLiteral("0");

@@ -8,6 +8,7 @@
 #include "records/session_records.h"
 
 #include <QHash>
+#include <QStringBuilder>
 
 namespace
 {
@@ -18,25 +19,10 @@ void resetCaches(TST_LIST &st)
 {
     // The default goods group "0" comes first; the goods-group loaders append the others.
     st.GOODS_GRP_LST.clear();
-    TST_GOODS_GROUP_LIST group0;
-    group0.GRP_NO = QStringLiteral("0");
-    st.GOODS_GRP_LST.append(QStringLiteral("0"), group0);
+    st.GOODS_GRP_LST.append(QStringLiteral("0")).GRP_NO = QStringLiteral("0");
     st.GOODS_LIST.clear();
     st.SL_MSG_DONG.clear();
     st.SL_MSG_DONG8.clear();
-}
-
-QString shareYn(const TST_LIST &st)
-{
-    const QString cls = UserClass();
-    if (cls != QLatin1String("7") && cls != QLatin1String("5"))
-        return QStringLiteral("N");
-    const THD_LIST *hd = G_HD_LIST.value(0);
-    const int k = hd ? hd->SL_BRLIST().indexOf(st.BR_CODE) : -1;
-    if (k < 0)
-        return QStringLiteral("Y");
-    const TBR_LIST &br = hd->BR_LIST.at(k);
-    return br.BR_CODE != st.BR_CODE && br.DVRY_TYPE_CD != st.DVRY_TYPE_CD ? QStringLiteral("Y") : QStringLiteral("N");
 }
 
 // Positions of the delivery-out rows by store, so each store finds its rows without walking the
@@ -50,29 +36,71 @@ QMultiHash<QString, int> deliveryOutByStore()
     return index;
 }
 
+// What every store row of one load reads the same: worked out once, not per row (thousands of
+// stores).
+struct StoreLoad
+{
+    explicit StoreLoad(const QDate &today)
+        : userClass(UserClass()),
+          month(today.toString(QStringLiteral("yyyy-MM-"))),
+          lastDay(QStringLiteral("%1").arg(today.daysInMonth(), 2, 10, QLatin1Char('0'))),
+          outs(deliveryOutByStore())
+    {
+    }
+    QString userClass;
+    QString month;    // "yyyy-MM-" of today
+    QString lastDay;  // the month's last day, two digits
+    QMultiHash<QString, int> outs;
+    RepeatedTexts repeats;
+    QString lastOutGroup;  // the group code last added to gsl_Out_DVRY (neighbours share it)
+};
+
+QString chargeDayText(const QString &day, const QString &month, const QString &lastDay)
+{
+    if (day == QLatin1String("32"))
+        return FixedText<10>(month + lastDay);
+    if (day.size() == 1)
+        return FixedText<10>(QString(month % QLatin1Char('0') % day));
+    return FixedText<10>(month + day);
+}
+
+QString shareYn(const TST_LIST &st, const QString &cls)
+{
+    if (cls != QLatin1String("7") && cls != QLatin1String("5"))
+        return QStringLiteral("N");
+    const THD_LIST *hd = G_HD_LIST.value(0);
+    const int k = hd ? hd->SL_BRLIST().indexOf(st.BR_CODE) : -1;
+    if (k < 0)
+        return QStringLiteral("Y");
+    const TBR_LIST &br = hd->BR_LIST.at(k);
+    return br.BR_CODE != st.BR_CODE && br.DVRY_TYPE_CD != st.DVRY_TYPE_CD ? QStringLiteral("Y") : QStringLiteral("N");
+}
+
 // Columns 2 to 36 and everything derived from them. oneStore: the one-store load, which leaves
 // the user record alone.
-void fillStore(TST_LIST &st, const ReplyRow &row, const QDate &today, bool oneStore,
-               const QMultiHash<QString, int> &outs)
+void fillStore(TST_LIST &st, const ReplyRow &row, bool oneStore, StoreLoad &load)
 {
-    st.ST_TEL = row.text(2);
-    st.CASH_ST = row.text(3);
-    st.MULTI_TYPE = row.text(4);
-    st.MASTER_ST_CODE = row.text(5);
-    st.DATA_STAUS = row.text(6);
-    st.ST_LAT_Y = row.text(7);
-    st.ST_LNG_X = row.text(8);
-    st.READY_TIME = row.text(9);
-    st.DVRY_TYPE_CD = row.text(10);
-    st.DVRY_MIN_PRICE_1 = row.text(11);
-    st.DVRY_MIN_SRV_1 = row.text(12);
-    st.DVRY_MIN_PRICE_2 = row.text(13);
-    st.DVRY_MIN_SRV_2 = row.text(14);
-    st.ST_APP_NAME = row.text(15);
-    st.BR_MASTER_YN = row.text(16);
-    if (!st.DVRY_TYPE_CD.isEmpty())
+    const auto text = [&row, &load](int column) { return row.text(column, load.repeats); };
+    st.ST_TEL = text(2);
+    st.CASH_ST = text(3);
+    st.MULTI_TYPE = text(4);
+    st.MASTER_ST_CODE = text(5);
+    st.DATA_STAUS = text(6);
+    st.ST_LAT_Y = text(7);
+    st.ST_LNG_X = text(8);
+    st.READY_TIME = text(9);
+    st.DVRY_TYPE_CD = text(10);
+    st.DVRY_MIN_PRICE_1 = text(11);
+    st.DVRY_MIN_SRV_1 = text(12);
+    st.DVRY_MIN_PRICE_2 = text(13);
+    st.DVRY_MIN_SRV_2 = text(14);
+    st.ST_APP_NAME = text(15);
+    st.BR_MASTER_YN = text(16);
+    if (!st.DVRY_TYPE_CD.isEmpty() && st.DVRY_TYPE_CD != load.lastOutGroup) {
         AddSorted(gsl_Out_DVRY, st.DVRY_TYPE_CD);
-    if (!oneStore && UserClass() == QLatin1String("5") && st.BR_MASTER_YN == QLatin1String("Y")) {
+        load.lastOutGroup = st.DVRY_TYPE_CD;
+    }
+    if (!oneStore && load.userClass == QLatin1String("5") && st.BR_MASTER_YN == QLatin1String("Y")) {
         G_USER_INFO.BR_ST_CODE = st.ST_CODE;
         G_USER_INFO.ST_DVRY_TYPE_CD = st.DVRY_TYPE_CD;
         if (G_USER_INFO.ST_LNG_X.isEmpty()) {
@@ -80,36 +108,36 @@ void fillStore(TST_LIST &st, const ReplyRow &row, const QDate &today, bool oneSt
             G_USER_INFO.ST_LAT_Y = st.ST_LAT_Y;
         }
     }
-    st.VBank_Code = row.text(17);
-    st.VBank = row.text(18);
-    st.TEL_TYPE_CD = row.text(19);
+    st.VBank_Code = text(17);
+    st.VBank = text(18);
+    st.TEL_TYPE_CD = text(19);
     st.DVRY_LOCK_TIME = row.toInt(20, 0);
-    st.VBank_Name = row.text(21);
-    st.CHARGE_POS_YN = row.text(22);
-    st.CHARGE_DAY_POS = ChargeDayText(row.text(23), today);
-    st.CHARGE_S_DAY_POS = row.text(24);
-    st.CHARGE_POS_ST = row.text(25);
-    st.ORD_WORK_TIME = row.text(26);
-    st.ORD_WORK_DAY = row.text(27);
-    st.HD_CODE = row.text(28);
-    st.BR_CODE = row.text(29);
-    st.AUTO_READY_YN = row.text(30);
-    st.ADDR1 = row.text(31);
-    st.ADDR2 = row.text(32);
-    st.ADDR3 = row.text(33);
-    st.SHOP_TYPE = row.text(34);
-    const QString shop = st.SHOP_TYPE;
+    st.VBank_Name = text(21);
+    st.CHARGE_POS_YN = text(22);
+    st.CHARGE_DAY_POS = chargeDayText(text(23), load.month, load.lastDay);
+    st.CHARGE_S_DAY_POS = text(24);
+    st.CHARGE_POS_ST = text(25);
+    st.ORD_WORK_TIME = text(26);
+    st.ORD_WORK_DAY = text(27);
+    st.HD_CODE = text(28);
+    st.BR_CODE = text(29);
+    st.AUTO_READY_YN = text(30);
+    st.ADDR1 = text(31);
+    st.ADDR2 = text(32);
+    st.ADDR3 = text(33);
+    st.SHOP_TYPE = text(34);
+    const QString &shop = st.SHOP_TYPE;
     if (shop == QLatin1String("1") || shop == QLatin1String("2") || shop == QLatin1String("3"))
         G_HAS_DELIVERY_STORE = true;
     if (shop == QLatin1String("4") || shop == QLatin1String("5") || shop == QLatin1String("6"))
         G_HAS_QUICK_STORE = true;
-    st.DVRY_BR_TEL = row.text(35);
+    st.DVRY_BR_TEL = text(35);
     if (row.count() > 36)
-        st.WK_GOODS_PAY_TYPE = row.text(36);
-    st.ST_SHAREYN = shareYn(st);
-    const QList<int> rowsOfStore = outs.values(st.ST_CODE);
-    for (const int i : rowsOfStore) {
-        const TDVRY_LIST &out = G_DVRY_OUT_LIST.at(i);
+        st.WK_GOODS_PAY_TYPE = text(36);
+    st.ST_SHAREYN = shareYn(st, load.userClass);
+    // Same order as values(): the list order deliveryOutByStore() arranged.
+    for (auto [it, last] = load.outs.equal_range(st.ST_CODE); it != last; ++it) {
+        const TDVRY_LIST &out = G_DVRY_OUT_LIST.at(*it);
         TDVRY_LIST copy;
         copy.DVRY_TYPE_CD = out.DVRY_TYPE_CD;
         copy.DT_NAME = out.DT_NAME;
@@ -126,8 +154,10 @@ void fillStore(TST_LIST &st, const ReplyRow &row, const QDate &today, bool oneSt
     int status = st.DATA_STAUS.toInt(&ok);
     if (!ok)
         status = 1;
-    if (status == 1 || status == 2 || status == 3 || status == 9)
-        GS_CHK_STNO += QLatin1Char(',') + st.ST_CODE;
+    if (status == 1 || status == 2 || status == 3 || status == 9) {
+        GS_CHK_STNO += QLatin1Char(',');
+        GS_CHK_STNO += st.ST_CODE;
+    }
 }
 
 // Own delivery group, then the delivery-group entries: the own group first, then one per other
@@ -156,12 +186,8 @@ void finishStores()
 
 QString ChargeDayText(const QString &day, const QDate &today)
 {
-    const QString month = today.toString(QStringLiteral("yyyy-MM-"));
-    if (day == QLatin1String("32"))
-        return FixedText<10>(month + QStringLiteral("%1").arg(today.daysInMonth(), 2, 10, QLatin1Char('0')));
-    if (day.size() == 1)
-        return FixedText<10>(month + QLatin1Char('0') + day);
-    return FixedText<10>(month + day);
+    return chargeDayText(day, today.toString(QStringLiteral("yyyy-MM-")),
+                         QStringLiteral("%1").arg(today.daysInMonth(), 2, 10, QLatin1Char('0')));
 }
 
 void proc_StList()
@@ -184,19 +210,20 @@ void ApplyStListPages(const QStringList &pages, const QDate &today)
     GS_CHK_STNO.clear();
     G_USER_INFO.BR_ST_CODE.clear();
     G_USER_INFO.ST_DVRY_TYPE_CD.clear();
-    const QMultiHash<QString, int> outs = deliveryOutByStore();
+    StoreLoad load(today);
     int rowNo = 0;
     const PageLoopEnd end = ForEachReplyPage(kSt, pages, [&](const QJsonObject &page) {
         for (const QJsonValue &element : PageRows(page)) {
             ReplyRow row;
-            if (!ReadReplyRow(kSt, element, kStoreColumns, ++rowNo, row) || row.text(6) == QLatin1String("0"))
+            if (!ReadReplyRow(kSt, element, kStoreColumns, ++rowNo, row) || row.textIs(6, QLatin1String("0")))
                 continue;
-            TST_LIST &st = G_ST_LIST.append(row.text(0));
-            st.ST_CODE = row.text(0);
-            st.ST_NAME = row.text(1);
+            const QString code = row.text(0, load.repeats);
+            TST_LIST &st = G_ST_LIST.append(code);
+            st.ST_CODE = code;
+            st.ST_NAME = row.text(1, load.repeats);
             resetCaches(st);
             CCB_STNO.add(st.ST_CODE, st.ST_NAME);
-            fillStore(st, row, today, false, outs);
+            fillStore(st, row, false, load);
         }
     });
     if (end == PageLoopEnd::Exception) {
@@ -232,12 +259,12 @@ bool ApplyStInfoPages(const QString &sStCode, const QStringList &pages, const QD
         LogNoResult(kSt);
         return false;
     }
-    const QMultiHash<QString, int> outs = deliveryOutByStore();
+    StoreLoad load(today);
     int rowNo = 0;
     const PageLoopEnd end = ForEachReplyPage(kSt, pages, [&](const QJsonObject &page) {
         for (const QJsonValue &element : PageRows(page)) {
             ReplyRow row;
-            if (!ReadReplyRow(kSt, element, kStoreColumns, ++rowNo, row) || row.text(6) == QLatin1String("0"))
+            if (!ReadReplyRow(kSt, element, kStoreColumns, ++rowNo, row) || row.textIs(6, QLatin1String("0")))
                 continue;
             if (row.text(0) != sStCode) {
                 WriteLog(kSt + QStringLiteral(" Row Skip ") + QString::number(rowNo) + QStringLiteral(" other store"));
@@ -248,7 +275,7 @@ bool ApplyStInfoPages(const QString &sStCode, const QStringList &pages, const QD
             // The goods are loaded again right after, from the start.
             resetCaches(*st);
             st->GOODS_SYNC_DT.clear();
-            fillStore(*st, row, today, true, outs);
+            fillStore(*st, row, true, load);
         }
     });
     if (end == PageLoopEnd::Exception)

@@ -2,10 +2,14 @@
 
 #include <QString>
 
+#include <utility>
+
 // Longest head of `text` whose length in the Korean 8-bit code page is at most `maxBytes`
 // (two bytes per Hangul syllable, one per ASCII character). A character is never split: when the
 // next one does not fit whole, the cut falls before it.
 QString CutToCodePageBytes(const QString &text, int maxBytes);
+// The same for a text the caller gives up: one that fits is handed on without a copy.
+QString CutToCodePageBytes(QString &&text, int maxBytes);
 
 // Stores `text` into `field` cut to `width` code-page bytes.
 void SetFixed(QString &field, const QString &text, int width);
@@ -26,6 +30,7 @@ public:
     FixedText(const FixedText &) = default;
     FixedText(FixedText &&) noexcept = default;
     FixedText(const QString &text) : QString(CutToCodePageBytes(text, N)) {}
+    FixedText(QString &&text) : QString(CutToCodePageBytes(std::move(text), N)) {}
     FixedText(const char *text) : FixedText(QString::fromUtf8(text)) {}
     FixedText(QLatin1StringView text) : FixedText(QString(text)) {}
 
@@ -34,6 +39,14 @@ public:
     FixedText &operator=(const QString &text)
     {
         QString::operator=(CutToCodePageBytes(text, N));
+        return *this;
+    }
+    FixedText &operator=(QString &&text)
+    {
+        if (fits(text))
+            QString::operator=(std::move(text));
+        else
+            QString::operator=(CutToCodePageBytes(text, N));
         return *this;
     }
     FixedText &operator=(const char *text) { return *this = QString::fromUtf8(text); }
@@ -45,4 +58,23 @@ public:
     }
 
     const QString &str() const { return *this; }
+
+private:
+    // Whether text needs no cut, decided here for the usual short and ASCII values so that
+    // storing thousands of reply fields calls no converter: a text of at most N/2 characters
+    // always fits (two bytes at most per character), an ASCII one of at most N as well.
+    static bool fits(const QString &text)
+    {
+        const qsizetype size = text.size();
+        if (size * 2 <= N)
+            return true;
+        if (size > N)
+            return false;
+        const QChar *chars = text.constData();
+        for (qsizetype i = 0; i < size; ++i) {
+            if (chars[i].unicode() >= 0x80)
+                return false;
+        }
+        return true;
+    }
 };

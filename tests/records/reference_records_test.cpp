@@ -53,6 +53,69 @@ TEST(ReplyRow, TextRowsSplitOnEverySeparatorAndUnescape)
     EXPECT_EQ(raw.text(0), QStringLiteral("a&quot;b"));
 }
 
+TEST(ReplyRow, SeparatorsOfOtherSizesAndEmptyRows)
+{
+    const ReplyRow two = ReplyRow::fromRawText(QStringLiteral("a||b||||c"), QStringLiteral("||"));
+    EXPECT_EQ(two.count(), 4);
+    EXPECT_EQ(two.text(1), QStringLiteral("b"));
+    EXPECT_EQ(two.text(2), QString());
+    EXPECT_EQ(two.text(3), QStringLiteral("c"));
+
+    const ReplyRow none = ReplyRow::fromRawText(QStringLiteral("a│b"), QString());
+    EXPECT_EQ(none.count(), 1);
+    EXPECT_EQ(none.text(0), QStringLiteral("a│b"));
+
+    EXPECT_EQ(ReplyRow::fromText(QString(), kSep).count(), 0);
+    EXPECT_FALSE(ReplyRow::fromText(QString(), kSep).has(0));
+    // A present but empty field is an empty text, not a missing one.
+    EXPECT_FALSE(ReplyRow::fromText(QStringLiteral("│x"), kSep).text(0).isNull());
+}
+
+// Rows read one after the other through RepeatedTexts must read exactly as a fresh read does,
+// whatever repeats, changes back or goes missing between rows.
+TEST(ReplyRow, RepeatedTextsReadLikeAFreshRead)
+{
+    const QStringList rows = {
+        QStringLiteral("S1│행복치킨│Y│H0001│02-1│"),
+        QStringLiteral("S2│행복치킨│N│H0001│02-1│"),
+        QStringLiteral("S3│소담&quot;한식│Y│H0001│02-2│x"),
+        QStringLiteral("S4│소담&quot;한식│Y│H0002│02-2"),
+        QStringLiteral("S5││Y│H0002"),
+        QStringLiteral("S6│행복치킨│Y│H0001│02-1│"),
+        QStringLiteral("S6│행복치킨│Y│H0001│02-1│"),
+    };
+    RepeatedTexts repeats;
+    for (const QString &text : rows) {
+        const ReplyRow row = ReplyRow::fromText(text, kSep);
+        for (int c = -1; c <= 7; ++c) {
+            const QString shared = row.text(c, repeats);
+            EXPECT_EQ(shared, row.text(c)) << text.toStdString() << " column " << c;
+            EXPECT_EQ(shared.isNull(), row.text(c).isNull()) << text.toStdString() << " column " << c;
+            EXPECT_EQ(row.textIs(c, QLatin1String("Y")), row.text(c) == QLatin1String("Y"));
+            EXPECT_EQ(row.textIs(c, QLatin1String("")), row.text(c).isEmpty());
+        }
+    }
+
+    // A handed-out text is the caller's own: changing it changes no later read.
+    RepeatedTexts again;
+    const ReplyRow first = ReplyRow::fromText(rows.at(0), kSep);
+    QString flag = first.text(2, again);
+    QString head = first.text(3, again);
+    flag.append(QLatin1Char('!'));
+    head[0] = QLatin1Char('X');
+    const ReplyRow second = ReplyRow::fromText(rows.at(1), kSep);
+    EXPECT_EQ(second.text(2, again), QStringLiteral("N"));
+    EXPECT_EQ(second.text(3, again), QStringLiteral("H0001"));
+    EXPECT_EQ(ReplyRow::fromText(rows.at(2), kSep).text(2, again), QStringLiteral("Y"));
+    EXPECT_EQ(ReplyRow::fromText(rows.at(2), kSep).text(3, again), QStringLiteral("H0001"));
+
+    // Object rows read as they always do.
+    const ReplyRow object = ReplyRow::fromObject(objectRow(QStringLiteral(R"({"C_0":"a","C_1":7})")));
+    EXPECT_EQ(object.text(0, again), QStringLiteral("a"));
+    EXPECT_EQ(object.text(1, again), QStringLiteral("7"));
+    EXPECT_TRUE(object.textIs(1, QLatin1String("7")));
+}
+
 TEST(ReplyRow, ObjectRowsReadColumnsByKeyAndTolerateMissingOnes)
 {
     const ReplyRow row = ReplyRow::fromObject(objectRow(

@@ -25,6 +25,8 @@ TEST_P(CutToCodePageBytesTest, KeepsWholeCharactersWithinTheWidth)
     const QString cut = CutToCodePageBytes(c.text, c.width);
     EXPECT_EQ(cut, c.expected) << c.name << ": " << cut.toStdString();
     EXPECT_LE(Cp949::encode(cut).size(), c.width) << c.name;
+    // A text handed over is cut the same way.
+    EXPECT_EQ(CutToCodePageBytes(QString(c.text), c.width), c.expected) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
