@@ -10,7 +10,7 @@
 
 namespace
 {
-const QString kSysCode = QString::fromLatin1(kSysCodeRequest);
+const QString kSysCodeText = QString::fromLatin1(kSysCodeRequest);
 const QString kCodeList = QString::fromLatin1(kCodeListRequest);
 const QString kConfig = QString::fromLatin1(kConfigRequest);
 const QString kAdm3 = QStringLiteral("ADM3");
@@ -197,23 +197,23 @@ int PathTag(const QString &dtValue2)
 
 void proc_syscode()
 {
-    ApplySysCodePages(RequestReference(kSysCode, kAdm3, {QString(), QString(), QString(), QString(), QString()}));
+    ApplySysCodePages(RequestReference(kSysCodeText, kAdm3, {QString(), QString(), QString(), QString(), QString()}));
 }
 
 void ApplySysCodePages(const QStringList &pages)
 {
     if (pages.isEmpty()) {
-        LogNoResult(kSysCode);
+        LogNoResult(kSysCodeText);
         return;
     }
     G_COM_CODE_LIST.clear();
     for (CodeNameTable *t : {&CCB_O8, &CCB_O7, &CCB_O1, &CCB_O4, &CCB_WA, &CCB_VAN})
         t->clear();
     int rowNo = 0;
-    const PageLoopEnd end = ForEachReplyPage(kSysCode, pages, [&rowNo](const QJsonObject &page) {
+    const PageLoopEnd end = ForEachReplyPage(kSysCodeText, pages, [&rowNo](const QJsonObject &page) {
         for (const QJsonValue &element : PageRows(page)) {
             ReplyRow row;
-            if (!ReadReplyRow(kSysCode, element, 11, ++rowNo, row))
+            if (!ReadReplyRow(kSysCodeText, element, 11, ++rowNo, row))
                 continue;
             G_COM_CODE_LIST.append(systemCodeRow(row));
             routeSystemCode(G_COM_CODE_LIST.last());

@@ -15,15 +15,15 @@ namespace
 {
 
 // Column names of one board.
-struct BoardColumns
+struct FilterColumns
 {
     QString status, pay, distance, branch, cthBranch, group, groupKind, shareOver, path, posType;
     QStringList orderNo, destination, store, courier;
 };
 
-BoardColumns liveColumns(const QString &p, bool completed)
+FilterColumns liveColumns(const QString &p, bool completed)
 {
-    BoardColumns c;
+    FilterColumns c;
     c.status = p + QLatin1String("STATUS_CD");
     c.pay = completed ? p + QLatin1String("PAY_TYPE_CD") : QStringLiteral("CTV_MAINPAY_TYPE_CD");
     c.distance = p + QLatin1String("ORD_ST_DISTANCE");
@@ -41,12 +41,12 @@ BoardColumns liveColumns(const QString &p, bool completed)
     return c;
 }
 
-const BoardColumns &columnsOf(FilterBoard board)
+const FilterColumns &columnsOf(FilterBoard board)
 {
-    static const BoardColumns live = liveColumns(QStringLiteral("CTV_MAIN_"), false);
-    static const BoardColumns completed = liveColumns(QStringLiteral("CTV_MAIN_COMP_"), true);
-    static const BoardColumns store = [] {
-        BoardColumns c;
+    static const FilterColumns live = liveColumns(QStringLiteral("CTV_MAIN_"), false);
+    static const FilterColumns completed = liveColumns(QStringLiteral("CTV_MAIN_COMP_"), true);
+    static const FilterColumns store = [] {
+        FilterColumns c;
         c.status = QStringLiteral("CTV_TAKEOUT_ORD_STATUS_CD");
         c.pay = QStringLiteral("CTV_TAKEOUT_PAY_TYPE_CD");
         c.path = QStringLiteral("CTV_TAKEOUT_ORD_PATH_CD");
@@ -157,7 +157,7 @@ QStringList designatedRuleGroups(const BoardFilterInputs &in)
 
 SlotGroups groupCriteria(FilterBoard board, const BoardFilterInputs &in, const ColumnOf &columnOf)
 {
-    const BoardColumns &c = columnsOf(board);
+    const FilterColumns &c = columnsOf(board);
     GroupBuilder groups(columnOf, FilterJoin::Or);
     GroupBuilder designated(columnOf, FilterJoin::And);
     GroupBuilder exclusions(columnOf, FilterJoin::And);
@@ -271,7 +271,7 @@ SlotGroups branchCriteria(FilterBoard board, const BoardFilterInputs &in, const 
     else
         narrow = in.userClass != u"1";
     if (narrow) {
-        const BoardColumns &c = columnsOf(board);
+        const FilterColumns &c = columnsOf(board);
         for (const QString &code : in.branchCodes) {
             g.add(c.branch, FilterOp::Equal, code);
             g.add(c.cthBranch, FilterOp::Equal, code);
@@ -284,7 +284,7 @@ SlotGroups pathCriteria(FilterBoard board, const BoardFilterInputs &in, const Co
 {
     GroupBuilder g(columnOf, FilterJoin::Or);
     if (isStoreUser(in)) {
-        const BoardColumns &c = columnsOf(board);
+        const FilterColumns &c = columnsOf(board);
         for (const QString &tag : in.pathTags)
             g.add(c.path, FilterOp::Equal, tag);
         if (board != FilterBoard::StoreOrders)
@@ -310,7 +310,7 @@ FilterGroup searchGroup(const QString &term, const QStringList &columns, const C
 
 SlotGroups searchCriteria(FilterBoard board, const BoardFilterInputs &in, const ColumnOf &columnOf)
 {
-    const BoardColumns &c = columnsOf(board);
+    const FilterColumns &c = columnsOf(board);
     // Each box is a group of its own, so two filled boxes find the rows that match both, on
     // every board.
     SlotGroups out{{kSlotSearchOrderNo, searchGroup(in.searchOrderNo, c.orderNo, columnOf)},

@@ -269,7 +269,7 @@ TEST_F(OrderRecord, OwnOrderAndSelections)
 
 namespace
 {
-QString sameDayRow(int columns, std::map<int, QString> over = {})
+QString a3ColumnsRow(int columns, std::map<int, QString> over = {})
 {
     QStringList cols;
     for (int i = 0; i < columns; ++i)
@@ -289,7 +289,7 @@ QString sameDayRow(int columns, std::map<int, QString> over = {})
 TEST_F(OrderRecord, SameDayRowIsStrictAndRefusesWithoutDamage)
 {
     TA3ORDER o;
-    ASSERT_TRUE(proc_SetA3OrderFromRow(o, sameDayRow(98, {{91, "5000"}})));
+    ASSERT_TRUE(proc_SetA3OrderFromRow(o, a3ColumnsRow(98, {{91, "5000"}})));
     EXPECT_EQ(o.EA_END_IMG(), QString());
     EXPECT_EQ(o.PENALTY_AMT, 0);
     EXPECT_EQ(o.MOD_DATE(), u"s68");
@@ -297,15 +297,15 @@ TEST_F(OrderRecord, SameDayRowIsStrictAndRefusesWithoutDamage)
     EXPECT_EQ(o.EXT_URL(), u"s92");
     EXPECT_EQ(o.EXT_SUB_CODE(), u"s97");
     EXPECT_EQ(o.DVRY_MNG_FEE, 49);
-    ASSERT_TRUE(proc_SetA3OrderFromRow(o, sameDayRow(99)));
+    ASSERT_TRUE(proc_SetA3OrderFromRow(o, a3ColumnsRow(99)));
     EXPECT_EQ(o.EA_END_IMG(), u"s98");
 
     QString error;
-    EXPECT_FALSE(proc_SetA3OrderFromRow(o, sameDayRow(99, {{13, ""}, {22, "changed"}}), &error));
+    EXPECT_FALSE(proc_SetA3OrderFromRow(o, a3ColumnsRow(99, {{13, ""}, {22, "changed"}}), &error));
     EXPECT_TRUE(error.contains(QLatin1String("DVRY_AMT")));
     EXPECT_EQ(o.ORD_MEMO(), u"s22");
-    EXPECT_FALSE(proc_SetA3OrderFromRow(o, sameDayRow(97)));
-    EXPECT_FALSE(proc_SetA3OrderFromRow(o, sameDayRow(99, {{12, "far"}})));
+    EXPECT_FALSE(proc_SetA3OrderFromRow(o, a3ColumnsRow(97)));
+    EXPECT_FALSE(proc_SetA3OrderFromRow(o, a3ColumnsRow(99, {{12, "far"}})));
 }
 
 TEST_F(OrderRecord, SameDaySlotsAndCopy)
@@ -329,7 +329,7 @@ TEST_F(OrderRecord, SameDaySlotsAndCopy)
     };
     for (const Copy &c : copies) {
         TA3ORDER o;
-        ASSERT_TRUE(proc_SetA3OrderFromRow(o, sameDayRow(99, c.cols)));
+        ASSERT_TRUE(proc_SetA3OrderFromRow(o, a3ColumnsRow(99, c.cols)));
         o.set(A3::ORD_TYPE, u"1");
         o.PENALTY_AMT = 700;
         TA1ORDER a1;
@@ -348,7 +348,7 @@ TEST_F(OrderRecord, SameDaySlotsAndCopy)
 TEST_F(OrderRecord, SameDayOwnOrderOfADistributor)
 {
     TA3ORDER o;
-    ASSERT_TRUE(proc_SetA3OrderFromRow(o, sameDayRow(99, {{29, "G1"}, {67, "2"}})));
+    ASSERT_TRUE(proc_SetA3OrderFromRow(o, a3ColumnsRow(99, {{29, "G1"}, {67, "2"}})));
     const QString d = QStringLiteral("5");
     EXPECT_TRUE(o.GetMyOrder(d, "NONE", "HD", "G1", 1)) << "same delivery group";
     EXPECT_TRUE(o.GetMyOrder(d, "NONE", "HD", "G2", 0)) << "normal type off";
