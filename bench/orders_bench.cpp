@@ -363,7 +363,9 @@ int main(int argc, char **argv)
     printFigure("1,000 changed orders against the board", batchMs, 10, "ms");
     std::printf("baseline: the bare engine on the same moving orders %9.2f ms\n", bareMs);
     printFigure("one tick: 1,000 moving orders, rows, count pass", tickMs, 16, "ms");
-    printFigure("one tick / the bare engine", tickMs / bareMs, 1.6, "x ");
+    // The tick's budget is a time the screen must keep (16 ms); the ratio shows the board's own
+    // share beside the engine's and is read, not judged.
+    std::printf("one tick / the bare engine                        %9.2f x\n", tickMs / bareMs);
     std::printf("process memory before loading                     %9.1f MB\n", rssBefore);
     printFigure("process memory with both boards loaded", rssLoaded, 300, "MB");
     std::fflush(stdout);
