@@ -1,7 +1,7 @@
 #include "orders/order_poller.h"
-#include "orders/sync_mark.h"
 
 #include "common/daily_log.h"
+#include "common/exception_text.h"
 #include "common/program_globals.h"
 #include "link/link_state.h"
 #include "link/server_connection.h"

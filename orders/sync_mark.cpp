@@ -13,14 +13,3 @@ bool IsUsableSyncMark(const QString &mark)
     const QString sep = G_FIELD_SEP.isEmpty() ? QString(QChar(0x2502)) : G_FIELD_SEP;
     return mark.size() <= kMaxMarkChars && !mark.contains(sep);
 }
-
-QString ExceptionText(std::exception_ptr e)
-{
-    try {
-        std::rethrow_exception(e);
-    } catch (const std::exception &x) {
-        return QString::fromUtf8(x.what());
-    } catch (...) {
-        return QStringLiteral("unknown exception");
-    }
-}
