@@ -3,14 +3,11 @@
 #include "main/address_loaders.h"
 #include "main/goods_loaders.h"
 #include "main/reference_loaders.h"
+#include "main/screen_placeholders.h"
+#include "main/store_panel.h"
+#include "records/reference_records.h"
 #include "records/session_records.h"
 #include "settings/address_region.h"
-
-namespace
-{
-// Steps whose owners are not part of the program yet (the order boards' set-up).
-void notBuiltYet() {}
-} // namespace
 
 ReferenceLoaderTable DefaultReferenceLoaders()
 {
@@ -33,12 +30,15 @@ ReferenceLoaderTable DefaultReferenceLoaders()
     bind(kGoodsGroup, proc_Goods_group);
     bind(kLoadAddr, [] { proc_Load_Addr(); });
     bind(kSysAddr, proc_Sys_Addr);
-    // The board set-up belongs to the today's-orders screen; the status bar, notices and stored
-    // messages to the main window, which binds them over these.
-    for (const char *name : {kPastBranches, kBoardBrName, kBoardBrCode, kBoardDvryType, kMainBrName, kMainBrCode,
-                             kDvryBrSelectAdd, kSavedBranches, kBrStCodes, kBoardBrSt, kBoardBrChange,
-                             kDvryBrWkCount, kFilter, kDvryList, kReInitBoardLists, kSetStat, kNoticeInfo,
-                             kLoadMessage})
-        bind(name, notBuiltYet);
+    bind(kBrStCodes, [] {
+        G_SL_MASTER_ST_CODE.clear();
+        G_SL_MASTER_DVRY_TYPE.clear();
+        G_SL_MASTER_BR_CODE.clear();
+        SetBrStCodeList();
+    });
+    // The past-orders screen's branch list belongs to the order history, not built yet.
+    bind(kPastBranches, ScreenPlaceholder(LaterScreen::kHistory, QString::fromLatin1(kPastBranches)));
+    // The board set-up belongs to the today's-orders screen and the side panels, the status bar,
+    // notices and stored messages to the main window: they bind their steps into the table.
     return t;
 }

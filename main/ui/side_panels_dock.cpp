@@ -28,17 +28,12 @@ public:
     {
         setObjectName(QStringLiteral("SidePanelsBinding"));
         SetSidePanels(this);
-        m_previous = SetReferenceHook([this](ReferenceEvent e) {
-            if (m_previous)
-                m_previous(e);
-            referenceEvent(e);
-        });
+        connect(&ReferenceEvents(), &ReferenceNotifier::changed, this, [this](ReferenceEvent e) { referenceEvent(e); });
     }
     ~SidePanelsBinding() override
     {
         if (SidePanels() == this)
             SetSidePanels(nullptr);
-        SetReferenceHook(m_previous);
     }
 
     void procUpdateWorkerGrid(bool bClearFlag) override { courier->procUpdateWorkerGrid(bClearFlag); }
@@ -55,12 +50,11 @@ private:
             if (courier->model().branches.names.isEmpty())
                 courier->fillBranchesFromLists();
             courier->procUpdateWorkerGrid(true);
-        } else if (e == ReferenceEvent::StoresLoaded) {
+        } else if (e == ReferenceEvent::StoresLoaded || e == ReferenceEvent::BranchesLoaded) {
+            // A store login loads no store list: its branches come with the branch list.
             store->fillBranches();
         }
     }
-
-    ReferenceHook m_previous;
 };
 
 SidePanelsBinding *bindingOf(const TFRM_MAIN &window)
