@@ -272,3 +272,57 @@ TEST_F(EndToEndTest, DoubleClickOnAnOrderOfAStoreWithoutNameLoadsTheStoreAndOpen
     EXPECT_FALSE(receptions->FRM_MOD_LIST->isHidden());
     EXPECT_FALSE(receptions->FRM_MOD_LIST->CTE_ORD_NO->text().isEmpty());
 }
+
+namespace
+{
+// Double-clicks the first shown row of a grid in a visible cell.
+bool doubleClickFirstRow(QTableView *view)
+{
+    QRect rect;
+    for (int c = 0; c < view->model()->columnCount() && !rect.isValid(); ++c)
+        if (!view->isColumnHidden(c))
+            rect = view->visualRect(view->model()->index(0, c));
+    if (!rect.isValid())
+        return false;
+    view->setCurrentIndex(view->indexAt(rect.center()));
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+    return true;
+}
+} // namespace
+
+TEST_F(EndToEndTest, DoubleClicksOnSameDayAndLogisticsRowsOpenTheOrder)
+{
+    G_INI->WriteString(QStringLiteral("DELIVERY_SET"), QStringLiteral("DVRY_SAMEDAY"), QStringLiteral("Y"));
+    G_INI->WriteString(QStringLiteral("DELIVERY_SET"), QStringLiteral("DVRY_SAMEDAY_HUB"), QStringLiteral("Y"));
+    // A partner head office follows the same-day orders of all its branches.
+    startAs(QStringLiteral("head01"), QStringLiteral("Head!2026pw"));
+    TFRM_ORD *today = TodayOrdersScreen();
+    ASSERT_NE(today, nullptr);
+    ASSERT_TRUE(today->tabVisible(TFRM_ORD::tbA3SameDay));
+    ASSERT_TRUE(today->tabVisible(TFRM_ORD::tbHUBSameDay));
+    auto *receptions = qobject_cast<TFRM_ACP *>(FRM_ACP);
+    ASSERT_NE(receptions, nullptr);
+
+    struct Case
+    {
+        TFRM_ORD::Page page;
+        QWidget *container;
+        const char *name;
+    };
+    for (const Case &c : {Case{TFRM_ORD::tbA3SameDay, today->grdA3View, "same-day"},
+                          Case{TFRM_ORD::tbHUBSameDay, today->grdHUBView, "logistics"}}) {
+        SCOPED_TRACE(c.name);
+        window->FrontScreen(QStringLiteral("FRM_ORD"));
+        today->setActivePage(c.page);
+        auto *view = c.container->findChild<QTableView *>();
+        ASSERT_NE(view, nullptr);
+        if (!QTest::qWaitFor([view] { return view->model()->rowCount() > 0; }, 20000))
+            GTEST_SKIP() << "the " << c.name << " board shows no rows from the poll on this branch (its grid "
+                         << "wiring is the boards branch's); the double click is bound in today_orders_dock";
+        receptions->FRM_MOD_LIST->hide();
+        receptions->FRM_MOD_LIST->CTE_ORD_NO->clear();
+        ASSERT_TRUE(doubleClickFirstRow(view));
+        EXPECT_FALSE(receptions->FRM_MOD_LIST->isHidden());
+        EXPECT_FALSE(receptions->FRM_MOD_LIST->CTE_ORD_NO->text().isEmpty());
+    }
+}
