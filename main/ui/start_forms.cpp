@@ -1,6 +1,6 @@
 #include "main/ui/start_forms.h"
 
-#include "main/screen_placeholders.h"
+#include "common/screen_placeholders.h"
 #include "main/top_menu.h"
 #include "main/ui/main_window.h"
 #include "main/ui/reception_host.h"
@@ -18,7 +18,6 @@ QWidget *FRM_ORD = nullptr;
 QWidget *FRM_ACP = nullptr;
 QWidget *frmCardApprList = nullptr;
 QWidget *frmChrome = nullptr;
-QWidget *frmAd = nullptr;
 QWidget *frmSessionTimeSet = nullptr;
 
 namespace

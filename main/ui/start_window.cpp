@@ -6,11 +6,12 @@
 #include "common/program_globals.h"
 #include "common/ui/progress_window.h"
 #include "link/link_events.h"
-#include "main/address_loaders.h"
-#include "main/close_routine.h"
-#include "main/reference_loaders.h"
+#include "reference/address_loaders.h"
+#include "start/close_routine.h"
+#include "reference/reference_loaders.h"
 #include "messages/message_center.h"
-#include "main/ui/login_flow.h"
+#include "start/ui/login_flow.h"
+#include "start/ui/ad_panel.h"
 #include "main/ui/main_window.h"
 #include "main/ui/reception_host.h"
 #include "main/ui/sound_player.h"
@@ -18,7 +19,7 @@
 #include "main/ui/side_panels_dock.h"
 #include "main/ui/courier_status_panel.h"
 #include "main/ui/store_status_panel.h"
-#include "main/screen_placeholders.h"
+#include "common/screen_placeholders.h"
 #include "grid/ui/check_combo_box.h"
 #include "platform/desktop_idle.h"
 #include "platform/idle_monitor.h"
@@ -441,4 +442,20 @@ void InstallStartInitialization()
         if (FRM_MAIN)
             runSynchronization(FRM_MAIN, 0);
     };
+}
+
+void InstallLoginForms()
+{
+    SetStartFormMaker(StartForm::TfrmAd, [](TFRM_MAIN *) -> QWidget * { return new TfrmAd(); });
+}
+
+void InstallLoginInitialization()
+{
+    InstallLoginForms();
+    TFRM_MAIN::SetInitializationHook([](TFRM_MAIN *) {
+        ReadSavedLoginIntoSession();
+        QApplication::restoreOverrideCursor();
+        if (func_Login())
+            WriteLog(QStringLiteral("Login done : ") + G_USER_INFO.ID);
+    });
 }

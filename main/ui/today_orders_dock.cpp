@@ -2,31 +2,33 @@
 
 #include "common/program_globals.h"
 #include "main/courier_refresh_binding.h"
-#include "main/edition_table.h"
+#include "reference/edition_table.h"
 #include "main/main_globals.h"
-#include "main/reference_loaders.h"
-#include "main/reference_state.h"
+#include "reference/reference_loaders.h"
+#include "reference/reference_state.h"
 #include "main/status_bar_texts.h"
 #include "main/ui/main_window.h"
 #include "main/ui/sound_player.h"
 #include "main/ui/start_forms.h"
 #include "main/ui/today_orders_grid_binding.h"
 #include "main/ui/courier_status_panel.h"
+#include "main/store_panel.h"
+#include "records/reference_records.h"
 #include "main/ui/side_panels_dock.h"
 #include "messages/message_center.h"
 #include "messages/notice_center.h"
 #include "messages/ui/notice_article_window.h"
 #include "orders/courier_refresh.h"
-#include "orders/order_counts.h"
+#include "boards/order_counts.h"
 #include "orders/order_seams.h"
 #include "orders/same_day_loader.h"
-#include "orders/store_order_board.h"
-#include "orders/ui/board_filter_bar.h"
-#include "orders/ui/delivery_info_bar.h"
-#include "orders/ui/same_day_panels.h"
-#include "orders/ui/store_order_view.h"
-#include "orders/ui/today_orders_screen.h"
-#include "orders/ui/web_popup.h"
+#include "boards/store_order_board.h"
+#include "boards/ui/board_filter_bar.h"
+#include "boards/ui/delivery_info_bar.h"
+#include "boards/ui/same_day_panels.h"
+#include "boards/ui/store_order_view.h"
+#include "boards/ui/today_orders_screen.h"
+#include "boards/ui/web_popup.h"
 #include "platform/clock.h"
 #include "records/business_rules.h"
 #include "records/session_records.h"
@@ -583,6 +585,13 @@ void BindBoardReferenceSteps(ReferenceLoaderTable &table, TFRM_MAIN *window)
     bind(kDvryList, [] {
         if (CourierListRefresh *couriers = TodayOrdersPartsOf(TodayOrdersScreen()).courierRefresh)
             couriers->proc_Dvry_List();
+    });
+    // The branches' master stores, rebuilt from the store list.
+    bind(kBrStCodes, [] {
+        G_SL_MASTER_ST_CODE.clear();
+        G_SL_MASTER_DVRY_TYPE.clear();
+        G_SL_MASTER_BR_CODE.clear();
+        SetBrStCodeList();
     });
     // The synchronization: the next poll reloads the cash and the store states whole, and the
     // branch lists of the board and of the courier panel are filled again.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/reference_sequence.h"
+#include "reference/reference_sequence.h"
 
 class CourierListRefresh;
 class DeliveryInfoBar;
