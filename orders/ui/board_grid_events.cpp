@@ -5,7 +5,10 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QItemSelectionModel>
 #include <QTableView>
+
+#include <utility>
 
 namespace
 {
@@ -27,6 +30,37 @@ BoardGridEvents::BoardGridEvents(QTableView *view, BoardGrid grid, GridTableMode
     m_viewport = view->viewport();
     view->installEventFilter(this);
     view->viewport()->installEventFilter(this);
+    // Every poll rebuilds the grid, which drops the view's current row; the focus follows the
+    // order, not the row number, so a menu opened on an order still acts on it afterwards.
+    if (QAbstractItemModel *shown = view->model()) {
+        connect(shown, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_keptOrder = focusedOrderNo(); });
+        connect(shown, &QAbstractItemModel::modelReset, this, [this] { restoreFocus(); });
+        connect(shown, &QAbstractItemModel::layoutAboutToBeChanged, this, [this] { m_keptOrder = focusedOrderNo(); });
+        connect(shown, &QAbstractItemModel::layoutChanged, this, [this] { restoreFocus(); });
+    }
+}
+
+QString BoardGridEvents::focusedOrderNo() const
+{
+    const int record = focusedRecord();
+    return record < 0 ? QString() : BoardCellText(*m_model, record, BoardOrderNoColumn(m_grid));
+}
+
+void BoardGridEvents::restoreFocus()
+{
+    const QString orderNo = std::exchange(m_keptOrder, QString());
+    QAbstractItemModel *shown = m_view->model();
+    if (orderNo.isEmpty() || !shown || !m_model || focusedOrderNo() == orderNo)
+        return;
+    for (int row = 0; row < shown->rowCount(); ++row) {
+        const QModelIndex index = shown->index(row, std::max(m_view->currentIndex().column(), 0));
+        const QVariant rec = index.data(GridTableModel::kRecordRole);
+        if (rec.isValid() && BoardCellText(*m_model, rec.toInt(), BoardOrderNoColumn(m_grid)) == orderNo) {
+            m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect
+                                                                  | QItemSelectionModel::Rows);
+            return;
+        }
+    }
 }
 
 int BoardGridEvents::focusedRecord() const

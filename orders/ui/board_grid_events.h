@@ -73,6 +73,8 @@ protected:
 
 private:
     int focusedRecord() const;
+    QString focusedOrderNo() const;
+    void restoreFocus();
     QString &selectField();
     void toggleCheck(int record);
     void ctrlClick();
@@ -86,4 +88,5 @@ private:
     BoardSelection *m_selection;
     BoardEventHooks m_hooks;
     QPointer<BoardGridEvents> m_live;
+    QString m_keptOrder;  // the focused order while the grid is rebuilt
 };
