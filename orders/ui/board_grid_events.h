@@ -88,5 +88,7 @@ private:
     BoardSelection *m_selection;
     BoardEventHooks m_hooks;
     QPointer<BoardGridEvents> m_live;
-    QString m_keptOrder;  // the focused order while the grid is rebuilt
+    QString m_keptOrder;  // the order the user focused
+    bool m_modelChanging = false;
+    bool m_restoring = false;
 };
