@@ -7,24 +7,24 @@
 #include "common/program_globals.h"
 #include "link/link_events.h"
 #include "link/link_state.h"
-#include "main/close_routine.h"
-#include "main/edition_table.h"
-#include "main/login.h"
-#include "main/reference_loaders.h"
-#include "main/reference_state.h"
+#include "start/close_routine.h"
+#include "reference/edition_table.h"
+#include "start/login.h"
+#include "reference/reference_loaders.h"
+#include "reference/reference_state.h"
 #include "messages/message_center.h"
 #include "messages/notice_center.h"
 #include "messages/ui/message_panel.h"
 #include "messages/ui/message_windows.h"
 #include "main/main_globals.h"
-#include "main/page_addresses.h"
-#include "main/process_ops.h"
+#include "reference/page_addresses.h"
+#include "start/process_ops.h"
 #include "main/shell_globals.h"
 #include "main/shell_pages.h"
 #include "main/status_bar_texts.h"
-#include "main/ui/app_style.h"
+#include "start/ui/app_style.h"
 #include "main/ui/contract_page.h"
-#include "main/ui/login_flow.h"
+#include "start/ui/login_flow.h"
 #include "main/ui/reception_host.h"
 #include "main/ui/shell_popups.h"
 #include "main/ui/side_panels_dock.h"
@@ -33,9 +33,9 @@
 #include "main/ui/start_forms.h"
 #include "main/ui/today_orders_dock.h"
 #include "grid/grid_table_model.h"
-#include "orders/board_order_open.h"
-#include "orders/order_board_models.h"
-#include "orders/ui/today_orders_screen.h"
+#include "boards/board_order_open.h"
+#include "boards/order_board_models.h"
+#include "boards/ui/today_orders_screen.h"
 #include "records/business_rules.h"
 #include "records/reference_lookups.h"
 #include "records/session_records.h"
@@ -495,16 +495,7 @@ void TFRM_MAIN::todayClick()
     QCoreApplication::processEvents();
     if (HasAuthGrade(4)) {
         // Each visit starts on the first board this login sees.
-        if (TFRM_ORD *today = TodayOrdersScreen()) {
-            procOrderTabVisibleCheck(today);
-            for (TFRM_ORD::Page page : {TFRM_ORD::tbOrdNow, TFRM_ORD::tbOrdComp, TFRM_ORD::tbA3SameDay,
-                                        TFRM_ORD::tbHUBSameDay}) {
-                if (today->tabVisible(page)) {
-                    today->setActivePage(page);
-                    break;
-                }
-            }
-        }
+        procOrderTabVisibleCheck(TodayOrdersScreen());
         G_CUR_FORM = QString::fromLatin1(ScreenName::kToday);
         BringBoardToFront(FRM_ORD);
     } else {

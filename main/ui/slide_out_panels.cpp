@@ -1,6 +1,6 @@
 #include "main/ui/slide_out_panels.h"
 
-#include "main/ui/app_style.h"
+#include "start/ui/app_style.h"
 
 #include <QEvent>
 #include <QStackedWidget>

@@ -7,25 +7,26 @@
 #include "common/message_box.h"
 #include "common/program_globals.h"
 #include "link/sandbox_link_fixture.h"
-#include "main/close_routine.h"
+#include "start/close_routine.h"
 #include "main/main_globals.h"
+#include "main/ui/reception_host.h"
 #include "main/no_processes.h"
-#include "main/process_ops.h"
-#include "main/program_start.h"
-#include "main/reference_test_support.h"
-#include "main/start_settings.h"
-#include "main/ui/app_style.h"
+#include "start/process_ops.h"
+#include "start/program_start.h"
+#include "reference/reference_test_support.h"
+#include "start/start_settings.h"
+#include "start/ui/app_style.h"
 #include "main/ui/contract_page.h"
-#include "main/ui/login_dialog.h"
-#include "main/ui/login_flow.h"
+#include "start/ui/login_dialog.h"
+#include "start/ui/login_flow.h"
 #include "main/ui/main_window.h"
 #include "main/ui/sound_player.h"
 #include "main/ui/start_forms.h"
 #include "main/ui/start_window.h"
 #include "main/ui/today_orders_dock.h"
 #include "messages/message_center.h"
-#include "orders/ui/board_delegate.h"
-#include "orders/ui/today_orders_screen.h"
+#include "boards/ui/board_delegate.h"
+#include "boards/ui/today_orders_screen.h"
 #include "records/device_records.h"
 #include "settings/settings_file.h"
 #include "grid/grid_table_model.h"
@@ -236,7 +237,6 @@ TEST_F(MainWindowViewTest, TheLiveBoardShowsItsOrdersWhole)
     const QAbstractItemModel *m = view->model();
     const QFontMetrics fm(view->font());
     QStringList cut;
-    QStringList codes;
     QStringList bareMoney;
     const auto *shown = qobject_cast<BoardDelegate *>(view->itemDelegate());
     ASSERT_NE(shown, nullptr);
@@ -252,14 +252,63 @@ TEST_F(MainWindowViewTest, TheLiveBoardShowsItsOrdersWhole)
                  || name == QLatin1String("CTV_MAIN_GOODS_NAME") || name == QLatin1String("CTV_MAIN_ORD_ST_NAME"))
                 && fm.horizontalAdvance(text) + 8 > view->columnWidth(c))
                 cut << caption + QStringLiteral(": ") + text;
-            if (name == QLatin1String("CTV_MAIN_TYPE_CD") && text.size() == 4 && text.toInt() > 1000)
-                codes << text;
             if (name == QLatin1String("CTV_MAIN_DVRY_AMT") && text.size() > 3 && !text.contains(QLatin1Char(',')))
                 bareMoney << text;
         }
     }
     EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(codes.isEmpty()) << "서비스종류 shows codes: " << codes.join(QLatin1Char(' ')).toStdString();
     EXPECT_TRUE(bareMoney.isEmpty()) << "배달료 without separators: " << bareMoney.join(QLatin1Char(' ')).toStdString();
+}
+} // namespace
+
+namespace
+{
+// The shell's own screens after a real login: the message panel's grid, the modify caption from the
+// loaded code table, the today's-orders button starting on the first board, and the stand-ins of
+// reception and control screens closing like ordinary windows without blocking 동기화.
+TEST_F(MainWindowViewTest, ShellScreensBehaveAfterALogin)
+{
+    startAs(QStringLiteral("demo"), QStringLiteral("Demo!2026desk"));
+
+    auto *grid = window->ATP_MAIN->widget(5)->findChild<QTableView *>(QStringLiteral("CTV_MESSAGE"));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->model(), &window->messageCenter->grid());
+
+    TFRM_ORD *today = TodayOrdersScreen();
+    ASSERT_NE(today, nullptr);
+    today->setActivePage(TFRM_ORD::tbOrdComp);
+    window->TopButtonClick(TopButton::Today);
+    EXPECT_EQ(today->activePage(), TFRM_ORD::tbOrdNow);
+
+    auto *host = qobject_cast<TFRM_ACP *>(FRM_ACP);
+    ASSERT_NE(host, nullptr);
+    window->proc_Ord_Modify(QStringLiteral("20261211000019"), QStringLiteral("3001"), QStringLiteral("1"),
+                            QStringLiteral("12"), QString(), QString());
+    EXPECT_EQ(host->pages->tabText(5), QStringLiteral("수정[배차-12]"));
+    host->FRM_MOD_LIST->btnClose->click();
+    EXPECT_FALSE(host->tabShown(5));
+    EXPECT_EQ(G_CUR_FORM, QStringLiteral("FRM_ORD")) << "back to the board the order was opened from";
+
+    window->TopButtonClick(TopButton::Reception);
+    ASSERT_TRUE(host->tabShown(0));
+    emit host->pages->tabCloseRequested(0);
+    EXPECT_FALSE(host->tabShown(0));
+    EXPECT_TRUE(host->FRM_ACP_LIST.at(0)->isHidden());
+    boxes.clear();
+    window->TopButtonClick(TopButton::Refresh);
+    EXPECT_FALSE(boxes.contains(QStringLiteral("I 접수창을 모두 닫은 뒤 동기화 하세요."))) << boxes.join(' ').toStdString();
+
+    // The control stand-in: a window of its own with a close button; closing frees it.
+    G_USER_SET.ViewWorkControlType = QStringLiteral("1");
+    window->TopButtonClick(TopButton::WorkControl);
+    EXPECT_TRUE(G_WCO_OPEN);
+    QWidget *control = nullptr;
+    for (QWidget *w : window->findChildren<QWidget *>())
+        if (w->isWindow() && w->isVisible() && w->windowTitle() == QStringLiteral("배송원관제(주문관제)"))
+            control = w;
+    ASSERT_NE(control, nullptr);
+    control->findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(G_WCO_OPEN);
 }
 } // namespace
