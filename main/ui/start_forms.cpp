@@ -204,6 +204,7 @@ void InstallShellForms()
     SetStartFormMaker(StartForm::TFRM_ACP, [](TFRM_MAIN *main) -> QWidget * {
         auto *w = new TFRM_ACP(main);
         main->DockBoard(w);
+        QObject::connect(w, &TFRM_ACP::windowClosed, main, &TFRM_MAIN::ReceptionWindowClosed);
         return w;
     });
     SetStartFormMaker(StartForm::TfrmCardApprList, [](TFRM_MAIN *main) -> QWidget * {
