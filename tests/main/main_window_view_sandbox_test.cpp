@@ -45,7 +45,7 @@
 
 namespace
 {
-class NoDevices : public IStartDevices
+class WindowViewNoDevices : public IStartDevices
 {
 public:
     QString openCallerIdPort(int, const QString &, int) override { return {}; }
@@ -167,7 +167,7 @@ protected:
     }
 
     NoProcesses table;
-    NoDevices devices;
+    WindowViewNoDevices devices;
     ContractPageRunner previousRunner;
     MsgBoxHandler previousBox;
     SoundPlayer::Output previousSound;
