@@ -283,7 +283,7 @@ void step(SandboxDatabase &db, SandboxRandom &rng)
 {
     db.transaction([&] {
         OrderClock clock(db);
-        clock.ms += kOrderStepMs;
+        clock.advance(kOrderStepMs);
         const QList<QVariantList> open = db.rows(QStringLiteral(
             "SELECT ord_no, ord_status_cd, ord_br_code, cth_wk_code FROM orders"
             " WHERE ord_status_cd NOT IN ('4001', '4002') ORDER BY ord_no"));
