@@ -20,6 +20,7 @@
 #include "main/ui/id_search_page.h"
 #include "main/ui/login_dialog.h"
 #include "main/ui/main_window.h"
+#include "main/password_rules.h"
 #include "main/ui/password_change_dialog.h"
 #include "main/ui/pc_register_dialog.h"
 #include "main/ui/phone_verify_dialog.h"
@@ -160,6 +161,11 @@ bool finishAcceptedLogin(const LoginReply &reply)
 // login keeps the password and the payload for the session; every other copy is wiped.
 void runLogin(QString &password, bool saveAdmin)
 {
+    if (const auto refusal = CheckPasswordSeparator(password)) {
+        WipeText(password);
+        MsgBox(refusal->message, refusal->kind);
+        return;
+    }
     proc_SetUserGubunValue();
     FindServerEndPoint(PrimaryLookupUrlFormat(), 0);
     if (saveAdmin)
