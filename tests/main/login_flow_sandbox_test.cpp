@@ -185,7 +185,7 @@ TEST_F(LoginFlowSandboxTest, EachAcceptedClassLogsInAndConnectsTheSharedSocket)
         const char *userCode;
     };
     const Case cases[] = {
-        {SandboxLogin::kDemoId, SandboxLogin::kDemoPassword, "1003", "H0001"},  // store
+        {SandboxLogin::kDemoId, SandboxLogin::kDemoPassword, "1002", "H0001"},  // store
         {"branch01", "Branch!2026pw", "5000", "B000101"},                       // distributor
         {"head01", "Head!2026pw", "7001", "H0001"},                             // partner head office
         {"code3", "Code!2026pw", "1003", "H0001"},                              // accepted codes 3, 4, 9

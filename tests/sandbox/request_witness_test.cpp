@@ -277,6 +277,33 @@ TEST(SandboxHost, StopsWithoutQtWarningsWhileItsWorldMoves)
     EXPECT_TRUE(warnings.lines().isEmpty()) << warnings.lines().join(QLatin1Char('\n')).toStdString();
 }
 
+// The README's first account sees its board fill: a steady share of the new orders is its store's,
+// and they move through the statuses like the rest.
+TEST(DemoWorld, TheDemoStoreGetsASteadyFlowOfOrdersInEveryStatus)
+{
+    SandboxHost::Options options;
+    options.withLookup = false;
+    SandboxHost host(options);
+    ASSERT_TRUE(host.start()) << host.errorString().toStdString();
+    const auto demoOrders = [&] {
+        return host.database()
+            ->value(QStringLiteral("SELECT COUNT(*) FROM orders o JOIN users u ON u.st = o.ord_st_code WHERE u.id = ?"),
+                    {QLatin1String(SandboxLogin::kDemoId)})
+            .toInt();
+    };
+    EXPECT_GE(demoOrders(), 3);  // already in the seeded morning
+    host.stepScenario(60);
+    EXPECT_GE(demoOrders(), 20);
+    QStringList statuses;
+    for (const QVariantList &r : host.database()->rows(
+             QStringLiteral("SELECT DISTINCT o.ord_status_cd FROM orders o JOIN users u ON u.st = o.ord_st_code"
+                            " WHERE u.id = ? ORDER BY 1"),
+             {QLatin1String(SandboxLogin::kDemoId)}))
+        statuses << r.value(0).toString();
+    EXPECT_TRUE(statuses.contains(QStringLiteral("4001"))) << statuses.join(QLatin1Char(',')).toStdString();
+    EXPECT_GE(statuses.size(), 4) << statuses.join(QLatin1Char(',')).toStdString();
+}
+
 #ifdef COURIER_SANDBOX_EXE
 // Started without --workdir, the program keeps its files in a folder of its own and names its
 // request log; it stops on SIGTERM without a warning.
