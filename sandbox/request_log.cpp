@@ -86,11 +86,17 @@ void SandboxRequestLog::write(const SandboxRequest &request, const SandboxReply 
     m_file.flush();
 }
 
-QList<SandboxRequestLog::Entry> SandboxRequestLog::read(const QString &path)
+qint64 SandboxRequestLog::size() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_file.isOpen() ? m_file.size() : 0;
+}
+
+QList<SandboxRequestLog::Entry> SandboxRequestLog::read(const QString &path, qint64 offset)
 {
     QList<Entry> out;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text) || !file.seek(offset))
         return out;
     while (!file.atEnd()) {
         QString line = QString::fromUtf8(file.readLine());

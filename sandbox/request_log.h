@@ -42,8 +42,11 @@ public:
 
     // The line written for one request (without the newline).
     static QString formatLine(const QDateTime &time, const SandboxRequest &request, const SandboxReply &reply);
-    // Every entry of a log file, in the order written; unreadable lines are skipped.
-    static QList<Entry> read(const QString &path);
+    // Every entry of a log file from byte offset on, in the order written; unreadable lines are
+    // skipped.
+    static QList<Entry> read(const QString &path, qint64 offset = 0);
+    // The file's size now: where the next entry will start.
+    qint64 size() const;
 
 private:
     mutable QMutex m_mutex;

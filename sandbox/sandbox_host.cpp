@@ -305,7 +305,12 @@ QString SandboxHost::requestLogPath() const
 QList<SandboxRequestLog::Entry> SandboxHost::loggedRequests() const
 {
     const QString path = requestLogPath();
-    return path.isEmpty() ? QList<SandboxRequestLog::Entry>() : SandboxRequestLog::read(path);
+    qint64 offset = 0;
+    {
+        QMutexLocker lock(&m_state->mutex);
+        offset = m_logOffset;
+    }
+    return path.isEmpty() ? QList<SandboxRequestLog::Entry>() : SandboxRequestLog::read(path, offset);
 }
 
 QStringList SandboxHost::receivedRequestCodes() const
@@ -327,6 +332,7 @@ void SandboxHost::clearReceived()
 {
     QMutexLocker lock(&m_state->mutex);
     m_state->requests.clear();
+    m_logOffset = m_state->requestLog ? m_state->requestLog->size() : 0;
     m_state->webPaths.clear();
     m_state->lastLookupQuery.clear();
 }

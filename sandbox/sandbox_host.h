@@ -91,7 +91,8 @@ public:
 
     // Observations.
     QString requestLogPath() const;   // empty when the request log is off
-    QList<SandboxRequestLog::Entry> loggedRequests() const;  // read back from the request log
+    // Read back from the request log: what arrived since the start or the last clearReceived().
+    QList<SandboxRequestLog::Entry> loggedRequests() const;
     QStringList receivedRequestCodes() const;
     QList<SandboxRequest> receivedRequests() const;
     void clearReceived();
@@ -118,4 +119,5 @@ private:
     QString m_error;
     quint16 m_linkPort = 0;
     quint16 m_lookupPort = 0;
+    qint64 m_logOffset = 0;  // guarded by the state's mutex
 };

@@ -194,6 +194,13 @@ TEST(RequestLog, EveryRequestIsWrittenWithPasswordsAndSmsCodesMasked)
     for (const QString &secret : {password, QStringLiteral("482913"), QStringLiteral("New!Secret2026"),
                                   QStringLiteral("hidden-tail")})
         EXPECT_FALSE(text.contains(secret)) << secret.toStdString();
+
+    // A test that clears what was received reads only what comes after.
+    host.clearReceived();
+    EXPECT_TRUE(host.loggedRequests().isEmpty());
+    ASSERT_TRUE(ask(client, QStringLiteral("999"), QStringLiteral("DUM"), kSep).has_value());
+    ASSERT_EQ(host.loggedRequests().size(), 1);
+    EXPECT_EQ(host.loggedRequests().first().code, "999");
 }
 
 TEST(ScenarioClock, StampsMayRunFastButNeverPastTheWallClock)
