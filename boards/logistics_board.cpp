@@ -113,9 +113,7 @@ bool LogisticsBoard::proc_Load_HUB_SameDay()
         m_hooks.resetPollPhase();
     const QStringList fields = {G_USER_INFO.ID,  QString(G_USER_INFO.USER_TYPE_CD).left(1), G_USER_INFO.HD,
                                 G_USER_INFO.BR,  G_USER_INFO.BR_ST_CODE, QStringLiteral("1"), sHUBDaySyncDate};
-    QString val;
-    for (const QString &f : fields)
-        val += f + G_FIELD_SEP;
+    const QString val = JoinRequestFields(fields);
     const QStringList pages = m_request(kLogisticsCode, QStringLiteral("ADM13"), val, QStringLiteral("3000"), 30000);
     if (pages.isEmpty()) {
         if (m_hooks.setFilterBarEnabled)

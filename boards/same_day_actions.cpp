@@ -49,9 +49,7 @@ bool handleReply(const QString &code, const QString &reply, const SameDayActionH
 
 bool send(const QString &code, const QStringList &fields, const SameDayActionHooks &hooks)
 {
-    QString val;
-    for (const QString &f : fields)
-        val += f + G_FIELD_SEP;
+    const QString val = JoinRequestFields(fields);
     try {
         const QString reply = hooks.request ? hooks.request(code, QStringLiteral("ADM1"), val, 30000) : QString();
         return handleReply(code, reply, hooks);

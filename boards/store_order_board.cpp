@@ -400,9 +400,7 @@ bool StoreOrderBoard::proc_Load_A2_Order_new()
                                 QStringLiteral("1"),
                                 QString(),
                                 QString()};
-    QString payload;
-    for (const QString &f : fields)
-        payload += f + G_FIELD_SEP;
+    const QString payload = JoinRequestFields(fields);
     const QStringList pages = m_request(kStoreOrderCode, QStringLiteral("ADM9"), payload, QStringLiteral("3000"), 30000);
     if (pages.isEmpty()) {
         if (m_hooks.setTopAreaEnabled)

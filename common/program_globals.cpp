@@ -45,10 +45,30 @@ void ResetProgramGlobals()
     G_REINIT_DONE = false;
 }
 
+namespace
+{
+const QChar kSeparatorChar(0x2502);
+}
+
+bool HasFieldSeparator(const QString &text)
+{
+    return text.contains(kSeparatorChar) || (!G_FIELD_SEP.isEmpty() && text.contains(G_FIELD_SEP));
+}
+
 QString JoinRequestFields(const QStringList &fields)
 {
     QString out;
-    for (const QString &f : fields)
-        out += f + G_FIELD_SEP;
+    for (const QString &f : fields) {
+        if (HasFieldSeparator(f)) {
+            QString clean = f;
+            clean.replace(kSeparatorChar, QChar(kFieldSeparatorStandIn));
+            if (!G_FIELD_SEP.isEmpty())
+                clean.replace(G_FIELD_SEP, QString(QChar(kFieldSeparatorStandIn)));
+            out += clean;
+        } else {
+            out += f;
+        }
+        out += G_FIELD_SEP;
+    }
     return out;
 }

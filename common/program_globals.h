@@ -43,5 +43,14 @@ extern bool G_REINIT_DONE;
 // Puts every program-wide value back to its program-start value (tests).
 void ResetProgramGlobals();
 
-// A request payload: every field followed by G_FIELD_SEP (the last one too).
+// A request payload: every field followed by G_FIELD_SEP (the last one too). Every sender joins
+// its fields here. A separator inside a field would split it in two and shift every later field,
+// so each one typed into free text (a memo, a reason, a message) becomes kFieldSeparatorStandIn;
+// text that must go out unaltered (a password) is refused before, with HasFieldSeparator.
 QString JoinRequestFields(const QStringList &fields);
+
+// The look-alike a field separator in free text is replaced with.
+inline constexpr char16_t kFieldSeparatorStandIn = u'|';
+
+// Whether text holds the field separator (always "│", also before G_FIELD_SEP is set).
+bool HasFieldSeparator(const QString &text);

@@ -310,15 +310,12 @@ namespace
 {
 QString sendPayload(const TMSG_LIST &m)
 {
-    QString val;
-    for (const QString &f :
+    return JoinRequestFields(
          {QString(m.CHNL_TYPE), QString(m.VIEW_TYPE), QString(m.MSG_TYPE_CD), m.MSG_TITLE, m.MSG_CONTENT,
           QString(m.CON_TYPE), QString(m.CON_SEQ_NO), m.ADD_VALUE_1, m.ADD_VALUE_2, m.ADD_VALUE_3,
           QString(m.SND_GRP_TYPE), QString(m.SND_GRP_CODE), QString(m.SND_GRP_ID), QString(m.SND_DEVICE_ID),
           QString(m.SND_DEVICE_TYPE), QString(m.RCV_GRP_TYPE), QString(m.RCV_GRP_CODE), QString(m.RCV_GRP_ID),
-          QString(m.RCV_DEVICE_ID), QString(m.RCV_DEVICE_TYPE)})
-        val += f + G_FIELD_SEP;
-    return val;
+          QString(m.RCV_DEVICE_ID), QString(m.RCV_DEVICE_TYPE)});
 }
 } // namespace
 

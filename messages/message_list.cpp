@@ -287,14 +287,12 @@ void MessageList::answer(int row, const QStringList &d, const QString &caption, 
 bool MessageList::proc_Send_Reply(const TMSG_LIST &reply, int row, const QString &caption)
 {
     const QString code = QStringLiteral("MG00_02_V02");
-    QString val;
-    for (const QString &f :
+    const QString val = JoinRequestFields(
          {QString(reply.MSG_NO), QString(reply.BTN_1_TYPE), QString(reply.MSG_TYPE_CD), QString(reply.CON_SEQ_NO),
           reply.MSG_TITLE, reply.MSG_CONTENT, QString(reply.SND_GRP_TYPE), QString(reply.SND_GRP_CODE),
           QString(reply.SND_GRP_ID), QString(reply.SND_DEVICE_ID), QString(reply.SND_DEVICE_TYPE),
           QString(reply.RCV_GRP_TYPE), QString(reply.RCV_GRP_CODE), QString(reply.RCV_GRP_ID),
-          QString(reply.RCV_DEVICE_ID), QString(reply.RCV_DEVICE_TYPE)})
-        val += f + G_FIELD_SEP;
+          QString(reply.RCV_DEVICE_ID), QString(reply.RCV_DEVICE_TYPE)});
     QString text;
     RequestOne(G_TCP_CLIENT, code, QStringLiteral("MSG2"), val, QString(), QString(), 30000, text);
     if (text.isEmpty()) {

@@ -230,7 +230,7 @@ void NoticeCenter::procNoticeInfoSeq(const QString &msgTypeCd, const QString &se
     const QString code = QStringLiteral("LN00_06_V01");
     fetchTag = 0;
     const QString kind = kindWordOf(msgTypeCd);
-    const QString val = groupOf(msgTypeCd) + G_FIELD_SEP + seqNo + G_FIELD_SEP;
+    const QString val = JoinRequestFields({groupOf(msgTypeCd), seqNo});
     const QStringList pages = RequestList(G_TCP_CLIENT, code, QStringLiteral("CMM11"), val, QStringLiteral("3000"), 30000);
     if (pages.isEmpty()) {
         WriteLog(code + QStringLiteral(" ERR[NO RESULT]"));

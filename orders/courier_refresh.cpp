@@ -152,10 +152,7 @@ QString CourierListRefresh::payload()
                                 G_USER_INFO.ST,
                                 QStringLiteral("Y"),
                                 G_DVRY_SYNC_DT};
-    QString val;
-    for (const QString &f : fields)
-        val += f + G_FIELD_SEP;
-    return val;
+    return JoinRequestFields(fields);
 }
 
 bool CourierListRefresh::proc_Dvry_List()

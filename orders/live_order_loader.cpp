@@ -39,10 +39,7 @@ QString LiveOrderLoader::payload(const QString &flag, const QString &mark) const
                                 mark,
                                 QString(G_USER_INFO.BTOB_YN) == QLatin1String("Y") ? QStringLiteral("1")
                                                                                    : QStringLiteral("0")};
-    QString val;
-    for (const QString &f : fields)
-        val += f + G_FIELD_SEP;
-    return val;
+    return JoinRequestFields(fields);
 }
 
 void LiveOrderLoader::rearm()

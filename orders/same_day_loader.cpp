@@ -77,10 +77,7 @@ QString SameDayLoader::payload(const QString &kind, const QString &flag, const Q
 {
     const QStringList fields = {G_USER_INFO.ID, QString(G_USER_INFO.USER_TYPE_CD).left(1), G_USER_INFO.HD,
                                 G_USER_INFO.BR, kind, flag, mark};
-    QString val;
-    for (const QString &f : fields)
-        val += f + G_FIELD_SEP;
-    return val;
+    return JoinRequestFields(fields);
 }
 
 bool SameDayLoader::accepted(const QStringList &pages, QString *outVal)

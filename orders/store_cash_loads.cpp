@@ -23,10 +23,7 @@ constexpr qint64 kMaxAmount = 999'999'999'999'999;  // 15 digits
 
 QString joinFields(const QStringList &fields)
 {
-    QString val;
-    for (const QString &f : fields)
-        val += f + G_FIELD_SEP;
-    return val;
+    return JoinRequestFields(fields);
 }
 
 // The reply's next mark, or empty (ask for everything next time) when it cannot be one.

@@ -105,7 +105,7 @@ void ParseSysAddr(const QStringList &pages)
 void proc_Sys_Addr()
 {
     try {
-        const QString val = QString(G_USER_SET.WORD_ADDR_NO) + G_FIELD_SEP;
+        const QString val = JoinRequestFields({QString(G_USER_SET.WORD_ADDR_NO)});
         ParseSysAddr(RequestList(G_TCP_CLIENT, sysAddrCode(), QStringLiteral("ADM3"), val, QStringLiteral("3000"), 30000));
     } catch (const std::exception &e) {
         WriteLog(sysAddrCode() + QStringLiteral(" Exception Err ") + QString::fromUtf8(e.what()));

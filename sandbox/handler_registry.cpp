@@ -2,6 +2,7 @@
 
 #include "sandbox/sandbox_state.h"
 
+#include <QMutexLocker>
 #include <QUrlQuery>
 
 // Defined in the file the build generates from the sandbox/handlers_<area>.cpp names.
@@ -28,6 +29,31 @@ WebReply WebReply::error(int status)
     r.status = status;
     r.body = QByteArray::number(status);
     return r;
+}
+
+QString SandboxWebBase::url() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_url;
+}
+
+void SandboxWebBase::setUrl(const QString &url)
+{
+    QMutexLocker lock(&m_mutex);
+    m_url = url;
+}
+
+QString SandboxWebBase::resolve(const QString &address) const
+{
+    const QString base = url();
+    const QLatin1String placeholder(kPlaceholder);
+    if (base.isEmpty() || !address.startsWith(placeholder))
+        return address;
+    const QString rest = address.mid(placeholder.size());
+    // "https://localhost.example/..." is another host, not the placeholder.
+    if (!rest.isEmpty() && !rest.startsWith(QLatin1Char('/')))
+        return address;
+    return base + rest;
 }
 
 void HandlerRegistry::add(const QString &reqNum, SandboxHandler handler)

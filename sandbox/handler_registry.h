@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QList>
 #include <QMap>
+#include <QMutex>
 #include <QPair>
 #include <QString>
 
@@ -40,6 +41,23 @@ struct WebReply
 
 using WebRoute = std::function<WebReply(const WebRequest &)>;
 
+// Where the sandbox's web server serves ("https://127.0.0.1:<port>"), known once it listens.
+// Handlers that hand out page addresses keep the holder and read it when they answer.
+class SandboxWebBase
+{
+public:
+    QString url() const;
+    void setUrl(const QString &url);
+    // address with a leading kPlaceholder ("https://localhost") replaced by url(); unchanged while
+    // the server does not listen or when address starts otherwise.
+    QString resolve(const QString &address) const;
+    static constexpr char kPlaceholder[] = "https://localhost";
+
+private:
+    mutable QMutex m_mutex;
+    QString m_url;
+};
+
 // One move of the demo world (a new order, a courier changing state, a message); run on the
 // sandbox's thread by its timer, or one at a time by tests.
 using ScenarioStep = std::function<void(SandboxDatabase &db, SandboxRandom &rng)>;
@@ -56,6 +74,8 @@ public:
     // they register their handlers. Never null once the host made the registry.
     void setDatabase(std::shared_ptr<SandboxDatabase> database);
     std::shared_ptr<SandboxDatabase> database() const;
+    // Never null.
+    std::shared_ptr<SandboxWebBase> webBase() const { return m_webBase; }
 
     // Empty function when the code has no handler.
     SandboxHandler handler(const QString &reqNum) const;
@@ -74,6 +94,7 @@ private:
     QMap<QString, WebRoute> m_routes;
     QList<QPair<QString, ScenarioStep>> m_scenarioSteps;
     std::shared_ptr<SandboxDatabase> m_database;
+    std::shared_ptr<SandboxWebBase> m_webBase = std::make_shared<SandboxWebBase>();
 };
 
 // Registers every demo handler and route. Each area of demo data lives in a file

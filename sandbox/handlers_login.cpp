@@ -123,7 +123,8 @@ DemoUser user(const char *id, const char *pw, const char *name, const char *type
 void seedUsers(SandboxDatabase &db, SandboxRandom &)
 {
     QList<DemoUser> list;
-    list << user(SandboxLogin::kDemoId, SandboxLogin::kDemoPassword, "데모가맹점", "1003", "01012345678");
+    // Grade 2 (characters 2 to 4 of the type): the store sees its money, which grade 3 does not.
+    list << user(SandboxLogin::kDemoId, SandboxLogin::kDemoPassword, "데모가맹점", "1002", "01012345678");
     list << user("store01", "Store!2026pw", "행복치킨 본점", "1002", "01011112222");
     DemoUser branch = user("branch01", "Branch!2026pw", "강남총판", "5000", "01022223333");
     branch.st.clear();

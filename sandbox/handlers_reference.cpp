@@ -119,7 +119,8 @@ void seedCodes(SandboxDatabase &db, const QList<GroupSeed> &groups)
 
 void seedConfig(SandboxDatabase &db)
 {
-    const QString web = QStringLiteral("https://localhost");
+    // Page addresses are answered with the host and port the web server really serves on.
+    const QString web = QString::fromLatin1(SandboxWebBase::kPlaceholder);
     QList<QVariantList> rows;
     const auto add = [&rows](const QString &type, const QString &name, const QString &value) {
         rows.append({type, name, value, QString(), QStringLiteral("20260105093000"), QStringLiteral("1")});
@@ -138,7 +139,7 @@ void seedConfig(SandboxDatabase &db)
              {"STORE_AROUND_DELIVERY", "/map/around.html"},
              {"WORK_CONTROL", "/map/control.html"},
              {"WORK_CONTROL2", "/map/control2.html"},
-             {"MAIN_HOME", "/home/index.html"},
+             {"MAIN_HOME", "/"},
              {"POLYGON_VIEW", "/map/polygon_view.html"},
              {"POLYGON_DRAW", "/map/polygon_draw.html"},
              {"ADDR_SEARCH2", "/address/search"},
@@ -347,12 +348,15 @@ SandboxReply codeList(SandboxDatabase &db, const SandboxRequest &req)
     return SandboxReply::rowsOf(out);
 }
 
-SandboxReply configRows(SandboxDatabase &db, const SandboxRequest &)
+SandboxReply configRows(SandboxDatabase &db, const SandboxWebBase &web)
 {
     QList<QStringList> out;
     for (const QVariantList &r : db.rows(QStringLiteral(
-             "SELECT cfg_type, cfg_name, cfg_value, ref_code, mod_date, data_status FROM config ORDER BY rowid")))
-        out.append(texts(r));
+             "SELECT cfg_type, cfg_name, cfg_value, ref_code, mod_date, data_status FROM config ORDER BY rowid"))) {
+        QStringList row = texts(r);
+        row[2] = web.resolve(row.at(2));
+        out.append(row);
+    }
     return SandboxReply::rowsOf(out);
 }
 
@@ -577,7 +581,8 @@ SANDBOX_HANDLER_AREA(reference)
     };
     registry.add(QStringLiteral("CS00_01_V02"), with(systemCodes));
     registry.add(QStringLiteral("CS00_17_V02"), with(codeList));
-    registry.add(QStringLiteral("CS00_10_V01"), with(configRows));
+    const std::shared_ptr<SandboxWebBase> web = registry.webBase();
+    registry.add(QStringLiteral("CS00_10_V01"), [db, web](const SandboxRequest &) { return configRows(*db, *web); });
     registry.add(QStringLiteral("CS00_09_V01"), with(shareList));
     registry.add(QStringLiteral("CS00_08_V01"), with(dvryOutList));
     registry.add(QStringLiteral("CS09_04_V01"), with(groupSettingsAll));

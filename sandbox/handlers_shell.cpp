@@ -250,6 +250,8 @@ SANDBOX_HANDLER_AREA(shell)
     registry.add(QStringLiteral("CS08_11_V02"), bind(deviceList));
     registry.add(QStringLiteral("CS08_12_V02"), bind(deviceChange));
     registry.addRoute(QStringLiteral("/"), homePage);
+    // The address worlds seeded before the home page moved to "/" still hand out.
+    registry.addRoute(QStringLiteral("/home/index.html"), homePage);
     registry.addRoute(QStringLiteral("/contract/platform_pay"), contractPage);
     registry.addRoute(QStringLiteral("/pay/send.html"), paySendPage);
     registry.addRoute(QStringLiteral("/promo/card.html"), [](const WebRequest &) {

@@ -109,7 +109,7 @@ void newStoreOrder(const SandboxDatabase &db, SandboxRandom &rng, qint64 ms, qin
 void step(SandboxDatabase &db, SandboxRandom &rng)
 {
     db.transaction([&] {
-        qint64 ms = storeOrderMeta(db, QStringLiteral("clock_ms"), 0) + kStoreOrderStepMs;
+        qint64 ms = ScenarioAdvance(storeOrderMeta(db, QStringLiteral("clock_ms"), 0), kStoreOrderStepMs);
         qint64 seq = storeOrderMeta(db, QStringLiteral("seq"), 0);
         const QList<QVariantList> open = db.rows(
             QStringLiteral("SELECT ord_no, status_cd, confirm_type FROM store_orders"

@@ -168,6 +168,8 @@ bool LinkConnection::answerRequest(const QByteArray &body)
     state.recordRequest(*request);
     const LinkFaults faults = state.takeFaults(request->reqNum);
     const SandboxReply reply = runSandboxHandler(state.handlerFor(request->reqNum), *request);
+    if (state.requestLog)
+        state.requestLog->write(*request, reply);
     QStringList pages = reply.buildPages(request->pageRows());
     if (faults.outCode.contains(request->reqNum))
         pages = forceOutCode(pages, faults.outCode.value(request->reqNum));

@@ -385,7 +385,7 @@ void step(SandboxDatabase &db, SandboxRandom &rng)
 {
     db.transaction([&] {
         SameDayClock clock(db);
-        clock.ms += kSameDayStepMs;
+        clock.advance(kSameDayStepMs);
         const QList<QVariantList> open = db.rows(QStringLiteral(
             "SELECT ord_no, ord_status_cd FROM same_day_orders WHERE ord_status_cd NOT IN ('4001', '4002')"
             " ORDER BY ord_no"));

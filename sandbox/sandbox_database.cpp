@@ -168,6 +168,15 @@ bool SandboxDatabase::initialize(QString *error)
             for (const QString &statement : area.schema)
                 exec(statement);
         const QString seeded = value(QStringLiteral("SELECT value FROM sandbox_meta WHERE key = 'seeded'")).toString();
+        if (!seeded.isEmpty() && m_options.size == SandboxWorldSize::Large) {
+            // The size only shapes a new world; a demo world asked to be large would silently stay small.
+            const QString was = value(QStringLiteral("SELECT value FROM sandbox_meta WHERE key = 'size'")).toString();
+            if (was != QLatin1String("large"))
+                throw SandboxDbError(QStringLiteral("%1 holds a demo world; a large world needs a new database file"
+                                                    " (delete it, or give another file with --db)")
+                                         .arg(m_options.path.isEmpty() ? QStringLiteral("the database") : m_options.path)
+                                         .toStdString());
+        }
         if (seeded.isEmpty()) {
             for (const Area &area : m_areas) {
                 if (!area.seed)

@@ -43,6 +43,9 @@ SandboxHost::~SandboxHost()
     if (!m_thread)
         return;
     runInThread([this] {
+        // Timers stop only on their own thread.
+        delete m_scenarioTimer;
+        m_scenarioTimer = nullptr;
         delete m_web;
         delete m_link;
         m_web = nullptr;
@@ -73,6 +76,17 @@ bool SandboxHost::start()
         m_options.workDir = m_tempDir->path();
     }
     QDir().mkpath(m_options.workDir);
+    if (m_options.requestLog) {
+        const QString logPath = m_options.requestLogPath.isEmpty()
+                                    ? QDir(m_options.workDir).filePath(QStringLiteral("requests.log"))
+                                    : m_options.requestLogPath;
+        auto log = std::make_shared<SandboxRequestLog>(logPath);
+        if (!log->isOpen()) {
+            m_error = log->errorString();
+            return false;
+        }
+        m_state->requestLog = std::move(log);
+    }
 
     std::unique_ptr<RsaKey::KeyPair> keyPair = RsaKey::KeyPair::generate(2048);
     if (!keyPair) {
@@ -105,9 +119,9 @@ bool SandboxHost::start()
             return;
         }
         if (m_options.scenarioIntervalMs > 0) {
-            auto *timer = new QTimer(m_context);
-            QObject::connect(timer, &QTimer::timeout, m_context, [this] { stepScenario(1); });
-            timer->start(m_options.scenarioIntervalMs);
+            m_scenarioTimer = new QTimer;
+            QObject::connect(m_scenarioTimer, &QTimer::timeout, m_context, [this] { stepScenario(1); });
+            m_scenarioTimer->start(m_options.scenarioIntervalMs);
         }
         m_link = new LinkServer(m_state, std::move(keyPair));
         m_linkPort = m_link->listen(m_options.linkPort, &m_error);
@@ -117,6 +131,8 @@ bool SandboxHost::start()
                                   QSslKey(cert->keyPem, QSsl::Ec, QSsl::Pem), nullptr);
             m_lookupPort = m_web->listen(m_options.lookupPort, &m_error);
             ok = m_lookupPort != 0;
+            if (ok)
+                m_state->registry.webBase()->setUrl(webBaseUrl());
         }
     });
     QMutexLocker lock(&m_state->mutex);
@@ -281,6 +297,22 @@ void SandboxHost::dropAllConnections()
         runInThread([this] { m_link->dropAll(); });
 }
 
+QString SandboxHost::requestLogPath() const
+{
+    return m_state->requestLog ? m_state->requestLog->path() : QString();
+}
+
+QList<SandboxRequestLog::Entry> SandboxHost::loggedRequests() const
+{
+    const QString path = requestLogPath();
+    qint64 offset = 0;
+    {
+        QMutexLocker lock(&m_state->mutex);
+        offset = m_logOffset;
+    }
+    return path.isEmpty() ? QList<SandboxRequestLog::Entry>() : SandboxRequestLog::read(path, offset);
+}
+
 QStringList SandboxHost::receivedRequestCodes() const
 {
     QMutexLocker lock(&m_state->mutex);
@@ -300,6 +332,7 @@ void SandboxHost::clearReceived()
 {
     QMutexLocker lock(&m_state->mutex);
     m_state->requests.clear();
+    m_logOffset = m_state->requestLog ? m_state->requestLog->size() : 0;
     m_state->webPaths.clear();
     m_state->lastLookupQuery.clear();
 }

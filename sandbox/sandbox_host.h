@@ -3,6 +3,7 @@
 #include "sandbox/handler_registry.h"
 #include "sandbox/sandbox_database.h"
 #include "sandbox/link_faults.h"
+#include "sandbox/request_log.h"
 #include "sandbox/sandbox_request.h"
 
 #include <QList>
@@ -13,6 +14,7 @@
 
 class QThread;
 class QObject;
+class QTimer;
 class QTemporaryDir;
 class SandboxRandom;
 class LinkServer;
@@ -35,6 +37,8 @@ public:
         QString databasePath;    // SQLite file of the world; empty: a fresh in-memory database
         SandboxWorldSize worldSize = SandboxWorldSize::Demo;
         int scenarioIntervalMs = 0;  // > 0: the demo world moves by one step at this interval
+        bool requestLog = true;      // write every request received to requestLogPath
+        QString requestLogPath;      // empty: requests.log in the work folder
     };
 
     SandboxHost();
@@ -86,6 +90,9 @@ public:
     void addScenarioStep(const QString &name, ScenarioStep step);
 
     // Observations.
+    QString requestLogPath() const;   // empty when the request log is off
+    // Read back from the request log: what arrived since the start or the last clearReceived().
+    QList<SandboxRequestLog::Entry> loggedRequests() const;
     QStringList receivedRequestCodes() const;
     QList<SandboxRequest> receivedRequests() const;
     void clearReceived();
@@ -105,10 +112,12 @@ private:
     std::unique_ptr<SandboxRandom> m_scenarioRng;
     QThread *m_thread = nullptr;
     QObject *m_context = nullptr;   // lives in m_thread
+    QTimer *m_scenarioTimer = nullptr;  // lives in m_thread, made and deleted there
     LinkServer *m_link = nullptr;   // owned by the thread's side
     WebServer *m_web = nullptr;
     QString m_caFile;
     QString m_error;
     quint16 m_linkPort = 0;
     quint16 m_lookupPort = 0;
+    qint64 m_logOffset = 0;  // guarded by the state's mutex
 };

@@ -1,5 +1,7 @@
 #include "sandbox/sandbox_state.h"
 
+#include "sandbox/request_check.h"
+
 #include <QDebug>
 
 #include <QMutexLocker>
@@ -61,6 +63,11 @@ SandboxReply runSandboxHandler(const SandboxHandler &handler, const SandboxReque
     if (!handler) {
         qWarning().noquote() << "sandbox: unknown request" << request.reqNum;
         return SandboxReply::code(QStringLiteral("0"), QStringLiteral("unknown request ") + request.reqNum);
+    }
+    const QString wrongShape = SandboxRequestCheck::mismatch(request);
+    if (!wrongShape.isEmpty()) {
+        qWarning().noquote() << "sandbox: wrong request:" << wrongShape;
+        return SandboxReply::code(QStringLiteral("0"), QStringLiteral("wrong request: ") + wrongShape);
     }
     try {
         return handler(request);

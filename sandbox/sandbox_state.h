@@ -4,11 +4,14 @@
 #include "sandbox/link_faults.h"
 #include "sandbox/sandbox_host.h"
 #include "sandbox/sandbox_request.h"
+#include "sandbox/request_log.h"
 
 #include <QList>
 #include <QMutex>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 // What the test thread and the server thread share; every member is guarded by mutex.
 struct SandboxState
@@ -27,6 +30,8 @@ struct SandboxState
     quint16 handOutPort = 0;
     QString lastLookupQuery;
     QStringList webPaths;
+    // Set before the servers start and never replaced; writes are locked inside the log.
+    std::shared_ptr<SandboxRequestLog> requestLog;
 
     // Kept bounded so a long-running sandbox does not grow without end.
     static constexpr int kMaxKept = 10000;
@@ -42,5 +47,6 @@ struct SandboxState
     WebRoute routeFor(const QString &path) const;
 };
 
-// Runs a handler the way HandlerRegistry::dispatch does (unknown code and exceptions answered).
+// Runs a handler the way HandlerRegistry::dispatch does: a request in a shape its code is never sent
+// in, an unknown code and a handler that throws are each answered with code "0".
 SandboxReply runSandboxHandler(const SandboxHandler &handler, const SandboxRequest &request);

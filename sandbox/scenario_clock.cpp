@@ -2,10 +2,24 @@
 
 #include "sandbox/sandbox_database.h"
 
+#include <QTimeZone>
+
 QDateTime ScenarioMorning()
 {
     static const QDateTime morning(QDate(2026, 12, 11), QTime(8, 0));
     return morning;
+}
+
+QDateTime ScenarioWallNow()
+{
+    const QDateTime korea = QDateTime::currentDateTimeUtc().toTimeZone(QTimeZone(9 * 3600));
+    return QDateTime(korea.date(), korea.time());
+}
+
+qint64 ScenarioAdvance(qint64 ms, qint64 stepMs)
+{
+    const qint64 wall = ScenarioMorning().msecsTo(ScenarioWallNow());
+    return qMax(ms, qMin(ms + stepMs, wall));
 }
 
 qint64 ScenarioMeta::get(const QString &key, qint64 def) const

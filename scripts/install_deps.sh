@@ -15,7 +15,7 @@ PACKAGES=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     libssl-dev zlib1g-dev libqrencode-dev libxlsxwriter-dev libminizip-dev
     libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev
-    fonts-nanum xvfb xauth socat libxss-dev
+    fonts-nanum xvfb xauth socat libxss-dev curl python3
 )
 
 missing=()

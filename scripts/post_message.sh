@@ -12,6 +12,13 @@ set -euo pipefail
 workdir="${1:?sandbox workdir}"
 what="${2:-message}"
 conf="$workdir/courier_desk.conf"
+if [ ! -f "$conf" ]; then
+    echo "post_message: $workdir is not a sandbox folder (no courier_desk.conf there)." >&2
+    echo "Give the folder of a running sandbox: run_demo.sh's is <demo folder>/sandbox," >&2
+    echo "e.g. ~/.local/share/courier-desk-demo/sandbox; courier-sandbox alone uses ~/.local/share/courier-sandbox." >&2
+    exit 1
+fi
+command -v curl >/dev/null || { echo "post_message: curl is missing; bash scripts/install_deps.sh installs it" >&2; exit 1; }
 host="$(sed -n 's/^[[:space:]]*web\.host[[:space:]]*=[[:space:]]*//p' "$conf" | head -n1)"
 ca="$(sed -n 's/^[[:space:]]*tls\.ca_file[[:space:]]*=[[:space:]]*//p' "$conf" | head -n1)"
 [ -n "$host" ] || { echo "no web.host in $conf" >&2; exit 1; }

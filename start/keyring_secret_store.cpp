@@ -15,15 +15,27 @@ constexpr int kKeyringWaitMs = 5000;
 
 #ifdef CD_HAVE_KEYCHAIN
 // Set once the desktop has shown that it has no usable keyring: later calls fail at once instead
-// of waiting for it again, and the log says so a single time.
+// of waiting for it again.
 bool g_keyringMissing = false;
+QString g_missingReason;
+bool g_missingLogged = false;
 
 void noteKeyringMissing(const QString &reason)
 {
     if (g_keyringMissing)
         return;
     g_keyringMissing = true;
-    WriteLog(QStringLiteral("No keyring on this desktop, so saved passwords are not kept (") + reason
+    g_missingReason = reason;
+}
+
+// The log names the missing keyring once, when a password was to be saved: looking for a saved
+// one at start is no news to the user.
+void logMissingOnSave()
+{
+    if (!g_keyringMissing || g_missingLogged)
+        return;
+    g_missingLogged = true;
+    WriteLog(QStringLiteral("No keyring on this desktop, so saved passwords are not kept (") + g_missingReason
              + QStringLiteral(")"));
 }
 
@@ -87,7 +99,10 @@ bool KeyringSecretStore::write(const QString &account, const QString &secret)
     QKeychain::WritePasswordJob job(m_service);
     job.setKey(account);
     job.setTextData(secret);
-    return runJob(job);
+    if (runJob(job))
+        return true;
+    logMissingOnSave();
+    return false;
 #else
     Q_UNUSED(account);
     Q_UNUSED(secret);

@@ -1,5 +1,6 @@
 #include "start/login.h"
 
+#include "common/program_globals.h"
 #include "records/business_rules.h"
 #include "settings/deployment_config.h"
 #include "records/session_records.h"
@@ -154,10 +155,7 @@ QString BuildLoginPayload(const QString &id, const QString &password)
                                 G_EXE_DATE,
                                 QString(),
                                 device};
-    QString payload;
-    for (const QString &field : fields)
-        payload += field + G_FIELD_SEP;
-    return payload;
+    return JoinRequestFields(fields);
 }
 
 QString LoginPayloadWithoutPassword(const QString &payload)

@@ -2,7 +2,16 @@
 
 #include "records/business_rules.h"
 
+#include "common/program_globals.h"
+
 #include <QRegularExpression>
+
+std::optional<InputRefusal> CheckPasswordSeparator(const QString &password)
+{
+    if (!HasFieldSeparator(password))
+        return std::nullopt;
+    return InputRefusal{QStringLiteral("비밀번호에 사용할 수 없는 문자(│)가 들어 있습니다."), QStringLiteral("E")};
+}
 
 std::optional<InputRefusal> CheckNewPassword(const QString &newPassword, const QString &confirmation)
 {
@@ -10,6 +19,8 @@ std::optional<InputRefusal> CheckNewPassword(const QString &newPassword, const Q
     const QString i = QStringLiteral("I");
     if (newPassword.isEmpty())
         return InputRefusal{QStringLiteral("비밀번호를 입력해주세요."), e};
+    if (auto refusal = CheckPasswordSeparator(newPassword))
+        return refusal;
     static const QRegularExpression hangul(QStringLiteral(".*[ㄱ-ㅎㅏ-ㅣ가-힣]+.*"));
     if (hangul.match(newPassword).hasMatch())
         return InputRefusal{QStringLiteral("비밀번호에 한글이 들어가면 안됩니다."), e};

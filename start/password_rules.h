@@ -17,6 +17,10 @@ struct InputRefusal
 inline constexpr int kMinPasswordLength = 10;
 inline constexpr int kMaxPasswordLength = 20;
 
+// A password holding the field separator "│" would reach the server cut in pieces; it is refused
+// with this, never altered. Nothing when the password has none.
+std::optional<InputRefusal> CheckPasswordSeparator(const QString &password);
+
 // The first rule the new password breaks, in the order the user is told about them; nothing when
 // it passes. newPassword is the text as typed, confirmation the repeat.
 std::optional<InputRefusal> CheckNewPassword(const QString &newPassword, const QString &confirmation);

@@ -1,6 +1,7 @@
 #include "start/terms_consent.h"
 
 #include "common/daily_log.h"
+#include "common/program_globals.h"
 #include "common/interface_texts.h"
 #include "common/message_box.h"
 #include "records/session_records.h"
@@ -41,8 +42,8 @@ bool func_Term()
 {
     const QString code = QString::fromLatin1(kTermsRequestCode);
     try {
-        const QString val = G_USER_INFO.ID + G_FIELD_SEP + QString(G_USER_INFO.ST) + G_FIELD_SEP + QStringLiteral("Y")
-                            + G_FIELD_SEP + QString(G_USER_INFO.OWNER_BIRTH) + G_FIELD_SEP;
+        const QString val = JoinRequestFields(
+            {G_USER_INFO.ID, QString(G_USER_INFO.ST), QStringLiteral("Y"), QString(G_USER_INFO.OWNER_BIRTH)});
         QString reply;
         sendTerms(code, val, reply);
         if (reply.trimmed().isEmpty()) {

@@ -106,6 +106,13 @@ QSize BoardFooter::sizeHint() const
     return {100, fontMetrics().height() + 8};
 }
 
+void BoardFooter::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_onShown)
+        m_onShown();
+}
+
 void BoardFooter::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -301,9 +308,13 @@ void TFRM_ORD::buildPages()
         QWidget *page = container(names[i], cxPageControl1);
         m_pages[size_t(i)] = page;
         switch (Page(i)) {
-        case tbOrdNow: CTV_MAIN = board(QStringLiteral("CTV_MAIN"), m_boards->CTV_MAIN, CTV_MAIN_Footer, page); break;
+        case tbOrdNow:
+            CTV_MAIN = board(QStringLiteral("CTV_MAIN"), m_boards->CTV_MAIN, CTV_MAIN_Footer, page);
+            CTV_MAIN_Footer->setOnShown([this] { fillFooterSums(OrderBoard::Live); });
+            break;
         case tbOrdComp:
             CTV_MAIN_COMP = board(QStringLiteral("CTV_MAIN_COMP"), m_boards->CTV_MAIN_COMP, CTV_MAIN_COMP_Footer, page);
+            CTV_MAIN_COMP_Footer->setOnShown([this] { fillFooterSums(OrderBoard::Completed); });
             break;
         case tbA2Ord: CTV_TAKEOUT = container(QStringLiteral("CTV_TAKEOUT"), page); break;
         case tbA3SameDay: grdA3View = container(QStringLiteral("grdA3View"), page); break;
@@ -594,6 +605,28 @@ void TFRM_ORD::proc_Chk_StoreStateCnt()
     log(QStringLiteral(">>>>>>>>>>>>>>>>>>>>>>>> >>>>>>>>>>>>>>>>>>>> proc_Chk_StoreStateCnt2"));
 }
 
+void TFRM_ORD::fillFooterSums(OrderBoard board)
+{
+    const bool live = board == OrderBoard::Live;
+    BoardFooter *footer = live ? CTV_MAIN_Footer : CTV_MAIN_COMP_Footer;
+    GridTableModel &m = live ? m_boards->CTV_MAIN : m_boards->CTV_MAIN_COMP;
+    // Sums and count of the shown rows, worked out only for a footer someone can see.
+    if (m_closed || !footer || !footer->isVisible())
+        return;
+    for (const BoardCol::Id id : kSumColumns) {
+        const int c = BoardColumnIndex(board, id);
+        // The completed board's footer leaves the branch support out.
+        if (c < 0 || (!live && id == BoardCol::BR_ADD_PRICE))
+            continue;
+        qint64 total = 0;
+        for (int r = 0; r < m.rowCount(); ++r)
+            total += m.recordValue(m.recordOfRow(r), c).toLongLong();
+        footer->setText(c, thousands(total));
+    }
+    if (live)
+        footer->setText(BoardColumnIndex(board, BoardCol::STATUS_CD), QString::number(m.rowCount()));
+}
+
 void TFRM_ORD::proc_Chk_Cnt()
 {
     if (m_closed)
@@ -611,25 +644,8 @@ void TFRM_ORD::proc_Chk_Cnt()
         CTV_MAIN_Footer->setText(BoardColumnIndex(OrderBoard::Live, BoardCol::ADDR4), m_lastPass.payText);
         CTV_MAIN_COMP_Footer->setText(BoardColumnIndex(OrderBoard::Completed, BoardCol::STATUS_CD),
                                       QString::number(m_lastPass.completedShown));
-        // Sums and count of the shown rows, worked out only for a footer someone can see.
-        const auto sums = [](GridTableModel &m, OrderBoard board, BoardFooter *footer) {
-            if (!footer->isVisible())
-                return;
-            for (const BoardCol::Id id : kSumColumns) {
-                const int c = BoardColumnIndex(board, id);
-                // The completed board's footer leaves the branch support out.
-                if (c < 0 || (board == OrderBoard::Completed && id == BoardCol::BR_ADD_PRICE))
-                    continue;
-                qint64 total = 0;
-                for (int r = 0; r < m.rowCount(); ++r)
-                    total += m.recordValue(m.recordOfRow(r), c).toLongLong();
-                footer->setText(c, thousands(total));
-            }
-            if (board == OrderBoard::Live)
-                footer->setText(BoardColumnIndex(board, BoardCol::STATUS_CD), QString::number(m.rowCount()));
-        };
-        sums(m_boards->CTV_MAIN, OrderBoard::Live, CTV_MAIN_Footer);
-        sums(m_boards->CTV_MAIN_COMP, OrderBoard::Completed, CTV_MAIN_COMP_Footer);
+        fillFooterSums(OrderBoard::Live);
+        fillFooterSums(OrderBoard::Completed);
     } catch (const std::exception &e) {
         log(QStringLiteral("proc_Chk_Cnt_2 ") + QString::fromLocal8Bit(e.what()));
     }

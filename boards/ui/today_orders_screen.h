@@ -126,6 +126,8 @@ public:
     // Counts ------------------------------------------------------------------------------
     // The count pass: time columns, footers, labels, the wait sound.
     void proc_Chk_Cnt();
+    // The sums and the row count of the shown rows in one board's footer, when it can be seen.
+    void fillFooterSums(OrderBoard board);
     void proc_ReCountStatusCallSum();
     void proc_Chk_StoreStateCnt();
     const std::array<int, 9> &FI_CALL_SUM() const { return m_boards->sums.FI_CALL_SUM; }
@@ -209,11 +211,16 @@ public:
     QString text(int column) const;
     void clearTexts();
     QSize sizeHint() const override;
+    // Run whenever the footer is shown: its sums are only worked out while it can be seen, so
+    // those of a hidden tab are stale when it comes back.
+    void setOnShown(std::function<void()> onShown) { m_onShown = std::move(onShown); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     QTableView *m_view;
+    std::function<void()> m_onShown;
     QHash<int, QString> m_texts;
 };

@@ -42,6 +42,16 @@ bool installSignalHandlers(QCoreApplication &app)
     return ::sigaction(SIGTERM, &action, nullptr) == 0 && ::sigaction(SIGINT, &action, nullptr) == 0;
 }
 
+// A folder of the sandbox's own, so that a start from any folder leaves nothing behind there:
+// $XDG_DATA_HOME/courier-sandbox (~/.local/share/courier-sandbox).
+QString defaultWorkDir()
+{
+    QString base = qEnvironmentVariable("XDG_DATA_HOME");
+    if (base.isEmpty())
+        base = QDir::home().filePath(QStringLiteral(".local/share"));
+    return QDir(base).filePath(QStringLiteral("courier-sandbox"));
+}
+
 quint16 portOption(const QCommandLineParser &parser, const QString &name, bool *ok)
 {
     const uint value = parser.value(name).toUInt(ok);
@@ -63,11 +73,21 @@ int main(int argc, char **argv)
                       QStringLiteral("port"), QStringLiteral("0")});
     parser.addOption({QStringLiteral("lookup-port"), QStringLiteral("HTTPS port of the lookup (0: any)."),
                       QStringLiteral("port"), QStringLiteral("0")});
-    parser.addOption({QStringLiteral("workdir"), QStringLiteral("Folder for the certificate and config file."),
-                      QStringLiteral("dir"), QStringLiteral(".")});
+    parser.addOption({QStringLiteral("workdir"),
+                      QStringLiteral("Folder for the certificate, the client config, the world's database and the"
+                                     " request log (default: %1).")
+                          .arg(QDir::toNativeSeparators(defaultWorkDir())),
+                      QStringLiteral("dir")});
     parser.addOption({QStringLiteral("db"), QStringLiteral("SQLite file of the world (default: sandbox.db in the workdir; \":memory:\" for none)."),
                       QStringLiteral("file")});
-    parser.addOption({QStringLiteral("seed-size"), QStringLiteral("Size of a newly seeded world: demo or large."),
+    parser.addOption({QStringLiteral("request-log"),
+                      QStringLiteral("File that gets one line per request received: time, code, call type, page"
+                                     " count, field count, answer and payload, passwords and SMS codes masked"
+                                     " (default: requests.log in the workdir; \"off\" for none)."),
+                      QStringLiteral("file")});
+    parser.addOption({QStringLiteral("seed-size"),
+                      QStringLiteral("Size of a newly seeded world: demo or large. An existing database keeps its"
+                                     " size; asking for large on a demo world is refused."),
                       QStringLiteral("size"), QStringLiteral("demo")});
     parser.addOption({QStringLiteral("scenario-interval"),
                       QStringLiteral("Milliseconds between two moves of the demo world (0: it stands still)."),
@@ -79,7 +99,13 @@ int main(int argc, char **argv)
     SandboxHost::Options options;
     options.linkPort = portOption(parser, QStringLiteral("link-port"), &linkOk);
     options.lookupPort = portOption(parser, QStringLiteral("lookup-port"), &lookupOk);
-    options.workDir = QDir(parser.value(QStringLiteral("workdir"))).absolutePath();
+    const QString workDir = parser.value(QStringLiteral("workdir"));
+    options.workDir = QDir(workDir.isEmpty() ? defaultWorkDir() : workDir).absolutePath();
+    const QString requestLog = parser.value(QStringLiteral("request-log"));
+    if (requestLog == QLatin1String("off"))
+        options.requestLog = false;
+    else if (!requestLog.isEmpty())
+        options.requestLogPath = QFileInfo(requestLog).absoluteFilePath();
     const QString db = parser.value(QStringLiteral("db"));
     if (db == QLatin1String(":memory:"))
         options.databasePath.clear();
@@ -119,6 +145,8 @@ int main(int argc, char **argv)
     }
     std::printf("SANDBOX READY link=%u lookup=%u config=%s\n", unsigned(host.linkPort()), unsigned(host.lookupPort()),
                 qPrintable(QDir::toNativeSeparators(configPath)));
+    if (!host.requestLogPath().isEmpty())
+        std::printf("SANDBOX REQUEST LOG %s\n", qPrintable(QDir::toNativeSeparators(host.requestLogPath())));
     std::fflush(stdout);
     return app.exec();
 }

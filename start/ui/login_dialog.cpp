@@ -1,6 +1,7 @@
 #include "start/ui/login_dialog.h"
 
 #include "common/message_box.h"
+#include "common/program_globals.h"
 #include "records/session_records.h"
 #include "reference/edition_table.h"
 #include "start/login.h"
@@ -203,7 +204,7 @@ void TfrmLogin::cxButton26Click(QAbstractButton *sender)
         return;
     }
     const QString id = CTE_ID->text().trimmed();
-    if (id.isEmpty() || id.toUtf8().size() > kMaxIdBytes) {
+    if (id.isEmpty() || id.toUtf8().size() > kMaxIdBytes || HasFieldSeparator(id)) {
         MsgBox(QStringLiteral("아이디를 확인해주세요"), QStringLiteral("E"));
         CTE_ID->setFocus();
         enableSender();

@@ -19,6 +19,7 @@
 #include "start/ui/ad_panel.h"
 #include "start/ui/id_search_page.h"
 #include "start/ui/login_dialog.h"
+#include "start/password_rules.h"
 #include "start/ui/password_change_dialog.h"
 #include "start/ui/pc_register_dialog.h"
 #include "start/ui/phone_verify_dialog.h"
@@ -160,6 +161,11 @@ bool finishAcceptedLogin(const LoginReply &reply)
 // login keeps the password and the payload for the session; every other copy is wiped.
 void runLogin(QString &password, bool saveAdmin)
 {
+    if (const auto refusal = CheckPasswordSeparator(password)) {
+        WipeText(password);
+        MsgBox(refusal->message, refusal->kind);
+        return;
+    }
     proc_SetUserGubunValue();
     FindServerEndPoint(PrimaryLookupUrlFormat(), 0);
     if (saveAdmin)

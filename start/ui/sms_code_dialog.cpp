@@ -1,6 +1,7 @@
 #include "start/ui/sms_code_dialog.h"
 
 #include "common/daily_log.h"
+#include "common/program_globals.h"
 #include "common/interface_texts.h"
 #include "common/message_box.h"
 #include "records/session_records.h"
@@ -53,9 +54,7 @@ void SmsCodeDialog::TMR_AUTH_TIME_NUMTimer()
 bool SmsCodeDialog::sendCodeRequest(const QString &code, const QStringList &fields, const QString &exceptionLabel,
                                     QString *seq, QString *msg)
 {
-    QString payload;
-    for (const QString &f : fields)
-        payload += f + G_FIELD_SEP;
+    const QString payload = JoinRequestFields(fields);
     try {
         const QString text = SharedRequestOne(code, QStringLiteral("SLG1"), payload);
         if (text.isEmpty()) {

@@ -3,6 +3,7 @@
 #include "../orders/order_test_support.h"
 
 #include "grid/ui/grid_layout_view.h"
+#include "boards/order_board_columns.h"
 #include "boards/ui/today_orders_screen.h"
 
 #include <QApplication>
@@ -177,6 +178,23 @@ TEST_F(Screen, ABatchFillsTheLiveBoardAndItsLabels)
     screen->proc_Chk_Cnt();
     EXPECT_EQ(label("CLB_TOTAL_CNT"), QStringLiteral("5"));
     EXPECT_EQ(label("CLB_FINISH_CNT"), QStringLiteral("1"));
+}
+
+// Footers are only summed while they can be seen: one whose tab was hidden during the count
+// passes catches up when it is shown, instead of reading 0 beside the rows it shows.
+TEST_F(Screen, ALiveFooterHiddenDuringTheCountCatchesUpWhenShown)
+{
+    screen->setActivePage(TFRM_ORD::tbOrdComp);
+    ASSERT_FALSE(screen->CTV_MAIN_Footer->isVisible());
+    screen->engine().enqueue(QStringLiteral("A1,0,"),
+                             {page({liveRow(QStringLiteral("A"), QStringLiteral("1001")),
+                                    liveRow(QStringLiteral("B"), QStringLiteral("3001"))})});
+    screen->engine().dispatchPending();
+    ASSERT_EQ(screen->CTV_MAIN->model()->rowCount(), 2);
+    screen->setActivePage(TFRM_ORD::tbOrdNow);
+    ASSERT_TRUE(screen->CTV_MAIN_Footer->isVisible());
+    EXPECT_EQ(screen->CTV_MAIN_Footer->text(BoardColumnIndex(OrderBoard::Live, BoardCol::STATUS_CD)),
+              QStringLiteral("2"));
 }
 
 TEST_F(Screen, CloseStopsTimersAndDispatchBeforeTheListsGo)

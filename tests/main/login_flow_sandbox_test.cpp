@@ -186,7 +186,7 @@ TEST_F(LoginFlowSandboxTest, EachAcceptedClassLogsInAndConnectsTheSharedSocket)
         const char *userCode;
     };
     const Case cases[] = {
-        {SandboxLogin::kDemoId, SandboxLogin::kDemoPassword, "1003", "H0001"},  // store
+        {SandboxLogin::kDemoId, SandboxLogin::kDemoPassword, "1002", "H0001"},  // store
         {"branch01", "Branch!2026pw", "5000", "B000101"},                       // distributor
         {"head01", "Head!2026pw", "7001", "H0001"},                             // partner head office
         {"code3", "Code!2026pw", "1003", "H0001"},                              // accepted codes 3, 4, 9
@@ -238,24 +238,20 @@ TEST_F(LoginFlowSandboxTest, OtherEditionsLogInToProductionWhateverTheSavedMode)
     EXPECT_EQ(G_INI->ReadString(QStringLiteral("USER"), QStringLiteral("GUBUN"), QString()), QStringLiteral("R"));
 }
 
-TEST_F(LoginFlowSandboxTest, KeptPayloadIsTheAcceptedOneEvenWithTheFieldSeparatorInThePassword)
+// A password holding the field separator would reach the server cut in pieces (twelve login
+// fields instead of eleven); it is refused with a clear message and never sent, not altered.
+TEST_F(LoginFlowSandboxTest, APasswordWithTheFieldSeparatorIsRefusedAndNothingIsSent)
 {
-    // A server that accepts whatever it is sent.
-    host->setHandler(QStringLiteral("LN02_01_V02"), [](const SandboxRequest &) {
-        SandboxReply reply;
-        QJsonObject row;
-        row.insert(QStringLiteral("C_2"), QStringLiteral("1003"));
-        row.insert(QStringLiteral("C_16"), QStringLiteral("Y"));
-        row.insert(QStringLiteral("C_17"), QStringLiteral("Y"));
-        reply.rows.append(row);
-        return reply;
-    });
-    ASSERT_TRUE(login(QStringLiteral("demo"), QStringLiteral("Ab1!│hidden-tail")));
-    const auto sent = requests(QStringLiteral("LN02_01_V02"));
-    ASSERT_EQ(sent.size(), 1);
-    EXPECT_EQ(SavedLoginPayload(), sent.first().val);
-    EXPECT_EQ(G_USER_INFO.PW, QStringLiteral("Ab1!│hidden-tail"));
+    EXPECT_FALSE(login(QStringLiteral("demo"), QStringLiteral("Ab1!│hidden-tail")));
+    EXPECT_TRUE(dialogWasOpen);
+    EXPECT_TRUE(requests(QStringLiteral("LN02_01_V02")).isEmpty());
+    EXPECT_TRUE(shown(QStringLiteral("비밀번호에 사용할 수 없는 문자(│)가 들어 있습니다.")));
     EXPECT_FALSE(logMentions(QStringLiteral("hidden-tail")));
+
+    // The same password typed correctly still logs in.
+    EXPECT_TRUE(login(QLatin1String(SandboxLogin::kDemoId), QLatin1String(SandboxLogin::kDemoPassword)));
+    ASSERT_EQ(requests(QStringLiteral("LN02_01_V02")).size(), 1);
+    EXPECT_EQ(requests(QStringLiteral("LN02_01_V02")).first().fields().size(), 11);
 }
 
 TEST_F(LoginFlowSandboxTest, ProgramClockFollowsTheServerWithoutTouchingTheSystemClock)

@@ -201,7 +201,7 @@ TEST_F(GoodsLoadersTest, TheSandboxsGoodsDetailMergesIntoALoadedStore)
     const int goods = st.GOODS_LIST.count();
     const QString goodsNo = st.SL_GOODS_NO().first();
     host->database()->exec("UPDATE goods SET name = '새이름' WHERE st_code = 'S000101' AND goods_no = ?", {goodsNo});
-    ParseGoodsDetail(RequestList(G_TCP_CLIENT, QString::fromLatin1(kGoodsDetailCode), QStringLiteral("ADM3"),
+    ParseGoodsDetail(RequestList(G_TCP_CLIENT, QString::fromLatin1(kGoodsDetailCode), QStringLiteral("ADM1"),
                                  "S000101" + kSep + goodsNo + kSep, QStringLiteral("3000"), 30000));
     EXPECT_EQ(st.GOODS_LIST.count(), goods);
     EXPECT_EQ(st.GOODS_LIST.find(goodsNo)->GOODS_NAME, QStringLiteral("새이름"));

@@ -92,10 +92,18 @@ TEST_F(LinkServerTest, KeepAliveAndUnknownCodesAreAnsweredInOneFrame)
     EXPECT_EQ(reply->at(0).json().value("OUT_CODE").toString(), "0");
     EXPECT_EQ(reply->at(0).json().value("OUT_MSG").toString(), "unknown request XX99_99_V99");
 
+    // The request log is the witness of what arrived and what was answered.
+    const QList<SandboxRequestLog::Entry> logged = s_host->loggedRequests();
+    ASSERT_EQ(logged.size(), 2);
+    EXPECT_EQ(logged.at(0).code, "999");
+    EXPECT_EQ(logged.at(0).callType, "DUM");
+    EXPECT_EQ(logged.at(0).fieldCount, 1);
+    EXPECT_EQ(logged.at(0).replyCode, "1");
+    EXPECT_EQ(logged.at(1).code, "XX99_99_V99");
+    EXPECT_EQ(logged.at(1).replyCode, "0");
+    // What the log leaves out: the sender's identity.
     const QList<SandboxRequest> seen = s_host->receivedRequests();
     ASSERT_EQ(seen.size(), 2);
-    EXPECT_EQ(seen.at(0).callType, "DUM");
-    EXPECT_EQ(seen.at(0).fields(), QStringList{QString()});
     EXPECT_EQ(seen.at(0).info, QStringLiteral("tester\u2502PC-1\u25021.3.01\u2502"));
 }
 

@@ -80,6 +80,7 @@ TEST(HandlerRegistry, DemoHandlersAnswerTheKeepAliveAndUnknownCodes)
     SandboxRequest keepAlive;
     keepAlive.reqNum = QStringLiteral("999");
     keepAlive.callType = QStringLiteral("DUM");
+    keepAlive.val = kSep;
     EXPECT_EQ(registry.dispatch(keepAlive).outCode, "1");
 
     SandboxRequest unknown;

@@ -49,3 +49,14 @@ TEST(KeyringSecretStore, AMissingKeyringIsLoggedOnceAndNotWaitedForAgain)
         EXPECT_TRUE(line.startsWith(QStringLiteral("No keyring on this desktop, so saved passwords are not kept (")))
             << line.toStdString();
 }
+
+// Looking for a saved password (at every start) says nothing of a missing keyring; only saving one does.
+TEST(KeyringSecretStore, AMissingKeyringIsNotLoggedWhenOnlyReading)
+{
+    LogCapture log;
+    KeyringSecretStore store(QStringLiteral("CourierDeskTest"));
+    const QString account = QStringLiteral("TEST/") + QUuid::createUuid().toString(QUuid::Id128);
+    EXPECT_FALSE(store.read(account).has_value());
+    for (const QString &line : log.lines())
+        EXPECT_FALSE(line.startsWith(QStringLiteral("No keyring"))) << line.toStdString();
+}

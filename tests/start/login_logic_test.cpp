@@ -276,6 +276,9 @@ TEST_F(LoginLogicTest, NewPasswordRulesInOrder)
         {QStringLiteral("abcdef12345"), QStringLiteral("abcdef12345"), strength},
         {QStringLiteral("Abcdef123!"), QStringLiteral("Abcdef123!"), QString()},
         {QStringLiteral("abcdefg12#$"), QStringLiteral("abcdefg12#$"), QString()},
+        // A strong password that would go out as two fields: refused, not altered.
+        {QStringLiteral("Abcdef1│23!"), QStringLiteral("Abcdef1│23!"),
+         QStringLiteral("비밀번호에 사용할 수 없는 문자(│)가 들어 있습니다.")},
     };
     for (const Case &c : cases) {
         const auto refusal = CheckNewPassword(c.pw, c.confirm);

@@ -69,6 +69,7 @@ TEST(TermsConsent, SandboxAcceptsConsentWithIdAndStore)
     registerDemoHandlers(registry);
     SandboxRequest request;
     request.reqNum = QStringLiteral("GR01_04_V01");
+    request.callType = QStringLiteral("ADM1");
     const QString sep = QString(QChar(0x2502));
     request.val = "staff01" + sep + "S000123" + sep + "Y" + sep + "800101" + sep;
     EXPECT_EQ(registry.dispatch(request).outCode, QStringLiteral("1"));
