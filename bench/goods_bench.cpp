@@ -80,6 +80,7 @@ bool makeWorld(World &w, SandboxWorldSize size)
 
     SandboxRequest groups;
     groups.reqNum = QStringLiteral("CS00_05_V01");
+    groups.callType = QStringLiteral("ADM1");
     groups.val = QStringLiteral("5000") + kSep + kSep + kSep + kSep + kSep;
     for (const QJsonValue &v : registry.dispatch(groups).rows)
         w.groupRows << v.toObject();
@@ -90,6 +91,7 @@ bool makeWorld(World &w, SandboxWorldSize size)
     for (const QString &st : w.stores) {
         SandboxRequest req;
         req.reqNum = QStringLiteral("CS00_06_V04");
+        req.callType = QStringLiteral("ADM3");
         req.pageCount = QStringLiteral("2000");
         req.val = st + kSep + kSep;
         out << registry.dispatch(req).buildPages(2000);
