@@ -281,14 +281,14 @@ TEST_F(LoginDialogsTest, SearchPageClosesOnItsCloseAlert)
     QObject::connect(page.Chromium1, &QWebEngineView::loadFinished, [&loaded](bool) { loaded = true; });
     page.Chromium1->setHtml(QStringLiteral("<html><body><button id=\"i\" onclick=\"alert('일치하는 아이디가 없습니다.')\">찾기</button>"
                                            "<button id=\"c\" onclick=\"alert('close')\">닫기</button></body></html>"));
-    ASSERT_TRUE(QTest::qWaitFor([&loaded] { return loaded; }, 15000));
+    ASSERT_TRUE(QTest::qWaitFor([&loaded] { return loaded; }, 120000));
     // Any other alert is a message for the user.
     page.Chromium1->page()->runJavaScript(QStringLiteral("document.getElementById('i').click();"));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !boxes.shown.isEmpty(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !boxes.shown.isEmpty(); }, 120000));
     EXPECT_EQ(boxes.shown.first(), (QPair<QString, QString>{"I", "일치하는 아이디가 없습니다."}));
     EXPECT_EQ(page.result(), 0);
     page.Chromium1->page()->runJavaScript(QStringLiteral("document.getElementById('c').click();"));
-    EXPECT_TRUE(QTest::qWaitFor([&page] { return page.result() == 2; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&page] { return page.result() == 2; }, 120000));
 }
 
 TEST_F(LoginDialogsTest, TestEditionDocksTheAlternativePanelThatHandsItsInputOver)

@@ -180,7 +180,7 @@ protected:
         previousRunner = SetContractPageRunner([this](TfrmReqPay *popup) {
             captions << popup->windowTitle();
             // The page is the sandbox's own, posted the signer's data.
-            loaded = QTest::qWaitFor([popup] { return popup->Chromium1->title() == QStringLiteral("서명"); }, 20000);
+            loaded = QTest::qWaitFor([popup] { return popup->Chromium1->title() == QStringLiteral("서명"); }, 120000);
         });
     }
     void TearDown() override
@@ -217,7 +217,7 @@ TEST_F(ContractCheckTest, StillMissingAgreementEndsTheProgram)
     ASSERT_EQ(sent.size(), 1);
     EXPECT_EQ(sent.first().callType, QStringLiteral("ADM3"));
     EXPECT_EQ(sent.first().fields().value(0), QStringLiteral("B000102"));
-    EXPECT_TRUE(QTest::qWaitFor([this] { return ended; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return ended; }, 120000));
     EXPECT_EQ(window->Tag, 99);
 }
 

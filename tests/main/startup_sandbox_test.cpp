@@ -153,7 +153,7 @@ protected:
         before = startupLogMessages().size();
         window->show();
         ASSERT_TRUE(QTest::qWaitFor(
-            [this] { return startLines().contains(QStringLiteral("NEW LOG : Initialize Timer End")); }, 20000))
+            [this] { return startLines().contains(QStringLiteral("NEW LOG : Initialize Timer End")); }, 120000))
             << startupLogMessages().join(QLatin1Char('\n')).toStdString();
     }
 
@@ -313,7 +313,7 @@ TEST_F(StartupSandboxTest, StoreStartEndsWithTheOrderPollFillingTodaysOrders)
     ASSERT_NE(parts.storeBoard, nullptr);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return today->boards().CTV_MAIN.rowCount() > 0 && parts.storeBoard->CTV_TAKEOUT().rowCount() > 0; },
-        10000));
+        120000));
     EXPECT_FALSE(today->loader().gsSyncDate.isEmpty());
     EXPECT_FALSE(parts.storeBoard->gsA2SyncDate.isEmpty());
 }
