@@ -46,7 +46,6 @@ protected:
     ScriptedMsgBox boxes;
     int tag = 0;
 };
-} // namespace
 
 TEST_F(LoginDialogsTest, LoginButtonChecksPasswordThenIdBeforeAnythingIsSent)
 {
@@ -209,8 +208,6 @@ TEST_F(LoginDialogsTest, NewPasswordRefusalKeepsTheDialogAndSendsNothing)
     EXPECT_EQ(dialog.edtOrgPassWord->echoMode(), QLineEdit::Password);
 }
 
-namespace
-{
 // Starts the countdown the way an accepted code request does.
 class PendingPhoneDialog : public TFRM_AUTH_PHONE
 {
@@ -221,7 +218,6 @@ public:
         startCountdown();
     }
 };
-} // namespace
 
 TEST_F(LoginDialogsTest, CountdownExpiryAsksForANewCode)
 {
@@ -322,8 +318,6 @@ TEST_F(LoginDialogsTest, TestEditionDocksTheAlternativePanelThatHandsItsInputOve
     G_PROGRAM_NAME.clear();
 }
 
-namespace
-{
 class FakeProcesses : public IProcessControl
 {
 public:
@@ -346,7 +340,6 @@ public:
     int runAndWait(const QString &, const QStringList &) override { return -1; }
     qint64 ownPid() const override { return 1; }
 };
-} // namespace
 
 TEST_F(LoginDialogsTest, RemoteSupportRunsTheConfiguredCommandOnce)
 {
@@ -372,3 +365,4 @@ TEST_F(LoginDialogsTest, RemoteSupportRunsTheConfiguredCommandOnce)
     SetProcessControl(nullptr);
     DeploymentConfig::clear();
 }
+} // namespace

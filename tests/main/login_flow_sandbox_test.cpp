@@ -173,7 +173,6 @@ protected:
     QList<LoginDialogKind> opened;
     std::function<void(LoginDialogKind, QDialog *)> drive;
 };
-} // namespace
 
 TEST_F(LoginFlowSandboxTest, EachAcceptedClassLogsInAndConnectsTheSharedSocket)
 {
@@ -872,3 +871,4 @@ TEST_F(LoginFlowSandboxTest, DemoLoginShowsTodaysOrdersFilledByALiveLoad)
     delete window;
     QApplication::restoreOverrideCursor();
 }
+} // namespace

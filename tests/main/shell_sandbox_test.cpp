@@ -75,7 +75,6 @@ protected:
         return rows.isEmpty() ? QVariantList() : rows.first();
     }
 };
-} // namespace
 
 TEST_F(ShellSandboxTest, CourierCallFillsThePopupFromTheSandbox)
 {
@@ -156,8 +155,6 @@ TEST_F(ShellSandboxTest, CardSlipOfAnOrderFromTheSandbox)
     frmCardApprList = nullptr;
 }
 
-namespace
-{
 // A main window (offscreen, not initialized) whose close routine ends nothing but a flag.
 class ContractCheckTest : public ShellSandboxTest
 {
@@ -204,7 +201,6 @@ protected:
     bool loaded = false;
     bool ended = false;
 };
-} // namespace
 
 TEST_F(ContractCheckTest, StillMissingAgreementEndsTheProgram)
 {
@@ -329,3 +325,4 @@ TEST_F(ShellSandboxTest, RegisteredDevicesListChangeAndRegister)
     EXPECT_EQ(requests(QString::fromLatin1(kDeviceListCode)).size(), 3);
     TfrmRegDeviceAdmin::SetRegistrationDialog({});
 }
+} // namespace

@@ -147,7 +147,6 @@ ReferenceLoaderTable recordingTable(QStringList &calls)
     }
     return t;
 }
-} // namespace
 
 TEST_F(StartTest, MissingFileGivesTheDefaults)
 {
@@ -548,3 +547,4 @@ TEST(TopMenu, DeliveryGroupButtonAndConnectionPanel)
         EXPECT_EQ(r.connectViewLeft, c.panelLeft) << c.type << c.brDvry;
     }
 }
+} // namespace

@@ -179,7 +179,6 @@ QStringList codes(std::initializer_list<const char *> list)
         out << QString::fromLatin1(c);
     return out;
 }
-} // namespace
 
 TEST_F(StartupSandboxTest, StoreUserLoadsTheStoreSequence)
 {
@@ -317,3 +316,4 @@ TEST_F(StartupSandboxTest, StoreStartEndsWithTheOrderPollFillingTodaysOrders)
     EXPECT_FALSE(today->loader().gsSyncDate.isEmpty());
     EXPECT_FALSE(parts.storeBoard->gsA2SyncDate.isEmpty());
 }
+} // namespace

@@ -49,7 +49,6 @@ struct NoticeArticleTest : ::testing::Test
         return out;
     }
 };
-} // namespace
 
 TEST_F(NoticeArticleTest, PinnedFirstThenNewestAndOnlyOrdinaryOnesDelete)
 {
@@ -120,3 +119,4 @@ TEST_F(NoticeArticleTest, TickerOpensOnOnePinnedNoticeAndCloseOnlyHides)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(FRM_ARTICLE, nullptr);
 }
+} // namespace

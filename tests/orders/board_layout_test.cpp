@@ -42,7 +42,6 @@ struct BoardLayoutTest : ::testing::Test
         return none;
     }
 };
-} // namespace
 
 TEST_F(BoardLayoutTest, SavedLayoutComesBackWithTheCheckColumnFirst)
 {
@@ -154,3 +153,4 @@ TEST(BoardLayout, InternalColumnsOfBothGrids)
     EXPECT_FALSE(comp.contains("CTV_MAIN_COMP_CASHCANCLE"));
     EXPECT_FALSE(comp.contains("CTV_MAIN_COMP_BTOB_YN"));
 }
+} // namespace

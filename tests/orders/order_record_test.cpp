@@ -49,7 +49,6 @@ class OrderRecord : public ::testing::Test
 protected:
     void SetUp() override { resetWorld(); }
 };
-} // namespace
 
 TEST_F(OrderRecord, EveryColumnFillsItsField)
 {
@@ -267,8 +266,6 @@ TEST_F(OrderRecord, OwnOrderAndSelections)
 
 // ---- same-day records -----------------------------------------------------------------------
 
-namespace
-{
 QString a3ColumnsRow(int columns, std::map<int, QString> over = {})
 {
     QStringList cols;
@@ -284,7 +281,6 @@ QString a3ColumnsRow(int columns, std::map<int, QString> over = {})
         cols[c] = v;
     return cols.join(sep());
 }
-} // namespace
 
 TEST_F(OrderRecord, SameDayRowIsStrictAndRefusesWithoutDamage)
 {
@@ -357,3 +353,4 @@ TEST_F(OrderRecord, SameDayOwnOrderOfADistributor)
     EXPECT_TRUE(o.GetMyOrder(QStringLiteral("7"), "", "s81", "", 0));
     EXPECT_FALSE(o.GetMyOrder(QStringLiteral("7"), "", "HDX", "", 0));
 }
+} // namespace

@@ -95,7 +95,6 @@ protected:
     int recounts = 0;
     QStringList events;
 };
-} // namespace
 
 TEST_F(BoardFilterBarTest, StatusButtonsKeepAllButtonInStep)
 {
@@ -268,3 +267,4 @@ TEST_F(BoardFilterBarTest, PanelsFitTheirTexts)
     screen->show();
     EXPECT_EQ(LayoutCheck::Problems(screen.get()), QStringList());
 }
+} // namespace

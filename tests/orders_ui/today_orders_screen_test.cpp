@@ -45,7 +45,6 @@ protected:
     QStringList logs;
     bool completedLoadWorks = true;
 };
-} // namespace
 
 TEST_F(Screen, CompletedTabLoadsOnceAfterTheFirstLiveLoadUntilReloadAll)
 {
@@ -197,3 +196,4 @@ TEST_F(Screen, CloseStopsTimersAndDispatchBeforeTheListsGo)
     screen->FormClose();     // a second close does nothing
     EXPECT_EQ(calls.size(), 4);
 }
+} // namespace

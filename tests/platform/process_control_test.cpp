@@ -61,7 +61,6 @@ protected:
     void TearDown() override { SetProcessControl(nullptr); }
     FakeProcessControl m_fake;
 };
-} // namespace
 
 TEST_F(ProcessControlTest, NamesMatchIgnoringCaseAndExeSuffix)
 {
@@ -152,3 +151,4 @@ TEST(LinuxProcessControlTest, KillsAStartedProgramByItsName)
         QThread::msleep(10);
     EXPECT_NE(::kill(pid_t(pid), 0), 0) << "the program should have ended";
 }
+} // namespace

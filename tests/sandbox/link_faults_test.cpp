@@ -45,7 +45,6 @@ protected:
 SandboxHost *LinkFaultsTest::s_host = nullptr;
 
 using Outcome = RawLinkClient::Outcome;
-} // namespace
 
 TEST_F(LinkFaultsTest, BrokenFramesAreObservableOnTheWire)
 {
@@ -271,3 +270,4 @@ TEST_F(LinkFaultsTest, DropAllConnectionsClosesEveryClient)
     ASSERT_TRUE(fresh.connectTo(s_host->linkPort()));
     EXPECT_TRUE(fresh.handshake());
 }
+} // namespace

@@ -51,7 +51,6 @@ protected:
     static SandboxHost *s_host;
 };
 SandboxHost *LinkServerTest::s_host = nullptr;
-} // namespace
 
 TEST_F(LinkServerTest, KeyExchangeHandsOutAnRsa2048KeyAndAcceptsTheWrappedSessionKey)
 {
@@ -206,3 +205,4 @@ TEST_F(LinkServerTest, ABodyThatIsNotJsonIsAnsweredWithCodeZero)
     ASSERT_TRUE(reply.has_value());
     EXPECT_EQ(reply->at(0).json().value("OUT_CODE").toString(), "0");
 }
+} // namespace

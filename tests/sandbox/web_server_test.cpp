@@ -94,7 +94,6 @@ protected:
     static SandboxHost *s_host;
 };
 SandboxHost *WebServerTest::s_host = nullptr;
-} // namespace
 
 TEST_F(WebServerTest, BothLookupPathsAnswerTheLinkAddress)
 {
@@ -262,3 +261,4 @@ TEST_F(WebServerTest, PaymentPageAnswersEachKindAndNeverEchoesThePassword)
     r = post(url, QByteArray());
     EXPECT_EQ(r.status, 200);
 }
+} // namespace
