@@ -284,7 +284,14 @@ void proc_CheckChangeLoginInfo()
 
 void InstallLoginForms()
 {
-    SetStartFormMaker(StartForm::TfrmAd, [](TFRM_MAIN *) -> QWidget * { return new TfrmAd(); });
+    // One ad window for the program: a window of its own that outlives any main window, so a main
+    // window made again (as the tests do) finds it rather than leaving the last one behind.
+    SetStartFormMaker(StartForm::TfrmAd, [](TFRM_MAIN *) -> QWidget * {
+        static QPointer<TfrmAd> ad;
+        if (!ad)
+            ad = new TfrmAd();
+        return ad.data();
+    });
 }
 
 void ReadSavedLoginIntoSession()
