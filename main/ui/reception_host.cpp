@@ -59,6 +59,11 @@ void TFRM_ACP::SetWindowMaker(WindowMaker m)
     maker() = std::move(m);
 }
 
+bool TFRM_ACP::HasWindowMaker()
+{
+    return bool(maker());
+}
+
 TFRM_ACP::TFRM_ACP(QWidget *parent)
     : QWidget(parent)
 {

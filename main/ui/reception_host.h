@@ -52,6 +52,7 @@ public:
     // Replaces how reception windows are made (the reception screens install theirs).
     using WindowMaker = std::function<ReceptionWindow *(ReceptionWindow::Kind kind, QWidget *parent)>;
     static void SetWindowMaker(WindowMaker maker);
+    static bool HasWindowMaker();
 
     QTabWidget *pages = nullptr;
     QList<ReceptionWindow *> FRM_ACP_LIST;   // slots 0-4

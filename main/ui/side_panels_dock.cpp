@@ -1,9 +1,9 @@
 #include "main/ui/side_panels_dock.h"
 
-#include "main/login.h"
-#include "main/reference_state.h"
+#include "start/login.h"
+#include "reference/reference_state.h"
 #include "main/side_panels.h"
-#include "main/ui/app_style.h"
+#include "start/ui/app_style.h"
 #include "main/ui/courier_status_panel.h"
 #include "main/ui/main_window.h"
 #include "main/ui/store_status_panel.h"
@@ -28,17 +28,12 @@ public:
     {
         setObjectName(QStringLiteral("SidePanelsBinding"));
         SetSidePanels(this);
-        m_previous = SetReferenceHook([this](ReferenceEvent e) {
-            if (m_previous)
-                m_previous(e);
-            referenceEvent(e);
-        });
+        connect(&ReferenceEvents(), &ReferenceNotifier::changed, this, [this](ReferenceEvent e) { referenceEvent(e); });
     }
     ~SidePanelsBinding() override
     {
         if (SidePanels() == this)
             SetSidePanels(nullptr);
-        SetReferenceHook(m_previous);
     }
 
     void procUpdateWorkerGrid(bool bClearFlag) override { courier->procUpdateWorkerGrid(bClearFlag); }
@@ -55,12 +50,11 @@ private:
             if (courier->model().branches.names.isEmpty())
                 courier->fillBranchesFromLists();
             courier->procUpdateWorkerGrid(true);
-        } else if (e == ReferenceEvent::StoresLoaded) {
+        } else if (e == ReferenceEvent::StoresLoaded || e == ReferenceEvent::BranchesLoaded) {
+            // A store login loads no store list: its branches come with the branch list.
             store->fillBranches();
         }
     }
-
-    ReferenceHook m_previous;
 };
 
 SidePanelsBinding *bindingOf(const TFRM_MAIN &window)

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "orders/order_actions.h"
-#include "orders/order_bundle_feed.h"
-#include "orders/ui/board_filter_bar.h"
-#include "orders/ui/board_grid_attach.h"
-#include "orders/ui/new_order_alarm_window.h"
-#include "orders/ui/order_bundle_window.h"
+#include "boards/order_actions.h"
+#include "boards/order_bundle_feed.h"
+#include "boards/ui/board_filter_bar.h"
+#include "boards/ui/board_grid_attach.h"
+#include "boards/ui/new_order_alarm_window.h"
+#include "boards/ui/order_bundle_window.h"
 
 #include <QObject>
 #include <QPointer>
@@ -61,6 +61,18 @@ public:
     // distance; done once, after a login.
     void loadSelections();
     bool selectionsLoaded() const { return m_selectionsLoaded; }
+    // The branch list of the board from the loaded lists, with each branch's code, delivery
+    // group and master store: every branch ticked, or this login's saved ticks when savedTicks.
+    // A store login gets its order-path and POS-type lists instead.
+    void fillSelections(bool savedTicks);
+    // The branch list closed as the user would (its change and close-up handlers run).
+    void closeBranches();
+    // The board's filter over the rows it holds.
+    void runFilter();
+    // The popup's cancel reasons and the alarm's reject reasons from the loaded code tables.
+    void takeCodeTables();
+    // The grids' layouts from the settings file, with the control-screen choice of this login.
+    void loadGridLayouts();
     // A selection drop-down of the board is open (the poll loads no order pages meanwhile).
     bool selectionOpen() const;
 
