@@ -102,7 +102,8 @@ void BM_ChangedCouriers(benchmark::State &state)
     int round = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        const QString page = pageOf(++round * 13, kChanged, 47, round);
+        ++round;
+        const QString page = pageOf(round * 13, kChanged, 47, round);
         state.ResumeTiming();
         refresh().applyPages({page});
     }

@@ -114,7 +114,7 @@ void LiveOrderEngine::log(const QString &line) const
 void LiveOrderEngine::beginBatch(const QString &header)
 {
     m_adding = true;
-    m_building = OrderBatch{header, {}};
+    m_building = OrderBatch{header, {}, {}};
 }
 
 void LiveOrderEngine::addPage(const QString &page)

@@ -81,7 +81,7 @@ private:
 
     std::array<Slot, 40> m_last;
     Slot m_spare;
-    const Slot m_empty;
+    const Slot m_empty{};
     QHash<QString, SharedText> m_texts;
 };
 

@@ -120,14 +120,38 @@ QVariant SandboxDatabase::value(const QString &sql, const QVariantList &binds) c
 void SandboxDatabase::transaction(const std::function<void()> &work) const
 {
     QSqlDatabase db = connection();
+    // A transaction inside another one (a seed that runs a scenario step, all seeds in one) is a
+    // savepoint: it undoes its own work when it throws and leaves the outer transaction open.
+    thread_local QHash<QString, int> depths;
+    int &depth = depths[db.connectionName()];
+    if (depth > 0) {
+        const QString savepoint = QStringLiteral("nested_%1").arg(depth);
+        exec(QStringLiteral("SAVEPOINT ") + savepoint);
+        ++depth;
+        try {
+            work();
+        } catch (...) {
+            --depth;
+            QSqlQuery undo(db);
+            undo.exec(QStringLiteral("ROLLBACK TO ") + savepoint);
+            undo.exec(QStringLiteral("RELEASE ") + savepoint);
+            throw;
+        }
+        --depth;
+        exec(QStringLiteral("RELEASE ") + savepoint);
+        return;
+    }
     if (!db.transaction())
         fail(QStringLiteral("cannot begin a transaction"), db.lastError());
+    ++depth;
     try {
         work();
     } catch (...) {
+        --depth;
         db.rollback();
         throw;
     }
+    --depth;
     if (!db.commit()) {
         const QSqlError error = db.lastError();
         db.rollback();
@@ -178,16 +202,20 @@ bool SandboxDatabase::initialize(QString *error)
                                          .toStdString());
         }
         if (seeded.isEmpty()) {
-            for (const Area &area : m_areas) {
-                if (!area.seed)
-                    continue;
-                SandboxRandom rng = SandboxRandom::forArea(m_options.seed, area.name);
-                area.seed(*this, rng);
-            }
-            exec(QStringLiteral("INSERT OR REPLACE INTO sandbox_meta (key, value) VALUES ('seeded', ?)"),
-                 {QString::number(kSchemaVersion)});
-            exec(QStringLiteral("INSERT OR REPLACE INTO sandbox_meta (key, value) VALUES ('size', ?)"),
-                 {m_options.size == SandboxWorldSize::Large ? QStringLiteral("large") : QStringLiteral("demo")});
+            // One transaction for the whole seed: a world is made whole or not at all, and SQLite
+            // does not write (and sync) a journal for every area's inserts.
+            transaction([&] {
+                for (const Area &area : m_areas) {
+                    if (!area.seed)
+                        continue;
+                    SandboxRandom rng = SandboxRandom::forArea(m_options.seed, area.name);
+                    area.seed(*this, rng);
+                }
+                exec(QStringLiteral("INSERT OR REPLACE INTO sandbox_meta (key, value) VALUES ('seeded', ?)"),
+                     {QString::number(kSchemaVersion)});
+                exec(QStringLiteral("INSERT OR REPLACE INTO sandbox_meta (key, value) VALUES ('size', ?)"),
+                     {m_options.size == SandboxWorldSize::Large ? QStringLiteral("large") : QStringLiteral("demo")});
+            });
         }
     } catch (const SandboxDbError &e) {
         if (error)

@@ -5,6 +5,7 @@
 #include "settings/settings_file.h"
 #include "platform/app_paths.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 std::array<QString, kAddrAreaCount + 1> G_ADDR_AREA;
@@ -54,8 +55,9 @@ void LoadAddrArea(const QString &mode, const QString &path)
 {
     // A file that is there but cannot be read keeps the choices made so far rather than
     // switching every province off.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isReadable())
+    // (Tried by opening it: the superuser passes every permission check and still cannot read a
+    // socket or a folder in the file's place.)
+    if (QFileInfo::exists(path) && !QFile(path).open(QIODevice::ReadOnly))
         return;
     const TIniFile ini(path);
     for (int i = 1; i <= kAddrAreaCount; ++i)

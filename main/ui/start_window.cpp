@@ -28,6 +28,7 @@
 #include "records/session_records.h"
 #include "settings/settings_file.h"
 
+#include <QPointer>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -446,7 +447,14 @@ void InstallStartInitialization()
 
 void InstallLoginForms()
 {
-    SetStartFormMaker(StartForm::TfrmAd, [](TFRM_MAIN *) -> QWidget * { return new TfrmAd(); });
+    // One ad window for the program: a window of its own that outlives any main window, so a main
+    // window made again (as the tests do) finds it rather than leaving the last one behind.
+    SetStartFormMaker(StartForm::TfrmAd, [](TFRM_MAIN *) -> QWidget * {
+        static QPointer<TfrmAd> ad;
+        if (!ad)
+            ad = new TfrmAd();
+        return ad.data();
+    });
 }
 
 void InstallLoginInitialization()

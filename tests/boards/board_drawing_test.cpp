@@ -117,8 +117,9 @@ TEST(BoardDrawing, RowLooksFollowStatusAndUserColours)
         EXPECT_TRUE(look.hasBackground);
         EXPECT_EQ(look.background, k.background);
         EXPECT_EQ(look.hasText, k.hasText);
-        if (k.hasText)
+        if (k.hasText) {
             EXPECT_EQ(look.text, k.text);
+        }
         EXPECT_EQ(look.hasFont, k.hasFont);
         EXPECT_EQ(look.bold, k.bold);
     }

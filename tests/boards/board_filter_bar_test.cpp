@@ -98,7 +98,6 @@ protected:
     int recounts = 0;
     QStringList events;
 };
-} // namespace
 
 TEST_F(BoardFilterBarTest, StatusButtonsKeepAllButtonInStep)
 {
@@ -271,3 +270,4 @@ TEST_F(BoardFilterBarTest, PanelsFitTheirTexts)
     screen->show();
     EXPECT_EQ(LayoutCheck::Problems(screen.get()), QStringList());
 }
+} // namespace

@@ -89,7 +89,6 @@ struct BoardEventsTest : ::testing::Test
     }
     bool ticked(int row) { return model.recordValue(row, model.columnIndex("CTV_MAIN_CHK")).toBool(); }
 };
-} // namespace
 
 TEST_F(BoardEventsTest, CtrlClickFirstOpensTheControlScreenThenTicksAndAdds)
 {
@@ -295,3 +294,4 @@ TEST(BoardDelegate, FindsItsColumnsAgainWhenTheGridGetsNewOnes)
     model.setRecordValue(0, model.columnIndex("CTV_MAIN_STATUS_CD"), "3001");
     EXPECT_EQ(d->lookOf(model.index(0, 0), false).background, 0x303030u);
 }
+} // namespace

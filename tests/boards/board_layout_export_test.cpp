@@ -37,7 +37,6 @@ QSet<QString> liveInternal()
 {
     return BoardInternalColumns(BoardGrid::Live);
 }
-} // namespace
 
 TEST_F(BoardUiTest, LayoutSurvivesARestartAndInternalColumnsStayHidden)
 {
@@ -175,3 +174,4 @@ TEST_F(BoardUiTest, OtherTabsExportTheirOwnBoard)
     EXPECT_EQ(proposed, (QStringList{"20260102매장주문내역.xlsx", ""}));
     EXPECT_EQ(messages, QStringList{"준비중입니다"});
 }
+} // namespace

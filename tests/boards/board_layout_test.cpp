@@ -43,7 +43,6 @@ struct BoardLayoutTest : ::testing::Test
         return none;
     }
 };
-} // namespace
 
 TEST_F(BoardLayoutTest, SavedLayoutComesBackWithTheCheckColumnFirst)
 {
@@ -182,3 +181,4 @@ TEST(BoardNumberFormat, FormatsLikeTheColumnsSay)
         EXPECT_EQ(FormatBoardNumber(c.value, QString::fromUtf8(c.format)), QString::fromUtf8(c.expected))
             << c.value.toString().toStdString() << " " << c.format;
 }
+} // namespace

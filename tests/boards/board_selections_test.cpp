@@ -95,7 +95,6 @@ protected:
     QStringList calls;
     QList<bool> controlTicks;
 };
-} // namespace
 
 TEST_F(BoardSelectionsTest, HeadOfficeClicksKeepAllItemAndOneBranch)
 {
@@ -378,3 +377,4 @@ TEST_F(BoardSelectionsTest, LoginBranchesCarryTheirOwnMasterStore)
     EXPECT_EQ(choices.at(1), branch("지점 B1", "B1", "G1"));
     EXPECT_EQ(choices.at(2), branch("지점 B2", "B2", "G2", true, "S002", "M2"));
 }
+} // namespace

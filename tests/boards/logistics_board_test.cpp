@@ -66,7 +66,6 @@ protected:
     QStringList log;
     int afterLoads = 0;
 };
-} // namespace
 
 TEST_F(LogisticsTest, PairsAreRowsAndOnlyNewerStampsRewriteThem)
 {
@@ -201,3 +200,4 @@ TEST_F(LogisticsTest, FilterByStatusSearchAndInOut)
         EXPECT_EQ(shown(), c.expected) << c.what;
     }
 }
+} // namespace

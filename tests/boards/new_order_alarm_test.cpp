@@ -40,7 +40,6 @@ AlarmRun runAlarm(const QString &path, const QString &orderTime, const QDateTime
     }
     return r;
 }
-} // namespace
 
 TEST(NewOrderAlarmSchedule, ParcelPathCountsDownTenMinutesAndRemindsInTheLastFive)
 {
@@ -163,8 +162,6 @@ TEST(NewOrderAlarmTexts, GoodsTree)
     EXPECT_TRUE(tree.at(2).additions.isEmpty());
 }
 
-namespace
-{
 class NewOrderAlarmSandbox : public SandboxLinkTest
 {
 protected:
@@ -215,7 +212,6 @@ protected:
     QStringList removed;
     QList<int> sounds;
 };
-} // namespace
 
 TEST_F(NewOrderAlarmSandbox, OpensWithTheOrdersDetailAndGoods)
 {
@@ -369,3 +365,4 @@ TEST_F(NewOrderAlarmSandbox, TheWindowCountsDownFromTheOrderTime)
     EXPECT_EQ(hides, 1);
     EXPECT_TRUE(sent("CS01_12_V02").isEmpty() && sent("CS01_11_V03").isEmpty());  // the server cancels
 }
+} // namespace

@@ -134,7 +134,6 @@ protected:
     QList<bool> suspended;
     int m_used = 0;
 };
-} // namespace
 
 TEST_F(OrderActionsSandbox, StatusChangeGoesToTheBoardsRequestAndTheServerApplies)
 {
@@ -536,3 +535,4 @@ TEST(OrderActionsMessages, ReceiversAndTitlesByTag)
         EXPECT_TRUE(m.MSG_TITLE.isEmpty() && m.MSG_CONTENT.isEmpty());
     }
 }
+} // namespace

@@ -131,7 +131,6 @@ protected:
     int reloads = 0;
     int closes = 0;
 };
-} // namespace
 
 TEST_F(OrderBundleSandbox, FirstAddFormsTheBundleAndTakesItsNumberFromTheReply)
 {
@@ -407,3 +406,4 @@ TEST(OrderBundleRows, VisibleTexts)
     EXPECT_TRUE(takeout.at(5).isEmpty());
     EXPECT_TRUE(takeout.at(6).isEmpty());
 }
+} // namespace

@@ -77,7 +77,6 @@ protected:
     QString cook = QStringLiteral("0");
     QStringList logs;
 };
-} // namespace
 
 TEST(CountRule, WhichOrdersCountUnderTheSelections)
 {
@@ -237,8 +236,9 @@ TEST(ReadyTime, ByOriginAndDisplayMode)
                                              QLatin1String(c.ready2), QStringLiteral("2026-12-11 09:40:00"),
                                              QStringLiteral("2026-12-11 09:50:00"));
         EXPECT_EQ(r.kind, c.kind) << c.cthYn << c.mode << c.status;
-        if (c.kind == ReadyTimeCell::Minutes)
+        if (c.kind == ReadyTimeCell::Minutes) {
             EXPECT_EQ(r.minutes, c.minutes) << c.cthYn << c.mode << c.status;
+        }
         EXPECT_EQ(r.origin, QString::fromUtf8(c.origin));
     }
     // Modes 1 and 3 read the elapsed and the overdue texts.
@@ -417,3 +417,4 @@ TEST_F(Counts, RefillAfterAnOutsideWriteOrANewContextWritesEveryCell)
     EXPECT_EQ(liveCell(0, BoardCol::ORD_MEMO).toString(), QStringLiteral("둘째"));
     EXPECT_EQ(liveCell(0, BoardCol::STATUS_CD).toString(), QStringLiteral("3001"));
 }
+} // namespace

@@ -78,7 +78,6 @@ protected:
     PayTotals totals;
     QStringList logs;
 };
-} // namespace
 
 TEST(BoardColumns, NamesCaptionsAndInternalColumnsOfBothBoards)
 {
@@ -417,3 +416,4 @@ TEST_F(Rows, RefillOfTheChangedCellsEndsAsAFullRefill)
         last = o;
     }
 }
+} // namespace

@@ -43,7 +43,6 @@ QStringList actionItems(const SameDayMenuPlan &p)
             out.append(QString::fromLatin1(i.name));
     return out;
 }
-} // namespace
 
 TEST(SameDayMenu, PlansByTabStatusClassAndRights)
 {
@@ -104,8 +103,6 @@ TEST(SameDayMenu, PlansByTabStatusClassAndRights)
     EXPECT_EQ(p.order.FPOP_ORD_ST_TEL, QStringLiteral("0212345678"));
 }
 
-namespace
-{
 class SameDayActionTest : public ::testing::Test
 {
 protected:
@@ -143,7 +140,6 @@ protected:
     QString reply;
     QStringList asked, shown, log, sent;
 };
-} // namespace
 
 TEST_F(SameDayActionTest, StatusChangeSendsTheItemsTagAndTheCancelReason)
 {
@@ -208,3 +204,4 @@ TEST(SameDayPrint, LabelsInTextOrder)
     EXPECT_EQ(btnSameDayPrintClick({"30", "4", "200"}, printer), 3);
     EXPECT_EQ(printer.printed, (QStringList{"200", "30", "4"}));
 }
+} // namespace

@@ -20,7 +20,6 @@ QStringList shownNumbers(const GridTableModel &g, const QString &prefix)
         out.append(g.recordValue(g.recordOfRow(r), c).toString());
     return out;
 }
-} // namespace
 
 TEST(SameDayBoard, ColumnsOfBothGrids)
 {
@@ -152,8 +151,6 @@ TEST(SameDayBoard, DoubleClickOpensOnlySameDayKind)
 
 // ---- filters --------------------------------------------------------------------------------
 
-namespace
-{
 class SameDayFilterTest : public ::testing::Test
 {
 protected:
@@ -186,7 +183,6 @@ protected:
     SameDayFilterScope scope;
     SameDayFilter f;
 };
-} // namespace
 
 TEST_F(SameDayFilterTest, StatusButtonsAndTheTotalButton)
 {
@@ -284,3 +280,4 @@ TEST_F(SameDayFilterTest, ScopeOfDistributorsAndHeadOffices)
     filter();
     EXPECT_EQ(shown().size(), 4);
 }
+} // namespace

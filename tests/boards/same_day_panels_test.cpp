@@ -76,7 +76,6 @@ protected:
     QStringList requests, sent, log;
     QList<bool> timer;
 };
-} // namespace
 
 TEST_F(SameDayPanelsTest, PollFillsTheGridCountsAndFilters)
 {
@@ -168,3 +167,4 @@ TEST_F(SameDayPanelsTest, SearchBoxFocusStopsThePollTimer)
     EXPECT_EQ(timer, (QList<bool>{false, true}));
     EXPECT_EQ(log.filter(QStringLiteral("SAMEDAYFILTER")).size(), 2);
 }
+} // namespace

@@ -58,7 +58,6 @@ protected:
     RecordingSameDayBoard board;
     QStringList engineLog;
 };
-} // namespace
 
 TEST_F(SameDaySandbox, FollowsTheDayWithTheSyncMarkRoundTrip)
 {
@@ -99,8 +98,9 @@ TEST_F(SameDaySandbox, FollowsTheDayWithTheSyncMarkRoundTrip)
         const QStringList f = r.fields();
         ASSERT_EQ(f.size(), 7);
         EXPECT_EQ(f.at(4), kind);
-        if (f.at(5) == QLatin1String("0"))
+        if (f.at(5) == QLatin1String("0")) {
             EXPECT_EQ(f.at(6).isEmpty(), live++ == 0) << "only the first live load asks for everything";
+        }
     }
     EXPECT_EQ(live, 121);
 }
@@ -175,3 +175,4 @@ TEST_F(SameDaySandbox, LogisticsBoardFollowsTheLegs)
     EXPECT_GT(hub.gslHUBKeys().size(), first);
     EXPECT_TRUE(log.isEmpty()) << log.join('\n').toStdString();
 }
+} // namespace

@@ -167,7 +167,6 @@ protected:
     QString failOnStore;
     RecordingSounds sounds;
 };
-} // namespace
 
 TEST_F(StoreOrderBoardTest, FirstLoadAsksForEverythingAndShowsNewestFirst)
 {
@@ -511,3 +510,4 @@ TEST_F(StoreOrderBoardTest, ColumnsCarryTheirComponentNames)
                           "CTV_TAKEOUT_CHARGE_HISTORY", "CTV_TAKEOUT_ORD_ST_TEL"})
         EXPECT_TRUE(names.contains(QString::fromLatin1(n))) << n;
 }
+} // namespace

@@ -77,7 +77,6 @@ protected:
     QStringList newOrders;
     QStringList lines;
 };
-} // namespace
 
 TEST_F(StoreOrderSandbox, FollowsTheStoreOrdersWithTheMarkRoundTrip)
 {
@@ -132,3 +131,4 @@ TEST_F(StoreOrderSandbox, FollowsTheStoreOrdersWithTheMarkRoundTrip)
                                       {kStore}).toInt(),
               0);
 }
+} // namespace

@@ -46,7 +46,6 @@ protected:
     QStringList logs;
     bool completedLoadWorks = true;
 };
-} // namespace
 
 TEST_F(Screen, CompletedTabLoadsOnceAfterTheFirstLiveLoadUntilReloadAll)
 {
@@ -218,3 +217,4 @@ TEST_F(Screen, CloseStopsTimersAndDispatchBeforeTheListsGo)
     screen->FormClose();     // a second close does nothing
     EXPECT_EQ(calls.size(), 4);
 }
+} // namespace

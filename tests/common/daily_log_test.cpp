@@ -36,7 +36,6 @@ protected:
     }
     QTemporaryDir m_dir;
 };
-} // namespace
 
 TEST_F(DailyLogTest, LinesAroundMidnightGoToTwoFilesWithColonBeforeMilliseconds)
 {
@@ -122,3 +121,4 @@ TEST_F(DailyLogTest, MessageBoxWithoutScreenLogsTheTextAndNeverAgreesToAQuestion
     EXPECT_TRUE(log.contains(QStringLiteral("-MsgBox[Q] text Q\r\n")));
     EXPECT_EQ(log.count(QStringLiteral("MsgBox[")), 4);
 }
+} // namespace

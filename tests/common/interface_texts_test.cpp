@@ -44,7 +44,6 @@ protected:
 private:
     QString m_language = G_LANGUAGE;
 };
-} // namespace
 
 TEST_F(InterfaceTextsTest, SecondSetDiffersOnlyInTheStatusWordsAndOneMessage)
 {
@@ -72,3 +71,4 @@ TEST_F(InterfaceTextsTest, SecondSetDiffersOnlyInTheStatusWordsAndOneMessage)
     SetLanguageTexts();
     EXPECT_EQ(allTexts(), korean);
 }
+} // namespace

@@ -71,7 +71,6 @@ protected:
 
     MsgBoxHandler m_previous;
 };
-} // namespace
 
 TEST_F(MessageBoxDialogTest, ButtonsAndResultsPerKind)
 {
@@ -156,8 +155,9 @@ TEST_F(MessageBoxDialogTest, LongCaptionWidensItsButton)
         textWidth = b->fontMetrics().horizontalAdvance(b->text());
         b->click();
     });
-    if (textWidth > 56)
+    if (textWidth > 56) {
         EXPECT_EQ(width, textWidth + 28);
+    }
 }
 
 TEST_F(MessageBoxDialogTest, NarrowBoxGivesItsTitleRoomAndOpensInTheMiddleOfTheScreen)
@@ -211,3 +211,4 @@ TEST_F(MessageBoxDialogTest, EnterMeantForAnAutoClosedBoxDoesNotReachTheWindowBe
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(returns, 2);
 }
+} // namespace

@@ -54,7 +54,7 @@ QStringList reasonNames()
 // Waits for the live board to hold orders (the running poll fills it).
 bool waitForLiveRows(TFRM_ORD *today)
 {
-    return QTest::qWaitFor([today] { return today->boards().CTV_MAIN.rowCount() > 0; }, 20000);
+    return QTest::qWaitFor([today] { return today->boards().CTV_MAIN.rowCount() > 0; }, 120000);
 }
 } // namespace
 
@@ -197,7 +197,7 @@ TEST_F(EndToEndTest, RefusedSynchronizationChangesNothing)
     startAs(QStringLiteral("branch01"), QStringLiteral("Branch!2026pw"));
     TFRM_ORD *today = TodayOrdersScreen();
     ASSERT_NE(today, nullptr);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->orderPolling.storeCash.gsSyncStDate.isEmpty(); }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->orderPolling.storeCash.gsSyncStDate.isEmpty(); }, 120000));
     auto *receptions = qobject_cast<TFRM_ACP *>(FRM_ACP);
     ASSERT_NE(receptions, nullptr);
     receptions->openInTab(receptions->FRM_ACP_LIST.at(0), 0, QStringLiteral("접수1"));

@@ -114,7 +114,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor(
             [this] { return newLines().contains(QStringLiteral("NEW LOG : Initialize Timer End")); }, 30000))
             << newLines().join(QLatin1Char('\n')).toStdString();
-        ASSERT_TRUE(QTest::qWaitFor([] { return G_REINIT_DONE; }, 10000));
+        ASSERT_TRUE(QTest::qWaitFor([] { return G_REINIT_DONE; }, 120000));
     }
 
     QList<SandboxRequest> requests(const QString &code) const

@@ -105,7 +105,6 @@ protected:
         ResetSessionRecords();
     }
 };
-} // namespace
 
 TEST_F(ComboFillTest, BranchListFollowsTheChoiceAndActivity)
 {
@@ -301,3 +300,4 @@ TEST_F(ComboFillTest, ShopTypeSearchAndHourText)
     EXPECT_EQ(FindStoreByShopType(3), -1);
     EXPECT_EQ(FormatHhNn("0930"), "09:30");
 }
+} // namespace

@@ -33,7 +33,6 @@ struct GridLayoutTest : ::testing::Test
     GridLayoutTest() { OpenSettingsFile(dir.filePath("layout_env.ini")); }
     ~GridLayoutTest() override { CloseSettingsFile(); }
 };
-} // namespace
 
 TEST_F(GridLayoutTest, SaveWritesEveryPositionAndLeavesAGapForSkippedColumns)
 {
@@ -124,3 +123,4 @@ TEST_F(GridLayoutTest, KeeperRestoresAndWritesHeaderChangesAtOnce)
     orphan.restore();
     EXPECT_FALSE(orphan.save());
 }
+} // namespace

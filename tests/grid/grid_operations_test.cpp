@@ -63,7 +63,6 @@ struct GridOperationsTest : ::testing::Test
         model.setFilterGroup(0, FilterGroup().add(FilterCondition::make(0, FilterOp::NotEqual, "포도")));
     }
 };
-} // namespace
 
 TEST_F(GridOperationsTest, FindNextGoesOnFromTheReturnedRecord)
 {
@@ -174,3 +173,4 @@ TEST(GridOperationsOnPlainModels, ScrollPageMovesTheFirstChildGrid)
     EXPECT_EQ(bar->value(), 0);
     GridScrollPage(nullptr, true); // no container: nothing happens
 }
+} // namespace

@@ -54,7 +54,6 @@ struct GridTableModelTest : ::testing::Test
         model.setKeyColumn(kNo);
     }
 };
-} // namespace
 
 TEST_F(GridTableModelTest, AppendedBatchArrivesAsOneInsert)
 {
@@ -287,8 +286,9 @@ TEST_P(GridTableModelRandom, IncrementalRowsMatchAFullRecomputation)
             ASSERT_EQ(model.rowOfRecord(expected[size_t(row)]), row);
         }
         ASSERT_EQ(view.verticalHeader()->count(), model.rowCount()) << "step " << step;
-        if (tracked.isValid())
+        if (tracked.isValid()) {
             ASSERT_EQ(model.recordOfRow(tracked.row()), model.findRecord(tracked.data().toString()));
+        }
         if (!tracked.isValid() && model.rowCount() > 0) {
             model.setKeyColumn(kNo);
             tracked = model.index(pick(model.rowCount()), kNo);
@@ -312,3 +312,4 @@ TEST_F(GridTableModelTest, ALookupGivenLaterRenamesTheShownCellsAndKeepsTheRecor
     EXPECT_EQ(model.recordValue(0, kStatus).toString(), "1001");
     model.setColumnLookup(99, {});  // no such column: nothing happens
 }
+} // namespace

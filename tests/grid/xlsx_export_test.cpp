@@ -48,7 +48,6 @@ struct XlsxExportTest : ::testing::Test
     QTemporaryDir dir;
     QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
 };
-} // namespace
 
 TEST_F(XlsxExportTest, ZeroRowsGiveTheCaptionRowOnly)
 {
@@ -220,3 +219,4 @@ TEST(XlsxReader, ReadsSharedStringsAndCellReferences)
         }
     }
 }
+} // namespace

@@ -89,7 +89,6 @@ protected:
     QTemporaryDir m_dir;
     int m_count = 0;
 };
-} // namespace
 
 TEST_F(XlsxReaderTest, HostileNumbersInASheetAreRefusedWithAMessage)
 {
@@ -305,3 +304,4 @@ TEST(XlsxReaderRefs, CellReferencesStayOnTheSheet)
         }
     }
 }
+} // namespace

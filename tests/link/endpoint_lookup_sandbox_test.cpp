@@ -28,7 +28,6 @@ protected:
         return out;
     }
 };
-} // namespace
 
 TEST_F(LookupServiceTest, PrimaryAnswerSetsHostAndPort)
 {
@@ -109,3 +108,4 @@ TEST_F(LookupServiceTest, UntrustedCertificateIsRefused)
     EXPECT_TRUE(checkLines().isEmpty());
     EXPECT_TRUE(host->lookupPaths().isEmpty());  // no request got past the TLS handshake
 }
+} // namespace

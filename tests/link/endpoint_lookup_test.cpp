@@ -22,7 +22,6 @@ protected:
         G_TEST_EDITION_PROGRAM_NAME.clear();
     }
 };
-} // namespace
 
 TEST_F(EndpointLookupTest, ModeFollowsServerKindAndEdition)
 {
@@ -82,3 +81,4 @@ TEST_F(EndpointLookupTest, AnswerParsing)
         }
     }
 }
+} // namespace

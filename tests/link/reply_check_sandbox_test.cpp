@@ -40,7 +40,6 @@ protected:
 
     const QString m_val = QStringList{"tester", "O\"1", "WK7", "1"}.join(G_FIELD_SEP) + G_FIELD_SEP;
 };
-} // namespace
 
 TEST_F(ReplyCheckSandboxTest, ConfirmedAssignmentGoesOutAgainForcedWithItsQuotesIntact)
 {
@@ -68,3 +67,4 @@ TEST_F(ReplyCheckSandboxTest, DeclinedAssignmentIsNotASuccessAndNothingIsResent)
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown.at(0).first, QStringLiteral("Q"));
 }
+} // namespace

@@ -50,7 +50,6 @@ protected:
 private:
     CheckRequestFunction m_previous;
 };
-} // namespace
 
 TEST_F(ReplyCheckTest, SuccessShowsCallerTextThenNonBlankServerMessage)
 {
@@ -150,3 +149,4 @@ TEST_F(ReplyCheckTest, SameDayForcedDispatchUsesItsOwnCode)
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].second, G_MSG_RESULT[3] + "\r\nok");
 }
+} // namespace

@@ -24,7 +24,6 @@ protected:
     }
     void TearDown() override { ResetSessionRecords(); }
 };
-} // namespace
 
 TEST_F(RequestBodyTest, ListBodyHasServerMemberOrderWithoutWhiteSpace)
 {
@@ -116,3 +115,4 @@ TEST(PayloadRedaction, PasswordFieldsNeverReachLogs)
     EXPECT_EQ(RedactPayload("LN02_01_V02", QStringLiteral("id││mc│P│6││R│1301│2026││K│")),
               QStringLiteral("id││mc│P│6││R│1301│2026││K│"));
 }
+} // namespace

@@ -28,8 +28,9 @@ TEST(AttendanceQr, DrawsModulesInsideTheQuietZone)
         EXPECT_EQ(img.pixel(c.margin, c.margin), qRgb(0, 0, 0)) << c.quiet;
         EXPECT_EQ(img.pixel(c.margin + 6, c.margin), qRgb(0, 0, 0)) << c.quiet;
         EXPECT_EQ(img.pixel(c.margin + 1, c.margin + 1), qRgb(255, 255, 255)) << c.quiet;
-        if (c.margin > 0)
+        if (c.margin > 0) {
             EXPECT_EQ(img.pixel(c.margin - 1, c.margin - 1), qRgb(255, 255, 255)) << c.quiet;
+        }
     }
     // An attendance address in every byte encoding.
     for (int e : {0, 4, 5, 3})

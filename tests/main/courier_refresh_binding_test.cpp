@@ -87,7 +87,6 @@ protected:
     CourierListRefresh::Hooks hooks;
     QString reply;
 };
-} // namespace
 
 TEST_F(CourierRefreshBindingTest, ThePanelTakesEveryRefreshedCourier)
 {
@@ -118,3 +117,4 @@ TEST_F(CourierRefreshBindingTest, WithoutPanelsTheMainCountersStayAlone)
     EXPECT_EQ(mainCounters(), std::vector<int>(7, 0));
     EXPECT_EQ(G_MY_WORKER.MyWorkerArray.count(), 1);
 }
+} // namespace

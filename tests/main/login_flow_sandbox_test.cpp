@@ -174,7 +174,6 @@ protected:
     QList<LoginDialogKind> opened;
     std::function<void(LoginDialogKind, QDialog *)> drive;
 };
-} // namespace
 
 TEST_F(LoginFlowSandboxTest, EachAcceptedClassLogsInAndConnectsTheSharedSocket)
 {
@@ -546,12 +545,12 @@ TEST_F(LoginFlowSandboxTest, SearchPageLoadsFromThePinnedSandboxAndClosesItself)
         ok = success;
     });
     page.loadPage(IdSearchPageUrl(true));
-    ASSERT_TRUE(QTest::qWaitFor([&finished] { return finished; }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor([&finished] { return finished; }, 120000));
     EXPECT_TRUE(ok);
     EXPECT_TRUE(host->lookupPaths().contains(QStringLiteral("/member/user_sch.php")));
     EXPECT_EQ(page.Chromium1->title(), QStringLiteral("아이디/비밀번호 찾기"));
     page.Chromium1->page()->runJavaScript(QStringLiteral("document.getElementById('close').click();"));
-    EXPECT_TRUE(QTest::qWaitFor([&page] { return page.result() == 2; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&page] { return page.result() == 2; }, 120000));
 }
 
 TEST_F(LoginFlowSandboxTest, StartUpEndsAtALoggedInMainWindow)
@@ -635,7 +634,7 @@ TEST_F(LoginFlowSandboxTest, DemoLoginReachesTheShellWithMenuStatusLinkAndHomePa
     EXPECT_TRUE(window->statusPanels[0]->text().endsWith(QLatin1Char(':') + G_USER_INFO.GRP_NAME))
         << window->statusPanels[0]->text().toStdString();
     // Link picture: the server link is up.
-    EXPECT_TRUE(QTest::qWaitFor([window] { return window->CIG_SERVER->property("linkPicture").toInt() == 2; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([window] { return window->CIG_SERVER->property("linkPicture").toInt() == 2; }, 120000));
     // Home page: the sandbox's "/" with the user's query, in front.
     auto *home = qobject_cast<TFRM_CHR_MAIN *>(FRM_CHR_MAIN);
     ASSERT_NE(home, nullptr);
@@ -643,7 +642,7 @@ TEST_F(LoginFlowSandboxTest, DemoLoginReachesTheShellWithMenuStatusLinkAndHomePa
     EXPECT_EQ(window->pnlMainBoard->currentWidget(), home);
     EXPECT_EQ(home->lastRequested.toString(QUrl::RemoveQuery), host->webBaseUrl() + QStringLiteral("/"));
     EXPECT_EQ(QUrlQuery(home->lastRequested).queryItemValue(QStringLiteral("USER_ID")), QLatin1String(SandboxLogin::kDemoId));
-    EXPECT_TRUE(QTest::qWaitFor([home] { return home->CHR_MAIN->title() == QStringLiteral("홈"); }, 20000))
+    EXPECT_TRUE(QTest::qWaitFor([home] { return home->CHR_MAIN->title() == QStringLiteral("홈"); }, 120000))
         << home->CHR_MAIN->title().toStdString();
     EXPECT_TRUE(host->lookupPaths().contains(QStringLiteral("/")));
     QTest::qWait(300);  // the page's first paint
@@ -768,7 +767,7 @@ TEST_F(LoginFlowSandboxTest, DemoLoginShowsTodaysOrdersFilledByALiveLoad)
     EXPECT_EQ(count("CS01_01_V07", "ADM10"), 1);
     EXPECT_EQ(count("CS01_48_V01", "ADM9"), 1);
     EXPECT_EQ(count("CS01_43_V02", "ADM13"), 1);
-    EXPECT_TRUE(QTest::qWaitFor([today] { return today->CTV_MAIN->model()->rowCount() > 0; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([today] { return today->CTV_MAIN->model()->rowCount() > 0; }, 120000));
     EXPECT_EQ(today->boards().CTV_MAIN.recordCount(), today->engine().gA1Orders().Count());
     EXPECT_FALSE(today->loader().gsSyncDate.isEmpty());
     EXPECT_GT(storeView->model()->rowCount(), 0);
@@ -869,3 +868,4 @@ TEST_F(LoginFlowSandboxTest, DemoLoginShowsTodaysOrdersFilledByALiveLoad)
     delete window;
     QApplication::restoreOverrideCursor();
 }
+} // namespace

@@ -91,7 +91,6 @@ protected:
     OrderBoardHooks *previousBoard = nullptr;
     TFRM_MAIN *window = nullptr;
 };
-} // namespace
 
 TEST_F(MainWindowCloseTest, CallerStillHoldingTheClientAfterTheShutdownSendsNothing)
 {
@@ -185,3 +184,4 @@ TEST_F(MainWindowCloseTest, CloseStepsFreeTheLinkFirstAndNothingRunsWhileTheMess
     EXPECT_TRUE(AcceptedLoginPayload().isEmpty());
     EXPECT_FALSE(dailyLogText().contains(QStringLiteral("Secret#Pw1")));
 }
+} // namespace

@@ -82,7 +82,6 @@ protected:
     QString panel;
     OrderBoardHooks *previous = nullptr;
 };
-} // namespace
 
 TEST_F(OrderPollingSandbox, AMinuteOfTicks)
 {
@@ -138,3 +137,4 @@ TEST_F(OrderPollingSandbox, NothingBeforeTheInitializationIsDone)
     seconds(30);
     EXPECT_TRUE(host->receivedRequestCodes().isEmpty());
 }
+} // namespace

@@ -101,8 +101,9 @@ TEST(TopMenu, ButtonDownTable)
     for (const Case &c : cases) {
         const ButtonDown d = TopMenuButtonDown(c.cur, c.active, c.grade4);
         EXPECT_EQ(d.any, c.any) << c.cur.toStdString();
-        if (c.any)
+        if (c.any) {
             EXPECT_EQ(d.button, c.button) << c.cur.toStdString();
+        }
         EXPECT_EQ(d.rerunToday, c.rerun) << c.cur.toStdString();
         EXPECT_EQ(d.curForm, c.after) << c.cur.toStdString();
     }
@@ -230,8 +231,9 @@ TEST(StatusBar, TextsPerUserClass)
         u.USER_TYPE_NAME = QStringLiteral("가맹점");
         const StatusBarTexts t = StatusBarTextsFor(u, false, QStringLiteral("캐시"), "1.3.01");
         EXPECT_EQ(t.set[0], c.set0) << c.type.toStdString();
-        if (c.set0)
+        if (c.set0) {
             EXPECT_EQ(t.panel[0], c.panel0prefix + QStringLiteral(":행복치킨"));
+        }
         EXPECT_EQ(t.panel[3], QStringLiteral("캐시:1,234,567"));
         EXPECT_TRUE(t.panel[4].startsWith(QStringLiteral("충전:국민 ")));
         EXPECT_EQ(t.panel[6], QStringLiteral("가맹점"));
@@ -240,7 +242,7 @@ TEST(StatusBar, TextsPerUserClass)
     TUSER_INFO low = user("1003", 3);
     low.GRP_CASH = "500";
     low.CASH_OSTD = "25000";
-    EXPECT_EQ(MoneyPanelText(low, QStringLiteral("캐시")), QStringLiteral("캐시:????(25,000)"));
+    EXPECT_EQ(MoneyPanelText(low, QStringLiteral("캐시")), QStringLiteral("캐시:??\?\?(25,000)"));
     EXPECT_EQ(StatusBarTextsFor(low, true, "", "1").panel[6], QStringLiteral("테스트"));
     EXPECT_EQ(GroupedAmount("abc"), QStringLiteral("0"));
 }

@@ -62,7 +62,6 @@ protected:
     NoProcesses table;
     TFRM_MAIN *window = nullptr;
 };
-} // namespace
 
 TEST_F(ShellMessagesTest, TheShellsTickPollsMessagesIntoItsCenter)
 {
@@ -94,3 +93,4 @@ TEST_F(ShellMessagesTest, TheShellsTickPollsMessagesIntoItsCenter)
     ticks.advance(60 * 1000);
     EXPECT_TRUE(host->receivedRequestCodes().isEmpty());
 }
+} // namespace

@@ -75,7 +75,6 @@ protected:
         return rows.isEmpty() ? QVariantList() : rows.first();
     }
 };
-} // namespace
 
 TEST_F(ShellSandboxTest, CourierCallFillsThePopupFromTheSandbox)
 {
@@ -156,8 +155,6 @@ TEST_F(ShellSandboxTest, CardSlipOfAnOrderFromTheSandbox)
     frmCardApprList = nullptr;
 }
 
-namespace
-{
 // A main window (offscreen, not initialized) whose close routine ends nothing but a flag.
 class ContractCheckTest : public ShellSandboxTest
 {
@@ -180,7 +177,7 @@ protected:
         previousRunner = SetContractPageRunner([this](TfrmReqPay *popup) {
             captions << popup->windowTitle();
             // The page is the sandbox's own, posted the signer's data.
-            loaded = QTest::qWaitFor([popup] { return popup->Chromium1->title() == QStringLiteral("서명"); }, 20000);
+            loaded = QTest::qWaitFor([popup] { return popup->Chromium1->title() == QStringLiteral("서명"); }, 120000);
         });
     }
     void TearDown() override
@@ -204,7 +201,6 @@ protected:
     bool loaded = false;
     bool ended = false;
 };
-} // namespace
 
 TEST_F(ContractCheckTest, StillMissingAgreementEndsTheProgram)
 {
@@ -217,7 +213,7 @@ TEST_F(ContractCheckTest, StillMissingAgreementEndsTheProgram)
     ASSERT_EQ(sent.size(), 1);
     EXPECT_EQ(sent.first().callType, QStringLiteral("ADM3"));
     EXPECT_EQ(sent.first().fields().value(0), QStringLiteral("B000102"));
-    EXPECT_TRUE(QTest::qWaitFor([this] { return ended; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return ended; }, 120000));
     EXPECT_EQ(window->Tag, 99);
 }
 
@@ -329,3 +325,4 @@ TEST_F(ShellSandboxTest, RegisteredDevicesListChangeAndRegister)
     EXPECT_EQ(requests(QString::fromLatin1(kDeviceListCode)).size(), 3);
     TfrmRegDeviceAdmin::SetRegistrationDialog({});
 }
+} // namespace

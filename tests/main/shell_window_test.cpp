@@ -86,7 +86,6 @@ protected:
     int answer = 6;
     TFRM_MAIN *window = nullptr;
 };
-} // namespace
 
 TEST_F(ShellWindowTest, MenuSwitchingFollowsTheTable)
 {
@@ -107,8 +106,9 @@ TEST_F(ShellWindowTest, MenuSwitchingFollowsTheTable)
         EXPECT_EQ(front(), c.frontObject);
         EXPECT_TRUE(button(c.button)->isChecked());
         for (const TopButtonInfo &info : TopButtons())
-            if (info.screen && info.button != c.button)
+            if (info.screen && info.button != c.button) {
                 EXPECT_FALSE(button(info.button)->isChecked()) << info.objectName.toStdString();
+            }
     }
     // The same by key: a focused button runs on Space.
     button(TopButton::Past)->setFocus();
@@ -275,3 +275,4 @@ TEST_F(ShellWindowTest, SidePanelsAreDockedAndReachedThroughTheInterface)
     EXPECT_EQ(courier->model().grid().recordCount(), 1);
     ResetCourierRecords();
 }
+} // namespace

@@ -150,7 +150,6 @@ ReferenceLoaderTable recordingTable(QStringList &calls)
     }
     return t;
 }
-} // namespace
 
 TEST_F(StartTest, MissingFileGivesTheDefaults)
 {
@@ -546,3 +545,4 @@ TEST(TopMenu, DeliveryGroupButtonAndConnectionPanel)
         EXPECT_EQ(r.connectViewLeft, c.panelLeft) << c.type << c.brDvry;
     }
 }
+} // namespace

@@ -153,7 +153,7 @@ protected:
         before = startupLogMessages().size();
         window->show();
         ASSERT_TRUE(QTest::qWaitFor(
-            [this] { return startLines().contains(QStringLiteral("NEW LOG : Initialize Timer End")); }, 20000))
+            [this] { return startLines().contains(QStringLiteral("NEW LOG : Initialize Timer End")); }, 120000))
             << startupLogMessages().join(QLatin1Char('\n')).toStdString();
     }
 
@@ -179,7 +179,6 @@ QStringList codes(std::initializer_list<const char *> list)
         out << QString::fromLatin1(c);
     return out;
 }
-} // namespace
 
 TEST_F(StartupSandboxTest, StoreUserLoadsTheStoreSequence)
 {
@@ -313,7 +312,8 @@ TEST_F(StartupSandboxTest, StoreStartEndsWithTheOrderPollFillingTodaysOrders)
     ASSERT_NE(parts.storeBoard, nullptr);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return today->boards().CTV_MAIN.rowCount() > 0 && parts.storeBoard->CTV_TAKEOUT().rowCount() > 0; },
-        10000));
+        120000));
     EXPECT_FALSE(today->loader().gsSyncDate.isEmpty());
     EXPECT_FALSE(parts.storeBoard->gsA2SyncDate.isEmpty());
 }
+} // namespace

@@ -118,7 +118,6 @@ protected:
     QStringList accepted;
     QStringList carried;
 };
-} // namespace
 
 TEST_F(GridBindingSandbox, StatusButtonFiltersTheLiveBoardAlsoAfterTheNextLoad)
 {
@@ -223,3 +222,4 @@ TEST_F(GridBindingSandbox, MainWindowStatusColoursReachTheCountersOnShowAndTheGr
     EXPECT_EQ(binding->colours().statusColour(1001), 0xFF0000u);
     EXPECT_EQ(binding->colours().statusColour(3001), 0x00FF00u);
 }
+} // namespace

@@ -49,7 +49,6 @@ struct NoticeArticleTest : ::testing::Test
         return out;
     }
 };
-} // namespace
 
 TEST_F(NoticeArticleTest, PinnedFirstThenNewestAndOnlyOrdinaryOnesDelete)
 {
@@ -138,3 +137,4 @@ TEST_F(NoticeArticleTest, ShowsTheNoticeAsTextWithItsDate)
     w.proc_Load();
     EXPECT_EQ(column(w.TCG_NOTICE, 2), (QStringList{"어제"}));
 }
+} // namespace

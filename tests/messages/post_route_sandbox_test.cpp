@@ -22,7 +22,7 @@ QJsonObject postJson(const SandboxHost &host, const QByteArray &body, int *statu
     QNetworkReply *reply = nam.post(request, body);
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    QTimer::singleShot(120000, &loop, &QEventLoop::quit);  // a guard for a hung server only
     loop.exec();
     *status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QJsonObject out = QJsonDocument::fromJson(reply->readAll()).object();

@@ -21,7 +21,6 @@ class CourierLists : public ::testing::Test
 protected:
     void SetUp() override { resetWorld(); }
 };
-} // namespace
 
 TEST_F(CourierLists, OrdersMoveBetweenCouriers)
 {
@@ -92,3 +91,4 @@ TEST_F(CourierLists, WaitingOrdersFollowTheirStatusAndVisibility)
     EXPECT_TRUE(G_MAP_ORDERS.isEmpty());
     EXPECT_FALSE(screens.hasWaitingRow(IControlScreens::ListScreen, QStringLiteral("6")));
 }
+} // namespace

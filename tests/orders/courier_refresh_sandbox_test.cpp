@@ -104,7 +104,6 @@ protected:
     QStringList logLines;
     std::unique_ptr<CourierListRefresh> refresh;
 };
-} // namespace
 
 TEST_F(CourierRefreshSandbox, FollowsTheCouriersThroughAMorningWithTheMarkRoundTrip)
 {
@@ -189,3 +188,4 @@ TEST_F(CourierRefreshSandbox, FollowsTheCouriersThroughAMorningWithTheMarkRoundT
     EXPECT_EQ(gridUpdates, 43);
     EXPECT_TRUE(logLines.isEmpty()) << logLines.join('\n').toStdString();
 }
+} // namespace

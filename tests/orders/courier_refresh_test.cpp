@@ -130,7 +130,6 @@ protected:
     QStringList logLines;
     std::unique_ptr<CourierListRefresh> refresh;
 };
-} // namespace
 
 TEST_F(CourierRefreshTest, OnlyLoginsWithAHeadOfficeThatAreNotStoresAsk)
 {
@@ -435,3 +434,4 @@ TEST_F(CourierRefreshTest, TheBoardRecountFollowsItsTicks)
     CourierListRefresh::procBRSelectWkCount();
     EXPECT_EQ(counters(G_WK_CNT), (std::vector<int>(7, 0)));
 }
+} // namespace

@@ -91,7 +91,6 @@ struct Step
     QList<int> sounds;
     std::array<int, 9> counts;
 };
-} // namespace
 
 TEST_F(Engine, MorningScenario)
 {
@@ -276,3 +275,4 @@ TEST_F(Engine, OrderControlScreenFollowsTheBoard)
     EXPECT_EQ(screens.calls, (QStringList{"o-map-delete:ST01/1", "o-map-assign:2:2", "remove:2",
                                           "change-info"}));
 }
+} // namespace

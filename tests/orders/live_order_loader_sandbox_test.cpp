@@ -46,7 +46,6 @@ protected:
     int rearms = 0;
     QList<bool> passTime;
 };
-} // namespace
 
 TEST_F(LoaderSandbox, MarkMovesOnOnlyWhenTheBatchIsApplied)
 {
@@ -195,3 +194,4 @@ TEST(LiveOrderLoaderMarks, BatchQueuedBeforeReloadAllDoesNotBringItsMarkBack)
     engine.dispatchPending();
     EXPECT_EQ(loader.gsSyncDate, QString()) << "the next load still rebuilds the board";
 }
+} // namespace

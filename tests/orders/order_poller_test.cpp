@@ -99,7 +99,6 @@ Ticks every(int first, int step, int last)
         t << i;
     return t;
 }
-} // namespace
 
 TEST_F(OrderPollerTest, CadenceTable)
 {
@@ -298,3 +297,4 @@ TEST(SameDayKind, ByUserTypeAndSameDayTypes)
         EXPECT_EQ(SameDayKind(QString::fromLatin1(c.type), c.normal, c.gansun, c.jisun), QString::fromLatin1(c.kind))
             << c.type << " " << c.normal << c.gansun << c.jisun;
 }
+} // namespace

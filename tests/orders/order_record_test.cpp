@@ -49,7 +49,6 @@ class OrderRecord : public ::testing::Test
 protected:
     void SetUp() override { resetWorld(); }
 };
-} // namespace
 
 TEST_F(OrderRecord, EveryColumnFillsItsField)
 {
@@ -284,8 +283,6 @@ TEST_F(OrderRecord, OwnOrderAndSelections)
 
 // ---- same-day records -----------------------------------------------------------------------
 
-namespace
-{
 QString a3ColumnsRow(int columns, std::map<int, QString> over = {})
 {
     QStringList cols;
@@ -301,7 +298,6 @@ QString a3ColumnsRow(int columns, std::map<int, QString> over = {})
         cols[c] = v;
     return cols.join(sep());
 }
-} // namespace
 
 TEST_F(OrderRecord, SameDayRowIsStrictAndRefusesWithoutDamage)
 {
@@ -374,3 +370,4 @@ TEST_F(OrderRecord, SameDayOwnOrderOfADistributor)
     EXPECT_TRUE(o.GetMyOrder(QStringLiteral("7"), "", "s81", "", 0));
     EXPECT_FALSE(o.GetMyOrder(QStringLiteral("7"), "", "HDX", "", 0));
 }
+} // namespace

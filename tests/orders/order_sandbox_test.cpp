@@ -95,7 +95,6 @@ protected:
     RecordingSounds sounds;
     QStringList engineLog;
 };
-} // namespace
 
 TEST_F(OrderSandbox, FollowsAMorningWithTheSyncMarkRoundTrip)
 {
@@ -114,8 +113,9 @@ TEST_F(OrderSandbox, FollowsAMorningWithTheSyncMarkRoundTrip)
             loader.reloadAll();  // reload-all in the middle of the morning rebuilds the board
         const QString markSent = loader.gsSyncDate;
         ASSERT_TRUE(loader.proc_Load_Order());
-        if (step == 90)
+        if (step == 90) {
             ASSERT_TRUE(loader.procLoadA1OrderFinish());
+        }
         engine.dispatchPending();
         printed += printer.jobs.size();
         printer.jobs.clear();
@@ -175,3 +175,4 @@ TEST_F(OrderSandbox, MarksAnswerWhatChangedSince)
     for (const QString &row : SandboxOrders::loadRows(db, other, false, QString(), nullptr))
         EXPECT_EQ(row.split(sep()).at(43), QStringLiteral("B000201"));
 }
+} // namespace

@@ -71,7 +71,6 @@ protected:
     int filters = 0;
     QList<bool> timer;
 };
-} // namespace
 
 TEST_F(SameDayEngineTest, RebuildFillsTheBoardAndCountsEachSlot)
 {
@@ -268,8 +267,6 @@ TEST_F(SameDayEngineTest, ControlScreenHearsOfChangedBatches)
 
 // ---- loaders --------------------------------------------------------------------------------
 
-namespace
-{
 struct SameDaySent
 {
     QString code, callType, payload;
@@ -318,7 +315,6 @@ protected:
     QList<SameDaySent> sent;
     QList<QStringList> replies;
 };
-} // namespace
 
 TEST(SameDayKind, ByClassAndTypes)
 {
@@ -395,3 +391,4 @@ TEST_F(SameDayLoaderTest, CompletedLoadIsAskedAgainUntilTheServerAnswers)
     engine.dispatchPending();
     EXPECT_EQ(board.comp, QStringList{"A7"});
 }
+} // namespace

@@ -71,7 +71,6 @@ protected:
     QList<QPair<qint64, qint64>> balances;
     int statesChanged = 0;
 };
-} // namespace
 
 TEST_F(StoreCashSandbox, StoreStatesFollowTheServerByMark)
 {
@@ -241,3 +240,4 @@ TEST(CashTexts, AmountsFromTheServer)
     for (const Case &c : cases)
         EXPECT_EQ(ParseAmount(QString::fromLatin1(c.text)), c.value) << c.text;
 }
+} // namespace

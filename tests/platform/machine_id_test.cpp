@@ -22,7 +22,6 @@ class MachineIdTest : public ::testing::Test
 protected:
     void TearDown() override { SetMachineIdSource(nullptr); }
 };
-} // namespace
 
 TEST_F(MachineIdTest, SerialIsTwoUpperCaseHalvesWithLeadingZeros)
 {
@@ -72,3 +71,4 @@ TEST_F(MachineIdTest, RealMachineGivesAStableValue)
     EXPECT_EQ(GetVolumeSerial(), GetVolumeSerial());
     EXPECT_EQ(GetVolumeSerial().size(), 9);
 }
+} // namespace

@@ -61,7 +61,6 @@ protected:
     void TearDown() override { SetProcessControl(nullptr); }
     FakeProcessControl m_fake;
 };
-} // namespace
 
 TEST_F(ProcessControlTest, NamesMatchIgnoringCaseAndExeSuffix)
 {
@@ -141,14 +140,15 @@ TEST(LinuxProcessControlTest, KillsAStartedProgramByItsName)
     ASSERT_GT(pid, 0);
 
     // The new process shows its program file once it has executed it.
-    QDeadlineTimer listed(5000);
+    QDeadlineTimer listed(120000);
     while (!listed.hasExpired() && !IsProcessRunning(name.toUpper() + QStringLiteral(".exe")))
         QThread::msleep(10);
     ASSERT_TRUE(IsProcessRunning(name));
     EXPECT_TRUE(KillProcessByName(name.toUpper() + QStringLiteral(".exe")));
 
-    QDeadlineTimer gone(5000);
+    QDeadlineTimer gone(120000);
     while (!gone.hasExpired() && ::kill(pid_t(pid), 0) == 0)
         QThread::msleep(10);
     EXPECT_NE(::kill(pid_t(pid), 0), 0) << "the program should have ended";
 }
+} // namespace

@@ -14,7 +14,6 @@ protected:
     void SetUp() override { G_SL_PROVINCE = G_PROVINCE_NAMES; }
     void TearDown() override { G_SL_PROVINCE.clear(); }
 };
-} // namespace
 
 TEST_F(AddressTextsTest, ShortTextsDropProvinceAndDistrict)
 {
@@ -52,3 +51,4 @@ TEST_F(AddressTextsTest, OrderAddressLine)
     EXPECT_EQ(MakeAddrText("역삼동 1", "", "", "", "래미안", 1), "역삼동 1  래미안");
     EXPECT_EQ(MakeAddrText("역삼동 1 래미 안", "", "", "", "래미안", 1), "역삼동 1 래미 안  ");
 }
+} // namespace

@@ -76,9 +76,9 @@ TEST(OrderVisibilityTest, StoreUsersSeeEverythingAndOtherClassesNothing)
     TVisibilityContext c = distributor();
     c.USER_TYPE_CD = "1001";
     EXPECT_TRUE(CheckOrderAdd(order(), c));
-    for (const QString &cls : {"3001", "9001", ""}) {
+    for (const char *cls : {"3001", "9001", ""}) {
         c.USER_TYPE_CD = cls;
-        EXPECT_FALSE(CheckOrderAdd(order(), c)) << cls.toStdString();
+        EXPECT_FALSE(CheckOrderAdd(order(), c)) << cls;
     }
 }
 

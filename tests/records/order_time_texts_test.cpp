@@ -13,7 +13,6 @@ protected:
     void SetUp() override { AppClock::setFixed(QDateTime(QDate(2026, 7, 9), QTime(12, 0, 0))); }
     void TearDown() override { AppClock::clearFixed(); }
 };
-} // namespace
 
 TEST_F(OrderTimeTextsTest, ElapsedColumnByStatusAndMode)
 {
@@ -117,3 +116,4 @@ TEST_F(OrderTimeTextsTest, DateTimeStyles)
     EXPECT_EQ(DateTimeToStr("", 0), "");
     EXPECT_EQ(DateTimeToStr("not a date", 0), "");
 }
+} // namespace

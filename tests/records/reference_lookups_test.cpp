@@ -41,7 +41,6 @@ protected:
         return G_ST_LIST.append(code, st);
     }
 };
-} // namespace
 
 TEST_F(ReferenceLookupsTest, BranchAndHeadOfficeNames)
 {
@@ -222,3 +221,4 @@ TEST_F(ReferenceLookupsTest, WriteIniStringNeverCreatesTheFile)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.readAll().contains("A=1"));
 }
+} // namespace

@@ -298,8 +298,9 @@ TEST_F(AddressSandboxTest, AddressAndKeywordSearchesAroundTheStore)
 
     // Pages go on where the last one ended.
     const QList<TAddrSearchRow> page2 = ParseAddressReply(PostGisXY(AddressSearchFields("A", dong, lng, lat, "20", 2)));
-    if (!page2.isEmpty())
+    if (!page2.isEmpty()) {
         EXPECT_NE(page2[0].JIBUN_ADDR + page2[0].LOCATION_X, rows[0].JIBUN_ADDR + rows[0].LOCATION_X);
+    }
 }
 
 TEST_F(AddressSandboxTest, FailuresGiveNoRows)

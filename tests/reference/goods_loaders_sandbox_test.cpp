@@ -168,8 +168,9 @@ TEST_F(GoodsLoadersTest, NoReplyRefusedReplyAndDamagedRowsAreLogged)
     EXPECT_EQ(G_ST_LIST.find("S000101")->GOODS_LIST.count(), 0);
 
     // The link may have been dropped by the broken frame; connect again for the next requests.
-    if (!G_CONNECTED)
+    if (!G_CONNECTED) {
         ASSERT_TRUE(ConnectServer(G_TCP_CLIENT, G_SERVER_HOST, G_SERVER_PORT, 10000));
+    }
     host->setHandler("CS00_05_V01", [](const SandboxRequest &) { return SandboxReply::code("9", "권한이 없습니다."); });
     proc_Goods_group();
     EXPECT_TRUE(log.contains(QStringLiteral("CS00_05_V01 is Fail 9:권한이 없습니다.")));

@@ -19,7 +19,7 @@ RawLinkClient::RawLinkClient(QByteArray sessionKey) : m_key(std::move(sessionKey
 bool RawLinkClient::connectTo(quint16 port)
 {
     m_socket.connectToHost(QHostAddress::LocalHost, port);
-    return m_socket.waitForConnected(5000);
+    return m_socket.waitForConnected(kWaitMs);
 }
 
 std::optional<QByteArray> RawLinkClient::keyExchange(const Frame::TypeBytes &type, const QByteArray &body)
@@ -46,7 +46,7 @@ bool RawLinkClient::handshake()
 void RawLinkClient::writeRaw(const QByteArray &bytes)
 {
     m_socket.write(bytes);
-    m_socket.waitForBytesWritten(5000);
+    m_socket.waitForBytesWritten(kWaitMs);
 }
 
 QByteArray RawLinkClient::requestBody(const QString &code, const QString &callType, const QString &val,

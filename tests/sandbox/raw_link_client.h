@@ -33,6 +33,10 @@ public:
         QJsonObject json() const;
     };
 
+    // How long a read waits for what the server is expected to send. Generous, since the server runs
+    // under the sanitizers on busy machines too; a test that expects silence passes a short time.
+    static constexpr int kWaitMs = 60000;
+
     explicit RawLinkClient(QByteArray sessionKey = "0123456789abcdefghijklmnopqrstuv");
 
     bool connectTo(quint16 port);
@@ -44,13 +48,13 @@ public:
     void writeRaw(const QByteArray &bytes);
     void sendRequest(const QString &code, const QString &callType, const QString &val,
                      const QString &pageCount = QStringLiteral("100"));
-    Read readFrame(int timeoutMs = 5000);
+    Read readFrame(int timeoutMs = kWaitMs);
     // Reads and decrypts one reply frame; empty optional when it cannot.
-    std::optional<Page> readPage(int timeoutMs = 5000);
+    std::optional<Page> readPage(int timeoutMs = kWaitMs);
     // Reads pages until the last one (status "1" or "3"); empty optional on any failure.
-    std::optional<QList<Page>> readReply(int timeoutMs = 5000);
+    std::optional<QList<Page>> readReply(int timeoutMs = kWaitMs);
     // Waits until the server closes the connection.
-    bool waitClosed(int timeoutMs = 5000);
+    bool waitClosed(int timeoutMs = kWaitMs);
 
     const QByteArray &pending() const { return m_buffer; }
     QTcpSocket &socket() { return m_socket; }

@@ -100,7 +100,7 @@ TEST(HandlerRegistry, CourierAssignmentsAreAnsweredPlainOrForced)
 {
     HandlerRegistry registry;
     registerDemoHandlers(registry);
-    for (const QString code : {QStringLiteral("CS01_18_V03"), QStringLiteral("CS01_46_V01")}) {
+    for (const QString &code : {QStringLiteral("CS01_18_V03"), QStringLiteral("CS01_46_V01")}) {
         SandboxRequest request;
         request.reqNum = code;
         request.callType = QStringLiteral("ADM1");

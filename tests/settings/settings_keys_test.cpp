@@ -75,7 +75,6 @@ protected:
     MsgBoxHandler m_prevBox;
     std::shared_ptr<ISecretStore> m_prevStore;
 };
-} // namespace
 
 TEST_F(SettingsKeysTest, MissingFileGivesEveryDefault)
 {
@@ -211,3 +210,4 @@ TEST_F(SettingsKeysTest, PasswordLeftInAnOldFileMovesToKeyring)
     EXPECT_EQ(store->entries.value(QStringLiteral("KTCID/PW")), QStringLiteral("kt-plain"));
     EXPECT_EQ(ReadSavedLogin(&ini).password, QStringLiteral("old-pw"));
 }
+} // namespace

@@ -80,7 +80,6 @@ protected:
     FakeProcessTable table;
     MsgBoxHandler previous;
 };
-} // namespace
 
 TEST_F(CloseRoutineTest, StepsRunInOrderAndOnlyThisUsersCopiesEnd)
 {
@@ -125,3 +124,4 @@ TEST(ProcessOps, NameMatchingAndLookups)
     EXPECT_FALSE(KillProcess(table, QStringLiteral("courier-desk"))) << "another user's process is not ours to end";
     EXPECT_TRUE(table.terminated.isEmpty());
 }
+} // namespace

@@ -67,7 +67,6 @@ protected:
     ScriptedMsgBox boxes;
     int previousEdition = 0;
 };
-} // namespace
 
 TEST_F(FormLayoutTest, LoginDialogInBothFacesIsCleanAndCentredOnTheScreen)
 {
@@ -151,3 +150,4 @@ TEST_F(FormLayoutTest, SearchPageOverTheLoginAndTheAdBesideIt)
     EXPECT_EQ(ad.frameGeometry().left(), login.frameGeometry().right() + 1);
     EXPECT_EQ(ad.frameGeometry().top(), login.frameGeometry().top());
 }
+} // namespace

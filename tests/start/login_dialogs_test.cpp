@@ -46,7 +46,6 @@ protected:
     ScriptedMsgBox boxes;
     int tag = 0;
 };
-} // namespace
 
 TEST_F(LoginDialogsTest, LoginButtonChecksPasswordThenIdBeforeAnythingIsSent)
 {
@@ -209,8 +208,6 @@ TEST_F(LoginDialogsTest, NewPasswordRefusalKeepsTheDialogAndSendsNothing)
     EXPECT_EQ(dialog.edtOrgPassWord->echoMode(), QLineEdit::Password);
 }
 
-namespace
-{
 // Starts the countdown the way an accepted code request does.
 class PendingPhoneDialog : public TFRM_AUTH_PHONE
 {
@@ -221,7 +218,6 @@ public:
         startCountdown();
     }
 };
-} // namespace
 
 TEST_F(LoginDialogsTest, CountdownExpiryAsksForANewCode)
 {
@@ -281,14 +277,14 @@ TEST_F(LoginDialogsTest, SearchPageClosesOnItsCloseAlert)
     QObject::connect(page.Chromium1, &QWebEngineView::loadFinished, [&loaded](bool) { loaded = true; });
     page.Chromium1->setHtml(QStringLiteral("<html><body><button id=\"i\" onclick=\"alert('일치하는 아이디가 없습니다.')\">찾기</button>"
                                            "<button id=\"c\" onclick=\"alert('close')\">닫기</button></body></html>"));
-    ASSERT_TRUE(QTest::qWaitFor([&loaded] { return loaded; }, 15000));
+    ASSERT_TRUE(QTest::qWaitFor([&loaded] { return loaded; }, 120000));
     // Any other alert is a message for the user.
     page.Chromium1->page()->runJavaScript(QStringLiteral("document.getElementById('i').click();"));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !boxes.shown.isEmpty(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !boxes.shown.isEmpty(); }, 120000));
     EXPECT_EQ(boxes.shown.first(), (QPair<QString, QString>{"I", "일치하는 아이디가 없습니다."}));
     EXPECT_EQ(page.result(), 0);
     page.Chromium1->page()->runJavaScript(QStringLiteral("document.getElementById('c').click();"));
-    EXPECT_TRUE(QTest::qWaitFor([&page] { return page.result() == 2; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&page] { return page.result() == 2; }, 120000));
 }
 
 TEST_F(LoginDialogsTest, TestEditionDocksTheAlternativePanelThatHandsItsInputOver)
@@ -322,8 +318,6 @@ TEST_F(LoginDialogsTest, TestEditionDocksTheAlternativePanelThatHandsItsInputOve
     G_PROGRAM_NAME.clear();
 }
 
-namespace
-{
 class FakeProcesses : public IProcessControl
 {
 public:
@@ -346,7 +340,6 @@ public:
     int runAndWait(const QString &, const QStringList &) override { return -1; }
     qint64 ownPid() const override { return 1; }
 };
-} // namespace
 
 TEST_F(LoginDialogsTest, RemoteSupportRunsTheConfiguredCommandOnce)
 {
@@ -372,3 +365,4 @@ TEST_F(LoginDialogsTest, RemoteSupportRunsTheConfiguredCommandOnce)
     SetProcessControl(nullptr);
     DeploymentConfig::clear();
 }
+} // namespace

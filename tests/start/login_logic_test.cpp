@@ -57,7 +57,6 @@ ReplyRow replyRow(const QJsonObject &o)
 {
     return ReplyRow::fromObject(o);
 }
-} // namespace
 
 TEST_F(LoginLogicTest, PayloadCarriesTheBuildModeAndVersionWithoutDots)
 {
@@ -314,3 +313,4 @@ TEST_F(LoginLogicTest, ParsesReplies)
     EXPECT_TRUE(rows.hasRow);
     EXPECT_EQ(rows.row.text(0), QStringLiteral("1001"));
 }
+} // namespace

@@ -40,7 +40,6 @@ protected:
 private:
     OrderBoardHooks *m_previous = nullptr;
 };
-} // namespace
 
 TEST_F(MainWindowLinkTest, SocketConnectFollowsConnectAndDisconnectEvents)
 {
@@ -116,3 +115,4 @@ TEST(RefreshTicks, DefaultsAreFiveAndTen)
     EXPECT_EQ(G_MSG_CHK_TICKS, 5);
     EXPECT_EQ(G_DVRY_INFO_TICKS, 10);
 }
+} // namespace

@@ -97,7 +97,7 @@ TEST(SingleInstanceMarker, FirstSecondAndHandOver)
 
     // The holder ends while the second instance runs: the marker lives on in the second one.
     delete first;
-    QDeadlineTimer deadline(5000);
+    QDeadlineTimer deadline(120000);
     while (!second->isHolder() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_TRUE(second->isHolder());
@@ -107,7 +107,7 @@ TEST(SingleInstanceMarker, FirstSecondAndHandOver)
     delete second;
     QCoreApplication::processEvents();
     // third takes over as well; once every instance is gone the next one is first again.
-    deadline.setRemainingTime(5000);
+    deadline.setRemainingTime(120000);
     while (!third.isHolder() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_TRUE(third.isHolder());

@@ -40,7 +40,6 @@ protected:
     QTemporaryDir dir;
     QDateTime stamp;
 };
-} // namespace
 
 TEST_F(UpdateCheckTest, MatchingFilesNeedNoUpdate)
 {
@@ -99,3 +98,4 @@ TEST_F(UpdateCheckTest, EmptyOrBrokenManifestMeansNoUpdate)
     EXPECT_FALSE(UpdateDue(manifest("<FILE><ED>39</ED><SRC>a</SRC><DEST>missing</DEST></FILE>"), 39, dir.path()))
         << "an entry without its time is not an entry";
 }
+} // namespace

@@ -39,7 +39,6 @@ protected:
     QTemporaryDir programDir;
     SandboxHost host;
 };
-} // namespace
 
 TEST_F(UpdateOverHttpsTest, ManifestOfTheSandboxDecidesTheUpdate)
 {
@@ -61,3 +60,4 @@ TEST_F(UpdateOverHttpsTest, UnreachableManifestMeansNoUpdate)
     DeploymentConfig::setValue(QString::fromLatin1(DeploymentConfig::kUpdateManifestUrl), QString());
     EXPECT_FALSE(func_CheckUpdate(programDir.path(), 39)) << "no update host configured";
 }
+} // namespace

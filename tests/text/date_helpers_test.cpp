@@ -16,7 +16,6 @@ protected:
         AppClock::setFixed(QDateTime(QDate(y, mo, d), QTime(h, mi, s, ms)));
     }
 };
-} // namespace
 
 TEST_F(DateHelpersTest, BusinessDayChangesAtFiveInTheMorning)
 {
@@ -116,3 +115,4 @@ TEST_F(DateHelpersTest, ElapsedMinutesCapAtNinetyNine)
     EXPECT_EQ(ElapsedMinText("2026-07-09 12:07:30", false), "07");
     EXPECT_EQ(ElapsedMinText("garbage", true), "00");
 }
+} // namespace

@@ -57,8 +57,9 @@ TEST(CutToCodePageBytes, NeverSplitsASurrogatePair)
     for (int width = 0; width <= 10; ++width) {
         const QString cut = CutToCodePageBytes(text, width);
         ASSERT_TRUE(text.startsWith(cut));
-        if (!cut.isEmpty())
+        if (!cut.isEmpty()) {
             EXPECT_FALSE(cut.back().isHighSurrogate()) << "width " << width;
+        }
     }
 }
 
