@@ -7,7 +7,6 @@
 extern int G_FIRST_INSTANCE;       // 1 when this process created the single-instance marker
 extern QString G_UPDATER_NAME;     // file name of the edition's updater
 extern QString G_EXE_DATE;         // program file time "yyyymmddhhnn", empty when unknown
-extern int G_MSG_CHK_CNT;          // polling ticks since the last message check (-1: just checked)
 extern int G_DVRY_INFO_CNT;        // polling ticks since the last delivery-group refresh
 extern QString G_MSG_SYNC_MARK;    // message-sync mark of the message polling
 extern bool G_WC_OPEN;             // list control screen open

@@ -149,7 +149,6 @@ void ResetSessionCounters()
 {
     G_REINIT_DONE = false;
     G_MSG_SYNC_MARK.clear();
-    G_MSG_CHK_CNT = -1;
     G_DVRY_INFO_CNT = -1;
     G_MSG_CHK_TICKS = 5;
     G_DVRY_INFO_TICKS = 10;

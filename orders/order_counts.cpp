@@ -8,6 +8,7 @@
 #include "records/reference_lookups.h"
 #include "records/session_records.h"
 #include "text/date_helpers.h"
+#include "text/text_helpers.h"
 
 #include <QDate>
 #include <QTime>
@@ -215,15 +216,6 @@ private:
     int m_count = 0;
     int m_scan = 0;
 };
-
-QString thousands(double v)
-{
-    const qint64 n = qint64(std::llround(v));
-    QString digits = QString::number(n < 0 ? -n : n);
-    for (int i = int(digits.size()) - 3; i > 0; i -= 3)
-        digits.insert(i, QLatin1Char(','));
-    return n < 0 ? QLatin1Char('-') + digits : digits;
-}
 } // namespace
 
 int func_GetStatusTypeIndex(int status)
@@ -315,8 +307,8 @@ std::array<int, 9> proc_ReCountStatusCallSum(const GridTableModel &live, const G
 QString PayTotalsText(const PayTotals &t)
 {
     const auto part = [&t](int b) {
-        return QLatin1Char('(') + thousands(t.FI_AMT_CNT[size_t(b)]) + QStringLiteral("):")
-               + thousands(t.FI_AMT_SUM[size_t(b)]);
+        return QLatin1Char('(') + GroupThousands(t.FI_AMT_CNT[size_t(b)]) + QStringLiteral("):")
+               + GroupThousands(std::llround(t.FI_AMT_SUM[size_t(b)]));
     };
     return QStringLiteral("선결제") + part(2) + QStringLiteral(" 현금") + part(0) + QStringLiteral(" 현금(P)") + part(3)
            + QStringLiteral(" 카드") + part(1);

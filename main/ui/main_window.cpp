@@ -19,6 +19,7 @@
 #include "main/update_check.h"
 #include "main/ui/start_forms.h"
 #include "main/ui/today_orders_dock.h"
+#include "messages/message_center.h"
 #include "orders/ui/today_orders_screen.h"
 #include "platform/app_paths.h"
 #include "platform/clock.h"
@@ -110,13 +111,6 @@ void TFRM_MAIN::BringBoardToFront(QWidget *board)
         pnlMainBoard->setCurrentWidget(board);
 }
 
-void TFRM_MAIN::AddNoticeNo(const QString &no)
-{
-    const auto it = std::lower_bound(gsl_Notice_No.begin(), gsl_Notice_No.end(), no);
-    if (it == gsl_Notice_No.end() || *it != no)
-        gsl_Notice_No.insert(it, no);
-}
-
 void TFRM_MAIN::FormCreate()
 {
     try {
@@ -164,7 +158,6 @@ void TFRM_MAIN::createGuardedSteps()
     RegisterAddressContainers();
     proc_CreateStruct();
     ResetSessionCounters();
-    gsl_Notice_No.clear();
     slDvryBrSelectList.clear();
     FB_STORE_STATUS_ST_POP = false;
 }
@@ -235,8 +228,8 @@ void TFRM_MAIN::installCloseRoutine()
     if (!steps.freePrinterNamesAndNotices)
         steps.freePrinterNamesAndNotices = [] {
             // The steps outlive a window freed without the routine (tests, a failed start).
-            if (FRM_MAIN)
-                FRM_MAIN->gsl_Notice_No.clear();
+            if (FRM_MAIN && FRM_MAIN->messageCenter)
+                FRM_MAIN->messageCenter->notices().reset();
         };
 }
 

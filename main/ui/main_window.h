@@ -43,7 +43,6 @@ public:
     // TmrSocketConnRetry, running from the window's creation.
     MainWindowLink *SocketLink = nullptr;
     QString GS_CHK_STNO;
-    QStringList gsl_Notice_No;               // unread notice numbers, sorted, no duplicates
     QStringList slDvryBrSelectList;
     bool FB_STORE_STATUS_ST_POP = false;
 
@@ -106,9 +105,6 @@ public:
     static void SetStatusNameLookup(std::function<QString(const QString &code)> lookup);
     // Frees the board screens at exit.
     void proc_SubFormClose(int iType);
-
-    // Adds a notice number keeping the list sorted and free of duplicates.
-    void AddNoticeNo(const QString &no);
 
     // The close routine's timer step: the order board's polling and the window's own timers.
     void StopTimers();

@@ -236,8 +236,6 @@ private:
     void storeCountsToScreen()
     {
         m_screen->iA2OrdCount = storeBoard.iA2OrdCount();
-        m_screen->gsA2SyncDate = storeBoard.gsA2SyncDate;
-        m_screen->gsl_A2OrdNo = storeBoard.gsl_A2OrdNo();
     }
 
     void buildSameDay()
@@ -305,7 +303,6 @@ private:
                                               return;
                                           if (main->messageCenter)
                                               main->messageCenter->notices().removeUnread(seq);
-                                          main->gsl_Notice_No.removeAll(seq);
                                       },
                                       [bar] {
                                           if (bar)
@@ -373,7 +370,7 @@ private:
             if (!open())
                 return true;
             BoardFilterBar *bar = filterBar();
-            return m_screen->FCB_SELECT_MNGBR || (bar && bar->selections().FCB_SELECT_MNGBR);
+            return bar && bar->selections().FCB_SELECT_MNGBR;
         };
         h.courierList = [this] { courierRefresh.proc_Dvry_List(); };
         h.liveOrders = [this] {
