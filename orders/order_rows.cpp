@@ -175,20 +175,7 @@ public:
     bool distance() const { return !(m_before->DVRY_DISTANCE == m_now.DVRY_DISTANCE); }
 
 private:
-    bool differs(A1::Field f) const
-    {
-        const QStringView a = m_before->texts.view(f), b = m_now.texts.view(f);
-        if (a.size() != b.size())
-            return true;
-        if (a.data() == b.data())
-            return false;
-        // Most fields are a few characters: compared in place, without a call.
-        const QChar *x = a.data(), *y = b.data();
-        for (qsizetype i = 0, n = a.size(); i < n; ++i)
-            if (x[i] != y[i])
-                return true;
-        return false;
-    }
+    bool differs(A1::Field f) const { return m_before->texts.view(f) != m_now.texts.view(f); }
 
     const A1Values &m_now;
     const A1Values *m_before;
