@@ -8,6 +8,7 @@
 #include "records/reference_lookups.h"
 #include "records/session_records.h"
 #include "text/date_helpers.h"
+#include "text/text_helpers.h"
 
 #include <QDate>
 #include <QTime>
@@ -138,92 +139,6 @@ private:
     int m_record;
     QVariantList &m_cells;
 };
-
-// Asks for the memory of the time cells of the rows a pass will refresh next: the cells of the
-// next few rows, and the texts of the very next one (whose cells have arrived by then). Only a
-// hint to the processor; what the pass reads and writes does not depend on it.
-class TimeCellPrefetch
-{
-public:
-    explicit TimeCellPrefetch(const GridTableModel &live) : m_live(live) {}
-
-    // Looks from `position` on for the next rows that `due` picks.
-    template <typename Due>
-    void lookAhead(int position, const Due &due)
-    {
-        m_scan = std::max(m_scan, position + 1);
-        const int rows = m_live.rowCount();
-        while (m_count < kAhead && m_scan < rows) {
-            const int rec = m_live.recordOfRow(m_scan++);
-            if (!due(rec))
-                continue;
-            cells(rec);
-            m_queue[size_t((m_head + m_count) % kAhead)] = rec;
-            if (m_count++ == 0)
-                texts(rec);
-        }
-    }
-    // The pass has come to `rec`: the next queued row's texts are asked for.
-    void reached(int rec)
-    {
-        if (m_count == 0 || m_queue[size_t(m_head)] != rec)
-            return;
-        m_head = (m_head + 1) % kAhead;
-        if (--m_count > 0)
-            texts(m_queue[size_t(m_head)]);
-    }
-
-private:
-    static constexpr int kAhead = 4;
-
-    static void touch(const void *p)
-    {
-#if defined(__GNUC__)
-        __builtin_prefetch(p);
-#else
-        Q_UNUSED(p);
-#endif
-    }
-    static const std::array<int, 19> &columns()
-    {
-        static const std::array<int, 19> c = [] {
-            const LiveCols &l = liveCols();
-            return std::array<int, 19>{l.status,    l.ordDate2,   l.readyChange2, l.pickup2,    l.end2,
-                                       l.cth2,      l.readyCthYn, l.readyTime2,   l.wkArrDate,  l.wkArrTime2,
-                                       l.addTime,   l.addTimeAll, l.cthDate,      l.pickupDate, l.endDate,
-                                       l.readyChange, l.readyTime, l.cookAft,    l.wkArrTime};
-        }();
-        return c;
-    }
-    void cells(int rec) const
-    {
-        for (const int col : columns())
-            touch(&m_live.recordCell(rec, col));
-    }
-    void texts(int rec) const
-    {
-        for (size_t i = 0; i < 10; ++i) {  // the input cells
-            const QVariant &v = m_live.recordCell(rec, columns()[i]);
-            if (v.metaType().id() == QMetaType::QString)
-                touch(static_cast<const QString *>(v.constData())->constData());
-        }
-    }
-
-    const GridTableModel &m_live;
-    std::array<int, kAhead> m_queue{};
-    int m_head = 0;
-    int m_count = 0;
-    int m_scan = 0;
-};
-
-QString thousands(double v)
-{
-    const qint64 n = qint64(std::llround(v));
-    QString digits = QString::number(n < 0 ? -n : n);
-    for (int i = int(digits.size()) - 3; i > 0; i -= 3)
-        digits.insert(i, QLatin1Char(','));
-    return n < 0 ? QLatin1Char('-') + digits : digits;
-}
 } // namespace
 
 int func_GetStatusTypeIndex(int status)
@@ -315,8 +230,8 @@ std::array<int, 9> proc_ReCountStatusCallSum(const GridTableModel &live, const G
 QString PayTotalsText(const PayTotals &t)
 {
     const auto part = [&t](int b) {
-        return QLatin1Char('(') + thousands(t.FI_AMT_CNT[size_t(b)]) + QStringLiteral("):")
-               + thousands(t.FI_AMT_SUM[size_t(b)]);
+        return QLatin1Char('(') + GroupThousands(t.FI_AMT_CNT[size_t(b)]) + QStringLiteral("):")
+               + GroupThousands(std::llround(t.FI_AMT_SUM[size_t(b)]));
     };
     return QStringLiteral("선결제") + part(2) + QStringLiteral(" 현금") + part(0) + QStringLiteral(" 현금(P)") + part(3)
            + QStringLiteral(" 카드") + part(1);
@@ -490,19 +405,11 @@ CountPassResult proc_Chk_Cnt(GridTableModel &live, const GridTableModel &complet
     bool waitSound = false;
     live.beginUpdate();
     int position = 0;
-    // The rows to work out are scattered over thousands of records, each cell and text in memory
-    // of its own: the cells of the next few are asked for while this one is worked out.
-    TimeCellPrefetch ahead(live);
     try {
         for (; position < live.rowCount(); ++position) {
-            ahead.lookAhead(position, [&cache, nowMs](int rec) {
-                const LiveTimeCache::Row &r = cache.row(rec);
-                return r.dirty || nowMs >= r.dueMs;
-            });
             const int rec = live.recordOfRow(position);
             LiveTimeCache::Row &row = cache.row(rec);
             if (row.dirty || nowMs >= row.dueMs) {
-                ahead.reached(rec);
                 row.dueMs = RefreshLiveTimes(live, rec, in.cookViewType, texts);
                 row.waitFromSecs = INT64_MAX;
                 if (cellText(live.recordCell(rec, c.path)) == QLatin1String("1016")

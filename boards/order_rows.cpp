@@ -16,7 +16,11 @@
 
 #include <QDate>
 
+#include <bit>
 #include <cmath>
+#include <initializer_list>
+#include <optional>
+#include <span>
 
 namespace
 {
@@ -136,6 +140,19 @@ private:
     int m_hi = -1;
 };
 
+// Text fields of an order, as a set.
+struct FieldSet
+{
+    static_assert(A1::kTextCount <= 128);
+    quint64 bits[2] = {0, 0};
+    constexpr FieldSet() = default;
+    constexpr FieldSet(std::initializer_list<A1::Field> fields)
+    {
+        for (const A1::Field f : fields)
+            bits[f / 64] |= quint64(1) << (f % 64);
+    }
+};
+
 // Which fields of an order differ from the values its row was last written from. Without such
 // values everything counts as changed and every cell is written.
 class FieldChanges
@@ -143,329 +160,359 @@ class FieldChanges
 public:
     FieldChanges(const A1Values &now, const A1Values *before) : m_now(now), m_before(before) {}
 
-    template <typename... F>
-    bool text(F... fields) const
+    bool known() const { return m_before != nullptr; }
+    bool any(const FieldSet &fields) const
     {
-        return !m_before || (... || differs(fields));
-    }
-    template <typename... F>
-    bool number(F... fields) const
-    {
-        return !m_before || (... || (m_before->*fields != m_now.*fields));
-    }
-    bool distance() const { return !m_before || !(m_before->DVRY_DISTANCE == m_now.DVRY_DISTANCE); }
-    // A time in another form than the replies' own goes the long way, which may log: it is
-    // worked out on every fill, as before.
-    bool time(A1::Field f) const
-    {
-        if (text(f))
-            return true;
-        const QStringView v = m_now.texts.view(f);
-        return !v.isEmpty() && !plainStamp(v);
-    }
-
-private:
-    bool differs(A1::Field f) const
-    {
-        const QStringView a = m_before->texts.view(f), b = m_now.texts.view(f);
-        if (a.size() != b.size())
-            return true;
-        if (a.data() == b.data())
-            return false;
-        // Most fields are a few characters: compared in place, without a call.
-        const QChar *x = a.data(), *y = b.data();
-        for (qsizetype i = 0, n = a.size(); i < n; ++i)
-            if (x[i] != y[i])
-                return true;
+        for (int word = 0; word < 2; ++word) {
+            for (quint64 bits = fields.bits[word]; bits; bits &= bits - 1) {
+                if (differs(A1::Field(word * 64 + std::countr_zero(bits))))
+                    return true;
+            }
+        }
         return false;
     }
+    bool number(int A1Values::*field) const { return m_before->*field != m_now.*field; }
+    bool distance() const { return !(m_before->DVRY_DISTANCE == m_now.DVRY_DISTANCE); }
+
+private:
+    bool differs(A1::Field f) const { return m_before->texts.view(f) != m_now.texts.view(f); }
 
     const A1Values &m_now;
     const A1Values *m_before;
 };
 
-// What both fillers write alike, in the live board's order. `completed` switches the few cells
-// that differ. With `before` (the values the row was last written from, its cells untouched since
-// by anyone else, under the same context), a cell is written only when what it is made of
-// changed: a tick refills a thousand rows of which each changed in a few fields.
-void fillCommon(RowWriter &w, const TA1ORDER &o, const BoardRowContext &ctx, bool completed,
-                const A1Values *before = nullptr)
+// What a cell's value is made from while one row is filled. The address line is the costly
+// part of two cells, so it is worked out once.
+class CellInput
+{
+public:
+    CellInput(const TA1ORDER &order, const BoardRowContext &context, const RowWriter &writer)
+        : o(order), ctx(context), w(writer)
+    {
+    }
+    const QString &addr()
+    {
+        if (!m_addr)
+            m_addr = o.GetAddr();
+        return *m_addr;
+    }
+
+    const TA1ORDER &o;
+    const BoardRowContext &ctx;
+    const RowWriter &w;
+
+private:
+    std::optional<QString> m_addr;
+};
+
+// How a cell shows what it is made of.
+enum class Shown
+{
+    Text,          // the text field as it is
+    Number,        // the number
+    NumberText,    // the number as a text
+    Phone,         // the telephone field formatted, never masked
+    Time,          // the time field as "hh:nn"
+    DateTime,      // the time field as "mm-dd hh:nn"
+    Made,          // worked out by `make`
+};
+
+enum class OnBoard
+{
+    Both,
+    Live,
+    Completed,
+};
+
+// One cell of the row: which fields of the order it is made of and how it shows them. A cell is
+// written when one of its fields changed (with `always` on every fill). `kept` is asked before
+// the row is written, when no previous values are known: a costly cell whose inputs still stand
+// in the row is left as it is.
+struct CellRule
+{
+    BoardCol::Id id;
+    Shown shown;
+    A1::Field field = A1::kTextCount;  // the field shown (text, telephone, times)
+    FieldSet texts;                    // the text fields it is made of
+    int A1Values::*number = nullptr;   // the number it is made of
+    bool distance = false;             // made of the distance
+    bool always = false;
+    QVariant (*make)(CellInput &) = nullptr;  // a null value leaves the cell as it is
+    bool (*kept)(const RowWriter &, const TA1ORDER &) = nullptr;
+    OnBoard on = OnBoard::Both;
+};
+
+constexpr CellRule fieldCell(BoardCol::Id id, A1::Field f, OnBoard on = OnBoard::Both)
+{
+    return {id, Shown::Text, f, {f}, nullptr, false, false, nullptr, nullptr, on};
+}
+constexpr CellRule numberCell(BoardCol::Id id, int A1Values::*n)
+{
+    return {id, Shown::Number, A1::kTextCount, {}, n};
+}
+constexpr CellRule numberTextCell(BoardCol::Id id, int A1Values::*n)
+{
+    return {id, Shown::NumberText, A1::kTextCount, {}, n};
+}
+constexpr CellRule phoneCell(BoardCol::Id id, A1::Field f)
+{
+    return {id, Shown::Phone, f, {f}};
+}
+// A time in another form than the replies' own goes the long way, which may log: such a cell is
+// worked out on every fill.
+constexpr CellRule timeCell(BoardCol::Id id, A1::Field f, Shown style)
+{
+    return {id, style, f, {f}};
+}
+constexpr CellRule madeCell(BoardCol::Id id, FieldSet texts, QVariant (*make)(CellInput &), int A1Values::*n = nullptr)
+{
+    return {id, Shown::Made, A1::kTextCount, texts, n, false, false, make};
+}
+constexpr CellRule distanceCell(BoardCol::Id id, QVariant (*make)(CellInput &))
+{
+    return {id, Shown::Made, A1::kTextCount, {}, nullptr, true, false, make};
+}
+constexpr CellRule alwaysCell(BoardCol::Id id, QVariant (*make)(CellInput &), OnBoard on = OnBoard::Both)
+{
+    return {id, Shown::Made, A1::kTextCount, {}, nullptr, false, true, make, nullptr, on};
+}
+constexpr CellRule keptCell(BoardCol::Id id, FieldSet texts, QVariant (*make)(CellInput &),
+                            bool (*kept)(const RowWriter &, const TA1ORDER &))
+{
+    return {id, Shown::Made, A1::kTextCount, texts, nullptr, false, false, make, kept};
+}
+
+// The cells of both boards in the order they are written. The address line's search text is
+// decided before the line itself is written.
+std::span<const CellRule> cellRules()
 {
     using namespace BoardCol;
     using F = A1Values;
+    constexpr FieldSet addrFields = {
+        A1::TAKEOUT_YN, A1::EA_ADDR_4, A1::EA_ADDR_5, A1::EA_ADDR_6, A1::EA_ADDR_7, A1::EA_ADDR_10};
+    static constexpr CellRule rules[] = {
+        numberCell(TODAY_ALL_NO, &F::ORD_TODAY_ALL_NO),
+        alwaysCell(CHK, [](CellInput &) { return QVariant(false); }),
+        numberTextCell(TODAY_NO, &F::ORD_TODAY_NO),
+        fieldCell(ST_DVRY_TYPE_CD, A1::ST_DVRY_TYPE_CD),
+        fieldCell(ORD_BR_NAME, A1::BR_NAME),
+        fieldCell(ORD_ST_NAME, A1::ORD_ST_NAME),
+        madeCell(ORD_PATH_CD, {A1::DVRY_SERVICE_TYPE, A1::ORD_PATH_CD},
+            [](CellInput &in) { return QVariant(BoardPathCode(in.o)); }),
+        fieldCell(STATUS_CD, A1::ORD_STATUS_CD),
+        timeCell(ORD_DATE, A1::ORD_DATE, Shown::DateTime),
+        // The count pass writes these two cells as well: they are always written.
+        alwaysCell(PICKUP_DATE, [](CellInput &in) { return QVariant(shortTime(in.o.PICKUP_DATE(), 0)); }),
+        alwaysCell(END_DATE, [](CellInput &in) { return QVariant(shortTime(in.o.END_DATE(), 0)); }),
+        madeCell(CU_TEL, {A1::ORD_CU_TEL, A1::ORD_HD_CODE, A1::ORD_BR_CODE, A1::ORD_ST_CODE},
+            [](CellInput &in) {
+                return QVariant(FormatPhone(in.o.text(A1::ORD_CU_TEL), CustomerPhoneMask(in.o, in.ctx)));
+            }),
+        phoneCell(CU_050_NUM, A1::CU_050_NUM),
+        numberTextCell(END_CNT, &F::ORD_CU_END_CNT),
+        // The initial-consonant text of the address is the costly one: only for a changed address.
+        madeCell(
+            SearchAddr4, addrFields,
+            [](CellInput &in) {
+                return in.w.get(ADDR4).toString() != in.addr() ? QVariant(DivHan2(in.addr())) : QVariant();
+            },
+            &F::EA_ADDR_MOD_CNT),
+        madeCell(
+            ADDR4, addrFields, [](CellInput &in) { return QVariant(in.addr()); }, &F::EA_ADDR_MOD_CNT),
+        distanceCell(DISTANCE, [](CellInput &in) { return QVariant(BoardDistanceKm(in.o.DVRY_DISTANCE)); }),
+        madeCell(
+            DVRY_AMT, {A1::TAKEOUT_YN},
+            [](CellInput &in) { return QVariant(in.o.TAKEOUT_YN() == u"N" ? in.o.DVRY_AMT : 0); }, &F::DVRY_AMT),
+        numberCell(EX_CHARGE, &F::DVRY_EX_CHARGE),
+        fieldCell(GOODS_NAME, A1::GOODS_NAMES),
+        numberCell(ORD_AMT, &F::ORD_AMT),
+        numberCell(DISCOUNT_AMT, &F::DISCOUNT_AMT),
+        numberCell(SRV_AMT, &F::SRV_AMT),
+        numberCell(PAY_MILEAGE, &F::PAY_MILEAGE),
+        numberCell(PAY_AMT, &F::PAY_AMT),
+        madeCell(PAY_TYPE_CD, {A1::PAY_TYPE_CD, A1::CTH_WK_GOODS_PAY_TYPE, A1::CHARGE_TYPE, A1::ORD_PATH_CD},
+            [](CellInput &in) { return QVariant(in.o.GetPayType(in.ctx.login)); }),
+        fieldCell(TRAN_TYPE, A1::TRAN_TYPE),
+        fieldCell(MNG_TYPE, A1::DVRY_MNG_TYPE),
+        fieldCell(DVRY_SERVICE_TYPE, A1::DVRY_SERVICE_TYPE),
+        madeCell(BM_ADDR, {A1::EA_ADDR_1, A1::EA_ADDR_2, A1::EA_ADDR_3, A1::EA_ADDR_8},
+            [](CellInput &in) { return QVariant(ShortAreaAddress(in.o)); }),
+        madeCell(
+            MNG_FEE, {A1::TAKEOUT_YN, A1::ORD_STATUS_CD},
+            [](CellInput &in) { return QVariant(BoardManagementFee(in.o)); }, &F::DVRY_MNG_FEE),
+        fieldCell(CTH_DVRY_TYPE_CD, A1::CTH_DVRY_TYPE_CD),
+        fieldCell(CTH_ST_NAME, A1::CTH_ST_NAME),
+        phoneCell(CTH_ST_TEL, A1::CTH_ST_TEL),
+        fieldCell(WK_NAME, A1::CTH_WK_NAME),
+        phoneCell(WK_TEL, A1::CTH_WK_TEL),
+        fieldCell(ORD_MEMO, A1::ORD_MEMO),
+        fieldCell(CU_NAME, A1::ORD_CU_NAME),
+        numberTextCell(DRVY_CNT, &F::DVRY_CNT),
+        fieldCell(TAKEOUT_YN, A1::TAKEOUT_YN),
+        fieldCell(ORD_NO, A1::ORD_NO),
+        madeCell(ORG_PAY_TYPE, {A1::ORG_PAY_TYPE, A1::CTH_WK_GOODS_PAY_TYPE, A1::ORD_PATH_CD},
+            [](CellInput &in) { return QVariant(in.o.GetOrgPayType(in.ctx.login)); }),
+        numberCell(CASH_CNT, &F::CASH_MOVE_CNT),
+        numberCell(CASH_AMT, &F::CASH_MOVE_AMT),
+        fieldCell(PUT_ID, A1::PUT_USER_ID),
+        numberCell(MULTI_END_CNT, &F::ORD_CU_MULTI_END_CNT),
+        fieldCell(VAN_TYPE_CD, A1::VAN_TYPE_CD),
+        fieldCell(CARD_APPR_NUM, A1::CARD_APPR_NUM),
+        fieldCell(POS_ORD_CODE, A1::POS_ORD_CODE),
+        timeCell(TAKEOUT_DATE, A1::TAKEOUT_DATE, Shown::Time),
+        madeCell(WK_INOUT, {A1::DVRY_MNG_TYPE},
+            [](CellInput &in) {
+                return QVariant(in.ctx.brDvryYn == QLatin1String("Y") ? in.o.text(A1::DVRY_MNG_TYPE) : QString());
+            }),
+        fieldCell(DRVY_TYPE_CD, A1::DVRY_TYPE_CD),
+        numberTextCell(ORD_TODAY_ADD_NO, &F::ORD_TODAY_ADD_NO),
+        fieldCell(ORD_DATE2, A1::ORD_DATE),
+        fieldCell(PICKUP_DATE2, A1::PICKUP_DATE),
+        fieldCell(TAKEOUT_DATE2, A1::TAKEOUT_DATE),
+        fieldCell(END_DATE2, A1::END_DATE),
+        fieldCell(ORD_ST_CODE, A1::ORD_ST_CODE),
+        fieldCell(XY_ACC_TYPE, A1::XY_ACC_TYPE),
+        fieldCell(EA_ADDR5, A1::EA_ADDR_5),
+        fieldCell(TYPE_CD, A1::ORD_TYPE_CD),
+        fieldCell(ORD_NO2, A1::ORD_NO),
+        alwaysCell(
+            READY_TIME2, [](CellInput &) { return QVariant(1); }, OnBoard::Completed),
+        fieldCell(READY_TIME2, A1::READY_TIME, OnBoard::Live),
+        phoneCell(CU_TEL2, A1::ORD_CU_TEL_2),
+        fieldCell(BR_CODE, A1::ORD_BR_CODE),
+        fieldCell(WK_TEL2, A1::CTH_WK_TEL),
+        fieldCell(CTH_BR_CODE, A1::CTH_BR_CODE),
+        fieldCell(CTH_ST_CODE, A1::CTH_ST_CODE),
+        fieldCell(CTH_DATE2, A1::CTH_DATE),
+        fieldCell(CTH_WK_ARR_TIME2, A1::CTH_WK_ARR_TIME),
+        fieldCell(MOD_DATE, A1::MOD_DATE_STAMP),
+        fieldCell(MOD_USER_ID, A1::MOD_USER_ID),
+        fieldCell(MASTER_ST_CODE, A1::ORD_MASTER_ST_CODE),
+        fieldCell(CTH_MNG_BR_CODE, A1::CTH_MNG_BR_CODE),
+        fieldCell(CTH_MNG_HD_CODE, A1::CTH_MNG_HD_CODE),
+        fieldCell(ORD_HD_CODE, A1::ORD_HD_CODE),
+        fieldCell(CTH_WK_ARR_DATE, A1::CTH_WK_ARR_DATE),
+        fieldCell(READY_CTH_YN, A1::READY_CTH_YN),
+        fieldCell(EA_ADDR_10, A1::EA_ADDR_10),
+        fieldCell(CTH_WK_CODE, A1::CTH_WK_CODE),
+        fieldCell(ACQUIRER_NAME, A1::ACQUIRER_NAME),
+        fieldCell(EA_LAT_Y, A1::EA_LAT_Y),
+        fieldCell(EA_LNG_X, A1::EA_LNG_X),
+        fieldCell(READY_CHANGE_DATE2, A1::READY_CHANGE_DATE),
+        fieldCell(ORD_ST_LAT_Y, A1::EA_LAT_Y),
+        fieldCell(ORD_ST_LNG_X, A1::EA_LNG_X),
+        // The straight-line distance is worked out again only when a coordinate moved.
+        keptCell(
+            ORD_ST_DISTANCE, {A1::SA_LAT_Y, A1::SA_LNG_X, A1::EA_LAT_Y, A1::EA_LNG_X},
+            [](CellInput &in) {
+                return QVariant(GetDistance(in.o.text(A1::SA_LNG_X), in.o.text(A1::SA_LAT_Y), in.o.text(A1::EA_LNG_X),
+                                    in.o.text(A1::EA_LAT_Y))
+                    / 1000.0);
+            },
+            [](const RowWriter &w, const TA1ORDER &o) {
+                return w.get(ORD_ST_DISTANCE).isValid() && w.sameText(SA_LAT_Y, o.SA_LAT_Y())
+                    && w.sameText(SA_LNG_X, o.SA_LNG_X()) && w.sameText(ORD_ST_LAT_Y, o.EA_LAT_Y())
+                    && w.sameText(ORD_ST_LNG_X, o.EA_LNG_X());
+            }),
+        fieldCell(SA_LAT_Y, A1::SA_LAT_Y),
+        fieldCell(SA_LNG_X, A1::SA_LNG_X),
+        fieldCell(DVRY_TAX_YN, A1::DVRY_TAX_YN),
+        fieldCell(DVRY_NLT_TYPE, A1::DVRY_NLT_TYPE),
+        fieldCell(ST_DVRY_HD_CODE, A1::ST_DVRY_HD_CODE),
+        fieldCell(ST_DVRY_BR_CODE, A1::ST_DVRY_BR_CODE),
+        fieldCell(CHARGE_HISTORY, A1::CHARGE_HISTORY),
+        fieldCell(DVRY_GRP_TYPE, A1::DVRY_GRP_TYPE),
+        phoneCell(ORD_ST_TEL, A1::ORD_ST_TEL),
+        fieldCell(ARR_TIME, A1::ARR_TIME),
+        madeCell(SA_ADDR, {A1::SA_ADDR3, A1::SA_ADDR11, A1::SA_ADDR9, A1::SA_ADDR12, A1::SA_ADDR10, A1::SA_ADDR5},
+            [](CellInput &in) { return QVariant(in.o.GetSaAddr()); }),
+        keptCell(
+            SearchWKNAME, {A1::CTH_WK_NAME},
+            [](CellInput &in) { return QVariant(DivHan2(in.o.text(A1::CTH_WK_NAME))); },
+            [](const RowWriter &w, const TA1ORDER &o) {
+                return w.get(SearchWKNAME).isValid() && w.sameText(WK_NAME, o.CTH_WK_NAME());
+            }),
+        keptCell(
+            SearchSTNAME, {A1::ORD_ST_NAME},
+            [](CellInput &in) { return QVariant(DivHan2(in.o.text(A1::ORD_ST_NAME))); },
+            [](const RowWriter &w, const TA1ORDER &o) {
+                return w.get(SearchSTNAME).isValid() && w.sameText(ORD_ST_NAME, o.ORD_ST_NAME());
+            }),
+        numberCell(BR_ADD_PRICE, &F::DVRY_BR_ADD_PRICE),
+        numberCell(ST_ADD_PRICE, &F::DVRY_ST_ADD_PRICE),
+        fieldCell(CANCEL_AJ_ABLE, A1::CANCEL_AJ_YN),
+        fieldCell(ORG_ORD_NO, A1::ORG_ORD_NO),
+        numberCell(PENALTY_AMT, &F::PENALTY_AMT),
+        fieldCell(CANCEL_DATE, A1::CANCEL_DATE),
+        timeCell(DVRY_RESV_DATE, A1::DVRY_RESV_DATE, Shown::DateTime),
+        fieldCell(PICKUP_READY_TYPE, A1::PICKUP_READY_TYPE, OnBoard::Live),
+        fieldCell(SHARE_GROUP, A1::SHARE_GROUP),
+        fieldCell(ORD_GRP_NO, A1::ORD_GRP_NO),
+        fieldCell(ORD_GRP_CNT, A1::ORD_GRP_CNT, OnBoard::Live),
+        fieldCell(PRE_CTH_YN, A1::PRE_CTH_YN, OnBoard::Live),
+        fieldCell(AUTO_GRP_YN, A1::AUTO_GRP_YN, OnBoard::Live),
+        fieldCell(MANUAL_GRP_YN, A1::MANUAL_GRP_YN, OnBoard::Live),
+        fieldCell(EXT_ORD_NO, A1::EXT_ORD_NO),
+        fieldCell(CU_ST_CODE, A1::CU_ST_CODE),
+        numberCell(DVRY_LOCK_TIME, &F::DVRY_LOCK_TIME),
+        fieldCell(POS_TYPE_CD, A1::POS_TYPE_CD),
+    };
+    return rules;
+}
+
+// Whether the rule's cell is to be written on this fill.
+bool due(const CellRule &r, const FieldChanges &ch, const TA1ORDER &o)
+{
+    if (r.always || !ch.known())
+        return true;
+    if (ch.any(r.texts) || (r.number && ch.number(r.number)) || (r.distance && ch.distance()))
+        return true;
+    if (r.shown != Shown::Time && r.shown != Shown::DateTime)
+        return false;
+    // A time in another form than the replies' own goes the long way, which may log: it is
+    // worked out on every fill.
+    const QStringView v = o.texts.view(r.field);
+    return !v.isEmpty() && !plainStamp(v);
+}
+
+// What both fillers write alike; `completed` picks the completed board's cells. With `before`
+// (the values the row was last written from, its cells untouched since by anyone else, under the
+// same context), a cell is written only when what it is made of changed: a tick refills a
+// thousand rows of which each changed in a few fields.
+void fillCommon(RowWriter &w, const TA1ORDER &o, const BoardRowContext &ctx, bool completed,
+                const A1Values *before = nullptr)
+{
+    const std::span<const CellRule> rules = cellRules();
     const FieldChanges ch(o, before);
-    // The straight-line distance is worked out again only when a coordinate moved.
-    const bool sameCoords = before ? !ch.text(A1::SA_LAT_Y, A1::SA_LNG_X, A1::EA_LAT_Y, A1::EA_LNG_X)
-                                   : w.get(ORD_ST_DISTANCE).isValid() && w.sameText(SA_LAT_Y, o.SA_LAT_Y())
-                                         && w.sameText(SA_LNG_X, o.SA_LNG_X())
-                                         && w.sameText(ORD_ST_LAT_Y, o.EA_LAT_Y())
-                                         && w.sameText(ORD_ST_LNG_X, o.EA_LNG_X());
-    const bool sameCourier = before ? !ch.text(A1::CTH_WK_NAME)
-                                    : w.get(SearchWKNAME).isValid() && w.sameText(WK_NAME, o.CTH_WK_NAME());
-    const bool sameStore = before ? !ch.text(A1::ORD_ST_NAME)
-                                  : w.get(SearchSTNAME).isValid() && w.sameText(ORD_ST_NAME, o.ORD_ST_NAME());
-    if (ch.number(&F::ORD_TODAY_ALL_NO))
-        w.set(TODAY_ALL_NO, o.ORD_TODAY_ALL_NO);
-    w.set(CHK, false);
-    if (ch.number(&F::ORD_TODAY_NO))
-        w.set(TODAY_NO, QString::number(o.ORD_TODAY_NO));
-    if (ch.text(A1::ST_DVRY_TYPE_CD))
-        w.text(ST_DVRY_TYPE_CD, o.ST_DVRY_TYPE_CD());
-    if (ch.text(A1::BR_NAME))
-        w.text(ORD_BR_NAME, o.BR_NAME());
-    if (ch.text(A1::ORD_ST_NAME))
-        w.text(ORD_ST_NAME, o.ORD_ST_NAME());
-    if (ch.text(A1::DVRY_SERVICE_TYPE, A1::ORD_PATH_CD))
-        w.text(ORD_PATH_CD, BoardPathCode(o));
-    if (ch.text(A1::ORD_STATUS_CD))
-        w.text(STATUS_CD, o.ORD_STATUS_CD());
-    if (ch.time(A1::ORD_DATE))
-        w.text(ORD_DATE, shortTime(o.ORD_DATE(), 1));
-    // The count pass writes these two cells as well: they are always written.
-    w.text(PICKUP_DATE, shortTime(o.PICKUP_DATE(), 0));
-    w.text(END_DATE, shortTime(o.END_DATE(), 0));
-    if (ch.text(A1::ORD_CU_TEL, A1::ORD_HD_CODE, A1::ORD_BR_CODE, A1::ORD_ST_CODE))
-        w.set(CU_TEL, FormatPhone(o.text(A1::ORD_CU_TEL), CustomerPhoneMask(o, ctx)));
-    if (ch.text(A1::CU_050_NUM))
-        w.set(CU_050_NUM, FormatPhone(o.text(A1::CU_050_NUM), 0));
-    if (ch.number(&F::ORD_CU_END_CNT))
-        w.set(END_CNT, QString::number(o.ORD_CU_END_CNT));
-
-    // The initial-consonant text of the address is the costly one: only for a changed address.
-    const bool addrMoved = ch.text(A1::TAKEOUT_YN, A1::EA_ADDR_4, A1::EA_ADDR_5, A1::EA_ADDR_6, A1::EA_ADDR_7,
-                                   A1::EA_ADDR_10)
-                           || ch.number(&F::EA_ADDR_MOD_CNT);
-    const QString addr = addrMoved ? o.GetAddr() : QString();
-    if (addrMoved) {
-        if (w.get(ADDR4).toString() != addr)
-            w.set(SearchAddr4, DivHan2(addr));
-        w.set(ADDR4, addr);
+    const OnBoard other = completed ? OnBoard::Live : OnBoard::Completed;
+    // Which costly cells stand as they are, decided before any cell is written.
+    std::array<bool, 128> kept{};
+    Q_ASSERT(rules.size() <= kept.size());
+    if (!before)
+        for (size_t i = 0; i < rules.size(); ++i)
+            kept[i] = rules[i].kept && rules[i].on != other && rules[i].kept(w, o);
+    CellInput in(o, ctx, w);
+    for (size_t i = 0; i < rules.size(); ++i) {
+        const CellRule &r = rules[i];
+        if (r.on == other || kept[i] || !due(r, ch, o))
+            continue;
+        switch (r.shown) {
+        case Shown::Text: w.text(r.id, o.texts.view(r.field)); break;
+        case Shown::Number: w.set(r.id, o.*r.number); break;
+        case Shown::NumberText: w.set(r.id, QString::number(o.*r.number)); break;
+        case Shown::Phone: w.set(r.id, FormatPhone(o.text(r.field), 0)); break;
+        case Shown::Time: w.text(r.id, shortTime(o.texts.view(r.field), 0)); break;
+        case Shown::DateTime: w.text(r.id, shortTime(o.texts.view(r.field), 1)); break;
+        case Shown::Made: {
+            QVariant v = r.make(in);
+            if (v.metaType().id() == QMetaType::QString)
+                w.text(r.id, *static_cast<const QString *>(v.constData()));
+            else if (v.isValid())
+                w.set(r.id, std::move(v));
+            break;
+        }
+        }
     }
-
-    if (ch.distance())
-        w.set(DISTANCE, BoardDistanceKm(o.DVRY_DISTANCE));
-    if (ch.text(A1::TAKEOUT_YN) || ch.number(&F::DVRY_AMT))
-        w.set(DVRY_AMT, o.TAKEOUT_YN() == u"N" ? o.DVRY_AMT : 0);
-    if (ch.number(&F::DVRY_EX_CHARGE))
-        w.set(EX_CHARGE, o.DVRY_EX_CHARGE);
-    if (ch.text(A1::GOODS_NAMES))
-        w.text(GOODS_NAME, o.GOODS_NAMES());
-    if (ch.number(&F::ORD_AMT))
-        w.set(ORD_AMT, o.ORD_AMT);
-    if (ch.number(&F::DISCOUNT_AMT))
-        w.set(DISCOUNT_AMT, o.DISCOUNT_AMT);
-    if (ch.number(&F::SRV_AMT))
-        w.set(SRV_AMT, o.SRV_AMT);
-    if (ch.number(&F::PAY_MILEAGE))
-        w.set(PAY_MILEAGE, o.PAY_MILEAGE);
-    if (ch.number(&F::PAY_AMT))
-        w.set(PAY_AMT, o.PAY_AMT);
-    if (ch.text(A1::PAY_TYPE_CD, A1::CTH_WK_GOODS_PAY_TYPE, A1::CHARGE_TYPE, A1::ORD_PATH_CD))
-        w.text(PAY_TYPE_CD, o.GetPayType(ctx.login));
-    if (ch.text(A1::TRAN_TYPE))
-        w.text(TRAN_TYPE, o.TRAN_TYPE());
-    if (completed) {
-        // The completed board writes the service type and the area address before the fee.
-        if (ch.text(A1::DVRY_MNG_TYPE))
-            w.text(MNG_TYPE, o.DVRY_MNG_TYPE());
-        if (ch.text(A1::DVRY_SERVICE_TYPE))
-            w.text(DVRY_SERVICE_TYPE, o.DVRY_SERVICE_TYPE());
-        if (ch.text(A1::EA_ADDR_1, A1::EA_ADDR_2, A1::EA_ADDR_3, A1::EA_ADDR_8))
-            w.text(BM_ADDR, ShortAreaAddress(o));
-    }
-    if (ch.text(A1::TAKEOUT_YN, A1::ORD_STATUS_CD) || ch.number(&F::DVRY_MNG_FEE))
-        w.set(MNG_FEE, BoardManagementFee(o));
-    if (ch.text(A1::CTH_DVRY_TYPE_CD))
-        w.text(CTH_DVRY_TYPE_CD, o.CTH_DVRY_TYPE_CD());
-    if (ch.text(A1::CTH_ST_NAME))
-        w.text(CTH_ST_NAME, o.CTH_ST_NAME());
-    if (ch.text(A1::CTH_ST_TEL))
-        w.set(CTH_ST_TEL, FormatPhone(o.text(A1::CTH_ST_TEL), 0));
-    if (ch.text(A1::CTH_WK_NAME))
-        w.text(WK_NAME, o.CTH_WK_NAME());
-    if (ch.text(A1::CTH_WK_TEL))
-        w.set(WK_TEL, FormatPhone(o.text(A1::CTH_WK_TEL), 0));
-    if (ch.text(A1::ORD_MEMO))
-        w.text(ORD_MEMO, o.ORD_MEMO());
-    if (ch.text(A1::ORD_CU_NAME))
-        w.text(CU_NAME, o.ORD_CU_NAME());
-    if (ch.number(&F::DVRY_CNT))
-        w.set(DRVY_CNT, QString::number(o.DVRY_CNT));
-    if (ch.text(A1::TAKEOUT_YN))
-        w.text(TAKEOUT_YN, o.TAKEOUT_YN());
-    if (ch.text(A1::ORD_NO))
-        w.text(ORD_NO, o.ORD_NO());
-    if (ch.text(A1::ORG_PAY_TYPE, A1::CTH_WK_GOODS_PAY_TYPE, A1::ORD_PATH_CD))
-        w.text(ORG_PAY_TYPE, o.GetOrgPayType(ctx.login));
-    if (ch.number(&F::CASH_MOVE_CNT))
-        w.set(CASH_CNT, o.CASH_MOVE_CNT);
-    if (ch.number(&F::CASH_MOVE_AMT))
-        w.set(CASH_AMT, o.CASH_MOVE_AMT);
-    if (ch.text(A1::PUT_USER_ID))
-        w.text(PUT_ID, o.PUT_USER_ID());
-    if (ch.number(&F::ORD_CU_MULTI_END_CNT))
-        w.set(MULTI_END_CNT, o.ORD_CU_MULTI_END_CNT);
-    if (!completed && ch.text(A1::DVRY_MNG_TYPE))
-        w.text(MNG_TYPE, o.DVRY_MNG_TYPE());
-    if (ch.text(A1::VAN_TYPE_CD))
-        w.text(VAN_TYPE_CD, o.VAN_TYPE_CD());
-    if (ch.text(A1::CARD_APPR_NUM))
-        w.text(CARD_APPR_NUM, o.CARD_APPR_NUM());
-    if (ch.text(A1::POS_ORD_CODE))
-        w.text(POS_ORD_CODE, o.POS_ORD_CODE());
-    if (ch.time(A1::TAKEOUT_DATE))
-        w.text(TAKEOUT_DATE, shortTime(o.TAKEOUT_DATE(), 0));
-    if (ch.text(A1::DVRY_MNG_TYPE))
-        w.set(WK_INOUT, ctx.brDvryYn == QLatin1String("Y") ? o.text(A1::DVRY_MNG_TYPE) : QString());
-    if (ch.text(A1::DVRY_TYPE_CD))
-        w.text(DRVY_TYPE_CD, o.DVRY_TYPE_CD());
-    if (ch.number(&F::ORD_TODAY_ADD_NO))
-        w.set(ORD_TODAY_ADD_NO, QString::number(o.ORD_TODAY_ADD_NO));
-    if (ch.text(A1::ORD_DATE))
-        w.text(ORD_DATE2, o.ORD_DATE());
-    if (ch.text(A1::PICKUP_DATE))
-        w.text(PICKUP_DATE2, o.PICKUP_DATE());
-    if (ch.text(A1::TAKEOUT_DATE))
-        w.text(TAKEOUT_DATE2, o.TAKEOUT_DATE());
-    if (ch.text(A1::END_DATE))
-        w.text(END_DATE2, o.END_DATE());
-    if (ch.text(A1::ORD_ST_CODE))
-        w.text(ORD_ST_CODE, o.ORD_ST_CODE());
-    if (ch.text(A1::XY_ACC_TYPE))
-        w.text(XY_ACC_TYPE, o.XY_ACC_TYPE());
-    if (ch.text(A1::EA_ADDR_5))
-        w.text(EA_ADDR5, o.EA_ADDR_5());
-    if (ch.text(A1::ORD_TYPE_CD))
-        w.text(TYPE_CD, o.ORD_TYPE_CD());
-    if (ch.text(A1::ORD_NO))
-        w.text(ORD_NO2, o.ORD_NO());
-    if (completed)
-        w.set(READY_TIME2, 1);
-    else if (ch.text(A1::READY_TIME))
-        w.text(READY_TIME2, o.READY_TIME());
-    if (ch.text(A1::ORD_CU_TEL_2))
-        w.set(CU_TEL2, FormatPhone(o.text(A1::ORD_CU_TEL_2), 0));
-    if (ch.text(A1::ORD_BR_CODE))
-        w.text(BR_CODE, o.ORD_BR_CODE());
-    if (ch.text(A1::CTH_WK_TEL))
-        w.text(WK_TEL2, o.CTH_WK_TEL());
-    if (ch.text(A1::CTH_BR_CODE))
-        w.text(CTH_BR_CODE, o.CTH_BR_CODE());
-    if (ch.text(A1::CTH_ST_CODE))
-        w.text(CTH_ST_CODE, o.CTH_ST_CODE());
-    if (ch.text(A1::CTH_DATE))
-        w.text(CTH_DATE2, o.CTH_DATE());
-    if (ch.text(A1::CTH_WK_ARR_TIME))
-        w.text(CTH_WK_ARR_TIME2, o.CTH_WK_ARR_TIME());
-    if (ch.text(A1::MOD_DATE_STAMP))
-        w.text(MOD_DATE, o.MOD_DATE_STAMP());
-    if (ch.text(A1::MOD_USER_ID))
-        w.text(MOD_USER_ID, o.MOD_USER_ID());
-    if (ch.text(A1::ORD_MASTER_ST_CODE))
-        w.text(MASTER_ST_CODE, o.ORD_MASTER_ST_CODE());
-    if (ch.text(A1::CTH_MNG_BR_CODE))
-        w.text(CTH_MNG_BR_CODE, o.CTH_MNG_BR_CODE());
-    if (ch.text(A1::CTH_MNG_HD_CODE))
-        w.text(CTH_MNG_HD_CODE, o.CTH_MNG_HD_CODE());
-    if (ch.text(A1::ORD_HD_CODE))
-        w.text(ORD_HD_CODE, o.ORD_HD_CODE());
-    if (ch.text(A1::CTH_WK_ARR_DATE))
-        w.text(CTH_WK_ARR_DATE, o.CTH_WK_ARR_DATE());
-    if (ch.text(A1::READY_CTH_YN))
-        w.text(READY_CTH_YN, o.READY_CTH_YN());
-    if (ch.text(A1::EA_ADDR_10))
-        w.text(EA_ADDR_10, o.EA_ADDR_10());
-    if (ch.text(A1::CTH_WK_CODE))
-        w.text(CTH_WK_CODE, o.CTH_WK_CODE());
-    if (ch.text(A1::ACQUIRER_NAME))
-        w.text(ACQUIRER_NAME, o.ACQUIRER_NAME());
-    if (ch.text(A1::EA_LAT_Y))
-        w.text(EA_LAT_Y, o.EA_LAT_Y());
-    if (ch.text(A1::EA_LNG_X))
-        w.text(EA_LNG_X, o.EA_LNG_X());
-    if (ch.text(A1::READY_CHANGE_DATE))
-        w.text(READY_CHANGE_DATE2, o.READY_CHANGE_DATE());
-    if (ch.text(A1::EA_LAT_Y))
-        w.text(ORD_ST_LAT_Y, o.EA_LAT_Y());
-    if (ch.text(A1::EA_LNG_X))
-        w.text(ORD_ST_LNG_X, o.EA_LNG_X());
-    if (!sameCoords)
-        w.set(ORD_ST_DISTANCE, GetDistance(o.text(A1::SA_LNG_X), o.text(A1::SA_LAT_Y), o.text(A1::EA_LNG_X),
-                                           o.text(A1::EA_LAT_Y))
-                                   / 1000.0);
-    if (ch.text(A1::SA_LAT_Y))
-        w.text(SA_LAT_Y, o.SA_LAT_Y());
-    if (ch.text(A1::SA_LNG_X))
-        w.text(SA_LNG_X, o.SA_LNG_X());
-    if (ch.text(A1::DVRY_TAX_YN))
-        w.text(DVRY_TAX_YN, o.DVRY_TAX_YN());
-    if (ch.text(A1::DVRY_NLT_TYPE))
-        w.text(DVRY_NLT_TYPE, o.DVRY_NLT_TYPE());
-    if (ch.text(A1::ST_DVRY_HD_CODE))
-        w.text(ST_DVRY_HD_CODE, o.ST_DVRY_HD_CODE());
-    if (ch.text(A1::ST_DVRY_BR_CODE))
-        w.text(ST_DVRY_BR_CODE, o.ST_DVRY_BR_CODE());
-    if (ch.text(A1::CHARGE_HISTORY))
-        w.text(CHARGE_HISTORY, o.CHARGE_HISTORY());
-    if (ch.text(A1::DVRY_GRP_TYPE))
-        w.text(DVRY_GRP_TYPE, o.DVRY_GRP_TYPE());
-    if (ch.text(A1::ORD_ST_TEL))
-        w.set(ORD_ST_TEL, FormatPhone(o.text(A1::ORD_ST_TEL), 0));
-    if (ch.text(A1::ARR_TIME))
-        w.text(ARR_TIME, o.ARR_TIME());
-    if (ch.text(A1::SA_ADDR3, A1::SA_ADDR11, A1::SA_ADDR9, A1::SA_ADDR12, A1::SA_ADDR10, A1::SA_ADDR5))
-        w.text(SA_ADDR, o.GetSaAddr());
-    if (!sameCourier)
-        w.set(SearchWKNAME, DivHan2(o.text(A1::CTH_WK_NAME)));
-    if (!sameStore)
-        w.set(SearchSTNAME, DivHan2(o.text(A1::ORD_ST_NAME)));
-    if (ch.number(&F::DVRY_BR_ADD_PRICE))
-        w.set(BR_ADD_PRICE, o.DVRY_BR_ADD_PRICE);
-    if (ch.number(&F::DVRY_ST_ADD_PRICE))
-        w.set(ST_ADD_PRICE, o.DVRY_ST_ADD_PRICE);
-    if (ch.text(A1::CANCEL_AJ_YN))
-        w.text(CANCEL_AJ_ABLE, o.CANCEL_AJ_YN());
-    if (ch.text(A1::ORG_ORD_NO))
-        w.text(ORG_ORD_NO, o.ORG_ORD_NO());
-    if (ch.number(&F::PENALTY_AMT))
-        w.set(PENALTY_AMT, o.PENALTY_AMT);
-    if (ch.text(A1::CANCEL_DATE))
-        w.text(CANCEL_DATE, o.CANCEL_DATE());
-    if (ch.time(A1::DVRY_RESV_DATE))
-        w.text(DVRY_RESV_DATE, shortTime(o.DVRY_RESV_DATE(), 1));
-    if (!completed) {
-        if (ch.text(A1::PICKUP_READY_TYPE))
-            w.text(PICKUP_READY_TYPE, o.PICKUP_READY_TYPE());
-        if (ch.text(A1::DVRY_SERVICE_TYPE))
-            w.text(DVRY_SERVICE_TYPE, o.DVRY_SERVICE_TYPE());
-        if (ch.text(A1::EA_ADDR_1, A1::EA_ADDR_2, A1::EA_ADDR_3, A1::EA_ADDR_8))
-            w.text(BM_ADDR, ShortAreaAddress(o));
-        // The address once more, after the area address (the live board always did).
-        if (addrMoved)
-            w.set(ADDR4, addr);
-    }
-    if (ch.text(A1::SHARE_GROUP))
-        w.text(SHARE_GROUP, o.SHARE_GROUP());
-    if (ch.text(A1::ORD_GRP_NO))
-        w.text(ORD_GRP_NO, o.ORD_GRP_NO());
-    if (!completed) {
-        if (ch.text(A1::ORD_GRP_CNT))
-            w.text(ORD_GRP_CNT, o.ORD_GRP_CNT());
-        if (ch.text(A1::PRE_CTH_YN))
-            w.text(PRE_CTH_YN, o.PRE_CTH_YN());
-        if (ch.text(A1::AUTO_GRP_YN))
-            w.text(AUTO_GRP_YN, o.AUTO_GRP_YN());
-        if (ch.text(A1::MANUAL_GRP_YN))
-            w.text(MANUAL_GRP_YN, o.MANUAL_GRP_YN());
-    }
-    if (ch.text(A1::EXT_ORD_NO))
-        w.text(EXT_ORD_NO, o.EXT_ORD_NO());
-    if (ch.text(A1::CU_ST_CODE))
-        w.text(CU_ST_CODE, o.CU_ST_CODE());
-    if (ch.number(&F::DVRY_LOCK_TIME))
-        w.set(DVRY_LOCK_TIME, o.DVRY_LOCK_TIME);
-    if (ch.text(A1::POS_TYPE_CD))
-        w.text(POS_TYPE_CD, o.POS_TYPE_CD());
 }
 
 // Only orders of the paths allowed to leave in a spreadsheet carry their contact data there.

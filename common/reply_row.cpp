@@ -13,31 +13,6 @@
 
 namespace
 {
-// Every ASCII character as a one-character text of static data: flags and one-digit codes fill
-// many columns of every row, and such a text is handed out without an allocation.
-struct AsciiTexts
-{
-    char16_t chars[128][2];
-    constexpr AsciiTexts() : chars()
-    {
-        for (int c = 0; c < 128; ++c) {
-            chars[c][0] = char16_t(c);
-            chars[c][1] = 0;
-        }
-    }
-};
-constexpr AsciiTexts kAsciiTexts;
-
-// The text of a field: one ASCII character from the table, anything else copied out of the row.
-QString fieldText(QStringView field)
-{
-    if (field.size() == 1 && field.front().unicode() < 128) {
-        const char16_t *c = kAsciiTexts.chars[field.front().unicode()];
-        return QString::fromRawData(reinterpret_cast<const QChar *>(c), 1);
-    }
-    return field.toString();
-}
-
 QString valueText(const QJsonValue &value)
 {
     switch (value.type()) {
@@ -169,7 +144,7 @@ QString ReplyRow::text(int column) const
     case Kind::Object:
         return valueText(m_object.value(columnKey(column)));
     case Kind::Text:
-        return column < m_count ? fieldText(textView(column)) : QString();
+        return column < m_count ? textView(column).toString() : QString();
     case Kind::Fields:
         break;
     }
@@ -182,7 +157,7 @@ QString ReplyRow::text(int column, RepeatedTexts &repeats) const
         return text(column);
     const QStringView field = textView(column);
     if (field.size() <= 1)
-        return fieldText(field);
+        return field.toString();
     if (repeats.m_columns.size() <= column)
         repeats.m_columns.resize(column + 1);
     RepeatedTexts::Column &col = repeats.m_columns[column];

@@ -4,7 +4,6 @@
 #include "link/link_state.h"
 #include "start/start_globals.h"
 
-int G_MSG_CHK_CNT = -1;
 int G_DVRY_INFO_CNT = -1;
 QString G_MSG_SYNC_MARK;
 bool G_WC_OPEN = false;
@@ -17,7 +16,6 @@ void ResetSessionCounters()
 {
     G_REINIT_DONE = false;
     G_MSG_SYNC_MARK.clear();
-    G_MSG_CHK_CNT = -1;
     G_DVRY_INFO_CNT = -1;
     G_MSG_CHK_TICKS = 5;
     G_DVRY_INFO_TICKS = 10;
@@ -28,7 +26,6 @@ void ResetSessionCounters()
 void ResetMainGlobals()
 {
     ResetStartGlobals();
-    G_MSG_CHK_CNT = -1;
     G_DVRY_INFO_CNT = -1;
     G_MSG_SYNC_MARK.clear();
     G_WC_OPEN = G_WC2_OPEN = G_WCO_OPEN = false;

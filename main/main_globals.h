@@ -4,7 +4,6 @@
 
 // Globals that the main window's creation sets up (the program start's live in
 // start/start_globals.h, the others with the session records and the server link).
-extern int G_MSG_CHK_CNT;          // polling ticks since the last message check (-1: just checked)
 extern int G_DVRY_INFO_CNT;        // polling ticks since the last delivery-group refresh
 extern QString G_MSG_SYNC_MARK;    // message-sync mark of the message polling
 extern bool G_WC_OPEN;             // list control screen open

@@ -14,7 +14,6 @@
 namespace
 {
 const QString kLiveCode = QStringLiteral("CS01_01_V07");
-// A mark is echoed back to the server with every load; a reply with an absurd one is not trusted.
 
 QJsonObject firstPage(const QStringList &pages)
 {

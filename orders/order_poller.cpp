@@ -5,6 +5,7 @@
 #include "common/program_globals.h"
 #include "link/link_state.h"
 #include "link/server_connection.h"
+#include "orders/same_day_loader.h"
 #include "platform/clock.h"
 #include "records/session_records.h"
 
@@ -64,21 +65,6 @@ QList<PollAction> PollSchedule::tick(PollCounters &c, const PollView &v)
     }
     out << PollAction::TickerStep;
     return out;
-}
-
-QString SameDayKind(const QString &userTypeCd, int normalType, int gansunType, int jisunType)
-{
-    const QChar cls = userTypeCd.isEmpty() ? QChar() : userTypeCd.at(0);
-    if (cls == QLatin1Char('7'))
-        return QStringLiteral("1");
-    if (cls != QLatin1Char('5'))
-        return {};
-    const bool line = jisunType == 1 || gansunType == 1;
-    if (normalType == 1)
-        return line ? QStringLiteral("3") : (jisunType == 0 && gansunType == 0 ? QStringLiteral("1") : QString());
-    if (normalType == 0 && line)
-        return QStringLiteral("2");
-    return {};
 }
 
 OrderPoller::OrderPoller(TickSource *source) : TMR_SEARCH(source), TMR_PASS_TIME(source)
@@ -144,10 +130,7 @@ PollView OrderPoller::view() const
     v.sameDayTabVisible = shown(hooks.sameDayTabVisible);
     v.logisticsTabVisible = shown(hooks.logisticsTabVisible);
     if (v.sameDayTabVisible)
-        v.sameDayKind = hooks.sameDayKind ? hooks.sameDayKind()
-                                          : SameDayKind(G_USER_INFO.USER_TYPE_CD, G_USER_INFO.SAMEDAY_NORMAL_TYPE,
-                                                        G_USER_INFO.SAMEDAY_GANSUN_TYPE,
-                                                        G_USER_INFO.SAMEDAY_JISUN_TYPE);
+        v.sameDayKind = hooks.sameDayKind ? hooks.sameDayKind() : SameDaySearchKind();
     v.dvryInfoTicks = G_DVRY_INFO_TICKS;
     v.msgChkTicks = G_MSG_CHK_TICKS;
     return v;

@@ -58,11 +58,6 @@ struct PollSchedule
     static QList<PollAction> tick(PollCounters &c, const PollView &v);
 };
 
-// The same-day kind of a user: '7' gives "1"; '5' gives "3" with the normal type and a trunk or
-// branch-line type, "1" with only the normal type, "2" with only a trunk or branch-line type;
-// anything else (and other user types) gives no load (empty).
-QString SameDayKind(const QString &userTypeCd, int normalType, int gansunType, int jisunType);
-
 // The order board's heartbeat TMR_SEARCH and the elapsed-time refresh TMR_PASS_TIME. The loads
 // are hooks, so a board that is not built yet is an empty hook and the cadence is testable with a
 // manual tick source. The poll ticks on while the link is down: its reconnect branch is what
@@ -78,7 +73,7 @@ public:
         std::function<bool()> sameDayTabVisible;    // tbA3SameDay
         std::function<bool()> logisticsTabVisible;  // tbHUBSameDay
         std::function<bool()> selectionOpen;        // FCB_SELECT_MNGBR
-        std::function<QString()> sameDayKind;       // default: SameDayKind of the session's user
+        std::function<QString()> sameDayKind;       // default: SameDaySearchKind() of the session's user
 
         // The loads and steps, each run by its action.
         std::function<void()> courierList;          // proc_Dvry_List

@@ -9,10 +9,6 @@
 
 #include <cmath>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace
 {
 constexpr std::array<int, A1::kTextCount> kA1Columns = {
@@ -40,26 +36,6 @@ bool inList(QStringView value, const QStringList &list)
     return false;
 }
 
-// A whole number of at most nine digits with an optional minus sign, the form every number
-// column of a reply has; anything else (spaces, a plus sign, longer numbers) is left to the
-// general conversion. A board rebuild reads some twenty numbers of each of ten thousand rows.
-bool plainInt(QStringView s, int &out)
-{
-    const qsizetype n = s.size();
-    qsizetype i = n > 0 && s.at(0) == u'-' ? 1 : 0;
-    if (n == i || n - i > 9)
-        return false;
-    int v = 0;
-    for (; i < n; ++i) {
-        const char16_t c = s.at(i).unicode();
-        if (c < u'0' || c > u'9')
-            return false;
-        v = v * 10 + int(c - u'0');
-    }
-    out = s.at(0) == u'-' ? -v : v;
-    return true;
-}
-
 QString prepaidText(QStringView path, const QString &name, const TOrderLogin &login)
 {
     if (!inList(path, login.prepaidPaths))
@@ -83,9 +59,6 @@ const QChar *AsciiChars()
 
 int StatusNumber(QStringView status, int def)
 {
-    int plain = 0;
-    if (plainInt(status, plain))
-        return plain;
     bool ok = false;
     const int v = status.toInt(&ok);
     return ok ? v : def;
@@ -109,24 +82,7 @@ bool SplitRowSpans(const QString &row, QChar sep, QString &buffer, std::vector<F
     const int n = int(buffer.size());
     const char16_t sepCode = sep.unicode();
     int start = 0;
-    int i = 0;
-#if defined(__SSE2__)
-    // Eight characters at a time: a row is some seven hundred characters of which one in six is
-    // a separator, and every row of a rebuild passes here.
-    const __m128i wanted = _mm_set1_epi16(short(sepCode));
-    for (; i + 8 <= n; i += 8) {
-        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
-        unsigned mask = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi16(chunk, wanted)));
-        while (mask) {
-            const int at = i + int(__builtin_ctz(mask)) / 2;
-            columns.push_back({quint16(start), quint16(at - start)});
-            start = at + 1;
-            mask &= mask - 1;
-            mask &= mask - 1;  // both bytes of the matching character
-        }
-    }
-#endif
-    for (; i < n; ++i) {
+    for (int i = 0; i < n; ++i) {
         if (data[i] == sepCode) {
             columns.push_back({quint16(start), quint16(i - start)});
             start = i + 1;
@@ -174,14 +130,9 @@ bool proc_SetA1OrderFromSpans(TA1ORDER &order, const QString &buffer,
     order.texts.assignRow(buffer, columns, kA1Columns);
     for (const A1IntColumn &ic : kA1IntColumns) {
         const QStringView text = col(ic.column);
-        int v = 0;
-        if (!plainInt(text, v)) {
-            bool ok = false;
-            v = text.toInt(&ok);
-            if (!ok)
-                v = 0;
-        }
-        order.*(ic.field) = v;
+        bool ok = false;
+        const int v = text.toInt(&ok);
+        order.*(ic.field) = ok ? v : 0;
     }
     bool ok = false;
     const double d = col(kA1DistanceColumn).toDouble(&ok);

@@ -15,7 +15,6 @@ namespace
 {
 const QString kSameDayCode = QStringLiteral("CS01_32_V02");
 const QString kSameDayCallType = QStringLiteral("ADM12");
-// The mark is sent back with every load; a reply with an absurd one is not trusted.
 
 QString distributorKind(int normalType, int gansunType, int jisunType)
 {

@@ -9,6 +9,7 @@
 #include "records/business_rules.h"
 #include "records/reference_records.h"
 #include "records/session_records.h"
+#include "text/text_helpers.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -104,27 +105,11 @@ std::optional<qint64> ParseAmount(const QString &text)
     return v;
 }
 
-QString GroupedMoney(qint64 value)
-{
-    // The magnitude as unsigned, so even the most negative number has one.
-    quint64 m = value < 0 ? quint64(0) - quint64(value) : quint64(value);
-    QString digits = QString::number(m);
-    QString out;
-    out.reserve(digits.size() + digits.size() / 3 + 1);
-    const int lead = int(digits.size()) % 3;
-    for (int i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (i - lead) % 3 == 0)
-            out += QLatin1Char(',');
-        out += digits.at(i);
-    }
-    return value < 0 ? QLatin1Char('-') + out : out;
-}
-
 QString CashPanelText(const QString &moneyWord, const TCashFigures &user, bool moneyRights)
 {
-    QString text = moneyWord + QLatin1Char(':') + (moneyRights ? GroupedMoney(user.cash) : QStringLiteral("????"));
+    QString text = moneyWord + QLatin1Char(':') + (moneyRights ? GroupThousands(user.cash) : QStringLiteral("????"));
     if (moneyRights && user.outstanding > 0)
-        text += QLatin1Char('(') + GroupedMoney(user.outstanding) + QLatin1Char(')');
+        text += QLatin1Char('(') + GroupThousands(user.outstanding) + QLatin1Char(')');
     return text;
 }
 

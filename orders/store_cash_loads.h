@@ -59,8 +59,6 @@ private:
 // An amount the server sent: a whole number of at most 15 digits with an optional sign; nothing
 // for anything else (so sums of two amounts can never overflow).
 std::optional<qint64> ParseAmount(const QString &text);
-// "#,##0" without the system locale: "-1,234,567".
-QString GroupedMoney(qint64 value);
 // Panel 3 of the status bar after a cash load: the money word, ":" and the balance (or "????"
 // without the money rights), then the outstanding amount in brackets when there is one and the
 // user holds the rights.

@@ -10,8 +10,6 @@
 
 class TA1Orders;
 
-// The tolerant JSON field reader JsonStr that the reply readers share is in common/reply_row.h.
-
 // A courier of the login with attendance, counts, position and current orders. The six
 // WkOrder... lists describe the current orders in the same order.
 struct TMyWorker

@@ -86,21 +86,29 @@ void StripProvinceText(const QString &addr, QString &result, const QStringList &
     result = addr;
 }
 
+QString GroupThousands(qint64 value)
+{
+    // The magnitude as unsigned, so even the most negative number has one.
+    const quint64 magnitude = value < 0 ? quint64(0) - quint64(value) : quint64(value);
+    const QString digits = QString::number(magnitude);
+    QString out;
+    out.reserve(digits.size() + digits.size() / 3 + 1);
+    if (value < 0)
+        out.append(QLatin1Char('-'));
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            out.append(QLatin1Char(','));
+        out.append(digits.at(i));
+    }
+    return out;
+}
+
 QString FormatMoney(const QString &text)
 {
     double value = TextToFloatDef(text, 0.0);
     if (!std::isfinite(value) || std::fabs(value) >= 9.0e18)
         value = 0.0;
-    const qint64 whole = qint64(std::round(value));
-    const bool negative = whole < 0;
-    const QString digits = QString::number(negative ? -whole : whole);
-    QString out;
-    for (int i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            out.append(QLatin1Char(','));
-        out.append(digits.at(i));
-    }
-    return negative ? QLatin1Char('-') + out : out;
+    return GroupThousands(qint64(std::round(value)));
 }
 
 int RoundUp(double x)

@@ -27,6 +27,9 @@ QStringList SplitUnescaped(const QString &delim, const QString &text);
 void StripProvinceText(const QString &addr, QString &result);
 void StripProvinceText(const QString &addr, QString &result, const QStringList &provinceAliases);
 
+// A whole number grouped by thousands with "," ("#,##0" without the system locale):
+// "-1,234,567".
+QString GroupThousands(qint64 value);
 // The text read as a number ("." decimal point, 0 when not a number) grouped by thousands with
 // "," and rounded to a whole number ("1234567.5" -> "1,234,568").
 QString FormatMoney(const QString &text);

@@ -5,6 +5,7 @@
 #include "records/business_rules.h"
 #include "records/reference_records.h"
 #include "records/session_records.h"
+#include "text/text_helpers.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -44,14 +45,6 @@ constexpr CountLabelDef kCountLabels[9] = {
     {"CLB_PICKUP_CNT", 3001, 1, 2}, {"CLB_START_CNT", 3003, 1, 3},  {"CLB_FINISH_CNT", 4001, 3, 0},
     {"CLB_WAIT_CNT", 1002, 3, 1},   {"CLB_CANCEL_CNT", 4002, 3, 2}, {"CLB_ETC_CNT", 4003, 3, 3},
 };
-
-QString thousands(qint64 n)
-{
-    QString digits = QString::number(n < 0 ? -n : n);
-    for (int i = int(digits.size()) - 3; i > 0; i -= 3)
-        digits.insert(i, QLatin1Char(','));
-    return n < 0 ? QLatin1Char('-') + digits : digits;
-}
 
 QPushButton *button(const QString &name, const QString &text, QWidget *parent)
 {
@@ -164,8 +157,6 @@ TFRM_ORD::TFRM_ORD(QWidget *parent) : QWidget(parent)
 
     gsl_New_Order.clear();
     m_loader->gsSyncDate.clear();
-    gsSyncCashDate.clear();
-    FCB_SELECT_MNGBR = false;
     FSELECT_ORD_NO.clear();
     FSELECT_ORD_NO_COMP.clear();
     m_boards->zeroCounters();
@@ -463,9 +454,6 @@ void TFRM_ORD::FormClose()
             QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
             QThread::msleep(10);
         }
-        gsl_OrdNo.clear();
-        gsl_OrdNoComp.clear();
-        gsl_A2OrdNo.clear();
         gsl_New_Order.clear();
         ClearShareGroups();
         m_loader.reset();
@@ -560,8 +548,6 @@ void TFRM_ORD::btnLoadOrderAllClick()
     btnLoadOrderAll->setEnabled(false);
     CBT_SEARCH->setEnabled(false);
     m_loader->gsSyncDate.clear();
-    gsA2SyncDate.clear();
-    gsSyncCashDate.clear();
     m_loader->bA1FinOrd = false;
     FSELECT_ORD_NO.clear();
     FSELECT_ORD_NO_COMP.clear();
@@ -580,9 +566,6 @@ void TFRM_ORD::tbOrdCompClick()
 {
     if (!m_loader)
         return;
-    m_boards->CTV_MAIN_COMP.beginUpdate();
-    gsl_OrdNoComp.clear();
-    m_boards->CTV_MAIN_COMP.endUpdate();
     if (hooks.loadCompleted)
         hooks.loadCompleted();
     else
@@ -621,7 +604,7 @@ void TFRM_ORD::fillFooterSums(OrderBoard board)
         qint64 total = 0;
         for (int r = 0; r < m.rowCount(); ++r)
             total += m.recordValue(m.recordOfRow(r), c).toLongLong();
-        footer->setText(c, thousands(total));
+        footer->setText(c, GroupThousands(total));
     }
     if (live)
         footer->setText(BoardColumnIndex(board, BoardCol::STATUS_CD), QString::number(m.rowCount()));

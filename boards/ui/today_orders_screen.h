@@ -96,21 +96,11 @@ public:
     void setActivePage(Page page);
     QWidget *page(Page page) const { return m_pages[size_t(page)]; }
 
-    // A selection drop-down of the board is open (no order pages load meanwhile).
-    bool FCB_SELECT_MNGBR = false;
-
-    // Sync marks and flags this screen keeps for its loaders (the live mark and the completed
-    // flag are the live loader's: loader().gsSyncDate, loader().bA1FinOrd).
-    QString gsA2SyncDate;
-    QString gsSyncCashDate;
-    QString gsSyncStDate;
+    // The flag of the completed same-day load (the live mark and the completed flag are the live
+    // loader's: loader().gsSyncDate, loader().bA1FinOrd; the other boards' marks are their
+    // loaders').
     bool bA3FinOrd = false;
-    bool bArticle = false;
-    QString gsNotice2Text;
     QStringList gsl_New_Order;
-    QStringList gsl_OrdNo;
-    QStringList gsl_OrdNoComp;
-    QStringList gsl_A2OrdNo;
     QString FSELECT_ORD_NO;
     QString FSELECT_ORD_NO_COMP;
     std::array<int, 10> iA2OrdCount{};

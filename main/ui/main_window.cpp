@@ -22,6 +22,7 @@
 #include "main/ui/start_forms.h"
 #include "main/ui/today_orders_dock.h"
 #include "boards/ui/today_orders_screen.h"
+#include "messages/message_center.h"
 #include "platform/app_paths.h"
 #include "platform/clock.h"
 
@@ -115,13 +116,6 @@ void TFRM_MAIN::BringBoardToFront(QWidget *board)
         pnlMainBoard->setCurrentWidget(board);
 }
 
-void TFRM_MAIN::AddNoticeNo(const QString &no)
-{
-    const auto it = std::lower_bound(gsl_Notice_No.begin(), gsl_Notice_No.end(), no);
-    if (it == gsl_Notice_No.end() || *it != no)
-        gsl_Notice_No.insert(it, no);
-}
-
 void TFRM_MAIN::FormCreate()
 {
     try {
@@ -169,7 +163,6 @@ void TFRM_MAIN::createGuardedSteps()
     RegisterAddressContainers();
     proc_CreateStruct();
     ResetSessionCounters();
-    gsl_Notice_No.clear();
     slDvryBrSelectList.clear();
     FB_STORE_STATUS_ST_POP = false;
 }
@@ -240,8 +233,8 @@ void TFRM_MAIN::installCloseRoutine()
     if (!steps.freePrinterNamesAndNotices)
         steps.freePrinterNamesAndNotices = [] {
             // The steps outlive a window freed without the routine (tests, a failed start).
-            if (FRM_MAIN)
-                FRM_MAIN->gsl_Notice_No.clear();
+            if (FRM_MAIN && FRM_MAIN->messageCenter)
+                FRM_MAIN->messageCenter->notices().reset();
         };
 }
 

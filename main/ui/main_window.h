@@ -44,7 +44,6 @@ public:
     // TmrSocketConnRetry, running from the window's creation.
     MainWindowLink *SocketLink = nullptr;
     QString GS_CHK_STNO;
-    QStringList gsl_Notice_No;               // unread notice numbers, sorted, no duplicates
     QStringList slDvryBrSelectList;
     bool FB_STORE_STATUS_ST_POP = false;
 
@@ -108,9 +107,6 @@ public:
     void ReceptionWindowClosed(ReceptionWindow *window);
     // Frees the board screens at exit.
     void proc_SubFormClose(int iType);
-
-    // Adds a notice number keeping the list sorted and free of duplicates.
-    void AddNoticeNo(const QString &no);
 
     // The close routine's timer step: the order board's polling and the window's own timers.
     void StopTimers();

@@ -323,7 +323,7 @@ void TFRM_MAIN::buildShell()
     orderPolling.bindWindow({[this](const QString &text) { statusPanels[3]->setText(text); }, {}});
 
     housekeeping.hooks.noticesUnread = [this] {
-        return !gsl_Notice_No.isEmpty() || !messageCenter->notices().unread().isEmpty();
+        return !messageCenter->notices().unread().isEmpty();
     };
     housekeeping.hooks.playSound = [](int slot) { proc_playsound(slot); };
     housekeeping.hooks.storeStatusListOpen = [this] { return FB_STORE_STATUS_ST_POP; };

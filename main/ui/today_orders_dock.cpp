@@ -286,8 +286,6 @@ private:
     void storeCountsToScreen()
     {
         m_screen->iA2OrdCount = storeBoard.iA2OrdCount();
-        m_screen->gsA2SyncDate = storeBoard.gsA2SyncDate;
-        m_screen->gsl_A2OrdNo = storeBoard.gsl_A2OrdNo();
     }
 
     void buildSameDay()
@@ -352,7 +350,6 @@ private:
                                               return;
                                           if (main->messageCenter)
                                               main->messageCenter->notices().removeUnread(seq);
-                                          main->gsl_Notice_No.removeAll(seq);
                                       },
                                       [bar] {
                                           if (bar)
@@ -420,7 +417,7 @@ private:
             if (!open())
                 return true;
             BoardFilterBar *bar = filterBar();
-            return m_screen->FCB_SELECT_MNGBR || (bar && bar->selections().FCB_SELECT_MNGBR);
+            return bar && bar->selections().FCB_SELECT_MNGBR;
         };
         h.courierList = [this] { courierRefresh.proc_Dvry_List(); };
         h.liveOrders = [this] {

@@ -87,9 +87,6 @@ TEST_F(Screen, ReloadAllClearsExactlyTheMarksAndShowsTheLiveTab)
 {
     screen->loader().gsSyncDate = QStringLiteral("L");
     screen->loader().bA1FinOrd = true;
-    screen->gsA2SyncDate = QStringLiteral("S");
-    screen->gsSyncCashDate = QStringLiteral("C");
-    screen->gsSyncStDate = QStringLiteral("T");
     screen->bA3FinOrd = true;
     screen->FSELECT_ORD_NO = QStringLiteral("A1");
     screen->FSELECT_ORD_NO_COMP = QStringLiteral("A2");
@@ -102,13 +99,10 @@ TEST_F(Screen, ReloadAllClearsExactlyTheMarksAndShowsTheLiveTab)
     };
     screen->btnLoadOrderAll->click();
     EXPECT_EQ(calls, (QStringList{QStringLiteral("stopPolling"), QStringLiteral("loadLive:")}));
-    EXPECT_TRUE(screen->gsA2SyncDate.isEmpty());
-    EXPECT_TRUE(screen->gsSyncCashDate.isEmpty());
     EXPECT_FALSE(screen->loader().bA1FinOrd);
     EXPECT_TRUE(screen->FSELECT_ORD_NO.isEmpty());
     EXPECT_TRUE(screen->FSELECT_ORD_NO_COMP.isEmpty());
-    // The store-state mark and the same-day flag are not the reload's.
-    EXPECT_EQ(screen->gsSyncStDate, QStringLiteral("T"));
+    // The same-day flag is not the reload's.
     EXPECT_TRUE(screen->bA3FinOrd);
     EXPECT_EQ(screen->activePage(), TFRM_ORD::tbOrdNow);
     EXPECT_TRUE(screen->btnLoadOrderAll->isEnabled());

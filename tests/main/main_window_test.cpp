@@ -55,7 +55,6 @@ TEST(MainWindow, CreationLogsInOrderAndCloseRunsTheCloseRoutine)
     EXPECT_EQ(G_SESSION_KEY.size(), 32);
     EXPECT_TRUE(G_SESSION_KEY.startsWith(G_DEVICE)) << "the key starts with the edition's device code";
     EXPECT_FALSE(lines.join(QLatin1Char('\n')).contains(G_SESSION_KEY)) << "the session key never goes to the log";
-    EXPECT_EQ(G_MSG_CHK_CNT, -1);
     EXPECT_FALSE(G_REINIT_DONE);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Courier Desk"));
     EXPECT_EQ(G_SL_PROVINCE, G_PROVINCE_NAMES) << "the province aliases are filled when the window is made";
@@ -67,11 +66,6 @@ TEST(MainWindow, CreationLogsInOrderAndCloseRunsTheCloseRoutine)
     EXPECT_EQ(window->pnlMainBoard->widget(3), FRM_ACP);
     ASSERT_NE(frmSessionTimeSet, nullptr);
     EXPECT_FALSE(frmSessionTimeSet->isVisible());
-
-    window->AddNoticeNo(QStringLiteral("20"));
-    window->AddNoticeNo(QStringLiteral("10"));
-    window->AddNoticeNo(QStringLiteral("20"));
-    EXPECT_EQ(window->gsl_Notice_No, (QStringList{"10", "20"}));
 
     window->show();
     EXPECT_EQ(window->Tag, 0);

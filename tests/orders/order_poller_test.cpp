@@ -280,21 +280,4 @@ TEST_F(OrderPollerTest, ElapsedTimeRefreshEveryTenthTickOnlyOnceSwitchedOn)
     EXPECT_EQ(refreshed, Ticks({35, 45, 63}));
 }
 
-TEST(SameDayKind, ByUserTypeAndSameDayTypes)
-{
-    struct Case
-    {
-        const char *type;
-        int normal, gansun, jisun;
-        const char *kind;
-    };
-    const Case cases[] = {
-        {"7000", 0, 0, 0, "1"}, {"7001", 1, 1, 1, "1"}, {"5000", 1, 0, 0, "1"}, {"5000", 1, 1, 0, "3"},
-        {"5000", 1, 0, 1, "3"}, {"5000", 0, 1, 0, "2"}, {"5000", 0, 0, 1, "2"}, {"5000", 0, 0, 0, ""},
-        {"5000", 2, 0, 0, ""},  {"1000", 1, 1, 1, ""},  {"", 1, 0, 0, ""},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(SameDayKind(QString::fromLatin1(c.type), c.normal, c.gansun, c.jisun), QString::fromLatin1(c.kind))
-            << c.type << " " << c.normal << c.gansun << c.jisun;
-}
 } // namespace

@@ -218,9 +218,6 @@ TEST(CashTexts, PanelText)
         f.outstanding = c.outstanding;
         EXPECT_EQ(CashPanelText(QStringLiteral("머니"), f, c.rights), QString::fromUtf8(c.text)) << c.text;
     }
-    EXPECT_EQ(GroupedMoney(std::numeric_limits<qint64>::min()), QStringLiteral("-9,223,372,036,854,775,808"));
-    EXPECT_EQ(GroupedMoney(100), QStringLiteral("100"));
-    EXPECT_EQ(GroupedMoney(1000), QStringLiteral("1,000"));
 }
 
 TEST(CashTexts, AmountsFromTheServer)

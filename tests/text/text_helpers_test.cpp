@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <limits>
+
 namespace
 {
 
@@ -72,6 +74,22 @@ TEST(StripProvinceTextTest, DropsProvinceAndDistrictOnlyAfterAKnownAlias)
         StripProvinceText(c.addr, result, aliases);
         EXPECT_EQ(result, c.result) << c.addr.toStdString();
     }
+}
+
+TEST(GroupThousandsTest, EveryWholeNumberEvenTheExtremes)
+{
+    const std::pair<qint64, QString> cases[] = {
+        {0, "0"},
+        {100, "100"},
+        {1000, "1,000"},
+        {-1000, "-1,000"},
+        {-999, "-999"},
+        {123456789, "123,456,789"},
+        {std::numeric_limits<qint64>::max(), "9,223,372,036,854,775,807"},
+        {std::numeric_limits<qint64>::min(), "-9,223,372,036,854,775,808"},
+    };
+    for (const auto &[in, out] : cases)
+        EXPECT_EQ(GroupThousands(in), out) << in;
 }
 
 TEST(FormatMoneyTest, GroupsThousandsAndRoundsToWholeNumbers)
