@@ -89,8 +89,9 @@ TEST(RequestShapes, EveryDemoCodeHasItsShapeAndOtherShapesAreTold)
     // The courier assignments are built by the screens that pick the courier; their shape is theirs.
     const QStringList unchecked = {QStringLiteral("CS01_18_V03"), QStringLiteral("CS01_46_V01")};
     for (const QString &code : registry.codes()) {
-        if (!unchecked.contains(code))
+        if (!unchecked.contains(code)) {
             EXPECT_FALSE(SandboxRequestCheck::shapesOf(code).isEmpty()) << "no shape for " << code.toStdString();
+        }
     }
 
     struct Case
