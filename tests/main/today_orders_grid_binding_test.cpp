@@ -141,6 +141,9 @@ TEST_F(GridBindingSandbox, StatusButtonFiltersTheLiveBoardAlsoAfterTheNextLoad)
         EXPECT_EQ(it.value(), QStringLiteral("1001")) << it.key().toStdString();
     // The total counter on show is the one the count pass wrote.
     EXPECT_EQ(bar->countLabel(0)->text().toInt(), screen->countLabels[0]->text().toInt());
+    // The completed orders are not loaded yet: their counters on show say so.
+    EXPECT_EQ(bar->countLabel(4001)->text(), QStringLiteral("-"));
+    EXPECT_EQ(bar->countLabel(4002)->text(), QStringLiteral("-"));
     const int acceptedCount = bar->countLabel(1001)->text().toInt();
     EXPECT_GE(acceptedCount, 2);
 
