@@ -5,7 +5,7 @@
 // are printed for people; a missed target never fails the run.
 
 #include "grid/grid_table_model.h"
-#include "orders/board_filters.h"
+#include "boards/board_filters.h"
 
 #include <benchmark/benchmark.h>
 

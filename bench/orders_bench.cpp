@@ -4,7 +4,7 @@
 // completed orders. The figures are printed for people; a missed target never fails the run.
 
 #include "orders/live_order_engine.h"
-#include "orders/order_board_models.h"
+#include "boards/order_board_models.h"
 #include "orders/order_globals.h"
 #include "platform/clock.h"
 #include "records/courier_records.h"

@@ -5,7 +5,7 @@
 // (full refresh < 50 ms, 100 changed < 5 ms), then runs the benchmarks.
 #include "common/program_globals.h"
 #include "main/courier_panel.h"
-#include "main/reference_state.h"
+#include "reference/reference_state.h"
 #include "records/courier_records.h"
 
 #include <benchmark/benchmark.h>

@@ -1,8 +1,8 @@
 // Feeds arbitrary reply pages to every reference loader's storing step: whatever the server sends,
 // a loader stores what it can, skips what it cannot read and never crashes. The input is split
 // into pages at each NUL byte.
-#include "main/reference_loaders.h"
-#include "main/reference_state.h"
+#include "reference/reference_loaders.h"
+#include "reference/reference_state.h"
 #include "records/courier_records.h"
 #include "records/message_records.h"
 #include "records/reference_records.h"

@@ -1,7 +1,7 @@
 // Arbitrary bytes as same-day and logistics replies: as the page of a same-day rebuild, an
 // incremental batch and a completed reload, and as a logistics page. Nothing may crash, and the
 // same-day counters must equal a recount after every batch.
-#include "orders/logistics_board.h"
+#include "boards/logistics_board.h"
 #include "orders/order_globals.h"
 #include "orders/same_day_engine.h"
 #include "records/courier_records.h"

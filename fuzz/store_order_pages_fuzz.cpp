@@ -1,7 +1,7 @@
 // Arbitrary bytes as store-order reply pages, applied as a first load and then as changes after a
 // mark. Nothing may crash, the grid and its number list must name the same records, and the row
 // counter must equal the number of records.
-#include "orders/store_order_board.h"
+#include "boards/store_order_board.h"
 #include "records/reference_records.h"
 
 #include <QString>

@@ -2,7 +2,7 @@
 
 #include "common/daily_log.h"
 #include "common/program_globals.h"
-#include "main/reference_state.h"
+#include "reference/reference_state.h"
 #include "records/courier_records.h"
 #include "text/phone_helpers.h"
 

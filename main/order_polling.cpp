@@ -1,9 +1,9 @@
 #include "main/order_polling.h"
 
 #include "common/program_globals.h"
-#include "main/edition_table.h"
+#include "reference/edition_table.h"
 #include "main/main_globals.h"
-#include "main/reference_loaders.h"
+#include "reference/reference_loaders.h"
 #include "main/side_panels.h"
 #include "messages/message_center.h"
 #include "orders/courier_refresh.h"

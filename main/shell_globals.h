@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/reference_state.h"
+#include "reference/reference_state.h"
 
 #include <QString>
 

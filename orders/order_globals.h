@@ -41,11 +41,7 @@ private:
 extern std::array<QStringList, 8> G_SL_ORD_FILTER;
 // Number of ticked branches, used as a flag: 1 means the board admission rule applies.
 extern int G_BR_CHECKED;
-// Index of the first branch item of the branch check lists: 1 for partner head offices, whose
-// list starts with "전체", 0 for everyone else.
-extern int G_BR_COUNT;
-// The live and completed boards' distance limit in km; 9999 stands for no limit.
-extern double G_DVRY_DIST_KM;
+// (G_BR_COUNT and G_DVRY_DIST_KM, which only the boards use, are in boards/board_globals.h.)
 // Delivery groups whose share rule makes their orders count as this login's own.
 extern QStringList gsl_ShareGroup;
 // Orders waiting for a courier that this login may dispatch (the control screens' waiting
@@ -55,6 +51,13 @@ extern TA1Orders G_MAP_ORDERS;
 // changed, [2] couriers refreshed by the courier list, [3] couriers whose position changed,
 // [7] orders that passed the waiting-order routine. Entry 0 is unused.
 extern std::array<class ChangeList, 8> G_SL_WK_CHG;
+
+// The boards and the reference loaders change the selections and share groups above only
+// through these; the engines read them.
+void SetOrderFilterList(int list, const QStringList &tags);  // G_SL_ORD_FILTER[list]
+void SetBranchesChecked(int count);                          // G_BR_CHECKED
+void ClearShareGroups();                                     // gsl_ShareGroup
+void AddShareGroup(const QString &group);
 
 // Puts the order globals back to their start values (tests, re-initialisation).
 void ResetOrderGlobals();

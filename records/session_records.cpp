@@ -14,3 +14,8 @@ int MsgBoxAutoCloseMs()
 {
     return G_USER_SET.MsgClose == 1 ? G_USER_SET.MsgTime : 0;
 }
+
+QString UserClass()
+{
+    return G_USER_INFO.USER_TYPE_CD.left(1);
+}

@@ -182,6 +182,9 @@ extern TUSER_SET G_USER_SET;
 // Declared with their owners: G_INI (settings file), G_TCP_CLIENT and G_CONNECTED (server link),
 // G_DAY_START_HOUR (business rules).
 
+// The first character of USER_TYPE_CD: the user's class.
+QString UserClass();
+
 // Milliseconds after which an information box closes by itself under the user's options; 0 when
 // boxes stay until answered.
 int MsgBoxAutoCloseMs();

@@ -3,8 +3,8 @@
 import os, re, sys
 
 ORDER = ['platform', 'text', 'common', 'settings', 'records', 'grid', 'link', 'orders', 'messages',
-         'main', 'reception', 'devices', 'dispatch', 'quick', 'history', 'store', 'staff',
-         'sandbox', 'app']
+         'boards', 'reference', 'start', 'main', 'reception', 'devices', 'dispatch', 'quick',
+         'history', 'store', 'staff', 'sandbox', 'app']
 RANK = {name: i for i, name in enumerate(ORDER)}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z_]+)/(ui/)?', re.M)
 

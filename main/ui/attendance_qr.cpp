@@ -1,6 +1,6 @@
 #include "main/ui/attendance_qr.h"
 
-#include "main/page_addresses.h"
+#include "reference/page_addresses.h"
 #include "text/text_helpers.h"
 
 #include <qrencode.h>

@@ -3,14 +3,14 @@
 #include "common/daily_log.h"
 #include "common/message_box.h"
 #include "common/program_globals.h"
-#include "main/page_addresses.h"
+#include "reference/page_addresses.h"
 #include "main/shell_globals.h"
 #include "main/shell_pages.h"
 #include "main/shell_requests.h"
-#include "main/ui/app_style.h"
+#include "start/ui/app_style.h"
 #include "main/ui/main_window.h"
 #include "main/ui/shell_popups.h"
-#include "main/web_trust.h"
+#include "start/web_trust.h"
 #include "records/session_records.h"
 
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "orders/ui/web_popup.h"
+#include "boards/ui/web_popup.h"
 
 #include <functional>
 

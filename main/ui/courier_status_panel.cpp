@@ -1,8 +1,8 @@
 #include "main/ui/courier_status_panel.h"
 
 #include "grid/ui/check_combo_box.h"
-#include "main/login.h"
-#include "main/ui/app_style.h"
+#include "start/login.h"
+#include "start/ui/app_style.h"
 #include "records/reference_records.h"
 #include "records/session_records.h"
 

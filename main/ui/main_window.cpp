@@ -3,23 +3,25 @@
 #include "common/daily_log.h"
 #include "common/message_box.h"
 #include "records/session_records.h"
+#include "start/ui/login_flow.h"
 #include "settings/settings_file.h"
 #include "common/ui/progress_window.h"
 #include "link/link_events.h"
 #include "link/link_state.h"
-#include "main/main_window_link.h"
+#include "start/main_window_link.h"
 #include "link/server_connection.h"
-#include "main/address_loaders.h"
-#include "main/close_routine.h"
-#include "main/edition_table.h"
+#include "reference/address_loaders.h"
+#include "start/close_routine.h"
+#include "reference/edition_table.h"
 #include "main/main_globals.h"
-#include "main/old_logs.h"
-#include "main/process_ops.h"
-#include "main/program_start.h"
-#include "main/update_check.h"
+#include "start/start_globals.h"
+#include "start/old_logs.h"
+#include "start/process_ops.h"
+#include "start/program_start.h"
+#include "start/update_check.h"
 #include "main/ui/start_forms.h"
 #include "main/ui/today_orders_dock.h"
-#include "orders/ui/today_orders_screen.h"
+#include "boards/ui/today_orders_screen.h"
 #include "platform/app_paths.h"
 #include "platform/clock.h"
 
@@ -61,6 +63,7 @@ TFRM_MAIN::TFRM_MAIN(QWidget *parent)
     : QMainWindow(parent)
 {
     FRM_MAIN = this;
+    SetLoginMainWindow(this, &Tag);
     setObjectName(QStringLiteral("FRM_MAIN"));
     pnlMainBoard = new QStackedWidget(this);
     pnlMainBoard->setObjectName(QStringLiteral("pnlMainBoard"));
@@ -84,8 +87,10 @@ TFRM_MAIN::~TFRM_MAIN()
         delete today;
     }
     releaseShell();
-    if (FRM_MAIN == this)
+    if (FRM_MAIN == this) {
         FRM_MAIN = nullptr;
+        SetLoginMainWindow(nullptr, nullptr);
+    }
 }
 
 void TFRM_MAIN::SetInitializationHook(std::function<void(TFRM_MAIN *)> hook)
@@ -138,7 +143,7 @@ void TFRM_MAIN::createGuardedSteps()
     registerShippedFonts();
     ApplyEditionGlobals(G_EDITION_IDX);
     SetVersionFromMode();
-    G_EXE_DATE = func_GetFileDate(QCoreApplication::applicationFilePath());
+    SetExeDate(func_GetFileDate(QCoreApplication::applicationFilePath()));
     SetSeparatorAndFormats();
     ResetLinkCounters();
     ChooseInterfaceLanguage();

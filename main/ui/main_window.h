@@ -2,7 +2,7 @@
 
 #include "main/order_polling.h"
 #include "main/shell_timers.h"
-#include "main/start_initialization.h"
+#include "start/start_initialization.h"
 #include "main/top_menu.h"
 
 #include <QHash>

@@ -4,9 +4,9 @@
 #include "common/message_box.h"
 #include "common/ui/form_lookup.h"
 #include "main/shell_requests.h"
-#include "main/ui/app_style.h"
-#include "main/ui/pc_register_dialog.h"
-#include "main/ui/window_drag.h"
+#include "start/ui/app_style.h"
+#include "start/ui/pc_register_dialog.h"
+#include "start/ui/window_drag.h"
 #include "records/session_records.h"
 
 #include <QFrame>

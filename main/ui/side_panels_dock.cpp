@@ -1,9 +1,9 @@
 #include "main/ui/side_panels_dock.h"
 
-#include "main/login.h"
-#include "main/reference_state.h"
+#include "start/login.h"
+#include "reference/reference_state.h"
 #include "main/side_panels.h"
-#include "main/ui/app_style.h"
+#include "start/ui/app_style.h"
 #include "main/ui/courier_status_panel.h"
 #include "main/ui/main_window.h"
 #include "main/ui/store_status_panel.h"

@@ -17,7 +17,6 @@ QWidget *FRM_ORD = nullptr;
 QWidget *FRM_ACP = nullptr;
 QWidget *frmCardApprList = nullptr;
 QWidget *frmChrome = nullptr;
-QWidget *frmAd = nullptr;
 QWidget *frmSessionTimeSet = nullptr;
 
 namespace

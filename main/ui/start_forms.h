@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main/status_bar_texts.h"
+#include "start/ui/ad_panel.h"  // frmAd
 
 #include <QList>
 #include <QString>
@@ -43,7 +44,6 @@ extern QWidget *FRM_ORD;
 extern QWidget *FRM_ACP;
 extern QWidget *frmCardApprList;
 extern QWidget *frmChrome;
-extern QWidget *frmAd;
 extern QWidget *frmSessionTimeSet;
 
 // The user's name of a board screen ("FRM_CONFIG" -> "설정"), shown while the screen is not built.

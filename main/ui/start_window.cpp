@@ -6,11 +6,12 @@
 #include "common/program_globals.h"
 #include "common/ui/progress_window.h"
 #include "link/link_events.h"
-#include "main/address_loaders.h"
-#include "main/close_routine.h"
-#include "main/reference_loaders.h"
+#include "reference/address_loaders.h"
+#include "start/close_routine.h"
+#include "reference/reference_loaders.h"
 #include "messages/message_center.h"
-#include "main/ui/login_flow.h"
+#include "start/ui/login_flow.h"
+#include "start/ui/ad_panel.h"
 #include "main/ui/main_window.h"
 #include "main/ui/reception_host.h"
 #include "main/ui/sound_player.h"
@@ -365,4 +366,20 @@ void InstallStartInitialization()
         if (FRM_MAIN)
             runSynchronization(FRM_MAIN, 0);
     };
+}
+
+void InstallLoginForms()
+{
+    SetStartFormMaker(StartForm::TfrmAd, [](TFRM_MAIN *) -> QWidget * { return new TfrmAd(); });
+}
+
+void InstallLoginInitialization()
+{
+    InstallLoginForms();
+    TFRM_MAIN::SetInitializationHook([](TFRM_MAIN *) {
+        ReadSavedLoginIntoSession();
+        QApplication::restoreOverrideCursor();
+        if (func_Login())
+            WriteLog(QStringLiteral("Login done : ") + G_USER_INFO.ID);
+    });
 }

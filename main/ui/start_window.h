@@ -1,9 +1,9 @@
 #pragma once
 
-#include "main/device_start.h"
-#include "main/login.h"
-#include "main/reference_sequence.h"
-#include "main/start_initialization.h"
+#include "start/device_start.h"
+#include "start/login.h"
+#include "reference/reference_sequence.h"
+#include "start/start_initialization.h"
 
 #include <QObject>
 
@@ -64,6 +64,12 @@ void SetStartDevices(IStartDevices *devices);
 // Installs the whole start-up as the main window's initialization, the synchronization as the
 // "동기화" button's action and the login's screen steps.
 void InstallStartInitialization();
+
+// Registers the login's start forms (the advertisement picture) with the program start.
+void InstallLoginForms();
+// InstallLoginForms, and a start-up initialization that reads the saved login and runs
+// func_Login, for as long as the main window has no fuller initialization installed.
+void InstallLoginInitialization();
 
 // proc_InitDataReceiveAfter: one gauge increment (wrapping at the maximum) and a message pump.
 void proc_InitDataReceiveAfter();

@@ -2,8 +2,8 @@
 
 #include "common/daily_log.h"
 #include "grid/ui/combo_box_fill.h"
-#include "main/login.h"
-#include "main/ui/app_style.h"
+#include "start/login.h"
+#include "start/ui/app_style.h"
 #include "records/reference_records.h"
 #include "records/session_records.h"
 #include "settings/settings_file.h"

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "orders/order_actions.h"
-#include "orders/order_bundle_feed.h"
-#include "orders/ui/board_filter_bar.h"
-#include "orders/ui/board_grid_attach.h"
-#include "orders/ui/new_order_alarm_window.h"
-#include "orders/ui/order_bundle_window.h"
+#include "boards/order_actions.h"
+#include "boards/order_bundle_feed.h"
+#include "boards/ui/board_filter_bar.h"
+#include "boards/ui/board_grid_attach.h"
+#include "boards/ui/new_order_alarm_window.h"
+#include "boards/ui/order_bundle_window.h"
 
 #include <QObject>
 #include <QPointer>

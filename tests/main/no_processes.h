@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/process_ops.h"
+#include "start/process_ops.h"
 
 // A process table with nothing in it, so that a main window's close routine ends nobody.
 class NoProcesses : public IProcessTable

@@ -5,7 +5,7 @@
 
 #include "link/link_events.h"
 #include "main/main_globals.h"
-#include "main/main_window_link.h"
+#include "start/main_window_link.h"
 #include "main/order_polling.h"
 #include "messages/message_center.h"
 #include "records/reference_records.h"

@@ -2,7 +2,7 @@
 #include "common/qstring_print.h"
 #include "common/program_globals.h"
 #include "main/courier_panel.h"
-#include "main/reference_state.h"
+#include "reference/reference_state.h"
 #include "main/store_panel.h"
 #include "records/courier_records.h"
 #include "records/reference_records.h"

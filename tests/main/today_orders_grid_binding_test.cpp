@@ -10,8 +10,8 @@
 #include "main/ui/start_forms.h"
 #include "main/ui/today_orders_grid_binding.h"
 #include "orders/order_globals.h"
-#include "orders/ui/order_popup_menu.h"
-#include "orders/ui/today_orders_screen.h"
+#include "boards/ui/order_popup_menu.h"
+#include "boards/ui/today_orders_screen.h"
 #include "sandbox/order_scenario.h"
 #include "sandbox/sandbox_database.h"
 
