@@ -75,6 +75,27 @@ QSet<QString> ReadHiddenCaptions(const TIniFile *ini)
     return hidden;
 }
 
+int BoardDesignedWidth(const QString &columnName)
+{
+    // The columns whose content is longer than their caption: order numbers, addresses, names,
+    // goods, memos, telephone numbers and pay texts.
+    static const QHash<QString, int> widths = {
+        {QStringLiteral("ORD_NO"), 130},      {QStringLiteral("ADDR4"), 300},        {QStringLiteral("SA_ADDR"), 260},
+        {QStringLiteral("GOODS_NAME"), 220},  {QStringLiteral("ORD_MEMO"), 200},     {QStringLiteral("ORD_ST_NAME"), 140},
+        {QStringLiteral("CTH_ST_NAME"), 140}, {QStringLiteral("ORD_BR_NAME"), 110},  {QStringLiteral("CU_TEL"), 110},
+        {QStringLiteral("WK_TEL"), 110},      {QStringLiteral("CTH_ST_TEL"), 110},   {QStringLiteral("CU_050_NUM"), 110},
+        {QStringLiteral("WK_NAME"), 80},      {QStringLiteral("CU_NAME"), 80},       {QStringLiteral("PAY_TYPE_CD"), 100},
+        {QStringLiteral("ORD_DATE"), 80},     {QStringLiteral("CTH_DATE"), 80},      {QStringLiteral("PICKUP_DATE"), 80},
+        {QStringLiteral("END_DATE"), 80},     {QStringLiteral("TAKEOUT_DATE"), 90},  {QStringLiteral("DISTANCE"), 80},
+    };
+    for (const char *prefix : {"CTV_MAIN_COMP_", "CTV_MAIN_", "CTV_MAINPAY_", "CTV_TAKEOUT_"}) {
+        const QLatin1String p(prefix);
+        if (columnName.startsWith(p))
+            return widths.value(columnName.mid(p.size()), 0);
+    }
+    return 0;
+}
+
 int BoardDefaultWidth(int position, int designedWidth)
 {
     if (position >= 0 && position < int(G_DEF_COL_WIDTH.size()))

@@ -45,6 +45,9 @@ QSet<QString> BoardInternalColumns(BoardGrid grid);
 // Captions that the settings screen hid ("ORD_COLUMN": caption=0).
 QSet<QString> ReadHiddenCaptions(const TIniFile *ini);
 
+// The width a board column is designed with when its content is longer than its caption; 0 for
+// the others, which are as wide as their caption.
+int BoardDesignedWidth(const QString &columnName);
 // The width for display position `position` when the stored one is missing or not a number:
 // the shared default of that position, or the column's designed width past the end of the
 // shared table.

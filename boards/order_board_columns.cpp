@@ -91,6 +91,7 @@ QHash<QString, QString> lookupOf(BoardLookup kind, const BoardColumnLookups &l)
     case BoardLookup::DeliveryGroup: return l.deliveryGroup;
     case BoardLookup::PosPath: return l.posPath;
     case BoardLookup::VanKind: return l.vanKind;
+    case BoardLookup::DvryCount: return l.dvryCount;
     default: return fixedLookup(kind);
     }
 }
@@ -128,6 +129,11 @@ const BoardTables &tables(OrderBoard board)
     return board == OrderBoard::Live ? live : comp;
 }
 } // namespace
+
+QHash<QString, QString> BoardLookupNames(BoardLookup kind, const BoardColumnLookups &lookups)
+{
+    return lookupOf(kind, lookups);
+}
 
 QString BoardColumnName(OrderBoard board, BoardCol::Id id)
 {

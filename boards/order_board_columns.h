@@ -46,14 +46,14 @@
     X(PAY_TYPE_CD, "결제종류", Text, Text, 0, 0, true, None, "") \
     X(TRAN_TYPE, "카드승인", Text, Text, 0, 0, true, TranType, "") \
     X(MNG_FEE, "건당관리비", Integer, Integer, 0, 0, true, None, ",0") \
-    X(CTH_DVRY_TYPE_CD, "수주배송그룹", Text, Text, 0, 0, true, None, "") \
+    X(CTH_DVRY_TYPE_CD, "수주배송그룹", Text, Text, 0, 0, true, DeliveryGroup, "") \
     X(CTH_ST_NAME, "배송원소속가맹점", Text, Text, 0, 0, true, None, "") \
     X(CTH_ST_TEL, "수주가맹점연락처", Text, Text, 0, 0, true, None, "") \
     X(WK_NAME, "배송원명", Text, Text, 0, 0, true, None, "") \
     X(WK_TEL, "배송원연락처", Text, Text, 0, 0, true, None, "") \
     X(ORD_MEMO, "특이사항", Text, Text, 0, 0, true, None, "") \
     X(CU_NAME, "고객명", Text, Text, 0, 0, true, None, "") \
-    X(DRVY_CNT, "대행건수", Text, Text, 0, 0, true, None, "") \
+    X(DRVY_CNT, "대행건수", Text, Text, 0, 0, true, DvryCount, "") \
     X(TAKEOUT_YN, "서비스", Text, Text, 1, 1, true, Service, "") \
     X(ORD_NO, "주문번호", Text, Text, 0, 0, true, None, "") \
     X(ORG_PAY_TYPE, "최초지불코드", Text, Text, 0, 0, true, None, "") \
@@ -67,7 +67,7 @@
     X(POS_ORD_CODE, "POS주문코드", Text, Text, 0, 0, true, None, "") \
     X(TAKEOUT_DATE, "픽업예정시간", Text, Text, 0, 0, true, None, "") \
     X(WK_INOUT, "구분", Text, Text, 1, 1, true, None, "") \
-    X(DRVY_TYPE_CD, "발주배송그룹", Text, Text, 0, 0, true, None, "") \
+    X(DRVY_TYPE_CD, "발주배송그룹", Text, Text, 0, 0, true, DeliveryGroup, "") \
     X(ORD_TODAY_ADD_NO, "당일부가번호", Text, Text, 1, 1, true, None, "") \
     X(ORD_DATE2, "접수시간2", Text, Text, 1, 1, true, None, "") \
     X(PICKUP_DATE2, "출발시간2", Text, Text, 1, 1, true, None, "") \
@@ -170,6 +170,7 @@ enum class BoardLookup
     DeliveryGroup,
     PosPath,
     VanKind,
+    DvryCount,
     TranType,
     Service,
     MngType,
@@ -187,6 +188,7 @@ struct BoardColumnLookups
     QHash<QString, QString> deliveryGroup;
     QHash<QString, QString> posPath;
     QHash<QString, QString> vanKind;
+    QHash<QString, QString> dvryCount;  // the bundle-count names
 };
 
 // The edition's words for the money, fee and commission columns; empty keeps the designed caption.
@@ -206,6 +208,8 @@ struct BoardColumnInfo
     BoardLookup lookup = BoardLookup::None;
 };
 
+// The code-to-name list a lookup kind shows: one of lookups, or a built-in fixed list.
+QHash<QString, QString> BoardLookupNames(BoardLookup kind, const BoardColumnLookups &lookups);
 // Component name of a column on a board; empty when the board has no such column.
 QString BoardColumnName(OrderBoard board, BoardCol::Id id);
 // The board's columns as the grid model takes them, and what the screen needs beside them.

@@ -71,6 +71,7 @@ void MessageList::clearDetail()
     for (Button &b : buttons) {
         b.descriptor.clear();
     }
+    emit replyCleared();
 }
 
 void MessageList::removeRow(int row)
@@ -114,6 +115,8 @@ void MessageList::proc_Add_Msg(const TMSG_LIST &msg, bool viewFlag)
 
 void MessageList::proc_Select_Msg(const TMSG_LIST &msg)
 {
+    // A reply typed to one sender never goes to the next one shown.
+    emit replyCleared();
     title = msg.MSG_TITLE;
     group = MessageTexts::senderWord(msg.SND_GRP_TYPE) + QLatin1Char('[') + msg.SND_GRP_CODE + QLatin1Char(']');
     body = msg.MSG_CONTENT;

@@ -75,6 +75,8 @@ signals:
     void detailChanged();
     void visibilityChanged(bool visible);
     void focusReplyRequested();
+    // The reply box is to be emptied (another message is shown, or none).
+    void replyCleared();
 
 private:
     void clearDetail();

@@ -54,7 +54,8 @@ QList<PollAction> PollSchedule::tick(PollCounters &c, const PollView &v)
             out << PollAction::KeepAlive;
         }
         if (++c.msgChkCnt >= v.msgChkTicks) {
-            c.msgChkCnt = 0;
+            // The check starts its count at -1, so the default period of 5 checks every sixth tick.
+            c.msgChkCnt = -1;
             out << PollAction::MessageCheck;
         }
     } else if (c.searchTag >= 5) {
@@ -254,8 +255,6 @@ void OrderPoller::run(PollAction action, const PollView &v, QString &trail)
             log(QStringLiteral("TMR_SEARCHTimer FRM_MAIN.proc_CHECK_Message Err:")
                 + ExceptionText(std::current_exception()));
         }
-        // The check itself sets the counter to -1; the poll's own cycle counts from 0.
-        *m_msgCount = 0;
         break;
     case PollAction::Reconnect:
         if (hooks.reconnect)

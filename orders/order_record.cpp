@@ -235,9 +235,17 @@ QString TA1ORDER::GetSaAddr() const
 {
     QString s;
     s.reserve(64);
-    s.append(SA_ADDR3()).append(QLatin1Char(' ')).append(SA_ADDR11()).append(QLatin1Char('['));
-    s.append(SA_ADDR9()).append(QLatin1Char(' ')).append(SA_ADDR12()).append(QLatin1Char('('));
-    s.append(SA_ADDR10()).append(QStringLiteral(")]")).append(SA_ADDR5());
+    s.append(SA_ADDR3()).append(QLatin1Char(' ')).append(SA_ADDR11());
+    // The bracketed detail (number, sub-number, building) only when the order has one: an empty
+    // one would leave "[ ()]" on the board.
+    const bool building = !SA_ADDR10().trimmed().isEmpty();
+    if (!SA_ADDR9().trimmed().isEmpty() || !SA_ADDR12().trimmed().isEmpty() || building) {
+        s.append(QLatin1Char('[')).append(SA_ADDR9()).append(QLatin1Char(' ')).append(SA_ADDR12());
+        if (building)
+            s.append(QLatin1Char('(')).append(SA_ADDR10()).append(QLatin1Char(')'));
+        s.append(QLatin1Char(']'));
+    }
+    s.append(SA_ADDR5());
     return s;
 }
 

@@ -1,4 +1,5 @@
 // The store list, one store's record, and placeholders for stores an order names.
+#include "reference/goods_loaders.h"
 #include "reference/reference_loaders.h"
 
 #include "common/daily_log.h"
@@ -242,8 +243,11 @@ void proc_GetStInfo(const QString &sStCode)
     const QStringList pages = RequestReference(kSt, QStringLiteral("ADM3"),
                                                {QStringLiteral("3000"), G_USER_INFO.HD, G_USER_INFO.BR, sStCode,
                                                 QString()});
-    if (ApplyStInfoPages(sStCode, pages, QDate::currentDate()))
-        LoadStoreGoods(sStCode);
+    // The store's goods groups and goods follow its record, so its orders can be taken at once.
+    if (ApplyStInfoPages(sStCode, pages, QDate::currentDate())) {
+        proc_GetStGoods_group(sStCode);
+        proc_Goods2(sStCode, false);
+    }
 }
 
 bool ApplyStInfoPages(const QString &sStCode, const QStringList &pages, const QDate &today)

@@ -124,6 +124,22 @@ QList<SequenceStep> ReInitLoadSteps(const QString &userClass, int partType)
     return s;
 }
 
+QStringList UnboundReferenceSteps(const ReferenceLoaderTable &table)
+{
+    QStringList names;
+    for (const QString &cls : {QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("7")}) {
+        QList<SequenceStep> steps = StartupLoadSteps(cls) + ReInitLoadSteps(cls, 0);
+        for (const char *closing : {RefStep::kSetStat, RefStep::kNoticeInfo, RefStep::kLoadMessage})
+            steps.append({QString::fromLatin1(closing)});
+        for (const SequenceStep &step : steps) {
+            const auto it = table.constFind(step.name);
+            if ((it == table.constEnd() || !it.value()) && !names.contains(step.name))
+                names.append(step.name);
+        }
+    }
+    return names;
+}
+
 void RunReferenceStep(const ReferenceLoaderTable &table, const QString &name)
 {
     const auto it = table.constFind(name);
@@ -165,7 +181,7 @@ void RunStartupSequence(const QString &userClass, const ReferenceLoaderTable &ta
         call(window.setHousekeeping, true);
         RunReferenceStep(table, QString::fromLatin1(RefStep::kNoticeInfo));
         call(window.advance);
-        call(window.createMessageWindows);
+        // The message list window and the composers were made with the main window's shell.
         // The stored-messages flag is the message load's own (down while it runs).
         RunReferenceStep(table, QString::fromLatin1(RefStep::kLoadMessage));
         call(window.advance);

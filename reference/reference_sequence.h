@@ -67,14 +67,18 @@ QList<SequenceStep> StartupLoadSteps(const QString &userClass);
 // The synchronization's load: partType 0 everything, 1 the store data only.
 QList<SequenceStep> ReInitLoadSteps(const QString &userClass, int partType);
 
-// The steps bound to the program's loaders and screens. A step whose owner is not part of the
-// program yet is bound to a function that does nothing.
+// The steps bound to the program's loaders. The steps of the windows (board and panel set-up,
+// status bar, notices, stored messages) are bound by the windows; a step of a screen that is not
+// built yet is bound to its named stand-in (main/screen_placeholders.h).
 ReferenceLoaderTable DefaultReferenceLoaders();
+// The steps of the start-up and synchronization sequences that table has no binding for.
+QStringList UnboundReferenceSteps(const ReferenceLoaderTable &table);
 
 // Runs one named step; a name without a binding is logged and skipped.
 void RunReferenceStep(const ReferenceLoaderTable &table, const QString &name);
 
-// What the start-up and the synchronization need of the main window. Every member may be empty.
+// What the start-up and the synchronization need of the main window; the program binds every
+// member (the start-up self-check says which are not).
 struct SequenceWindow
 {
     std::function<void()> advance;             // progress gauge step and message pump
@@ -85,7 +89,6 @@ struct SequenceWindow
     std::function<void()> frontToday;          // today's orders to the front
     std::function<void(bool)> networkCallerId; // show picture and connect, or hide
     std::function<void()> todayAction;         // the "배달&TAKE" button's action
-    std::function<void()> createMessageWindows;
     std::function<void(const QString &title)> showProgress;  // synchronization's progress window
     std::function<void()> closeProgress;
 };

@@ -3,14 +3,9 @@
 #include "reference/address_loaders.h"
 #include "reference/goods_loaders.h"
 #include "reference/reference_loaders.h"
+#include "common/screen_placeholders.h"
 #include "records/session_records.h"
 #include "settings/address_region.h"
-
-namespace
-{
-// Steps whose owners are not part of the program yet (the order boards' set-up).
-void notBuiltYet() {}
-} // namespace
 
 ReferenceLoaderTable DefaultReferenceLoaders()
 {
@@ -33,12 +28,9 @@ ReferenceLoaderTable DefaultReferenceLoaders()
     bind(kGoodsGroup, proc_Goods_group);
     bind(kLoadAddr, [] { proc_Load_Addr(); });
     bind(kSysAddr, proc_Sys_Addr);
-    // The board set-up belongs to the today's-orders screen; the status bar, notices and stored
-    // messages to the main window, which binds them over these.
-    for (const char *name : {kPastBranches, kBoardBrName, kBoardBrCode, kBoardDvryType, kMainBrName, kMainBrCode,
-                             kDvryBrSelectAdd, kSavedBranches, kBrStCodes, kBoardBrSt, kBoardBrChange,
-                             kDvryBrWkCount, kFilter, kDvryList, kReInitBoardLists, kSetStat, kNoticeInfo,
-                             kLoadMessage})
-        bind(name, notBuiltYet);
+    // The past-orders screen's branch list belongs to the order history, not built yet.
+    bind(kPastBranches, ScreenPlaceholder(LaterScreen::kHistory, QString::fromLatin1(kPastBranches)));
+    // The board set-up belongs to the today's-orders screen and the side panels, the status bar,
+    // notices and stored messages to the main window: they bind their steps into the table.
     return t;
 }

@@ -45,8 +45,6 @@ QString G_DVRY_INFO_SYNC;
 
 namespace
 {
-ReferenceHook g_hook;
-StoreGoodsLoader g_goodsLoader;
 
 void preload()
 {
@@ -117,28 +115,15 @@ bool IsWebPageUrl(const QString &url)
     return scheme == QLatin1String("http") || scheme == QLatin1String("https");
 }
 
-ReferenceHook SetReferenceHook(ReferenceHook hook)
+ReferenceNotifier &ReferenceEvents()
 {
-    std::swap(g_hook, hook);
-    return hook;
+    static ReferenceNotifier notifier;
+    return notifier;
 }
 
 void NotifyReference(ReferenceEvent event)
 {
-    if (g_hook)
-        g_hook(event);
-}
-
-StoreGoodsLoader SetStoreGoodsLoader(StoreGoodsLoader loader)
-{
-    std::swap(g_goodsLoader, loader);
-    return loader;
-}
-
-void LoadStoreGoods(const QString &stCode)
-{
-    if (g_goodsLoader)
-        g_goodsLoader(stCode);
+    emit ReferenceEvents().changed(event);
 }
 
 void ResetReferenceState()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QObject>
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -122,16 +124,15 @@ enum class ReferenceEvent
     CancelMenusBuilt,
     ShareListLoaded,
 };
-using ReferenceHook = std::function<void(ReferenceEvent)>;
-// Installs the hook (empty: none) and returns the previous one.
-ReferenceHook SetReferenceHook(ReferenceHook hook);
+// Every window that shows reference data connects to the one notifier; the loaders send.
+class ReferenceNotifier : public QObject
+{
+    Q_OBJECT
+signals:
+    void changed(ReferenceEvent event);
+};
+ReferenceNotifier &ReferenceEvents();
 void NotifyReference(ReferenceEvent event);
-
-// The goods loaders that follow a one-store load (its goods groups, then its goods); installed
-// by the goods cache.
-using StoreGoodsLoader = std::function<void(const QString &stCode)>;
-StoreGoodsLoader SetStoreGoodsLoader(StoreGoodsLoader loader);
-void LoadStoreGoods(const QString &stCode);
 
 // Puts every list and value above back to its program-start state (pick lists with their
 // preloaded items) (tests, new session).

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QStringList>
+#include <QTabBar>
 #include <QWidget>
 
 namespace LayoutCheck
@@ -48,6 +49,26 @@ inline void checkText(const QWidget *w, QStringList &problems)
         const int need = fm.horizontalAdvance(text);
         if (need > button->width() - 4)
             problems << QStringLiteral("%1 text \"%2\" needs %3 px, has %4").arg(describe(w), text).arg(need).arg(button->width());
+    } else if (const auto *bar = qobject_cast<const QTabBar *>(w)) {
+        // Tab captions whole, along the tab (across it for tabs on the left or right).
+        const bool vertical = bar->shape() == QTabBar::RoundedWest || bar->shape() == QTabBar::RoundedEast
+                              || bar->shape() == QTabBar::TriangularWest || bar->shape() == QTabBar::TriangularEast;
+        for (int i = 0; i < bar->count(); ++i) {
+            if (!bar->isTabVisible(i) || bar->tabText(i).isEmpty())
+                continue;
+            const QRect r = bar->tabRect(i);
+            QString text = bar->tabText(i);
+            text.remove(QLatin1Char('&'));
+            const int need = fm.horizontalAdvance(text);
+            const int along = vertical ? r.height() : r.width();
+            const int across = vertical ? r.width() : r.height();
+            if (need > along - 4 || fm.height() > across)
+                problems << QStringLiteral("%1 tab \"%2\" needs %3x%4 px, has %5x%6")
+                                .arg(describe(w), text).arg(need).arg(fm.height()).arg(along).arg(across);
+            if (!bar->rect().contains(r))
+                problems << QStringLiteral("%1 tab \"%2\" (%3x%4) lies outside the bar (%5x%6)")
+                                .arg(describe(w), text).arg(r.width()).arg(r.height()).arg(bar->width()).arg(bar->height());
+        }
     } else if (const auto *edit = qobject_cast<const QLineEdit *>(w)) {
         if (edit->placeholderText().isEmpty() || !edit->text().isEmpty())
             return;
@@ -70,11 +91,14 @@ inline void walk(const QWidget *parent, QStringList &problems)
         checkText(w, problems);
         walk(w, problems);
     }
-    // Children that the widget lays over each other on purpose: none of ours do, except
-    // scroll areas' own parts, which never intersect.
+    // Children that the widget lays over each other on purpose: only a panel marked as sliding
+    // over its siblings (the main window's side panels over the board); scroll areas' own parts
+    // never intersect.
+    const auto slidesOver = [](const QWidget *w) { return w->property("slidesOver").toBool(); };
     for (int i = 0; i < shown.size(); ++i)
         for (int j = i + 1; j < shown.size(); ++j)
-            if (shown.at(i)->geometry().intersects(shown.at(j)->geometry()))
+            if (!slidesOver(shown.at(i)) && !slidesOver(shown.at(j))
+                && shown.at(i)->geometry().intersects(shown.at(j)->geometry()))
                 problems << QStringLiteral("%1 overlaps %2 in %3")
                                 .arg(describe(shown.at(i)), describe(shown.at(j)), describe(parent));
 }

@@ -1,6 +1,8 @@
 #include "boards/ui/board_delegate.h"
 
+#include "boards/board_number_format.h"
 #include "boards/board_order_open.h"
+#include "boards/order_board_columns.h"
 #include "grid/grid_table_model.h"
 #include "platform/clock.h"
 
@@ -70,6 +72,13 @@ void BoardDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIn
     if (look.hasFont)
         option->font.setBold(look.bold);
 
+    // Number columns in their display formats (money with thousands separators, minutes, km).
+    if (index.isValid() && m_grid != BoardGrid::StoreOrders) {
+        const QString format = formatOf(index);
+        if (!format.isEmpty())
+            option->text = FormatBoardNumber(index.data(Qt::DisplayRole), format);
+    }
+
     // The selection column: a check box without text.
     const QString checkName = BoardCheckColumn(m_grid);
     if (!checkName.isEmpty() && m_model && index.isValid()) {
@@ -82,6 +91,25 @@ void BoardDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIn
             option->displayAlignment = Qt::AlignCenter;
         }
     }
+}
+
+QString BoardDelegate::shownText(const QModelIndex &index) const
+{
+    QStyleOptionViewItem option;
+    initStyleOption(&option, index);
+    return option.text;
+}
+
+QString BoardDelegate::formatOf(const QModelIndex &index) const
+{
+    if (m_formats.isEmpty()) {
+        const OrderBoard board = m_grid == BoardGrid::Completed ? OrderBoard::Completed : OrderBoard::Live;
+        for (const BoardColumnInfo &info : BoardColumnInfos(board))
+            if (!info.format.isEmpty())
+                m_formats.insert(info.name, info.format);
+    }
+    const QString name = index.model()->headerData(index.column(), Qt::Horizontal, GridTableModel::kColumnNameRole).toString();
+    return m_formats.value(name);
 }
 
 bool BoardDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,

@@ -2,6 +2,7 @@
 
 #include "boards/board_drawing.h"
 
+#include <QHash>
 #include <QStyledItemDelegate>
 
 #include <functional>
@@ -25,6 +26,9 @@ public:
     // The look the delegate gives the row of a view index (the painting uses the same).
     BoardCellLook lookOf(const QModelIndex &index, bool selected) const;
 
+    // The text the cell shows (after lookups and number formats).
+    QString shownText(const QModelIndex &index) const;
+
     bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                    const QModelIndex &index) override;
 
@@ -41,6 +45,9 @@ private:
     // Where the look columns are; resolved again when the model's columns change.
     mutable BoardLookIndexes m_indexes;
     mutable bool m_indexesValid = false;
+    // Display formats of the number columns by column name (filled on first use).
+    QString formatOf(const QModelIndex &index) const;
+    mutable QHash<QString, QString> m_formats;
 };
 
 // Installs a BoardDelegate on the view; returns it (owned by the view).

@@ -1,7 +1,13 @@
 #include "boards/ui/board_grid_attach.h"
 
+#include "grid/ui/grid_layout_view.h"
+#include "boards/board_layout.h"
+
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QTableView>
+
+#include <algorithm>
 
 BoardGridParts AttachBoardGrid(QTableView *view, const BoardGridAttach &a)
 {
@@ -13,6 +19,16 @@ BoardGridParts AttachBoardGrid(QTableView *view, const BoardGridAttach &a)
     case BoardGrid::Live: rules = LiveBoardLayoutRules(a.controlScreenType); break;
     case BoardGrid::Completed: rules = CompletedBoardLayoutRules(); break;
     case BoardGrid::StoreOrders: rules = PlainBoardLayoutRules(QStringLiteral("CTV_TAKEOUT")); break;
+    }
+    // Each column starts as wide as its design (its caption, or its longer content); a saved
+    // layout then gives the user's widths.
+    QHeaderView *header = view->horizontalHeader();
+    const QFontMetrics fm(header->font());
+    for (int logical = 0; logical < header->count(); ++logical) {
+        const QString name = HeaderColumnName(header, logical);
+        const QString caption = view->model()->headerData(logical, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int designed = BoardDesignedWidth(name);
+        header->resizeSection(logical, std::max({designed, fm.horizontalAdvance(caption) + 24, 40}));
     }
     parts.layout = new BoardLayoutKeeper(view->horizontalHeader(), rules,
                                          BoardInternalColumns(a.grid) + a.moreInternalColumns, view);

@@ -5,7 +5,9 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QItemSelectionModel>
 #include <QTableView>
+
 
 namespace
 {
@@ -27,6 +29,54 @@ BoardGridEvents::BoardGridEvents(QTableView *view, BoardGrid grid, GridTableMode
     m_viewport = view->viewport();
     view->installEventFilter(this);
     view->viewport()->installEventFilter(this);
+    // Every poll rebuilds the grid, which moves or drops the view's current row; the focus
+    // follows the order, not the row number, so a menu opened on an order still acts on it.
+    if (QAbstractItemModel *shown = view->model()) {
+        const auto changing = [this] { m_modelChanging = true; };
+        const auto changed = [this] {
+            m_modelChanging = false;
+            restoreFocus();
+        };
+        connect(shown, &QAbstractItemModel::modelAboutToBeReset, this, changing);
+        connect(shown, &QAbstractItemModel::layoutAboutToBeChanged, this, changing);
+        connect(shown, &QAbstractItemModel::rowsAboutToBeRemoved, this, changing);
+        connect(shown, &QAbstractItemModel::rowsAboutToBeInserted, this, changing);
+        connect(shown, &QAbstractItemModel::modelReset, this, changed);
+        connect(shown, &QAbstractItemModel::layoutChanged, this, changed);
+        connect(shown, &QAbstractItemModel::rowsRemoved, this, changed);
+        connect(shown, &QAbstractItemModel::rowsInserted, this, changed);
+        connect(shown, &QAbstractItemModel::dataChanged, this, changed);
+    }
+    if (QItemSelectionModel *selection = view->selectionModel())
+        connect(selection, &QItemSelectionModel::currentChanged, this, [this] {
+            // Only the user's moves choose the order; the view's own moves during a rebuild do not.
+            if (!m_modelChanging && !m_restoring)
+                m_keptOrder = focusedOrderNo();
+        });
+}
+
+QString BoardGridEvents::focusedOrderNo() const
+{
+    const int record = focusedRecord();
+    return record < 0 ? QString() : BoardCellText(*m_model, record, BoardOrderNoColumn(m_grid));
+}
+
+void BoardGridEvents::restoreFocus()
+{
+    QAbstractItemModel *shown = m_view->model();
+    if (m_keptOrder.isEmpty() || !shown || !m_model || focusedOrderNo() == m_keptOrder)
+        return;
+    for (int row = 0; row < shown->rowCount(); ++row) {
+        const QModelIndex index = shown->index(row, std::max(m_view->currentIndex().column(), 0));
+        const QVariant rec = index.data(GridTableModel::kRecordRole);
+        if (rec.isValid() && BoardCellText(*m_model, rec.toInt(), BoardOrderNoColumn(m_grid)) == m_keptOrder) {
+            m_restoring = true;
+            m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect
+                                                                  | QItemSelectionModel::Rows);
+            m_restoring = false;
+            return;
+        }
+    }
 }
 
 int BoardGridEvents::focusedRecord() const

@@ -73,6 +73,8 @@ protected:
 
 private:
     int focusedRecord() const;
+    QString focusedOrderNo() const;
+    void restoreFocus();
     QString &selectField();
     void toggleCheck(int record);
     void ctrlClick();
@@ -86,4 +88,7 @@ private:
     BoardSelection *m_selection;
     BoardEventHooks m_hooks;
     QPointer<BoardGridEvents> m_live;
+    QString m_keptOrder;  // the order the user focused
+    bool m_modelChanging = false;
+    bool m_restoring = false;
 };

@@ -355,11 +355,21 @@ void TFRM_ORD::buildPages()
     });
 }
 
+namespace
+{
+// The live board's check column is internal except on the order-control screen: its layout
+// shows or hides it.
+bool layoutDecides(OrderBoard board, int column)
+{
+    return board == OrderBoard::Live && column == BoardColumnIndex(OrderBoard::Live, BoardCol::CHK);
+}
+} // namespace
+
 void TFRM_ORD::hideInternalColumns(QHeaderView *header, OrderBoard board)
 {
     // A layout may try to show an internal column; the header puts it back at once.
     connect(header, &QHeaderView::sectionResized, this, [this, header, board](int logical, int, int size) {
-        if (size > 0 && !m_hiding && BoardColumnTag(board, logical) == 1) {
+        if (size > 0 && !m_hiding && BoardColumnTag(board, logical) == 1 && !layoutDecides(board, logical)) {
             m_hiding = true;
             header->setSectionHidden(logical, true);
             m_hiding = false;
@@ -375,7 +385,7 @@ void TFRM_ORD::applyColumnTags()
             return;
         QHeaderView *h = view->horizontalHeader();
         for (int c = 0; c < h->count(); ++c)
-            if (BoardColumnTag(board, c) == 1)
+            if (BoardColumnTag(board, c) == 1 && !layoutDecides(board, c))
                 h->setSectionHidden(c, true);
     };
     m_hiding = true;

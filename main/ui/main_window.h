@@ -4,6 +4,7 @@
 #include "main/shell_timers.h"
 #include "start/start_initialization.h"
 #include "main/top_menu.h"
+#include "main/ui/slide_out_panels.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -19,9 +20,9 @@ class QLabel;
 class MessageCenter;
 class MessageWindows;
 class QStackedWidget;
-class QTabWidget;
 class QToolButton;
 class QStatusBar;
+class ReceptionWindow;
 class ShellBoardHooks;
 struct TUSER_INFO;
 
@@ -63,7 +64,7 @@ public:
     // The shell: top bar, slide-out panel strip, status bar (built at creation).
     QFrame *cxGroupBox1 = nullptr;                 // the top bar
     QHash<TopButton, QToolButton *> topButtons;
-    QTabWidget *ATP_MAIN = nullptr;                // slide-out panel strip
+    SlideOutPanels *ATP_MAIN = nullptr;            // slide-out panel strip
     QStatusBar *DSB_STATUS = nullptr;
     QLabel *statusPanels[8] = {};
     QLabel *imgRefresh = nullptr;                  // refresh picture in status panel 2
@@ -102,8 +103,9 @@ public:
                          const QString &sOrderType, const QString &sShareGroup);
     void proc_Ord_Modify_Quick(const QString &sOrdNo, const QString &sStCd, const QString &sNum,
                                const QString &sOrdGubun);
-    // Status name of an order status code (the hidden pick list of the code tables).
-    static void SetStatusNameLookup(std::function<QString(const QString &code)> lookup);
+    // A reception window closed itself: when it was the host's last, the screen it was opened
+    // from comes back.
+    void ReceptionWindowClosed(ReceptionWindow *window);
     // Frees the board screens at exit.
     void proc_SubFormClose(int iType);
 

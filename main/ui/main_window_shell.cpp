@@ -14,6 +14,7 @@
 #include "reference/reference_state.h"
 #include "messages/message_center.h"
 #include "messages/notice_center.h"
+#include "messages/ui/message_panel.h"
 #include "messages/ui/message_windows.h"
 #include "main/main_globals.h"
 #include "reference/page_addresses.h"
@@ -27,8 +28,14 @@
 #include "main/ui/reception_host.h"
 #include "main/ui/shell_popups.h"
 #include "main/ui/side_panels_dock.h"
+#include "main/ui/slide_out_panels.h"
 #include "main/ui/sound_player.h"
 #include "main/ui/start_forms.h"
+#include "main/ui/today_orders_dock.h"
+#include "grid/grid_table_model.h"
+#include "boards/board_order_open.h"
+#include "boards/order_board_models.h"
+#include "boards/ui/today_orders_screen.h"
 #include "records/business_rules.h"
 #include "records/reference_lookups.h"
 #include "records/session_records.h"
@@ -46,6 +53,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QPointer>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -58,12 +66,6 @@
 
 namespace
 {
-std::function<QString(const QString &)> &statusNameLookup()
-{
-    static std::function<QString(const QString &)> fn;
-    return fn;
-}
-
 // A label that reports clicks (the status bar's refresh picture and money panel).
 class ClickLabel : public QLabel
 {
@@ -113,14 +115,30 @@ QPixmap refreshPicture()
     return pm;
 }
 
+// The slide-out panel of the day's messages.
+constexpr int kMessagePanel = 5;
+
 QPointer<QWidget> g_listControl, g_mapControl, g_orderControl;
 
-QWidget *makeControlScreen(const QString &userName)
+// A control screen stand-in: an ordinary window of its own over the main window, with a close
+// button; closing it frees it like opening another kind does.
+QWidget *makeControlScreen(const QString &userName, QWidget *mainWindow, bool *openFlag)
 {
-    QWidget *w = MakeScreenPlaceholder(userName, nullptr);
+    QWidget *w = MakeScreenPlaceholder(userName, mainWindow);
+    w->setWindowFlags(Qt::Window);
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->setWindowTitle(userName);
-    w->resize(Scaled(800), Scaled(600));
+    auto *close = new QPushButton(QStringLiteral("닫기"), w);
+    close->setObjectName(QStringLiteral("btnClose"));
+    QObject::connect(close, &QPushButton::clicked, w, &QWidget::close);
+    if (auto *layout = qobject_cast<QVBoxLayout *>(w->layout()))
+        layout->addWidget(close, 0, Qt::AlignRight);
+    QObject::connect(w, &QObject::destroyed, [openFlag] { *openFlag = false; });
+    w->resize(Scaled(640), Scaled(420));
+    if (mainWindow) {
+        const QRect area = mainWindow->frameGeometry();
+        w->move(area.center() - QPoint(w->width() / 2, w->height() / 2));
+    }
     return w;
 }
 } // namespace
@@ -154,11 +172,6 @@ public:
 private:
     QPointer<TFRM_MAIN> m_window;
 };
-
-void TFRM_MAIN::SetStatusNameLookup(std::function<QString(const QString &)> lookup)
-{
-    statusNameLookup() = std::move(lookup);
-}
 
 void TFRM_MAIN::buildShell()
 {
@@ -205,23 +218,16 @@ void TFRM_MAIN::buildShell()
     auto *body = new QHBoxLayout;
     body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(0);
-    ATP_MAIN = new QTabWidget(central);
+    pnlMainBoard->setParent(central);
+    ATP_MAIN = new SlideOutPanels(pnlMainBoard, central);
     ATP_MAIN->setObjectName(QStringLiteral("ATP_MAIN"));
-    ATP_MAIN->setTabPosition(QTabWidget::West);
     ATP_MAIN->tabBar()->setObjectName(QStringLiteral("ATP_MAIN"));
     const QStringList panels = {QStringLiteral("가맹점선택"), QStringLiteral("배송원 현황"), QStringLiteral("가맹점현황"),
                                 QStringLiteral("CID내역"), QStringLiteral("직원 출퇴근"), QStringLiteral("메세지")};
     for (const QString &name : panels)
-        ATP_MAIN->addTab(MakeScreenPlaceholder(name, ATP_MAIN), name);
-    // The strip shows only its tabs until one is opened; the panel then slides over the board.
-    ATP_MAIN->setMaximumWidth(Scaled(35));
-    connect(ATP_MAIN->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
-        const bool open = ATP_MAIN->maximumWidth() <= Scaled(35) || ATP_MAIN->currentIndex() != index;
-        ATP_MAIN->setMaximumWidth(open ? Scaled(360) : Scaled(35));
-    });
+        ATP_MAIN->addTab(MakeScreenPlaceholder(name, nullptr), name);
     ATP_MAIN->setVisible(false);
     body->addWidget(ATP_MAIN);
-    pnlMainBoard->setParent(central);
     body->addWidget(pnlMainBoard, 1);
     root->addLayout(body, 1);
     setCentralWidget(central);
@@ -277,10 +283,40 @@ void TFRM_MAIN::buildShell()
     messageCenter->hooks.logUploadUrl = [] { return G_URL_CALOG; };
     messageCenter->hooks.messageFilePath = [] { return G_MSG_FILE; };
     messageCenter->hooks.showMainWindow = [this] {
-        showNormal();
+        // Only a hidden or minimized window is brought back; a maximized or full-screen one keeps
+        // its state.
+        if (isMinimized())
+            setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        if (!isVisible())
+            show();
         raise();
         return true;
     };
+    // The linked-order button of the message list: the order is looked for on today's boards
+    // (the completed board for a completed or cancelled status) and opened by its kind.
+    messageCenter->list().hooks.openOrder = [this](const QString &linkNo, const QString &stCd, const QString &num) {
+        TFRM_ORD *today = TodayOrdersScreen();
+        if (!today || today->closed())
+            return false;
+        const bool finished = stCd == QLatin1String("4001") || stCd == QLatin1String("4002");
+        const BoardGrid grid = finished ? BoardGrid::Completed : BoardGrid::Live;
+        const GridTableModel &model = finished ? today->boards().CTV_MAIN_COMP : today->boards().CTV_MAIN;
+        const QString column = BoardOrderNoColumn(grid);
+        for (int record = 0; record < model.recordCount(); ++record) {
+            if (BoardCellText(model, record, column) != linkNo)
+                continue;
+            const BoardOrderOpen open = DecideBoardOrderOpen(grid, model, record);
+            if (open.kind == BoardOrderOpen::Modify)
+                proc_Ord_Modify(linkNo, stCd, QStringLiteral("1"), num, QString(), QString());
+            else if (open.kind == BoardOrderOpen::ModifyQuick)
+                proc_Ord_Modify_Quick(linkNo, stCd, num, QStringLiteral("1"));
+            return true;
+        }
+        return false;
+    };
+    auto *messagePanel = new MessagePanel(messageCenter);
+    ATP_MAIN->replacePanel(kMessagePanel, messagePanel);
+    ATP_MAIN->setPanelWidth(kMessagePanel, messagePanel->gridWidth());
     connect(messageCenter, &MessageCenter::soundRequested, this, [](int slot) { proc_playsound(slot); });
     connect(&messageCenter->notices(), &NoticeCenter::soundRequested, this, [](int slot) { proc_playsound(slot); });
     orderPolling.bindMessages(messageCenter);
@@ -458,6 +494,8 @@ void TFRM_MAIN::todayClick()
     procApplyStatusColor();
     QCoreApplication::processEvents();
     if (HasAuthGrade(4)) {
+        // Each visit starts on the first board this login sees.
+        procOrderTabVisibleCheck(TodayOrdersScreen());
         G_CUR_FORM = QString::fromLatin1(ScreenName::kToday);
         BringBoardToFront(FRM_ORD);
     } else {
@@ -512,7 +550,8 @@ void TFRM_MAIN::workControlClick()
         QPointer<QWidget> &screen = kind == ControlScreen::List ? g_listControl : g_mapControl;
         if (!screen) {
             screen = makeControlScreen(kind == ControlScreen::List ? QStringLiteral("배송원관제")
-                                                                   : QStringLiteral("지도관제"));
+                                                                   : QStringLiteral("지도관제"),
+                                       this, kind == ControlScreen::List ? &G_WC_OPEN : &G_WC2_OPEN);
             (kind == ControlScreen::List ? G_WC_OPEN : G_WC2_OPEN) = true;
             G_WK_FIRST_READ = true;
         }
@@ -525,7 +564,7 @@ void TFRM_MAIN::workControlClick()
         freeScreen(g_orderControl, G_WCO_OPEN, G_WK_FIRST_READ_O);
     } else {
         if (!g_orderControl) {
-            g_orderControl = makeControlScreen(QStringLiteral("배송원관제(주문관제)"));
+            g_orderControl = makeControlScreen(QStringLiteral("배송원관제(주문관제)"), this, &G_WCO_OPEN);
             G_WCO_OPEN = true;
             G_WK_FIRST_READ_O = true;
         }
@@ -600,7 +639,8 @@ void TFRM_MAIN::proc_Ord_Modify(const QString &sOrdNo, const QString &sStCd, con
     auto *host = qobject_cast<TFRM_ACP *>(FRM_ACP);
     if (!host)
         return;
-    const QString status = statusNameLookup() ? statusNameLookup()(sStCd) : QString();
+    // The status name comes from the loaded code table, as its hidden pick list shows it.
+    const QString status = CCB_O2.nameOf(sStCd);
     ReceptionWindow *w = host->FRM_MOD_LIST;
     w->Tag = 5;
     w->sOrderType = sOrderType;
@@ -623,7 +663,7 @@ void TFRM_MAIN::proc_Ord_Modify_Quick(const QString &sOrdNo, const QString &sStC
     auto *host = qobject_cast<TFRM_ACP *>(FRM_ACP);
     if (!host)
         return;
-    const QString status = statusNameLookup() ? statusNameLookup()(sStCd) : QString();
+    const QString status = CCB_O2.nameOf(sStCd);
     ReceptionWindow *w = host->FRM_MOD_QUICK;
     w->Tag = 11;
     w->CTE_ORD_NO->setText(sOrdNo);
@@ -636,6 +676,20 @@ void TFRM_MAIN::proc_Ord_Modify_Quick(const QString &sOrdNo, const QString &sStC
     G_CUR_FORM = QString::fromLatin1(ScreenName::kReception);
     BringBoardToFront(FRM_ACP);
     proc_TopMenuButtonDownFalse(true);
+}
+
+void TFRM_MAIN::ReceptionWindowClosed(ReceptionWindow *window)
+{
+    auto *host = qobject_cast<TFRM_ACP *>(FRM_ACP);
+    if (!window || !host || host->anyTabShown() || G_CUR_FORM != QLatin1String(ScreenName::kReception))
+        return;
+    // Modify windows carry the order kind in GI_ORD (1 today's orders, 2 past orders) as the
+    // reception windows carry the screen they were opened from.
+    switch (window->GI_ORD) {
+    case 2: TopButtonClick(TopButton::Past); break;
+    case 1: TopButtonClick(TopButton::Today); break;
+    default: proc_Load_Main(0); break;
+    }
 }
 
 void TFRM_MAIN::proc_SubFormClose(int iType)

@@ -1,7 +1,9 @@
 #include "main/ui/reception_host.h"
 
 #include <QLabel>
+#include <QEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -45,6 +47,10 @@ ReceptionWindow::ReceptionWindow(Kind kind, QWidget *parent)
     edtShareGroup->setVisible(kind == Kind::DeliveryModify);
     edtShareGroup->setReadOnly(true);
     layout->addWidget(edtShareGroup);
+    btnClose = new QPushButton(QStringLiteral("닫기"), this);
+    btnClose->setObjectName(QStringLiteral("btnClose"));
+    connect(btnClose, &QPushButton::clicked, this, &QWidget::hide);
+    layout->addWidget(btnClose, 0, Qt::AlignRight);
     layout->addStretch();
     hide();
 }
@@ -57,6 +63,11 @@ void ReceptionWindow::proc_Init()
 void TFRM_ACP::SetWindowMaker(WindowMaker m)
 {
     maker() = std::move(m);
+}
+
+bool TFRM_ACP::HasWindowMaker()
+{
+    return bool(maker());
 }
 
 TFRM_ACP::TFRM_ACP(QWidget *parent)
@@ -83,8 +94,13 @@ TFRM_ACP::TFRM_ACP(QWidget *parent)
     for (int i = 0; i < 5; ++i)
         FRM_ACP_QUICK << make(ReceptionWindow::Kind::Quick);
     FRM_MOD_QUICK = make(ReceptionWindow::Kind::QuickModify);
-    for (ReceptionWindow *w : FRM_ACP_LIST + FRM_ACP_QUICK + QList<ReceptionWindow *>{FRM_MOD_LIST, FRM_MOD_QUICK})
+    for (ReceptionWindow *w : FRM_ACP_LIST + FRM_ACP_QUICK + QList<ReceptionWindow *>{FRM_MOD_LIST, FRM_MOD_QUICK}) {
         w->hide();
+        // A window that hides itself (its own close, or "닫기") frees its tab with it.
+        w->installEventFilter(this);
+    }
+    pages->setTabsClosable(true);
+    connect(pages, &QTabWidget::tabCloseRequested, this, &TFRM_ACP::closeTab);
     for (int i = 0; i < 12; ++i)
         pages->setTabVisible(i, false);
 }
@@ -112,4 +128,35 @@ void TFRM_ACP::openInTab(ReceptionWindow *window, int index, const QString &capt
     pages->setTabVisible(index, true);
     window->show();
     pages->setCurrentIndex(index);
+}
+
+void TFRM_ACP::closeTab(int index)
+{
+    QWidget *page = tabPage(index);
+    if (!page)
+        return;
+    for (ReceptionWindow *w : page->findChildren<ReceptionWindow *>(Qt::FindDirectChildrenOnly))
+        w->hide();
+    pages->setTabVisible(index, false);
+}
+
+bool TFRM_ACP::anyTabShown() const
+{
+    for (int i = 0; i < pages->count(); ++i)
+        if (pages->isTabVisible(i))
+            return true;
+    return false;
+}
+
+bool TFRM_ACP::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *window = qobject_cast<ReceptionWindow *>(watched);
+    if (window && event->type() == QEvent::Hide && window->isHidden()) {
+        const int index = pages->indexOf(window->parentWidget());
+        if (index >= 0 && pages->isTabVisible(index)) {
+            pages->setTabVisible(index, false);
+            emit windowClosed(window);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

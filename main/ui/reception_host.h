@@ -8,6 +8,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTabWidget;
 
 // A reception or modify window docked in the reception host. The reception screens implement it;
@@ -31,6 +32,8 @@ public:
 
     // Prepares the window for GI_GUBUN (a modification loads the order).
     virtual void proc_Init();
+    // The placeholder's "닫기": hides the window, which frees it and its tab.
+    QPushButton *btnClose = nullptr;
     int initCount() const { return m_initCount; }
 
 private:
@@ -52,6 +55,7 @@ public:
     // Replaces how reception windows are made (the reception screens install theirs).
     using WindowMaker = std::function<ReceptionWindow *(ReceptionWindow::Kind kind, QWidget *parent)>;
     static void SetWindowMaker(WindowMaker maker);
+    static bool HasWindowMaker();
 
     QTabWidget *pages = nullptr;
     QList<ReceptionWindow *> FRM_ACP_LIST;   // slots 0-4
@@ -63,4 +67,16 @@ public:
     bool tabShown(int index) const;
     // Docks window into tab index with caption and shows both; the tab becomes active.
     void openInTab(ReceptionWindow *window, int index, const QString &caption);
+    // Hides the window of tab index and the tab: the window is free again.
+    void closeTab(int index);
+    // Whether any tab is shown.
+    bool anyTabShown() const;
+
+signals:
+    // A docked window was closed; when it was the last one, the screen it came from is wanted
+    // back (window->GI_ORD: 2 past orders, 1 today's orders, 0 the home page).
+    void windowClosed(ReceptionWindow *window);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };

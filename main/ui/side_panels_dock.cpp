@@ -6,12 +6,11 @@
 #include "start/ui/app_style.h"
 #include "main/ui/courier_status_panel.h"
 #include "main/ui/main_window.h"
+#include "main/ui/slide_out_panels.h"
 #include "main/ui/store_status_panel.h"
 #include "messages/ui/message_windows.h"
 
 #include <QLabel>
-#include <QTabBar>
-#include <QTabWidget>
 
 namespace
 {
@@ -28,17 +27,12 @@ public:
     {
         setObjectName(QStringLiteral("SidePanelsBinding"));
         SetSidePanels(this);
-        m_previous = SetReferenceHook([this](ReferenceEvent e) {
-            if (m_previous)
-                m_previous(e);
-            referenceEvent(e);
-        });
+        connect(&ReferenceEvents(), &ReferenceNotifier::changed, this, [this](ReferenceEvent e) { referenceEvent(e); });
     }
     ~SidePanelsBinding() override
     {
         if (SidePanels() == this)
             SetSidePanels(nullptr);
-        SetReferenceHook(m_previous);
     }
 
     void procUpdateWorkerGrid(bool bClearFlag) override { courier->procUpdateWorkerGrid(bClearFlag); }
@@ -55,12 +49,11 @@ private:
             if (courier->model().branches.names.isEmpty())
                 courier->fillBranchesFromLists();
             courier->procUpdateWorkerGrid(true);
-        } else if (e == ReferenceEvent::StoresLoaded) {
+        } else if (e == ReferenceEvent::StoresLoaded || e == ReferenceEvent::BranchesLoaded) {
+            // A store login loads no store list: its branches come with the branch list.
             store->fillBranches();
         }
     }
-
-    ReferenceHook m_previous;
 };
 
 SidePanelsBinding *bindingOf(const TFRM_MAIN &window)
@@ -68,23 +61,14 @@ SidePanelsBinding *bindingOf(const TFRM_MAIN &window)
     return window.findChild<SidePanelsBinding *>(QStringLiteral("SidePanelsBinding"), Qt::FindDirectChildrenOnly);
 }
 
-void replaceTab(QTabWidget *tabs, int index, QWidget *panel)
-{
-    const QString text = tabs->tabText(index);
-    QWidget *old = tabs->widget(index);
-    tabs->removeTab(index);
-    tabs->insertTab(index, panel, text);
-    if (old)
-        old->deleteLater();
-}
 } // namespace
 
 void DockSidePanels(TFRM_MAIN &window)
 {
-    auto *courier = new CourierStatusPanel(window.ATP_MAIN);
-    auto *store = new StoreStatusPanel(window.ATP_MAIN);
-    replaceTab(window.ATP_MAIN, kCourierTab, courier);
-    replaceTab(window.ATP_MAIN, kStoreTab, store);
+    auto *courier = new CourierStatusPanel;
+    auto *store = new StoreStatusPanel;
+    window.ATP_MAIN->replacePanel(kCourierTab, courier);
+    window.ATP_MAIN->replacePanel(kStoreTab, store);
     new SidePanelsBinding(window, courier, store);
 
     TFRM_MAIN *w = &window;
@@ -96,12 +80,14 @@ void DockSidePanels(TFRM_MAIN &window)
     store->listOpenChanged = [w](bool open) { w->FB_STORE_STATUS_ST_POP = open; };
     w->housekeeping.hooks.storeStatusSearch = [store] { store->search(); };
     w->housekeeping.hooks.setCountdown = [store](const QString &text) { store->lbStoreStatusRefresh->setText(text); };
-    QObject::connect(window.ATP_MAIN->tabBar(), &QTabBar::tabBarClicked, store, [w, store](int index) {
+    QObject::connect(window.ATP_MAIN, &SlideOutPanels::tabClicked, store, [w, store](int index) {
         if (index == kStoreTab)
             store->search();
-        // An opened panel of couriers or stores needs the width of its grid.
-        if ((index == kCourierTab || index == kStoreTab) && w->ATP_MAIN->maximumWidth() > Scaled(35))
-            w->ATP_MAIN->setMaximumWidth(Scaled(UserClass() == QLatin1String("7") ? 1210 : 1060));
+        // The courier and store panels open as wide as their grids: wider for a head office,
+        // whose courier grid carries the branch column.
+        const int wide = Scaled(UserClass() == QLatin1String("7") ? 1210 : 1060);
+        if (index == kCourierTab || index == kStoreTab)
+            w->ATP_MAIN->setPanelWidth(index, wide);
     });
 }
 

@@ -1,5 +1,6 @@
 #include "main/ui/start_forms.h"
 
+#include "common/screen_placeholders.h"
 #include "main/top_menu.h"
 #include "main/ui/main_window.h"
 #include "main/ui/reception_host.h"
@@ -53,8 +54,20 @@ QString boardScreenName(StartForm form)
     }
 }
 
+// The later screen a start form stands in for, or null when the program must make it itself.
+const char *laterScreenOf(StartForm form)
+{
+    switch (form) {
+    case StartForm::TFRM_ORD_OLD: return LaterScreen::kHistory;
+    case StartForm::TfrmSessionTimeSet: return LaterScreen::kSettings;
+    default: return nullptr;
+    }
+}
+
 QWidget *placeholder(StartForm form, TFRM_MAIN *main)
 {
+    if (const char *later = laterScreenOf(form))
+        NoteScreenPlaceholder(later, StartFormClassName(form));
     const bool board = IsBoardForm(form);
     QWidget *w = nullptr;
     if (board) {
@@ -130,6 +143,34 @@ QString ScreenUserName(const QString &screenName)
     return names.value(screenName, QStringLiteral("화면"));
 }
 
+bool HasStartFormMaker(StartForm form)
+{
+    return bool(makers().value(static_cast<int>(form)));
+}
+
+bool HasBoardScreenMaker(const QString &screenName)
+{
+    return bool(boardMakers().value(screenName));
+}
+
+QStringList BoardScreenNames()
+{
+    return {QString::fromLatin1(ScreenName::kConfig),    QString::fromLatin1(ScreenName::kCalculate),
+            QString::fromLatin1(ScreenName::kProduct),   QString::fromLatin1(ScreenName::kStoreInfo),
+            QString::fromLatin1(ScreenName::kStaff),     QString::fromLatin1(ScreenName::kStatistics)};
+}
+
+const char *LaterScreenOfBoard(const QString &screenName)
+{
+    if (screenName == QLatin1String(ScreenName::kConfig))
+        return LaterScreen::kSettings;
+    if (screenName == QLatin1String(ScreenName::kStaff))
+        return LaterScreen::kStaff;
+    if (screenName == QLatin1String(ScreenName::kStatistics))
+        return LaterScreen::kHistory;
+    return LaterScreen::kStore;
+}
+
 void SetBoardScreenMaker(const QString &screenName, StartFormMaker maker)
 {
     boardMakers().insert(screenName, std::move(maker));
@@ -163,6 +204,7 @@ void InstallShellForms()
     SetStartFormMaker(StartForm::TFRM_ACP, [](TFRM_MAIN *main) -> QWidget * {
         auto *w = new TFRM_ACP(main);
         main->DockBoard(w);
+        QObject::connect(w, &TFRM_ACP::windowClosed, main, &TFRM_MAIN::ReceptionWindowClosed);
         return w;
     });
     SetStartFormMaker(StartForm::TfrmCardApprList, [](TFRM_MAIN *main) -> QWidget * {

@@ -4,6 +4,7 @@
 #include "start/ui/ad_panel.h"  // frmAd
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 
 #include <functional>
@@ -52,6 +53,11 @@ QString ScreenUserName(const QString &screenName);
 // Board screens made on first use (settings, settlement, products, store, staff, statistics).
 // Each owner installs a maker; until one does, a placeholder with the screen's name stands in.
 void SetBoardScreenMaker(const QString &screenName, StartFormMaker maker);
+bool HasStartFormMaker(StartForm form);
+bool HasBoardScreenMaker(const QString &screenName);
+// The screens made on first use, and the later part of the program each belongs to.
+QStringList BoardScreenNames();
+const char *LaterScreenOfBoard(const QString &screenName);
 QWidget *MakeBoardScreen(const QString &screenName, TFRM_MAIN *main);
 
 // What the main window's buttons ask of parts of the program built elsewhere; each may be empty.

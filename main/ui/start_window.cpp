@@ -16,6 +16,11 @@
 #include "main/ui/reception_host.h"
 #include "main/ui/sound_player.h"
 #include "main/ui/start_forms.h"
+#include "main/ui/side_panels_dock.h"
+#include "main/ui/courier_status_panel.h"
+#include "main/ui/store_status_panel.h"
+#include "common/screen_placeholders.h"
+#include "grid/ui/check_combo_box.h"
 #include "platform/desktop_idle.h"
 #include "platform/idle_monitor.h"
 #include "records/business_rules.h"
@@ -33,6 +38,7 @@
 #include <QProgressBar>
 #include <QSerialPort>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTcpSocket>
 
 #include <memory>
@@ -41,6 +47,31 @@ namespace
 {
 int g_progressIncrement = 2;
 QElapsedTimer g_sinceLogin;
+// The delivery-group settings come after the store list, whose rebuild would empty them: when the
+// initialization reaches them before the data timer's sequence ran, they wait for its end.
+bool g_sequenceDone = false;
+bool g_deliveryGroupsWaiting = false;
+
+void loadDeliveryGroupsInOrder()
+{
+    if (!g_sequenceDone) {
+        g_deliveryGroupsWaiting = true;
+        return;
+    }
+    g_deliveryGroupsWaiting = false;
+    proc_Dvry_List_Init();
+}
+
+void setWindowModes(const QList<ReceptionWindow *> &windows, int mode, int firstTag)
+{
+    int tag = firstTag;
+    for (ReceptionWindow *w : windows) {
+        if (!w)
+            continue;
+        w->GI_GUBUN = mode;
+        w->Tag = tag++;
+    }
+}
 
 ReferenceLoaderTable &loaderOverride()
 {
@@ -116,7 +147,8 @@ void runSynchronization(TFRM_MAIN *window, int partType)
 {
     const TFRM_ACP *host = receptionHost();
     HostReceptionWindows receptions(host);
-    window->orderPolling.reinitialize();
+    // The poll's marks are forgotten by the synchronization's board step, so a refused one
+    // leaves them (and the boards) as they were.
     proc_ReInitialization(partType, UserClass(), WindowLoaderTable(window), MakeSequenceWindow(window),
                           host ? &receptions : nullptr);
 }
@@ -210,6 +242,7 @@ ReferenceLoaderTable WindowLoaderTable(TFRM_MAIN *window)
     if (!loaderOverride().isEmpty())
         return loaderOverride();
     ReferenceLoaderTable table = DefaultReferenceLoaders();
+    BindBoardReferenceSteps(table, window);
     table.insert(QString::fromLatin1(RefStep::kSetStat), [window] {
         if (FRM_MAIN == window)
             window->proc_Set_Stat();
@@ -261,7 +294,10 @@ SequenceWindow MakeSequenceWindow(TFRM_MAIN *window)
         ShowProgressForm();
     };
     s.closeProgress = [] { CloseProgressForm(); };
-    // The message list window and the composers are made with the shell (its message windows).
+    // The network caller-ID client belongs to the caller-ID screens.
+    s.networkCallerId = [stand = ScreenPlaceholder(LaterScreen::kCallerId, QStringLiteral("fnc_cid_conf"))](bool) {
+        stand();
+    };
     return s;
 }
 
@@ -288,11 +324,51 @@ StartWindow MakeStartWindow(TFRM_MAIN *window)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     };
     w.advance = [] { proc_InitDataReceiveAfter(); };
+    w.ktLogin = ScreenPlaceholder(LaterScreen::kCallerId, QStringLiteral("func_Kt_Login"));
+    // The reception host made its twelve windows with itself; here they take their modes and slots.
+    w.createModifyWindows = [] {
+        if (TFRM_ACP *host = receptionHost()) {
+            setWindowModes({host->FRM_MOD_LIST}, 1, 0);
+            setWindowModes({host->FRM_MOD_QUICK}, 1, 0);
+        }
+    };
+    w.createDeliveryWindows = [] {
+        if (TFRM_ACP *host = receptionHost())
+            setWindowModes(host->FRM_ACP_LIST, 0, 0);
+    };
+    w.createQuickWindows = [] {
+        if (TFRM_ACP *host = receptionHost())
+            setWindowModes(host->FRM_ACP_QUICK, 0, 6);
+    };
+    // The layouts follow the settings read after the login (the control-screen choice decides
+    // the live grid's check column).
+    w.loadGridLayouts = [] {
+        if (TFRM_ORD *screen = TodayOrdersScreen())
+            LoadTodayOrdersGridLayouts(*screen);
+    };
+    w.fillStoreStatusBranches = [window] {
+        const QString cls = UserClass();
+        if (cls != QLatin1String("1") && cls != QLatin1String("5") && cls != QLatin1String("7"))
+            return;
+        if (StoreStatusPanel *store = DockedStorePanel(*window))
+            store->fillBranches();
+    };
+    w.setupCourierGrid = [window] {
+        CourierStatusPanel *courier = DockedCourierPanel(*window);
+        if (!courier)
+            return;
+        courier->grdDataWorker->setColumnHidden(grdColWorkerBrName, UserClass() != QLatin1String("7"));
+    };
     w.armDataTimer = [window] {
+        g_sequenceDone = false;
+        g_deliveryGroupsWaiting = false;
         window->tmr_Initialization.setInterval(200);
         window->tmr_Initialization.onTimeout = [window] {
             window->tmr_Initialization.stop();
             RunStartupSequence(UserClass(), WindowLoaderTable(window), MakeSequenceWindow(window));
+            g_sequenceDone = true;
+            if (g_deliveryGroupsWaiting)
+                loadDeliveryGroupsInOrder();
             if (g_sinceLogin.isValid())
                 WriteLog(QStringLiteral("NEW LOG : Main window ready %1 ms after login").arg(g_sinceLogin.elapsed()));
         };
@@ -312,7 +388,7 @@ StartWindow MakeStartWindow(TFRM_MAIN *window)
         if (auto *dialog = qobject_cast<QDialog *>(frmSessionTimeSet))
             dialog->exec();
     };
-    w.loadDeliveryGroups = [] { proc_Dvry_List_Init(); };
+    w.loadDeliveryGroups = [] { loadDeliveryGroupsInOrder(); };
     w.startSessionTimer = [window] {
         installSessionIdleSource();
         window->sessionTimeout.logout = [](const QString &message) { proc_Close(message); };

@@ -59,6 +59,14 @@ public:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
+        // Money shows with thousands separators (",0").
+        if (index.column() == CTV_STLIST_VIEW_PAY || index.column() == CTV_STLIST_VIEW_CASH_OSDT) {
+            const QVariant v = index.data(Qt::DisplayRole);
+            bool ok = false;
+            const qlonglong n = v.toLongLong(&ok);
+            if (ok)
+                option->text = QLocale(QLocale::Korean, QLocale::SouthKorea).toString(n);
+        }
         if (option->state & QStyle::State_Selected)
             return;
         try {
@@ -255,7 +263,7 @@ void StoreStatusPanel::columnChoiceChanged(int which, bool checked)
 
 void StoreStatusPanel::updateFooter()
 {
-    const QLocale locale;
+    const QLocale locale(QLocale::Korean, QLocale::SouthKorea);
     footer->setText(QStringLiteral("머니 %1   미차감 %2   %3")
                         .arg(locale.toString(m_model.footerSum(CTV_STLIST_VIEW_PAY)),
                              locale.toString(m_model.footerSum(CTV_STLIST_VIEW_CASH_OSDT)), m_model.connectionSummary()));

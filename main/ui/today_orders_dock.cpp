@@ -13,6 +13,10 @@
 #include "main/ui/sound_player.h"
 #include "main/ui/start_forms.h"
 #include "main/ui/today_orders_grid_binding.h"
+#include "main/ui/courier_status_panel.h"
+#include "main/store_panel.h"
+#include "records/reference_records.h"
+#include "main/ui/side_panels_dock.h"
 #include "messages/message_center.h"
 #include "messages/notice_center.h"
 #include "messages/ui/notice_article_window.h"
@@ -60,7 +64,31 @@ BoardColumnLookups mainWindowLookups()
     l.orderPath = names(CCB_O3);
     l.deliveryGroup = names(CCB_O8);
     l.posPath = names(CCB_PT);
+    l.vanKind = names(CCB_VAN);
+    l.dvryCount = names(cicbDvryCnt);
     return l;
+}
+
+// Every code column of a board takes the names of the code tables as they are now. Only the
+// lookups change: the rows, the layout and the selection stay.
+void applyLookups(GridTableModel &model, OrderBoard board, const BoardColumnLookups &lookups)
+{
+    const QList<BoardColumnInfo> &infos = BoardColumnInfos(board);
+    for (int c = 0; c < infos.size(); ++c)
+        if (infos.at(c).lookup != BoardLookup::None)
+            model.setColumnLookup(c, BoardLookupNames(infos.at(c).lookup, lookups));
+}
+
+// The other boards' code columns, by their names.
+void applyNamedLookups(GridTableModel &model, const QString &prefix, const BoardColumnLookups &l)
+{
+    const std::pair<const char *, const QHash<QString, QString> *> columns[] = {
+        {"ORD_STATUS_CD", &l.status},       {"ORD_TYPE", &l.orderKind},      {"ORD_PATH_CD", &l.orderPath},
+        {"DVRY_TYPE_CD", &l.deliveryGroup}, {"CTH_DVRY_TYPE_CD", &l.deliveryGroup},
+        {"ST_DVRY_TYPE_CD", &l.deliveryGroup}, {"DVRY_CNT", &l.dvryCount},
+    };
+    for (const auto &[column, names] : columns)
+        model.setColumnLookup(model.columnIndex(prefix + QLatin1String(column)), *names);
 }
 } // namespace
 
@@ -179,6 +207,28 @@ public:
         bindScreen();
         bindLoader();
         bindPoll();
+        // The code columns and the cancel menus follow the code tables whenever they are loaded.
+        connect(&ReferenceEvents(), &ReferenceNotifier::changed, this, [this](ReferenceEvent e) {
+            if (e == ReferenceEvent::CodeTablesLoaded)
+                takeCodeTables();
+            else if (e == ReferenceEvent::CancelMenusBuilt)
+                if (TodayOrdersGridBinding *grids = TodayOrdersGrids(m_screen))
+                    grids->takeCodeTables();
+        });
+    }
+
+    // The names of every board's code columns from the code tables as loaded now.
+    void takeCodeTables()
+    {
+        if (!m_screen)
+            return;
+        const BoardColumnLookups lookups = mainWindowLookups();
+        applyLookups(m_screen->boards().CTV_MAIN, OrderBoard::Live, lookups);
+        applyLookups(m_screen->boards().CTV_MAIN_COMP, OrderBoard::Completed, lookups);
+        applyNamedLookups(storeBoard.CTV_TAKEOUT(), QStringLiteral("CTV_TAKEOUT_"), lookups);
+        applyNamedLookups(sameDay->models().grdA3View(), QStringLiteral("grdA3Col_"), lookups);
+        applyNamedLookups(sameDay->models().grdEndView(), QStringLiteral("grdEndCol_"), lookups);
+        applyNamedLookups(sameDay->logistics().grdHUBView(), QStringLiteral("grdHUBCol_"), lookups);
     }
 
     ~TodayOrdersBinding() override
@@ -262,6 +312,14 @@ private:
                 out.append({item.description, item.value});
             return out;
         };
+        // A double click opens the order in the modify window, loading its store first when
+        // the store list knows only its code.
+        h.open.loadStoreInfo = [](const QString &storeCode) { proc_GetStInfo(storeCode); };
+        h.open.openOrder = [](const QString &ordNo, const QString &status, const QString &ordGubun,
+                              const QString &dayNo, const QString &orderType, const QString &shareGroup) {
+            if (FRM_MAIN)
+                FRM_MAIN->proc_Ord_Modify(ordNo, status, ordGubun, dayNo, orderType, shareGroup);
+        };
         h.actions.confirm = [](const QString &text) { return MsgBox(text, QStringLiteral("Q")) == 1; };
         h.actions.inform = [](const QString &text) { MsgBox(text, QStringLiteral("I")); };
         // The pop-up fields are shared with the live pop-up, whose message action sends.
@@ -296,17 +354,6 @@ private:
         s->grdEndView->layout()->addWidget(sameDay->endPage(s->grdEndView));
         s->grdHUBView->layout()->addWidget(sameDay->hubPage(s->grdHUBView));
         s->pnlSameDayFiltr->layout()->addWidget(sameDay->filterBar(s->pnlSameDayFiltr));
-        // The status columns of these boards show the main window's status names, as the
-        // ordinary boards do.
-        const QHash<QString, QString> statusNames = names(CCB_O2);
-        const std::pair<GridTableModel *, const char *> statusColumns[] = {
-            {&storeBoard.CTV_TAKEOUT(), "CTV_TAKEOUT_ORD_STATUS_CD"},
-            {&sameDay->models().grdA3View(), "grdA3Col_ORD_STATUS_CD"},
-            {&sameDay->models().grdEndView(), "grdEndCol_ORD_STATUS_CD"},
-            {&sameDay->logistics().grdHUBView(), "grdHUBCol_ORD_STATUS_CD"},
-        };
-        for (const auto &[model, column] : statusColumns)
-            model->setColumnLookup(model->columnIndex(QLatin1String(column)), statusNames);
         connect(s, &TFRM_ORD::pageChanged, this, [this](int page) {
             if (page == TFRM_ORD::tbA3SameDay || page == TFRM_ORD::tbEndSameDay || page == TFRM_ORD::tbHUBSameDay) {
                 sameDay->setActiveTab(sameDayTabOf(page));
@@ -474,7 +521,7 @@ void InstallTodayOrdersScreen()
                 }
         };
         // The boards and the poll first, so that the grid side finds the store-order board.
-        new TodayOrdersBinding(w, main);
+        (new TodayOrdersBinding(w, main))->takeCodeTables();
         TodayOrdersGridOptions gridOptions;
         QPointer<TFRM_ORD> screen(w);
         gridOptions.runTabSearch = [screen] {
@@ -508,5 +555,83 @@ void InstallTodayOrdersScreen()
             procOrderTabVisibleCheck(w);
         w->FormShow();
         return w;
+    });
+}
+
+void LoadTodayOrdersGridLayouts(TFRM_ORD &screen)
+{
+    if (TodayOrdersGridBinding *grids = TodayOrdersGrids(&screen))
+        grids->loadGridLayouts();
+}
+
+void BindBoardReferenceSteps(ReferenceLoaderTable &table, TFRM_MAIN *window)
+{
+    using namespace RefStep;
+    auto bind = [&table](const char *name, ReferenceLoader f) { table.insert(QString::fromLatin1(name), std::move(f)); };
+    // The steps reach the screens as they are when they run: a screen or panel that is gone
+    // (or was never made) has nothing to fill.
+    auto grids = [] { return TodayOrdersGrids(TodayOrdersScreen()); };
+    auto courier = [window]() -> CourierStatusPanel * { return FRM_MAIN == window ? DockedCourierPanel(*window) : nullptr; };
+
+    // The branch list holds each branch's name, code and delivery group together: each of the
+    // three steps fills it whole, every branch ticked.
+    for (const char *name : {kBoardBrName, kBoardBrCode, kBoardDvryType})
+        bind(name, [grids] {
+            if (TodayOrdersGridBinding *g = grids())
+                g->fillSelections(false);
+        });
+    bind(kMainBrName, [courier] {
+        if (CourierStatusPanel *c = courier())
+            c->fillBranchesFromLists();
+    });
+    bind(kMainBrCode, [courier] {
+        if (CourierStatusPanel *c = courier())
+            c->fillBranchesFromLists();
+    });
+    bind(kDvryBrSelectAdd, [courier] {
+        if (CourierStatusPanel *c = courier())
+            c->model().procDvryBRSelectAddList();
+    });
+    // The saved ticks of this login; the master stores the list shows come with the same fill,
+    // so the master-store step fills it again once the master stores are known.
+    for (const char *name : {kSavedBranches, kBoardBrSt})
+        bind(name, [grids] {
+            if (TodayOrdersGridBinding *g = grids())
+                g->fillSelections(true);
+        });
+    bind(kBoardBrChange, [grids] {
+        if (TodayOrdersGridBinding *g = grids())
+            g->closeBranches();
+    });
+    bind(kDvryBrWkCount, [courier] {
+        if (CourierStatusPanel *c = courier()) {
+            c->model().procDvryBRSelectWkCount();
+            c->model().procDvryWkCountDisplay();
+        }
+    });
+    bind(kFilter, [grids] {
+        if (TodayOrdersGridBinding *g = grids())
+            g->runFilter();
+    });
+    bind(kDvryList, [] {
+        if (CourierListRefresh *couriers = TodayOrdersPartsOf(TodayOrdersScreen()).courierRefresh)
+            couriers->proc_Dvry_List();
+    });
+    // The branches' master stores, rebuilt from the store list.
+    bind(kBrStCodes, [] {
+        G_SL_MASTER_ST_CODE.clear();
+        G_SL_MASTER_DVRY_TYPE.clear();
+        G_SL_MASTER_BR_CODE.clear();
+        SetBrStCodeList();
+    });
+    // The synchronization: the next poll reloads the cash and the store states whole, and the
+    // branch lists of the board and of the courier panel are filled again.
+    bind(kReInitBoardLists, [window, grids, courier] {
+        if (FRM_MAIN == window)
+            window->orderPolling.reinitialize();
+        if (TodayOrdersGridBinding *g = grids())
+            g->fillSelections(false);
+        if (CourierStatusPanel *c = courier())
+            c->fillBranchesFromLists();
     });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reference/reference_sequence.h"
+
 class CourierListRefresh;
 class DeliveryInfoBar;
 class SameDayPanels;
@@ -25,3 +27,10 @@ struct TodayOrdersParts
     DeliveryInfoBar *infoBar = nullptr;
 };
 TodayOrdersParts TodayOrdersPartsOf(TFRM_ORD *screen);
+
+// Loads the grid layouts of the screen with the settings read after the login.
+void LoadTodayOrdersGridLayouts(TFRM_ORD &screen);
+// Binds the reference-data steps that fill the board's and the courier panel's lists (branch
+// lists, saved ticks, master stores, filter, courier list) and the synchronization's
+// ReInitBoardLists.
+void BindBoardReferenceSteps(ReferenceLoaderTable &table, TFRM_MAIN *window);

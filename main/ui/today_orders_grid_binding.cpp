@@ -201,6 +201,13 @@ void TodayOrdersGridBinding::loadSelections()
 {
     if (m_selectionsLoaded)
         return;
+    fillSelections(true);
+    const int pos = G_INI ? G_INI->ReadInteger(QStringLiteral("ORD"), QStringLiteral("DISPOS"), 9) : 9;
+    m_bar->setDistancePosition(std::clamp(pos, 0, 10));
+}
+
+void TodayOrdersGridBinding::fillSelections(bool savedTicks)
+{
     m_selectionsLoaded = true;
     const QString cls = QString(G_USER_INFO.USER_TYPE_CD).left(1);
     if (cls == QLatin1String("1")) {
@@ -209,15 +216,52 @@ void TodayOrdersGridBinding::loadSelections()
         m_bar->loadPosTypes(PosTypeCheckItems());
         m_bar->closePaths();
         m_bar->closePosTypes();
-    } else {
-        m_bar->setUserClass(cls);
-        const bool partner = cls == QLatin1String("7");
-        m_bar->loadBranches(LoginBranchChoices(partner), partner ? 1 : 0,
-                            ReadCheckedBranches(G_INI, G_USER_INFO.HD, G_USER_INFO.BR));
-        m_bar->closeBranches();
+        return;
     }
-    const int pos = G_INI ? G_INI->ReadInteger(QStringLiteral("ORD"), QStringLiteral("DISPOS"), 9) : 9;
-    m_bar->setDistancePosition(std::clamp(pos, 0, 10));
+    m_bar->setUserClass(cls);
+    const bool partner = cls == QLatin1String("7");
+    m_bar->loadBranches(LoginBranchChoices(partner), partner ? 1 : 0,
+                        savedTicks ? ReadCheckedBranches(G_INI, G_USER_INFO.HD, G_USER_INFO.BR) : QStringList());
+    if (!savedTicks)
+        return;
+    m_bar->closeBranches();
+}
+
+void TodayOrdersGridBinding::closeBranches()
+{
+    m_bar->closeBranches();
+}
+
+void TodayOrdersGridBinding::runFilter()
+{
+    m_bar->proc_Filter();
+}
+
+void TodayOrdersGridBinding::takeCodeTables()
+{
+    QList<OrderCancelReason> reasons;
+    for (const CodeNameItem &item : CCB_O4.items())
+        reasons.append({item.value, item.description});
+    m_popup->setCancelReasons(reasons);
+    if (m_alarmWindow) {
+        QList<AlarmRejectReason> rejects;
+        for (const CodeNameItem &item : CCB_O4_1.items())
+            rejects.append(MakeAlarmRejectReason(item.description, item.value));
+        m_alarmWindow->setRejectReasons(rejects);
+    }
+}
+
+void TodayOrdersGridBinding::loadGridLayouts()
+{
+    // The internal columns hide first; the layout then decides the check column, which is
+    // internal except on the order-control screen.
+    m_screen.applyColumnTags();
+    if (m_live.layout) {
+        m_live.layout->setRules(LiveBoardLayoutRules(G_USER_SET.ViewWorkControlType));
+        m_live.layout->load();
+    }
+    if (m_completed.layout)
+        m_completed.layout->load();
 }
 
 bool TodayOrdersGridBinding::selectionOpen() const
@@ -340,12 +384,16 @@ void TodayOrdersGridBinding::bindGrids()
         f.FPOP_ORD_GRP_NO = m_selection.FPOP_ORD_GRP_NO;
         m_bundleWindow->openFor(f);
     };
-    // A store the main window does not know yet is added and its record loaded once.
+    // A store the main window does not know yet is added; one without its record (no name yet)
+    // has it loaded, with its goods.
     h.ensureStore = [](const QString &storeCode) {
-        if (storeCode.isEmpty() || G_ST_LIST.contains(storeCode))
+        if (storeCode.isEmpty())
             return;
-        proc_Add_StNo(storeCode);
-        proc_GetStInfo(storeCode);
+        if (!G_ST_LIST.contains(storeCode))
+            proc_Add_StNo(storeCode);
+        const TST_LIST *st = G_ST_LIST.find(storeCode);
+        if (st && st->ST_NAME.isEmpty())
+            proc_GetStInfo(storeCode);
     };
     h.openOrder = [](const BoardOrderOpen &open) {
         if (!FRM_MAIN)
@@ -423,10 +471,7 @@ void TodayOrdersGridBinding::bindPopup()
 {
     TFRM_ORD *screen = &m_screen;
     m_popup = new OrderPopupMenu(screen);
-    QList<OrderCancelReason> reasons;
-    for (const CodeNameItem &item : CCB_O4.items())
-        reasons.append({item.value, item.description});
-    m_popup->setCancelReasons(reasons);
+    takeCodeTables();
 
     OrderActionHooks h;
     h.rights3 = [] { return HasAuthGrade(3); };

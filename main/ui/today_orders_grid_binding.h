@@ -62,6 +62,18 @@ public:
     // distance; done once, after a login.
     void loadSelections();
     bool selectionsLoaded() const { return m_selectionsLoaded; }
+    // The branch list of the board from the loaded lists, with each branch's code, delivery
+    // group and master store: every branch ticked, or this login's saved ticks when savedTicks.
+    // A store login gets its order-path and POS-type lists instead.
+    void fillSelections(bool savedTicks);
+    // The branch list closed as the user would (its change and close-up handlers run).
+    void closeBranches();
+    // The board's filter over the rows it holds.
+    void runFilter();
+    // The popup's cancel reasons and the alarm's reject reasons from the loaded code tables.
+    void takeCodeTables();
+    // The grids' layouts from the settings file, with the control-screen choice of this login.
+    void loadGridLayouts();
     // A selection drop-down of the board is open (the poll loads no order pages meanwhile).
     bool selectionOpen() const;
 

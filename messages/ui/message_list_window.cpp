@@ -140,6 +140,7 @@ MessageListWindow::MessageListWindow(MessageList *list, QWidget *parent)
     connect(m_list, &MessageList::rowsChanged, m_model, &MessageListModel::reload);
     connect(m_list, &MessageList::detailChanged, this, &MessageListWindow::refreshDetail);
     connect(m_list, &MessageList::focusReplyRequested, this, [this] { CTE_SEND_MSG->setFocus(); });
+    connect(m_list, &MessageList::replyCleared, CTE_SEND_MSG, &QLineEdit::clear);
     connect(m_list, &MessageList::visibilityChanged, this, [this](bool show) {
         if (show)
             showTopmost();

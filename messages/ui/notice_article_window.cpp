@@ -1,5 +1,8 @@
 #include "messages/ui/notice_article_window.h"
 
+#include "messages/ui/alert_window.h"
+#include "text/date_helpers.h"
+
 #include "common/daily_log.h"
 #include "common/ui/window_placement.h"
 
@@ -15,6 +18,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -27,6 +31,9 @@ const QColor kPinnedBack(255, 128, 128);
 
 QString bodyText(const QString &body)
 {
+    // Notices are written in the web administration as HTML; the memo shows their text.
+    if (Qt::mightBeRichText(body))
+        return AlertWindow::plainTextOf(body);
     QString text = body;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -117,7 +124,9 @@ void TFRM_ARTICLE::fillGrid()
     for (int row = 0; row < order.size(); ++row) {
         const int record = order.at(row);
         const NoticeArticleRow &r = m_records.at(record);
-        const QStringList cells = {NoticeGroupTypeName(r.groupType), r.kind, r.date, r.title};
+        // A stamp of digits reads as a date and time; anything else is shown as it came.
+        const QString date = FormatDateDigits(r.date);
+        const QStringList cells = {NoticeGroupTypeName(r.groupType), r.kind, date.isEmpty() ? r.date : date, r.title};
         for (int c = 0; c < cells.size(); ++c) {
             auto *item = new QTableWidgetItem(cells.at(c));
             item->setData(kRecordRole, record);

@@ -105,5 +105,8 @@ void ApplyAppStyle(QApplication &app)
         // The refresh picture and the panel holding it are exactly as wide as the picture.
         "QStatusBar QLabel#statusPanel2, QStatusBar QLabel#imgRefresh { padding: 0; }"
         "QLabel[placeholderScreen=\"true\"] { color: #606060; font-size: 14pt; }"
-        "QTabBar#ATP_MAIN::tab { padding: 8px 2px; }"));
+        // The left panel strip: each caption whole, read from bottom to top, 35 px across.
+        "QTabBar#ATP_MAIN::tab { padding: 10px 8px; margin: 0 0 3px 0; border: 1px solid #C8CDD5; border-radius: 3px;"
+        " background: #F2F4F7; color: #222222; }"
+        "QTabBar#ATP_MAIN[panelOpen=\"true\"]::tab:selected { background: #1F5FAF; color: white; border-color: #1F5FAF; }"));
 }

@@ -189,6 +189,31 @@ TEST_F(BoardEventsTest, ArrowKeysFollowTheFocusedRow)
     EXPECT_EQ(selection.FSELECT_ORD_NO, "N2");
 }
 
+// A poll rebuilds the grid in a new order while the menu of a right-clicked order is open: the
+// focus stays on that order, so the menu's actions still act on it.
+TEST_F(BoardEventsTest, TheFocusFollowsTheOrderWhenThePollRebuildsTheGrid)
+{
+    QTest::mouseClick(view.viewport(), Qt::RightButton, {}, view.visualRect(model.index(1, 2)).center());
+    ASSERT_EQ(selection.FSELECT_ORD_NO, QStringLiteral("N2"));
+    const auto focusedOrder = [&] {
+        const QModelIndex i = view.currentIndex();
+        return BoardCellText(model, i.data(GridTableModel::kRecordRole).toInt(), QStringLiteral("CTV_MAIN_ORD_NO"));
+    };
+    ASSERT_EQ(focusedOrder(), QStringLiteral("N2"));
+
+    // Sorted anew, and rebuilt from scratch with the rows in another order.
+    model.sort(model.columnIndex(QStringLiteral("CTV_MAIN_ORD_NO")), Qt::DescendingOrder);
+    EXPECT_EQ(focusedOrder(), QStringLiteral("N2"));
+    model.beginUpdate();
+    model.clearRecords();
+    boardtest::addRow(model, "CTV_MAIN_", {{"ORD_NO", "N9"}, {"STATUS_CD", "1001"}});
+    boardtest::addRow(model, "CTV_MAIN_", {{"ORD_NO", "N3"}, {"STATUS_CD", "2002"}});
+    boardtest::addRow(model, "CTV_MAIN_", {{"ORD_NO", "N2"}, {"STATUS_CD", "2001"}});
+    model.endUpdate();
+    EXPECT_EQ(focusedOrder(), QStringLiteral("N2"));
+    EXPECT_EQ(selection.FSELECT_ORD_NO, QStringLiteral("N2"));
+}
+
 TEST(BoardGridEvents, CompletedAndStoreGridsKeepTheirOwnFields)
 {
     GridTableModel comp;

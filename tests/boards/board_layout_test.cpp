@@ -1,4 +1,5 @@
 #include "boards/board_layout.h"
+#include "boards/board_number_format.h"
 #include "settings/settings_file.h"
 
 #include <QTemporaryDir>
@@ -153,4 +154,31 @@ TEST(BoardLayout, InternalColumnsOfBothGrids)
     EXPECT_TRUE(comp.contains("CTV_MAIN_COMP_PICKUP_READY_TYPE"));
     EXPECT_FALSE(comp.contains("CTV_MAIN_COMP_CASHCANCLE"));
     EXPECT_FALSE(comp.contains("CTV_MAIN_COMP_BTOB_YN"));
+}
+
+// Number cells in their columns' display formats: money with thousands separators, minutes and
+// kilometres with their words, negative sections of their own; text that is no number stays.
+TEST(BoardNumberFormat, FormatsLikeTheColumnsSay)
+{
+    struct Case
+    {
+        QVariant value;
+        const char *format, *expected;
+    };
+    const Case cases[] = {
+        {12500, ",0;-,0", "12,500"},
+        {-3000, ",0;-,0", "-3,000"},
+        {1234567, ",0", "1,234,567"},
+        {0, ",0", "0"},
+        {7, "0분;-0분", "7분"},
+        {-4, "0분;-0분", "-4분"},
+        {1500, ",0분;-,0분", "1,500분"},
+        {QStringLiteral("2.5"), "0.000Km", "2.500Km"},
+        {QStringLiteral("12-11 08:04"), ",0", "12-11 08:04"},
+        {QString(), ",0", ""},
+        {QStringLiteral("1200"), "", "1200"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(FormatBoardNumber(c.value, QString::fromUtf8(c.format)), QString::fromUtf8(c.expected))
+            << c.value.toString().toStdString() << " " << c.format;
 }

@@ -95,7 +95,7 @@ TEST_F(OrderPollingSandbox, AMinuteOfTicks)
     seconds(60);
     EXPECT_EQ(count("1", "SOK1"), 20);                 // store states every third tick
     EXPECT_EQ(count("CS01_01_V07", "CMM8"), 1);        // cash on the 60th
-    EXPECT_EQ(count("MG00_01_V01", "MSG1"), 11);       // messages on 6, 11, ..., 56
+    EXPECT_EQ(count("MG00_01_V01", "MSG1"), 10);       // messages on every sixth tick: 6, 12, ..., 60
     EXPECT_EQ(count("999", "DUM"), 0) << "a client that polls is never idle";
     EXPECT_TRUE(panel.startsWith(QStringLiteral("머니:"))) << panel.toStdString();
     EXPECT_EQ(G_DVRY_INFO_CNT, 9) << "refreshed on tick 51";

@@ -12,6 +12,7 @@
 #include "main/side_panels.h"
 #include "start/ui/app_style.h"
 #include "main/ui/courier_status_panel.h"
+#include "reference/reference_state.h"
 #include "main/ui/main_window.h"
 #include "main/ui/reception_host.h"
 #include "main/ui/reg_device_admin.h"
@@ -158,9 +159,9 @@ TEST_F(ShellWindowTest, ReceptionOpensFreeWindowsAndModifyCaptions)
     EXPECT_TRUE(host->tabShown(6));
     EXPECT_EQ(host->pages->tabText(6), QStringLiteral("접수6"));
 
-    TFRM_MAIN::SetStatusNameLookup([](const QString &code) {
-        return code == QLatin1String("3001") ? QStringLiteral("배차") : QString();
-    });
+    // The status name is the loaded code table's.
+    CCB_O2.clear();
+    CCB_O2.add(QStringLiteral("3001"), QStringLiteral("배차"));
     window->proc_Ord_Modify("A100", "3001", "2", "12", "1", "G1");
     EXPECT_EQ(host->pages->tabText(5), QStringLiteral("수정[배차-12]"));
     EXPECT_EQ(host->FRM_MOD_LIST->CTE_ORD_NO->text(), QStringLiteral("A100"));
@@ -170,7 +171,7 @@ TEST_F(ShellWindowTest, ReceptionOpensFreeWindowsAndModifyCaptions)
     window->proc_Ord_Modify_Quick("Q7", "3001", "3", "x");
     EXPECT_EQ(host->pages->tabText(11), QStringLiteral("수정[배차-3]"));
     EXPECT_EQ(host->FRM_MOD_QUICK->GI_ORD, 1);
-    TFRM_MAIN::SetStatusNameLookup({});
+    CCB_O2.clear();
 }
 
 TEST_F(ShellWindowTest, SoundsMuteAndNewestOnly)

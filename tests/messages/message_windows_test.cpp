@@ -74,6 +74,37 @@ TEST(MessageListWindow, BindsToTheList)
     EXPECT_FALSE(window.isVisible());
 }
 
+// A reply typed to one sender never goes to the next: the box empties whenever another message
+// is shown, by a new arrival or by a click on its row.
+TEST(MessageListWindow, ShowingAnotherMessageEmptiesTheReply)
+{
+    ResetMessageRecords();
+    MessageList list;
+    MessageListWindow window(&list);
+    const auto message = [](const char *no, const char *sender) {
+        TMSG_LIST m;
+        m.MSG_NO = QString::fromLatin1(no);
+        m.CONF_YN = QStringLiteral("N");
+        m.VIEW_TYPE = QStringLiteral("3");
+        m.SND_GRP_CODE = QString::fromLatin1(sender);
+        m.BTN_1_TYPE = QStringLiteral("4");
+        m.BTN_1_TEXT = QStringLiteral("답장");
+        return m;
+    };
+    list.proc_Add_Msg(message("1", "S1"), false);
+    list.show();
+    window.CTE_SEND_MSG->setText(QStringLiteral("S1에게 보낼 답"));
+    list.proc_Add_Msg(message("2", "S2"), false);
+    EXPECT_TRUE(window.CTE_SEND_MSG->text().isEmpty()) << "a new message shown";
+    EXPECT_FALSE(window.cgbMessageReplyBox->isHidden());
+
+    window.CTE_SEND_MSG->setText(QStringLiteral("S2에게 보낼 답"));
+    list.clickRow(0);
+    EXPECT_TRUE(window.CTE_SEND_MSG->text().isEmpty()) << "another row clicked";
+    EXPECT_TRUE(window.CTE_GROUP->text().contains(QStringLiteral("S1")));
+    ResetMessageRecords();
+}
+
 // Alerts: the caption and text are plain text; a notice alert shows its body without markup.
 TEST(AlertWindow, PlainTexts)
 {

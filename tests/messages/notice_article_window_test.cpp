@@ -120,3 +120,21 @@ TEST_F(NoticeArticleTest, TickerOpensOnOnePinnedNoticeAndCloseOnlyHides)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(FRM_ARTICLE, nullptr);
 }
+
+// Notices come from the web administration as HTML with digit stamps: the window shows their text
+// and a readable date, never the markup.
+TEST_F(NoticeArticleTest, ShowsTheNoticeAsTextWithItsDate)
+{
+    TNotice n = notice("40", "웹 공지", "20261211093000");
+    n.ARTICLE_BODY = QStringLiteral("<p>첫 줄</p><p>둘째 &amp; 줄</p>");
+    G_NOTICE.append("4", n);
+    TFRM_ARTICLE w(hooks());
+    w.proc_Load();
+    EXPECT_EQ(column(w.TCG_NOTICE, 2), (QStringList{"2026-12-11 09:30:00"}));
+    EXPECT_EQ(w.CMM_BODY->toPlainText(), "첫 줄\n둘째 & 줄");
+    // A stamp that is not digits is shown as it came.
+    G_NOTICE.clear();
+    G_NOTICE.append("5", notice("41", "날짜 없는 공지", "어제"));
+    w.proc_Load();
+    EXPECT_EQ(column(w.TCG_NOTICE, 2), (QStringList{"어제"}));
+}

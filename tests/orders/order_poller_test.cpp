@@ -141,9 +141,9 @@ TEST_F(OrderPollerTest, CadenceTable)
              G_DVRY_INFO_TICKS = 3;
              G_MSG_CHK_TICKS = 4;
          },
-         {{"dvry", {4, 7, 10}}, {"dvryBar", {4, 7, 10}}, {"messages", {5, 9}}},
+         {{"dvry", {4, 7, 10}}, {"dvryBar", {4, 7, 10}}, {"messages", {5, 10}}},
          {"courier", "live", "store", "sameday", "hub", "states", "keepAlive", "ticker", "cash"}},
-        {"messages first on tick 6, then every 5th", 21, {}, {{"messages", {6, 11, 16, 21}}},
+        {"messages on every sixth tick: a check counts again from -1", 21, {}, {{"messages", {6, 12, 18}}},
          {"courier", "live", "store", "sameday", "hub", "states", "dvry", "dvryBar", "keepAlive", "ticker", "cash"}},
         {"a check from elsewhere restarts the message count", 12,
          [](PollRig &r) {
@@ -248,7 +248,7 @@ TEST_F(OrderPollerTest, FailingDeliveryGroupRefreshWaitsAWholePeriod)
     EXPECT_TRUE(rig.ran.value("dvryBar").isEmpty());
     EXPECT_EQ(rig.logged.count(QStringLiteral("TMR_SEARCHTimer FRM_MAIN.proc_Dvry_info Err:no groups")), 3);
     // The tick went on after the failure.
-    EXPECT_EQ(rig.ran.value("messages"), Ticks({6, 11, 16, 21, 26, 31}));
+    EXPECT_EQ(rig.ran.value("messages"), Ticks({6, 12, 18, 24, 30}));
 }
 
 TEST_F(OrderPollerTest, FailingMessageCheckIsLoggedAndCountsAgain)
@@ -258,8 +258,8 @@ TEST_F(OrderPollerTest, FailingMessageCheckIsLoggedAndCountsAgain)
         rig.ran["messages"] << rig.tick;
         throw std::runtime_error("closed");
     };
-    rig.run(11);
-    EXPECT_EQ(rig.ran.value("messages"), Ticks({6, 11}));
+    rig.run(12);
+    EXPECT_EQ(rig.ran.value("messages"), Ticks({6, 12}));
     EXPECT_TRUE(rig.logged.contains(QStringLiteral("TMR_SEARCHTimer FRM_MAIN.proc_CHECK_Message Err:closed")));
 }
 

@@ -221,6 +221,23 @@ TEST_F(OrderRecord, DerivedTexts)
     EXPECT_EQ(o.GetAddr(), QString()) << "a take-out order has no destination";
     EXPECT_EQ(o.GetSaAddr(), QStringLiteral("역삼동 테헤란로[12 3(빌딩)]2층"));
     EXPECT_FALSE(o.GetDvryOrder());
+    // Without a detail no empty brackets are left; without a building no empty parentheses.
+    const struct
+    {
+        const char *no, *sub, *building, *expected;
+    } details[] = {
+        {"", "", "", "역삼동 테헤란로2층"},
+        {"12", "3", "", "역삼동 테헤란로[12 3]2층"},
+        {"", "", "빌딩", "역삼동 테헤란로[ (빌딩)]2층"},
+    };
+    for (const auto &d : details) {
+        TA1ORDER bare;
+        ASSERT_TRUE(proc_SetA1OrderFromRow(bare, liveRow("1", "1001", {{32, "Y"}, {93, "역삼동"}, {97, "테헤란로"},
+                                                                        {95, d.no}, {98, d.sub}, {96, d.building},
+                                                                        {99, "2층"}}),
+                                           {}));
+        EXPECT_EQ(bare.GetSaAddr(), QString::fromUtf8(d.expected)) << d.no << d.sub << d.building;
+    }
 }
 
 TEST_F(OrderRecord, OwnOrderAndSelections)

@@ -2,6 +2,7 @@
 #include "common/qstring_print.h"
 #include "link/link_state.h"
 #include "link/sandbox_link_fixture.h"
+#include "reference/goods_loaders.h"
 #include "reference/page_addresses.h"
 #include "reference/reference_loaders.h"
 #include "reference/reference_test_support.h"
@@ -28,7 +29,6 @@ protected:
     }
     void TearDown() override
     {
-        SetStoreGoodsLoader({});
         ResetAllReference();
         SandboxLinkTest::TearDown();
     }
@@ -181,18 +181,21 @@ TEST_F(ReferenceSandboxTest, StoreNamesAndOneStoreLoad)
     EXPECT_EQ(requests("CS00_07_V05").size(), 2);
     EXPECT_EQ(requests("CS00_07_V05").last().val, first.val);
 
-    QStringList goodsFor;
-    SetStoreGoodsLoader([&goodsFor](const QString &code) { goodsFor << code; });
     host->clearReceived();
     proc_GetStInfo("S000102");
-    EXPECT_EQ(goodsFor, QStringList({"S000102"}));
+    // The store's goods groups and goods follow its record.
+    const TST_LIST *loaded = G_ST_LIST.find("S000102");
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_FALSE(loaded->GOODS_LIST.isEmpty());
+    EXPECT_EQ(requests(kGoodsGroupCode).size(), 1);
+    EXPECT_EQ(requests(kGoodsGroupCode).first().val.section(G_FIELD_SEP, 3, 3), "S000102");
     EXPECT_EQ(requests("CS00_04_V02").first().val,
               "3000" + G_FIELD_SEP + "H0001" + G_FIELD_SEP + "B000101" + G_FIELD_SEP + "S000102" + G_FIELD_SEP
                   + G_FIELD_SEP);
     proc_GetStInfo("S999999");
     EXPECT_EQ(requests("CS00_04_V02").size(), 1);
     EXPECT_TRUE(log.contains("CS00_04_V02 Unknown Store S999999"));
-    EXPECT_EQ(goodsFor.size(), 1);
+    EXPECT_EQ(requests(kGoodsGroupCode).size(), 1);
 }
 
 TEST_F(ReferenceSandboxTest, RefusedAndDamagedRepliesAreLogged)

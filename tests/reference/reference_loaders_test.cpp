@@ -25,7 +25,6 @@ protected:
     }
     void TearDown() override
     {
-        SetReferenceHook({});
         ResetAllReference();
         ResetSessionRecords();
     }
@@ -350,7 +349,9 @@ TEST_F(ReferenceLoadersTest, DeliveryOutListKeepsEveryRowAndEachCodeOnce)
 TEST_F(ReferenceLoadersTest, CouriersSkipStoppedOnesAndUnescapeNames)
 {
     int refreshed = 0;
-    SetReferenceHook([&refreshed](ReferenceEvent e) { refreshed += e == ReferenceEvent::CouriersLoaded; });
+    QObject receiver;
+    QObject::connect(&ReferenceEvents(), &ReferenceNotifier::changed, &receiver,
+                     [&refreshed](ReferenceEvent e) { refreshed += e == ReferenceEvent::CouriersLoaded; });
     ApplyMyWorkPages({page({row({"H1", "본사", "B1", "총판", "D001", "W00001", "김민준", "1"}),
                             row({"H1", "본사", "B1", "총판", "D001", "W00002", "이서연", "0"}),
                             row({"H1", "본사", "B1", "총판", "D001", "W00003", "박 &quot;번개&quot;", "1"}),

@@ -1,0 +1,328 @@
+// The assembled program as a dispatcher meets it: logged in as a store, a distributor and a
+// partner head office through the program's own assembly, with only the server address, the
+// sound output and the blocking message boxes standing in for the desktop.
+#include "e2e_fixture.h"
+
+#include "grid/grid_table_model.h"
+#include "reference/goods_loaders.h"
+#include "reference/reference_loaders.h"
+#include "reference/reference_state.h"
+#include "common/screen_placeholders.h"
+#include "main/ui/courier_status_panel.h"
+#include "main/ui/reception_host.h"
+#include "main/ui/side_panels_dock.h"
+#include "main/ui/start_forms.h"
+#include "main/ui/store_status_panel.h"
+#include "main/ui/today_orders_dock.h"
+#include "main/ui/today_orders_grid_binding.h"
+#include "boards/board_selections.h"
+#include "boards/order_board_columns.h"
+#include "boards/order_board_models.h"
+#include "boards/ui/board_filter_bar.h"
+#include "boards/ui/order_popup_menu.h"
+#include "boards/ui/today_orders_screen.h"
+#include "orders/store_cash_loads.h"
+#include "orders/courier_refresh.h"
+#include "records/reference_records.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QMenu>
+#include <QTableView>
+
+namespace
+{
+QStringList menuTexts(QMenu *menu)
+{
+    QStringList out;
+    if (!menu)
+        return out;
+    for (QAction *a : menu->actions())
+        if (!a->isSeparator())
+            out << a->text();
+    return out;
+}
+
+QStringList reasonNames()
+{
+    QStringList out;
+    for (const CodeNameItem &item : CCB_O4.items())
+        out << item.description;
+    return out;
+}
+
+// Waits for the live board to hold orders (the running poll fills it).
+bool waitForLiveRows(TFRM_ORD *today)
+{
+    return QTest::qWaitFor([today] { return today->boards().CTV_MAIN.rowCount() > 0; }, 20000);
+}
+} // namespace
+
+TEST_F(EndToEndTest, EveryStepIsBoundAndTheStandInsAreListed)
+{
+    // The self-check ran when the window was made; run again, it writes the same lines.
+    EXPECT_EQ(assembly->selfCheck(), QStringList());
+    const QStringList lines = newLines();
+    EXPECT_FALSE(lines.join(QLatin1Char('\n')).contains(QStringLiteral("step not bound")));
+    const QStringList later = {QString::fromLatin1(LaterScreen::kReception),
+                               QString::fromLatin1(LaterScreen::kQuickReception),
+                               QString::fromLatin1(LaterScreen::kPrinting),
+                               QString::fromLatin1(LaterScreen::kCallerId),
+                               QString::fromLatin1(LaterScreen::kDispatchControl),
+                               QString::fromLatin1(LaterScreen::kHistory),
+                               QString::fromLatin1(LaterScreen::kStore),
+                               QString::fromLatin1(LaterScreen::kStaff),
+                               QString::fromLatin1(LaterScreen::kSettings)};
+    const QStringList standIns = ScreenPlaceholders();
+    ASSERT_FALSE(standIns.isEmpty());
+    for (const QString &standIn : standIns) {
+        EXPECT_TRUE(later.contains(standIn.section(QStringLiteral(" : "), 0, 0))) << standIn.toStdString();
+        EXPECT_TRUE(lines.contains(QStringLiteral("Start-up check : placeholder : ") + standIn)) << standIn.toStdString();
+    }
+    // The stand-ins the program has today, one per screen of a later part.
+    for (const char *expected : {"history : TFRM_ORD_OLD", "reception : TFRM_ACCEPT", "caller ID : func_Kt_Login",
+                                 "history : proc_GetComboMngBrList"})
+        EXPECT_TRUE(standIns.contains(QString::fromUtf8(expected))) << expected;
+}
+
+TEST_F(EndToEndTest, StoreBoardShowsCodeNamesAndTheCancelReasons)
+{
+    startAs(QStringLiteral("demo"), QStringLiteral("Demo!2026desk"));
+    TFRM_ORD *today = TodayOrdersScreen();
+    ASSERT_NE(today, nullptr);
+    ASSERT_TRUE(waitForLiveRows(today));
+    ASSERT_FALSE(CCB_O4.items().isEmpty());
+
+    // Every code column takes the loaded tables' names, the statuses of the system codes too.
+    GridTableModel &live = today->boards().CTV_MAIN;
+    const auto columnOf = [](BoardCol::Id id) { return BoardColumnIndex(OrderBoard::Live, id); };
+    const QHash<QString, QString> &statusNames = live.column(columnOf(BoardCol::STATUS_CD)).lookup;
+    for (const char *status : {"4005", "9001", "3001"}) {
+        EXPECT_FALSE(CCB_O2.nameOf(QString::fromLatin1(status)).isEmpty()) << status;
+        EXPECT_EQ(statusNames.value(QString::fromLatin1(status)), CCB_O2.nameOf(QString::fromLatin1(status))) << status;
+    }
+    const std::pair<BoardCol::Id, const CodeNameTable *> tables[] = {
+        {BoardCol::TYPE_CD, &CCB_O1},       {BoardCol::DRVY_TYPE_CD, &CCB_O8}, {BoardCol::POS_TYPE_CD, &CCB_PT},
+        {BoardCol::VAN_TYPE_CD, &CCB_VAN},  {BoardCol::ORD_PATH_CD, &CCB_O3},  {BoardCol::DRVY_CNT, &cicbDvryCnt},
+        {BoardCol::STATUS_CD, &CCB_O2},
+    };
+    int named = 0;
+    for (const auto &[id, table] : tables) {
+        const int c = columnOf(id);
+        ASSERT_GE(c, 0);
+        EXPECT_FALSE(live.column(c).lookup.isEmpty()) << live.column(c).name.toStdString() << " " << table->items().size();
+        for (int row = 0; row < live.rowCount(); ++row) {
+            const int rec = live.recordOfRow(row);
+            const QString code = live.recordValue(rec, c).toString();
+            const QString name = table->nameOf(code);
+            if (code.isEmpty() || name.isEmpty())
+                continue;
+            EXPECT_EQ(live.displayText(rec, c), name) << live.column(c).name.toStdString() << " " << code.toStdString();
+            ++named;
+        }
+    }
+    EXPECT_GT(named, 0);
+
+    // Both cancel submenus of the order popup hold the active cancel reasons.
+    TodayOrdersGridBinding *grids = TodayOrdersGrids(today);
+    ASSERT_NE(grids, nullptr);
+    OrderPopupMenu *popup = grids->popupMenu();
+    EXPECT_EQ(menuTexts(popup->action(OrderMenuItem::NStatusCancel)->menu()), reasonNames());
+    EXPECT_EQ(menuTexts(popup->action(OrderMenuItem::NStatusCancelNAcc)->menu()), reasonNames());
+    EXPECT_EQ(popup->action(OrderMenuItem::NStatusCancel)->text(), QStringLiteral("취소변경"));
+    EXPECT_EQ(popup->action(OrderMenuItem::NStatusCancelNAcc)->text(), QStringLiteral("취소+정산취소"));
+
+    // A store login's store-status panel lists the branches, and its reception windows have
+    // taken their modes and slots.
+    StoreStatusPanel *storePanel = DockedStorePanel(*window);
+    ASSERT_NE(storePanel, nullptr);
+    EXPECT_GT(storePanel->cbStStatusBR->count(), 0);
+    auto *host = qobject_cast<TFRM_ACP *>(FRM_ACP);
+    ASSERT_NE(host, nullptr);
+    EXPECT_EQ(host->FRM_MOD_LIST->GI_GUBUN, 1);
+    EXPECT_EQ(host->FRM_MOD_QUICK->GI_GUBUN, 1);
+    EXPECT_EQ(host->FRM_ACP_LIST.at(3)->Tag, 3);
+    EXPECT_EQ(host->FRM_ACP_QUICK.at(0)->Tag, 6);
+}
+
+TEST_F(EndToEndTest, DistributorBoardFollowsTheListsAtStartAndAfterSynchronization)
+{
+    // The control-screen choice read after the login decides the live grid's check column.
+    G_INI->WriteString(QStringLiteral("User"), QStringLiteral("VIEW_WORK_CONTROL"), QStringLiteral("1"));
+    startAs(QStringLiteral("branch01"), QStringLiteral("Branch!2026pw"));
+    TFRM_ORD *today = TodayOrdersScreen();
+    ASSERT_NE(today, nullptr);
+    TodayOrdersGridBinding *grids = TodayOrdersGrids(today);
+    ASSERT_NE(grids, nullptr);
+    EXPECT_FALSE(today->CTV_MAIN->horizontalHeader()->isSectionHidden(
+        BoardColumnIndex(OrderBoard::Live, BoardCol::CHK)));
+
+    // The board's branch list holds the loaded branches with their master stores.
+    ASSERT_FALSE(G_SL_MASTER_ST_CODE.isEmpty());
+    const QList<BranchChoice> &branches = grids->bar()->selections().branches();
+    ASSERT_FALSE(branches.isEmpty());
+    int withMaster = 0;
+    for (const BranchChoice &b : branches)
+        withMaster += G_SL_MASTER_ST_CODE.contains(b.masterStore);
+    EXPECT_GT(withMaster, 0);
+
+    // The delivery-group settings loaded after the login are not emptied by the store list.
+    ASSERT_FALSE(G_DVRY_GRP_INFO.isEmpty());
+    EXPECT_EQ(G_DVRY_GRP_INFO.first().DVRY_TYPE_CD, G_USER_INFO.MNG_DVRY_TYPE_CD);
+    EXPECT_FALSE(G_DVRY_GRP_INFO.first().STATUS_TYPE.isEmpty());
+
+    // The courier panel lists the branches; a distributor's grid has no branch column.
+    CourierStatusPanel *courier = DockedCourierPanel(*window);
+    ASSERT_NE(courier, nullptr);
+    EXPECT_FALSE(courier->model().branches.names.isEmpty());
+    EXPECT_TRUE(courier->grdDataWorker->isColumnHidden(grdColWorkerBrName));
+
+    // The synchronization refills the branch lists; the cancel reasons and names stay.
+    ASSERT_TRUE(waitForLiveRows(today));
+    host->clearReceived();
+    boxes.clear();
+    window->TopButtonClick(TopButton::Refresh);
+    // (A login without region addresses is told so again, as at the start.)
+    boxes.removeAll(QStringLiteral("I 설정->지역 에 사용하는 주소가 없습니다."));
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join(QLatin1Char('\n')).toStdString();
+    EXPECT_FALSE(requests(QString::fromLatin1(kStListRequest)).isEmpty());
+    EXPECT_FALSE(grids->bar()->selections().branches().isEmpty());
+    EXPECT_EQ(menuTexts(grids->popupMenu()->action(OrderMenuItem::NStatusCancel)->menu()), reasonNames());
+    EXPECT_FALSE(today->boards().CTV_MAIN.column(BoardColumnIndex(OrderBoard::Live, BoardCol::STATUS_CD))
+                     .lookup.isEmpty());
+}
+
+TEST_F(EndToEndTest, RefusedSynchronizationChangesNothing)
+{
+    startAs(QStringLiteral("branch01"), QStringLiteral("Branch!2026pw"));
+    TFRM_ORD *today = TodayOrdersScreen();
+    ASSERT_NE(today, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->orderPolling.storeCash.gsSyncStDate.isEmpty(); }, 20000));
+    auto *receptions = qobject_cast<TFRM_ACP *>(FRM_ACP);
+    ASSERT_NE(receptions, nullptr);
+    receptions->openInTab(receptions->FRM_ACP_LIST.at(0), 0, QStringLiteral("접수1"));
+    window->orderPolling.poller.stop();
+    const QString stMark = window->orderPolling.storeCash.gsSyncStDate;
+    const QString cashMark = window->orderPolling.storeCash.gsSyncCashDate;
+    const QString courierMark = G_DVRY_SYNC_DT;
+    boxes.clear();
+    host->clearReceived();
+    window->TopButtonClick(TopButton::Refresh);
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("I 접수창을 모두 닫은 뒤 동기화 하세요.")});
+    EXPECT_TRUE(host->receivedRequestCodes().isEmpty());
+    EXPECT_EQ(window->orderPolling.storeCash.gsSyncStDate, stMark);
+    EXPECT_EQ(window->orderPolling.storeCash.gsSyncCashDate, cashMark);
+    EXPECT_EQ(G_DVRY_SYNC_DT, courierMark);
+}
+
+TEST_F(EndToEndTest, HeadOfficeSeesTheCourierBranchColumn)
+{
+    startAs(QStringLiteral("head01"), QStringLiteral("Head!2026pw"));
+    CourierStatusPanel *courier = DockedCourierPanel(*window);
+    ASSERT_NE(courier, nullptr);
+    EXPECT_FALSE(courier->grdDataWorker->isColumnHidden(grdColWorkerBrName));
+    TodayOrdersGridBinding *grids = TodayOrdersGrids(TodayOrdersScreen());
+    ASSERT_NE(grids, nullptr);
+    // A partner head office's list starts with "all".
+    ASSERT_FALSE(grids->bar()->selections().branches().isEmpty());
+    EXPECT_EQ(grids->bar()->selections().branches().first().code, QStringLiteral("0"));
+    EXPECT_FALSE(CCB_O4.items().isEmpty());
+    EXPECT_EQ(menuTexts(grids->popupMenu()->action(OrderMenuItem::NStatusCancelNAcc)->menu()), reasonNames());
+}
+
+TEST_F(EndToEndTest, DoubleClickOnAnOrderOfAStoreWithoutNameLoadsTheStoreAndOpensTheOrder)
+{
+    startAs(QStringLiteral("branch01"), QStringLiteral("Branch!2026pw"));
+    TFRM_ORD *today = TodayOrdersScreen();
+    ASSERT_NE(today, nullptr);
+    ASSERT_TRUE(waitForLiveRows(today));
+    window->orderPolling.poller.stop();
+    GridTableModel &live = today->boards().CTV_MAIN;
+    const int storeColumn = live.columnIndex(QStringLiteral("CTV_MAIN_ORD_ST_CODE"));
+    ASSERT_GE(storeColumn, 0);
+    const int rec = live.recordOfRow(0);
+    const QString storeCode = live.recordValue(rec, storeColumn).toString();
+    TST_LIST *store = G_ST_LIST.find(storeCode);
+    ASSERT_NE(store, nullptr) << storeCode.toStdString();
+    // A store the list knows only by its code, as an order naming a new store leaves it.
+    store->ST_NAME.clear();
+    store->GOODS_LIST.clear();
+    store->GOODS_SYNC_DT.clear();
+
+    QTableView *view = today->CTV_MAIN;
+    today->setActivePage(TFRM_ORD::tbOrdNow);
+    QTest::qWait(50);
+    const QModelIndex cell = view->model()->index(0, 0);
+    view->setCurrentIndex(cell);
+    QRect rect;
+    for (int c = 0; c < view->model()->columnCount() && !rect.isValid(); ++c)
+        if (!view->isColumnHidden(c))
+            rect = view->visualRect(view->model()->index(0, c));
+    ASSERT_TRUE(rect.isValid());
+    host->clearReceived();
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+
+    store = G_ST_LIST.find(storeCode);
+    ASSERT_NE(store, nullptr);
+    EXPECT_FALSE(store->ST_NAME.isEmpty());
+    EXPECT_FALSE(store->GOODS_LIST.isEmpty());
+    EXPECT_FALSE(requests(QString::fromLatin1(kGoodsGroupCode)).isEmpty());
+    auto *receptions = qobject_cast<TFRM_ACP *>(FRM_ACP);
+    ASSERT_NE(receptions, nullptr);
+    EXPECT_FALSE(receptions->FRM_MOD_LIST->isHidden());
+    EXPECT_FALSE(receptions->FRM_MOD_LIST->CTE_ORD_NO->text().isEmpty());
+}
+
+namespace
+{
+// Double-clicks the first shown row of a grid in a visible cell.
+bool doubleClickFirstRow(QTableView *view)
+{
+    QRect rect;
+    for (int c = 0; c < view->model()->columnCount() && !rect.isValid(); ++c)
+        if (!view->isColumnHidden(c))
+            rect = view->visualRect(view->model()->index(0, c));
+    if (!rect.isValid())
+        return false;
+    view->setCurrentIndex(view->indexAt(rect.center()));
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+    return true;
+}
+} // namespace
+
+TEST_F(EndToEndTest, DoubleClicksOnSameDayAndLogisticsRowsOpenTheOrder)
+{
+    G_INI->WriteString(QStringLiteral("DELIVERY_SET"), QStringLiteral("DVRY_SAMEDAY"), QStringLiteral("Y"));
+    G_INI->WriteString(QStringLiteral("DELIVERY_SET"), QStringLiteral("DVRY_SAMEDAY_HUB"), QStringLiteral("Y"));
+    // A partner head office follows the same-day orders of all its branches.
+    startAs(QStringLiteral("head01"), QStringLiteral("Head!2026pw"));
+    TFRM_ORD *today = TodayOrdersScreen();
+    ASSERT_NE(today, nullptr);
+    ASSERT_TRUE(today->tabVisible(TFRM_ORD::tbA3SameDay));
+    ASSERT_TRUE(today->tabVisible(TFRM_ORD::tbHUBSameDay));
+    auto *receptions = qobject_cast<TFRM_ACP *>(FRM_ACP);
+    ASSERT_NE(receptions, nullptr);
+
+    struct Case
+    {
+        TFRM_ORD::Page page;
+        QWidget *container;
+        const char *name;
+    };
+    for (const Case &c : {Case{TFRM_ORD::tbA3SameDay, today->grdA3View, "same-day"},
+                          Case{TFRM_ORD::tbHUBSameDay, today->grdHUBView, "logistics"}}) {
+        SCOPED_TRACE(c.name);
+        window->FrontScreen(QStringLiteral("FRM_ORD"));
+        today->setActivePage(c.page);
+        auto *view = c.container->findChild<QTableView *>();
+        ASSERT_NE(view, nullptr);
+        if (!QTest::qWaitFor([view] { return view->model()->rowCount() > 0; }, 20000))
+            GTEST_SKIP() << "the " << c.name << " board shows no rows from the poll on this branch (its grid "
+                         << "wiring is the boards branch's); the double click is bound in today_orders_dock";
+        receptions->FRM_MOD_LIST->hide();
+        receptions->FRM_MOD_LIST->CTE_ORD_NO->clear();
+        ASSERT_TRUE(doubleClickFirstRow(view));
+        EXPECT_FALSE(receptions->FRM_MOD_LIST->isHidden());
+        EXPECT_FALSE(receptions->FRM_MOD_LIST->CTE_ORD_NO->text().isEmpty());
+    }
+}
