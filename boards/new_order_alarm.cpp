@@ -216,6 +216,7 @@ void NewOrderAlarm::reset()
 {
     const QString path = m_detail.orderPath;
     m_detail = NewOrderDetail();
+    ++m_goodsVersion;
     m_detail.orderPath = path;
     m_waitText.clear();
     m_minutes = 30;
@@ -307,6 +308,7 @@ bool NewOrderAlarm::load(const QString &ordNo)
         additionRows += rowsOf(r.object, "OUT_ROW3");
     }
     m_detail.goods = AlarmGoodsTree(goodsRows, additionRows);
+    ++m_goodsVersion;
     changed();
     return loaded;
 }

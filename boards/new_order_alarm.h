@@ -130,6 +130,8 @@ public:
     void closeWindow();
 
     const NewOrderDetail &detail() const { return m_detail; }
+    // Changes whenever the goods of the detail were replaced (a view rebuilds its tree only then).
+    int goodsVersion() const { return m_goodsVersion; }
     QString waitText() const { return m_waitText; }
     bool running() const { return m_running; }
     bool visible() const { return m_visible; }
@@ -141,6 +143,7 @@ private:
 
     NewOrderAlarmHooks m_hooks;
     NewOrderDetail m_detail;
+    int m_goodsVersion = 0;
     QString m_pathKept;  // the order path stays until the next load
     QString m_waitText;
     QDateTime m_shownAt;

@@ -61,6 +61,9 @@ void applyToCourier(TMyWorker &w, const std::shared_ptr<TA1ORDER> &order, const 
     w.WkOrderNo = w.WKOrders->Numbers();
 }
 
+// 2002 (requested again) waits for a courier just as 2001 does: the board holds both alike, and
+// the control screens build their ready orders from this list with 2002 among them, so an order
+// in 2002 left out here would vanish from the screens while it still needs a courier.
 bool isWaiting(QStringView status)
 {
     return status == u"2001" || status == u"2002" || status == u"1002";

@@ -250,8 +250,10 @@ bool CourierListRefresh::applyRow(const QStringList &f)
     }
     auto &list = G_MY_WORKER.MyWorkerArray;
     TMyWorker *found = m_lookup.active ? list.value(m_lookup.index.value(code, -1)) : list.find(code);
-    // A courier taken out of service is applied (it leaves the counters and the map); one this
-    // login never had is not worth adding.
+    // Status 0 is a courier taken out of service. For a courier this login knows the row is
+    // applied all the same: skipped, the courier would keep its old status "1" and stay counted
+    // and drawn on the map for the rest of the session, since the sync mark never brings the row
+    // again. A courier this login never had is not worth adding, so that row changes nothing.
     if (statusNo == 0 && !found)
         return false;
 

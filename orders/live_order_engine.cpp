@@ -159,6 +159,7 @@ void LiveOrderEngine::dispatchPending()
         m_queue.pop_front();
         // A failing batch is logged and dropped; it never stops the batches after it.
         bool applied = false;
+        emit batchStarting(batch.header);
         try {
             applied = A1Dispatch(batch);
         } catch (const std::exception &e) {

@@ -103,6 +103,8 @@ public:
     const QStringList &slDel() const { return m_slDel; }
 
 signals:
+    // A batch is about to be applied.
+    void batchStarting(const QString &header);
     // A batch was applied (after prints and sounds).
     void batchApplied(const QString &header);
 

@@ -91,20 +91,22 @@ bool LiveOrderLoader::proc_Load_Order()
         }
         const std::weak_ptr<int> generation = m_generation;
         const int queuedIn = *m_generation;
-        QString *mark = &gsSyncDate;
+        const bool rebuild = gsSyncDate.isEmpty();
         m_engine.beginBatch(QStringLiteral("A1,0,") + gsSyncDate);
         for (const QString &p : pages)
             m_engine.addPage(p);
-        m_engine.endBatch([generation, queuedIn, mark, next](bool applied) {
+        m_engine.endBatch([this, generation, queuedIn, next, rebuild](bool applied) {
             const std::shared_ptr<int> alive = generation.lock();
             if (!alive || *alive != queuedIn)
                 return;
             if (applied) {
-                *mark = next;
+                gsSyncDate = next;
             } else {
-                mark->clear();
+                gsSyncDate.clear();
                 WriteLog(kLiveCode + QStringLiteral(" batch not applied, the board is rebuilt at the next load"));
             }
+            if (rebuild)
+                rebuildDone();
         });
     }
     rearm();
@@ -125,8 +127,28 @@ bool LiveOrderLoader::procLoadA1OrderFinish()
     if (replyFailed(firstPage(pages)))
         return true;
     bA1FinOrd = true;
-    m_engine.enqueue(QStringLiteral("A1,1,") + gsSyncDate, pages);
+    ++m_completedQueued;
+    const std::weak_ptr<int> generation = m_generation;
+    const int queuedIn = *m_generation;
+    m_engine.enqueue(QStringLiteral("A1,1,") + gsSyncDate, pages, [this, generation, queuedIn](bool) {
+        const std::shared_ptr<int> alive = generation.lock();
+        if (alive && *alive == queuedIn)
+            --m_completedQueued;
+    });
     return true;
+}
+
+void LiveOrderLoader::rebuildDone()
+{
+    // A rebuild empties the completed board too (also when the batch could not be applied in
+    // full). Unless a completed load is still queued behind it, the board is not loaded any
+    // more: the flag says so, and the board is asked for again.
+    if (!bA1FinOrd || m_completedQueued > 0)
+        return;
+    bA1FinOrd = false;
+    WriteLog(kLiveCode + QStringLiteral(" completed board emptied by a rebuild, it is loaded again"));
+    if (hooks.completedEmptied)
+        hooks.completedEmptied();
 }
 
 void LiveOrderLoader::reloadAll()
@@ -134,4 +156,5 @@ void LiveOrderLoader::reloadAll()
     ++*m_generation;
     gsSyncDate.clear();
     bA1FinOrd = false;
+    m_completedQueued = 0;
 }

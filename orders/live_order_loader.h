@@ -25,6 +25,9 @@ public:
         std::function<void()> rearmPoll;                // the poll's three-tick cycle restarts, timer on
         std::function<void(bool on)> passTime;          // the elapsed-time refresh on or off
         std::function<void()> recountStoreCalls;        // a store user's call counters
+        // A rebuild emptied the completed board after it had been loaded (bA1FinOrd is then
+        // false again); the screen reloads it when it is on show.
+        std::function<void()> completedEmptied;
     };
 
     explicit LiveOrderLoader(LiveOrderEngine &engine);
@@ -52,9 +55,12 @@ public:
 private:
     QString payload(const QString &flag, const QString &mark) const;
     void rearm();
+    void rebuildDone();
 
     LiveOrderEngine &m_engine;
     Request m_request;
     // Batches queued before a reload-all must not bring an old mark back when they are applied.
     std::shared_ptr<int> m_generation = std::make_shared<int>(0);
+    // Completed batches queued and not yet dispatched.
+    int m_completedQueued = 0;
 };

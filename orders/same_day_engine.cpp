@@ -306,7 +306,13 @@ void SameDayEngine::copyToCouriers(const TA3ORDER &order, const QString &previou
 
 void SameDayEngine::A3ProcAdd(const Batch &batch)
 {
+    // The rebuild replaces the same-day board only; the completed board stays as it is, so its
+    // orders are counted in again after the zeroing (else the next completed reload, which counts
+    // them out one by one, would leave the counters short).
     m_counts.fill(0);
+    for (const auto &o : m_comp.Records())
+        if (o)
+            countIn(*o);
     m_today.Clear();
     if (m_sink)
         m_sink->boardReset(SameDayBoard::Today);

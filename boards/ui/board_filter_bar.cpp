@@ -537,6 +537,12 @@ void BoardFilterBar::setCount(int tag, int count)
         label->setText(QString::number(count));
 }
 
+void BoardFilterBar::setCountText(int tag, const QString &text)
+{
+    if (QLabel *label = countLabel(tag))
+        label->setText(text);
+}
+
 void BoardFilterBar::setStatusColour(const QString &key, TColor colour)
 {
     if (!key.startsWith(QLatin1String("CB_")))

@@ -115,6 +115,8 @@ public:
     // Count labels: tag 0 the total, else the status they count.
     QLabel *countLabel(int tag) const;
     void setCount(int tag, int count);
+    // The counter's text as the count pass wrote it ("-" for a board not loaded yet).
+    void setCountText(int tag, const QString &text);
     // The background of the count label of status key "CB_<status>".
     void setStatusColour(const QString &key, TColor colour);
 

@@ -209,6 +209,11 @@ void NewOrderAlarmWindow::refresh()
     m_wait->setText(m_alarm.waitText());
     if (QAbstractButton *b = m_minutes->button(m_alarm.minutes()))
         b->setChecked(true);
+    // The countdown refreshes the window every second; the goods tree is built only when the
+    // goods changed, so an open branch or a scrolled list stays as the user left it.
+    if (m_shownGoods == m_alarm.goodsVersion())
+        return;
+    m_shownGoods = m_alarm.goodsVersion();
     m_goods->setUpdatesEnabled(false);
     m_goods->clear();
     for (const AlarmGoodsLine &line : d.goods) {

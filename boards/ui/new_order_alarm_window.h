@@ -58,6 +58,7 @@ private:
     QLineEdit *m_amount = nullptr;
     QLineEdit *m_wait = nullptr;
     QTreeWidget *m_goods = nullptr;
+    int m_shownGoods = -1;  // the goods version the tree shows
     QButtonGroup *m_minutes = nullptr;
     QMenu *m_reasons = nullptr;
     QPoint m_dragOffset;

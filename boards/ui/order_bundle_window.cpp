@@ -1,6 +1,7 @@
 #include "boards/ui/order_bundle_window.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -125,4 +126,11 @@ void OrderBundleWindow::refresh()
         lower.append(&m_bundle.candidates().at(i));
     fillGrid(m_lower, lower, now);
     m_all->setChecked(m_bundle.allChecked());
+}
+
+void OrderBundleWindow::closeEvent(QCloseEvent *event)
+{
+    // The form's own close comes back here through its closed hook; it is then closed already.
+    m_bundle.close();
+    QWidget::closeEvent(event);
 }

@@ -33,6 +33,10 @@ public:
     QTableWidget *members() const { return m_upper; }
     QTableWidget *candidates() const { return m_lower; }
 
+protected:
+    // Closed from its title bar: the form closes too (the open flag drops, the dispatch leaves it).
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void refresh();
 

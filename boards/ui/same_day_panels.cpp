@@ -2,9 +2,12 @@
 
 #include "common/daily_log.h"
 #include "link/link_state.h"
+#include "boards/ui/web_popup.h"
 #include "records/session_records.h"
 
+#include <QHash>
 #include <QMenu>
+#include <QUrl>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -13,6 +16,8 @@ SameDayPanels::SameDayPanels(Hooks hooks, QObject *parent)
 {
     if (!m_hooks.log)
         m_hooks.log = [](const QString &l) { WriteLog(l); };
+    if (!m_hooks.showTrackingPage)
+        m_hooks.showTrackingPage = [this](const QString &url) { mnA3TBNowLIstClick(url); };
     SameDayEngine::Hooks e;
     e.setPollTimer = m_hooks.setPollTimer;
     e.setFilterBarEnabled = [this](bool on) {
@@ -166,11 +171,14 @@ void SameDayPanels::setActiveTab(SameDayTab tab)
     if (m_bar)
         m_bar->setTab(tab);
     proc_SameDayCountView();
-    if (tab == SameDayTab::Completed && !m_loader.bA3FinOrd) {
-        const QString kind = SameDayCompletedKind();
-        if (!kind.isEmpty())
-            m_loader.procLoadA3OrderFinish(kind);
-    }
+}
+
+bool SameDayPanels::loadCompleted()
+{
+    if (m_loader.bA3FinOrd)
+        return true;
+    const QString kind = SameDayCompletedKind();
+    return !kind.isEmpty() && m_loader.procLoadA3OrderFinish(kind);
 }
 
 bool SameDayPanels::pollSameDay()
@@ -255,6 +263,8 @@ QMenu *SameDayPanels::mnSameDay(QWidget *parent)
     login.gansun = G_USER_INFO.SAMEDAY_GANSUN_TYPE;
     login.jisun = G_USER_INFO.SAMEDAY_JISUN_TYPE;
     login.hasAuthGrade = m_hooks.hasAuthGrade;
+    if (m_hooks.orderService)
+        login.orderService = m_hooks.orderService();
     const SameDayMenuPlan plan = mnSameDayPopup(m_tab, focusOf(m_tab), login, m_popup);
     m_popup = plan.order;
 
@@ -290,8 +300,7 @@ QMenu *SameDayPanels::mnSameDay(QWidget *parent)
         if (name.startsWith(QLatin1String("mnDayMSG"))) {
             QMenu *sub = host->addMenu(caption);
             sub->setObjectName(name);
-            if (m_hooks.fillMessageMenu)
-                m_hooks.fillMessageMenu(sub, name);
+            fillMessageMenu(sub, name, plan);
             continue;
         }
         QAction *a = host->addAction(caption);
@@ -345,4 +354,47 @@ int SameDayPanels::printSelected()
     for (int record : m_a3Grid->selectedRecords())
         numbers.append(g.recordValue(record, no).toString());
     return btnSameDayPrintClick(numbers, *m_hooks.printer);
+}
+
+void SameDayPanels::fillMessageMenu(QMenu *sub, const QString &name, const SameDayMenuPlan &plan)
+{
+    // The same items as the live pop-up's message submenus, for the same receivers.
+    static const QHash<QString, OrderMenuItem> kLiveMenu = {
+        {QStringLiteral("mnDayMSGStore"), OrderMenuItem::NEtcStMsg},
+        {QStringLiteral("mnDayMSGWKBR"), OrderMenuItem::NEtcWkBrMsg},
+        {QStringLiteral("mnDayMSGWKST"), OrderMenuItem::NEtcWkStMsg},
+        {QStringLiteral("mnDayMSGWorker"), OrderMenuItem::NEtcDvryMsg},
+    };
+    const auto live = kLiveMenu.constFind(name);
+    if (live == kLiveMenu.constEnd())
+        return;
+    for (const OrderMessageEntry &e : OrderMessageEntries(*live)) {
+        if (e.kind == OrderMessageEntry::Separator) {
+            sub->addSeparator();
+            continue;
+        }
+        // The two telephone texts follow the rules the live pop-up gives them.
+        if (e.item == OrderMenuItem::NEtcSubSenderTelMsg && !plan.senderTelMsg)
+            continue;
+        if (e.item == OrderMenuItem::NEtcSubOrdStTelMsg && plan.order.FPOP_ORD_ST_TEL.size() <= 6)
+            continue;
+        QAction *a = sub->addAction(e.caption);
+        if (e.item)
+            a->setObjectName(QString::fromLatin1(OrderMenuItemInfoOf(*e.item).name));
+        OrderMenuCommand c;
+        c.role = e.kind == OrderMessageEntry::Compose ? OrderMenuRole::Compose : OrderMenuRole::MessageText;
+        c.tag = e.tag;
+        c.caption = e.caption;
+        connect(a, &QAction::triggered, this, [this, c] {
+            if (m_hooks.messageCommand)
+                m_hooks.messageCommand(c, m_popup);
+        });
+    }
+}
+
+void SameDayPanels::mnA3TBNowLIstClick(const QString &url)
+{
+    // A new popup for every click; it is gone when it closes.
+    QWidget *over = m_a3Grid ? m_a3Grid->window() : nullptr;
+    ShowWebPopup(QStringLiteral("택배배송현황"), 500, 500, QUrl(url), over);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "boards/logistics_board.h"
+#include "boards/order_menu_plan.h"
 #include "boards/same_day_actions.h"
 #include "boards/same_day_board.h"
 #include "orders/same_day_engine.h"
@@ -45,11 +46,16 @@ public:
         ISameDayLabelPrinter *printer = nullptr;
         // Cancel reasons (name, code) for the cancel submenu.
         std::function<QList<QPair<QString, QString>>()> cancelReasons;
-        // The parcel-tracking page of an order, the courier pick dialog for a same-day order
-        // (number, status), and the live pop-up's message items for a message submenu.
+        // The parcel-tracking page of an order (by default the web popup "택배배송현황") and the
+        // courier pick dialog for a same-day order (number, status).
         std::function<void(const QString &url)> showTrackingPage;
         std::function<void(const QString &orderNo, const QString &status)> pickCourier;
-        std::function<void(QMenu *submenu, const QString &name)> fillMessageMenu;
+        // A message item of the four message submenus (the live pop-up's message items: a fixed
+        // text or the composer) chosen for the pop-up order; the live board's message action
+        // sends it. The pop-up order's fields are the ones the live pop-up shares.
+        std::function<void(const OrderMenuCommand &command, const SameDayPopupOrder &order)> messageCommand;
+        // FPOP_ORDER_SERVICE as the live pop-up last set it.
+        std::function<QString()> orderService;
         // A status count label was double-clicked: choose the colour of its key ("CB_" + Tag);
         // the screen calls refreshColours() afterwards.
         std::function<void(const QString &key)> chooseLabelColour;
@@ -71,9 +77,11 @@ public:
     SameDayFilterBarWidget *filterBar(QWidget *parent = nullptr);
     SameDayGridView *grid(SameDayTab tab) const;
 
-    // The tab change: the bar's controls follow, the counts are shown, and the completed tab
-    // asks for the completed orders until they have been loaded.
+    // The tab change: the bar's controls follow and the counts are shown.
     void setActiveTab(SameDayTab tab);
+    // The completed same-day load, unless the completed orders have been loaded (the screen
+    // asks for it when its completed tab opens). False when nothing was loaded.
+    bool loadCompleted();
     SameDayTab activeTab() const { return m_tab; }
 
     // The polling loop's same-day step: the live load with the login's kind (none for logins
@@ -89,11 +97,17 @@ public:
 
     // The pop-up menu of the active tab's focused record, built afresh.
     QMenu *mnSameDay(QWidget *parent);
+    // The order the last pop-up remembered.
+    const SameDayPopupOrder &popupOrder() const { return m_popup; }
     // The label print of the selected same-day rows. Returns the number of labels.
     int printSelected();
 
+    // mnA3TBNowLIstClick: the parcel-tracking page of the pop-up order.
+    void mnA3TBNowLIstClick(const QString &url);
+
 private:
     void statusChange(const QString &caption, int tag, const QString &hint);
+    void fillMessageMenu(QMenu *sub, const QString &name, const SameDayMenuPlan &plan);
     void arrive();
     SameDayFocus focusOf(SameDayTab tab) const;
 

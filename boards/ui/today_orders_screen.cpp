@@ -20,6 +20,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -143,6 +144,33 @@ TFRM_ORD::TFRM_ORD(QWidget *parent) : QWidget(parent)
         else
             proc_Chk_Cnt();
     });
+    // The user who asked for it keeps the live grid's top row across live batches.
+    connect(m_engine.get(), &LiveOrderEngine::batchStarting, this, [this](const QString &header) {
+        m_topRow = header.startsWith(QLatin1String("A1,0,")) && CTV_MAIN ? CTV_MAIN->rowAt(0) : -1;
+    });
+    connect(m_engine.get(), &LiveOrderEngine::batchApplied, this, [this](const QString &header) {
+        // A full rebuild of the live lists starts the unconfirmed store orders afresh.
+        if (header == QLatin1String("A1,0,"))
+            gsl_New_Order.clear();
+        if (m_topRow >= 0 && CTV_MAIN && QString(G_USER_SET.ORDER_FOCUS_VIEW) == QLatin1String("1")) {
+            QAbstractItemModel *model = CTV_MAIN->model();
+            const int row = std::min(m_topRow, model->rowCount() - 1);
+            int column = 0;
+            while (column < model->columnCount() && CTV_MAIN->isColumnHidden(column))
+                ++column;
+            if (row >= 0 && column < model->columnCount())
+                CTV_MAIN->scrollTo(model->index(row, column), QAbstractItemView::PositionAtTop);
+        }
+        m_topRow = -1;
+    });
+    // A rebuild emptied the loaded completed board: on show it is asked for again at once, after
+    // the batch that emptied it has finished.
+    m_loader->hooks.completedEmptied = [this] {
+        QTimer::singleShot(0, this, [this] {
+            if (!m_closed && m_loader && !m_loader->bA1FinOrd && activePage() == tbOrdComp)
+                tbOrdCompClick();
+        });
+    };
 
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
@@ -257,6 +285,7 @@ void TFRM_ORD::buildTop()
     p3->addLayout(reload);
     top->addWidget(Panel3);
     connect(btnLoadOrderAll, &QPushButton::clicked, this, &TFRM_ORD::btnLoadOrderAllClick);
+    connect(btnRegDevice, &QPushButton::clicked, this, &TFRM_ORD::btnRegDeviceClick);
 
     CLB_DVRY_INFO = new QFrame(this);
     CLB_DVRY_INFO->setObjectName(QStringLiteral("CLB_DVRY_INFO"));
@@ -570,6 +599,12 @@ void TFRM_ORD::tbOrdCompClick()
         hooks.loadCompleted();
     else
         m_loader->procLoadA1OrderFinish();
+}
+
+void TFRM_ORD::btnRegDeviceClick()
+{
+    if (hooks.openRegisteredDevices)
+        hooks.openRegisteredDevices();
 }
 
 void TFRM_ORD::procCheckCompleteTime(int record)

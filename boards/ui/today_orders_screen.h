@@ -63,6 +63,8 @@ public:
         std::function<void()> applyStatusColor;       // the main window's status colours
         std::function<void(int slot)> playSound;
         std::function<QString()> sameDayFinishKind;    // the kind of the completed same-day load
+        // "인증단말기": the registered-PC window (the main window's).
+        std::function<void()> openRegisteredDevices;
         std::function<void(const QString &)> log;      // the daily log by default
     };
 
@@ -112,6 +114,7 @@ public:
     void cxPageControl1Change();
     void btnLoadOrderAllClick();
     void tbOrdCompClick();
+    void btnRegDeviceClick();
 
     // Counts ------------------------------------------------------------------------------
     // The count pass: time columns, footers, labels, the wait sound.
@@ -188,6 +191,7 @@ private:
     QGridLayout *m_statusGrid = nullptr;
     CountPassResult m_lastPass;
     bool m_closed = false;
+    int m_topRow = -1;  // the live grid's top row when a live batch started
     bool m_hiding = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "common/interface_texts.h"
 #include "common/message_box.h"
+#include "common/ui/form_lookup.h"
 #include "main/shell_requests.h"
 #include "start/ui/app_style.h"
 #include "start/ui/pc_register_dialog.h"
@@ -13,10 +14,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace
 {
@@ -184,4 +188,31 @@ void TfrmRegDeviceAdmin::btnRegDeviceChangeClick()
     MsgBox(QStringLiteral("처리되었습니다!"), QStringLiteral("I"));
     pnlRegDeviceAuth->hide();
     btnRegDeviceSearchClick();
+}
+
+namespace
+{
+RegDeviceAdminRunner &adminRunner()
+{
+    static RegDeviceAdminRunner runner;
+    return runner;
+}
+} // namespace
+
+RegDeviceAdminRunner SetRegDeviceAdminRunner(RegDeviceAdminRunner runner)
+{
+    return std::exchange(adminRunner(), std::move(runner));
+}
+
+void ShowRegDeviceAdmin(QWidget *owner)
+{
+    // One window at a time: an open one is shown again rather than a second made.
+    QPointer<TfrmRegDeviceAdmin> window = qobject_cast<TfrmRegDeviceAdmin *>(FindFormByClass(QStringLiteral("TfrmRegDeviceAdmin")));
+    if (!window)
+        window = new TfrmRegDeviceAdmin(owner);
+    if (adminRunner())
+        adminRunner()(window);
+    else
+        window->exec();
+    delete window.data();
 }

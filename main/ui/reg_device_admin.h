@@ -40,3 +40,10 @@ public:
 private:
     QList<RegDevice> m_rows;
 };
+
+// "인증단말기" of the today's-orders screen: the window, made when none is open (owned by owner),
+// shown modally and freed when it closes.
+void ShowRegDeviceAdmin(QWidget *owner);
+// How the window is shown (modally by default); tests put their own here. Returns the previous.
+using RegDeviceAdminRunner = std::function<void(TfrmRegDeviceAdmin *window)>;
+RegDeviceAdminRunner SetRegDeviceAdminRunner(RegDeviceAdminRunner runner);

@@ -1,5 +1,6 @@
 #include "main/ui/today_orders_dock.h"
 
+#include "common/message_box.h"
 #include "common/program_globals.h"
 #include "main/courier_refresh_binding.h"
 #include "reference/edition_table.h"
@@ -8,6 +9,7 @@
 #include "reference/reference_state.h"
 #include "main/status_bar_texts.h"
 #include "main/ui/main_window.h"
+#include "main/ui/reg_device_admin.h"
 #include "main/ui/sound_player.h"
 #include "main/ui/start_forms.h"
 #include "main/ui/today_orders_grid_binding.h"
@@ -316,8 +318,34 @@ private:
             if (FRM_MAIN)
                 FRM_MAIN->proc_Ord_Modify(ordNo, status, ordGubun, dayNo, orderType, shareGroup);
         };
-        h.showTrackingPage = [s](const QString &url) {
-            ShowWebPopup(QStringLiteral("배송조회"), 900, 700, QUrl(url), s);
+        h.actions.confirm = [](const QString &text) { return MsgBox(text, QStringLiteral("Q")) == 1; };
+        h.actions.inform = [](const QString &text) { MsgBox(text, QStringLiteral("I")); };
+        // The pop-up fields are shared with the live pop-up, whose message action sends.
+        h.messageCommand = [this](const OrderMenuCommand &command, const SameDayPopupOrder &order) {
+            TodayOrdersGridBinding *grids = TodayOrdersGrids(m_screen);
+            if (!grids)
+                return;
+            OrderPopupFields &f = grids->popupState().fields;
+            f.FPOP_ORDER_STATUS = order.FPOP_ORDER_STATUS;
+            f.FPOP_ORDER_NO = order.FPOP_ORDER_NO;
+            f.FPOP_ORD_ST_CODE = order.FPOP_ORD_ST_CODE;
+            f.FPOP_CTH_WK_CODE = order.FPOP_CTH_WK_CODE;
+            f.FPOP_CTH_ST_CODE = order.FPOP_CTH_ST_CODE;
+            f.FPOP_CTH_BR_CODE = order.FPOP_CTH_BR_CODE;
+            f.FPOP_ORD_ST_TEL = order.FPOP_ORD_ST_TEL;
+            grids->actions().run(command);
+        };
+        h.orderService = [this] {
+            TodayOrdersGridBinding *grids = TodayOrdersGrids(m_screen);
+            return grids ? grids->popupState().fields.FPOP_ORDER_SERVICE : QString();
+        };
+        // A partner head office's ticked branches narrow the same-day boards.
+        h.branchCodes = [this] {
+            QStringList codes;
+            if (TodayOrdersGridBinding *grids = TodayOrdersGrids(m_screen))
+                for (const auto &[code, name] : grids->bar()->selections().tickedBranches())
+                    codes << code;
+            return codes;
         };
         sameDay = new SameDayPanels(std::move(h), s);
         s->grdA3View->layout()->addWidget(sameDay->a3Page(s->grdA3View));
@@ -381,9 +409,11 @@ private:
             storeBoard.procA2Check();
             storeCountsToScreen();
         };
-        h.loadCompletedSameDay = [this](const QString &kind) {
-            if (!sameDay->loader().bA3FinOrd && !kind.isEmpty())
-                sameDay->loader().procLoadA3OrderFinish(kind);
+        // The screen asks when its flag is down: at the first visit, and again after a new
+        // branch selection cleared it.
+        h.loadCompletedSameDay = [this](const QString &) {
+            sameDay->loader().bA3FinOrd = false;
+            sameDay->loadCompleted();
             m_screen->bA3FinOrd = sameDay->loader().bA3FinOrd;
         };
         h.sameDayFinishKind = [] { return SameDayCompletedKind(); };
@@ -472,6 +502,7 @@ void InstallTodayOrdersScreen()
         w->setColumnLookups(mainWindowLookups(), {G_ED_MONEY_WORD.at(size_t(row)), G_ED_FEE_WORD.at(size_t(row)),
                                                   G_ED_COMMISSION_WORD.at(size_t(row))});
         w->hooks.applyStatusColor = [main] { main->procApplyStatusColor(); };
+        w->hooks.openRegisteredDevices = [w] { ShowRegDeviceAdmin(w); };
         // The count labels carry the colour of the status named in their Tag ("CB_" + status).
         ShellActions().applyStatusColours = [w = QPointer<TFRM_ORD>(w)](const QList<StatusColour> &colours) {
             if (!w)

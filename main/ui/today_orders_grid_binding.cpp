@@ -5,10 +5,12 @@
 #include "reference/reference_state.h"
 #include "main/status_bar_texts.h"
 #include "main/ui/main_window.h"
+#include "main/ui/shell_popups.h"
 #include "main/ui/sound_player.h"
 #include "main/ui/start_forms.h"
 #include "messages/message_center.h"
 #include "boards/board_selections.h"
+#include "messages/ui/message_windows.h"
 #include "orders/courier_refresh.h"
 #include "boards/new_order_alarm.h"
 #include "orders/order_globals.h"
@@ -286,11 +288,14 @@ void TodayOrdersGridBinding::setStoreOrderModel(GridTableModel *model)
 void TodayOrdersGridBinding::findStoreOrderModel()
 {
     // The store-order board may be put into its container after this binding was made.
-    if (m_storeModel)
+    if (m_storeModel) {
+        attachStoreGrid();
         return;
+    }
     if (QTableView *store = firstTable(m_screen.CTV_TAKEOUT))
         if (GridTableModel *model = gridModelOf(store->model()))
             setStoreOrderModel(model);
+    attachStoreGrid();
 }
 
 void TodayOrdersGridBinding::copyCounts()
@@ -299,8 +304,8 @@ void TodayOrdersGridBinding::copyCounts()
     for (QLabel *label : m_screen.countLabels) {
         if (!label)
             continue;
-        const int tag = label->property("Tag").toInt();
-        m_bar->setCount(tag, label->text().trimmed().toInt());
+        // As text: a completed counter reads "-" until the completed orders are loaded.
+        m_bar->setCountText(label->property("Tag").toInt(), label->text().trimmed());
     }
 }
 
@@ -313,6 +318,8 @@ void TodayOrdersGridBinding::applyStatusColours(const QList<std::pair<QString, T
     m_colours.takeUserColours(G_USER_SET);
     m_screen.CTV_MAIN->viewport()->update();
     m_screen.CTV_MAIN_COMP->viewport()->update();
+    if (QTableView *store = gridView(BoardGrid::StoreOrders))
+        store->viewport()->update();
 }
 
 // ---- grids -----------------------------------------------------------------------------------
@@ -340,6 +347,20 @@ GridTableModel *TodayOrdersGridBinding::gridModel(BoardGrid grid) const
         return nullptr;
     }
     return nullptr;
+}
+
+void TodayOrdersGridBinding::attachStoreGrid()
+{
+    // The store-order grid gets the same painting, events, popup and layout keeping as the
+    // others, once the store-order board has put its view into CTV_TAKEOUT.
+    if (m_store.events || !m_eventHooks.prepareOrderPopup)
+        return;
+    QTableView *view = gridView(BoardGrid::StoreOrders);
+    GridTableModel *model = gridModel(BoardGrid::StoreOrders);
+    if (!view || !model)
+        return;
+    m_store = AttachBoardGrid(view, {BoardGrid::StoreOrders, model, &m_selection, m_eventHooks,
+                                     [this] { return m_colours; }, {}, G_USER_SET.ViewWorkControlType});
 }
 
 QString TodayOrdersGridBinding::focusedOrderNo(BoardGrid grid) const
@@ -384,6 +405,7 @@ void TodayOrdersGridBinding::bindGrids()
             FRM_MAIN->proc_Ord_Modify_Quick(open.ordNo, open.status, open.dayNo, open.ordGubun);
     };
 
+    m_eventHooks = h;
     auto colours = [this] { return m_colours; };
     const QString control = G_USER_SET.ViewWorkControlType;
     m_live = AttachBoardGrid(screen->CTV_MAIN,
@@ -391,6 +413,7 @@ void TodayOrdersGridBinding::bindGrids()
     m_completed = AttachBoardGrid(
         screen->CTV_MAIN_COMP,
         {BoardGrid::Completed, &screen->boards().CTV_MAIN_COMP, &m_selection, h, colours, {}, control});
+    attachStoreGrid();
     m_completed.events->setLiveEvents(m_live.events);
     // A saved layout may have shown internal columns again.
     screen->applyColumnTags();
@@ -438,6 +461,7 @@ bool TodayOrdersGridBinding::preparePopup(BoardGrid grid)
     if (!m_popupState.apply(plan))
         return false;
     m_popupRow = row;
+    m_popupGrid = grid;
     m_actions->setTab(menuTabOf(grid));
     m_popup->applyPlan(plan);
     return true;
@@ -459,7 +483,8 @@ void TodayOrdersGridBinding::bindPopup()
         if (m_options.reloadStoreOrders)
             m_options.reloadStoreOrders();
     };
-    h.refreshPopup = [this] { return preparePopup(BoardGrid::Live); };
+    // Re-planned for the grid the popup was opened on, not always the live one.
+    h.refreshPopup = [this] { return preparePopup(m_popupGrid); };
     h.rememberFocusedOrder = [this] {
         m_screen.FSELECT_ORD_NO = focusedOrderNo(BoardGrid::Live);
         m_selection.FSELECT_ORD_NO = m_screen.FSELECT_ORD_NO;
@@ -479,6 +504,11 @@ void TodayOrdersGridBinding::bindPopup()
         if (FRM_MAIN && FRM_MAIN->messageCenter)
             FRM_MAIN->messageCenter->proc_Send_Message(msg);
     };
+    h.openComposer = [](const TMSG_LIST &msg, const QString &shortNo, const QString &groupName) {
+        if (FRM_MAIN && FRM_MAIN->messageWindows)
+            FRM_MAIN->messageWindows->openComposer(msg, shortNo, groupName);
+    };
+    h.cardReceipts = [](const QString &orderNo, const QString &gubun) { procCardApprList(orderNo, gubun); };
     h.openOrderCheck = [this] {
         const OrderMenuRow row = m_popupRow.value_or(OrderMenuRow{});
         alarmWindow()->openFor(row.STATUS_CD, row.ARR_TIME, m_popupState.fields.FPOP_ORDER_NO);

@@ -45,6 +45,7 @@ public:
     BoardFilterBar *bar() const { return m_bar; }
     const BoardGridParts &liveParts() const { return m_live; }
     const BoardGridParts &completedParts() const { return m_completed; }
+    const BoardGridParts &storeParts() const { return m_store; }
     OrderPopupMenu *popupMenu() const { return m_popup; }
     OrderActions &actions() { return *m_actions; }
     OrderPopupState &popupState() { return m_popupState; }
@@ -92,6 +93,7 @@ private:
     void bindPopup();
     void copyCounts();
     void findStoreOrderModel();
+    void attachStoreGrid();
     QTableView *gridView(BoardGrid grid) const;
     GridTableModel *gridModel(BoardGrid grid) const;
     QString focusedOrderNo(BoardGrid grid) const;
@@ -104,6 +106,9 @@ private:
     BoardColours m_colours;
     BoardGridParts m_live;
     BoardGridParts m_completed;
+    BoardGridParts m_store;
+    BoardEventHooks m_eventHooks;
+    BoardGrid m_popupGrid = BoardGrid::Live;  // the grid the last popup was planned for
     OrderPopupState m_popupState;
     OrderPopupMenu *m_popup = nullptr;
     std::unique_ptr<OrderActions> m_actions;

@@ -100,9 +100,16 @@ TEST(NewOrderAlarmWindow, CountdownRunsAndTheDeadlineHidesTheWindow)
     Fixture fx;
     NewOrderAlarmWindow window(fx.hooks, [&] { return fx.now; });
     window.openFor(QStringLiteral("1001"), QString(), QStringLiteral("20261211000042"));
+    // The countdown leaves the goods tree as it is: the same items, a collapsed branch stays so.
+    QTreeWidget *goods = window.findChild<QTreeWidget *>("CTL_GOODS");
+    ASSERT_EQ(goods->topLevelItemCount(), 1);
+    QTreeWidgetItem *line = goods->topLevelItem(0);
+    line->setExpanded(false);
     fx.now = fx.now.addSecs(1);
     window.tickOnce();
     EXPECT_EQ(window.findChild<QLineEdit *>("CTE_WAIT_TIME")->text(), QStringLiteral("3분 59초"));
+    EXPECT_EQ(goods->topLevelItem(0), line);
+    EXPECT_FALSE(line->isExpanded());
     fx.now = QDateTime(QDate(2026, 12, 11), QTime(10, 5, 0));
     window.tickOnce();
     EXPECT_FALSE(window.isVisible());

@@ -76,4 +76,15 @@ TEST(OrderBundleWindow, GridsFollowTheFormAndTheWindowClosesWithIt)
     window.bundle().orderChanged(*moved);
     EXPECT_EQ(shown, QStringList{"묶음 주문의 상태가 변경되었습니다."});
     EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.bundle().isOpen());
+
+    // Opened again and closed from its title bar: the form closes with it, so the dispatch no
+    // longer feeds a window nobody sees.
+    live.GetRecord(2)->set(A1::ORD_STATUS_CD, u"2001");
+    ASSERT_TRUE(window.openFor(popup));
+    ASSERT_TRUE(window.bundle().isOpen());
+    EXPECT_TRUE(window.close());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.bundle().isOpen());
+    EXPECT_TRUE(window.bundle().members().isEmpty());
 }

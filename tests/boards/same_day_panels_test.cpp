@@ -7,6 +7,7 @@
 
 #include "link/link_state.h"
 #include "boards/ui/same_day_panels.h"
+#include "boards/ui/web_popup.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -45,6 +46,9 @@ protected:
             sent.append(code + QLatin1Char('|') + val);
             return QStringLiteral("{\"OUT_CODE\":\"1\",\"OUT_MSG\":\"\"}");
         };
+        hooks.messageCommand = [this](const OrderMenuCommand &c, const SameDayPopupOrder &o) {
+            messages.append(QString::number(c.tag) + QLatin1Char('|') + c.caption + QLatin1Char('|') + o.FPOP_ORDER_NO);
+        };
         hooks.cancelReasons = [] { return QList<QPair<QString, QString>>{{QStringLiteral("고객요청"), QStringLiteral("R01")}}; };
         panels = std::make_unique<SameDayPanels>(hooks);
         panels->loader().setRequest([this](const QString &, const QString &, const QString &val, const QString &, int) {
@@ -73,7 +77,7 @@ protected:
     QWidget form;
     std::unique_ptr<SameDayPanels> panels;
     QList<QStringList> replies;
-    QStringList requests, sent, log;
+    QStringList requests, sent, log, messages;
     QList<bool> timer;
 };
 
@@ -107,14 +111,16 @@ TEST_F(SameDayPanelsTest, PollFillsTheGridCountsAndFilters)
     // after a failure.
     replies = {{}, {okPage({sameDayRow("A9", "4001", kPanelStamp)}, "X")}};
     panels->setActiveTab(SameDayTab::Completed);
+    EXPECT_EQ(requests.size(), 1) << "the tab change alone asks for nothing: the screen's tab change does";
+    EXPECT_FALSE(panels->loadCompleted());
     EXPECT_FALSE(panels->loader().bA3FinOrd);
     G_CONNECTED = true;
-    panels->setActiveTab(SameDayTab::Completed);
+    EXPECT_TRUE(panels->loadCompleted());
     panels->engine().dispatchPending();
     EXPECT_TRUE(panels->loader().bA3FinOrd);
     EXPECT_EQ(label("edSameDayComplete")->text(), QStringLiteral("1"));
     EXPECT_EQ(panels->models().grdEndView().recordCount(), 1);
-    panels->setActiveTab(SameDayTab::Completed);
+    EXPECT_TRUE(panels->loadCompleted());
     EXPECT_EQ(requests.size(), 3) << "loaded once";
 
     panels->setActiveTab(SameDayTab::Today);
@@ -154,6 +160,51 @@ TEST_F(SameDayPanelsTest, MenuActionsAndLabelPrint)
     grid->selectAll();
     EXPECT_EQ(panels->printSelected(), 3);
     EXPECT_EQ(printer.printed, (QStringList{"200", "30", "4"}));
+}
+
+TEST_F(SameDayPanelsTest, MessageSubmenusHoldTheLiveItemsAndTheTrackingPageOpens)
+{
+    // Ordering store S1 also holds the assignment; its telephone is long enough for the
+    // "call the store" text.
+    G_USER_INFO.BR = "BR9";
+    replies = {{okPage({sameDayRow("77", "2001", kStamp,
+                                   {{26, QStringLiteral("0212345678")}, {27, QStringLiteral("S1")},
+                                    {41, QStringLiteral("S1")}, {92, QStringLiteral("https://track.example/77")}})},
+                       "M1")}};
+    panels->pollSameDay();
+    panels->engine().dispatchPending();
+    SameDayGridView *grid = panels->grid(SameDayTab::Today);
+    grid->setCurrentIndex(grid->model()->index(0, 0));
+    std::unique_ptr<QMenu> menu(panels->mnSameDay(&form));
+    QMenu *store = menu->findChild<QMenu *>(QStringLiteral("mnDayMSGStore"));
+    ASSERT_TRUE(store);
+    QStringList texts;
+    for (QAction *a : store->actions())
+        if (!a->isSeparator())
+            texts << a->text();
+    EXPECT_EQ(texts.size(), 8) << texts.join(',').toStdString();
+    EXPECT_EQ(texts.last(), QStringLiteral("직접입력"));
+    store->actions().at(0)->trigger();
+    store->actions().last()->trigger();
+    EXPECT_EQ(messages, (QStringList{QStringLiteral("1|") + texts.first() + QStringLiteral("|77"),
+                                     QStringLiteral("1|직접입력|77")}));
+    QMenu *courier = menu->findChild<QMenu *>(QStringLiteral("mnDayMSGWorker"));
+    ASSERT_TRUE(courier);
+    EXPECT_TRUE(courier->findChild<QAction *>(QStringLiteral("NEtcSubOrdStTelMsg")));
+    EXPECT_FALSE(courier->findChild<QAction *>(QStringLiteral("NEtcSubSenderTelMsg"))) << "no AUTH_TEL";
+
+    // The parcel-tracking page: its own caption and size, a new popup each time.
+    QStringList shown;
+    const WebPopupRunner before = SetWebPopupRunner([&](TfrmReqPay *popup) {
+        shown << popup->windowTitle() + QLatin1Char(' ') + QString::number(popup->width()) + QLatin1Char('x')
+                     + QString::number(popup->height());
+    });
+    QAction *tracking = menu->findChild<QAction *>(QStringLiteral("mnA3TBNowLIst"));
+    ASSERT_TRUE(tracking);
+    tracking->trigger();
+    SetWebPopupRunner(before);
+    EXPECT_EQ(shown, QStringList{QStringLiteral("택배배송현황 500x500")});
+    EXPECT_EQ(frmReqPay, nullptr);
 }
 
 TEST_F(SameDayPanelsTest, SearchBoxFocusStopsThePollTimer)

@@ -190,6 +190,74 @@ TEST_F(Screen, ALiveFooterHiddenDuringTheCountCatchesUpWhenShown)
               QStringLiteral("2"));
 }
 
+TEST_F(Screen, FullRebuildForgetsNewStoreOrdersAndReloadsTheCompletedBoardItEmptied)
+{
+    QStringList pages = {page({liveRow(QStringLiteral("A"), QStringLiteral("1001"))}, QStringLiteral("M1")),
+                         page({liveRow(QStringLiteral("C"), QStringLiteral("4001"))}),
+                         page({liveRow(QStringLiteral("A"), QStringLiteral("1001"))}, QStringLiteral("M2")),
+                         page({liveRow(QStringLiteral("C"), QStringLiteral("4001"))})};
+    screen->loader().setRequest([&](const QString &, const QString &, const QString &, const QString &, int) {
+        return pages.isEmpty() ? QStringList() : QStringList{pages.takeFirst()};
+    });
+    screen->hooks.loadCompleted = [this] {
+        calls.append(QStringLiteral("loadCompleted"));
+        screen->loader().procLoadA1OrderFinish();
+    };
+    ASSERT_TRUE(screen->loader().proc_Load_Order());
+    screen->engine().dispatchPending();
+    screen->setActivePage(TFRM_ORD::tbOrdComp);
+    screen->engine().dispatchPending();
+    ASSERT_EQ(screen->CTV_MAIN_COMP->model()->rowCount(), 1);
+    ASSERT_EQ(count(QStringLiteral("loadCompleted")), 1);
+
+    // An unconfirmed store order waits in the list until a full rebuild starts it afresh.
+    screen->gsl_New_Order = QStringList{QStringLiteral("S1")};
+    screen->engine().enqueue(QStringLiteral("A1,0,M1"), {page({}, QStringLiteral("M1"))});
+    screen->engine().dispatchPending();
+    EXPECT_EQ(screen->gsl_New_Order, QStringList{QStringLiteral("S1")}) << "an incremental batch keeps it";
+
+    // The rebuild after a lost batch empties the completed board on show: it is loaded again.
+    screen->loader().gsSyncDate.clear();
+    ASSERT_TRUE(screen->loader().proc_Load_Order());
+    screen->engine().dispatchPending();
+    EXPECT_TRUE(screen->gsl_New_Order.isEmpty());
+    EXPECT_EQ(screen->CTV_MAIN_COMP->model()->rowCount(), 0);
+    EXPECT_FALSE(screen->loader().bA1FinOrd);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(count(QStringLiteral("loadCompleted")), 2);
+    EXPECT_TRUE(screen->loader().bA1FinOrd);
+    screen->engine().dispatchPending();
+    EXPECT_EQ(screen->CTV_MAIN_COMP->model()->rowCount(), 1);
+}
+
+TEST_F(Screen, LiveGridKeepsItsTopRowAcrossARebuildWhenTheUserAskedForIt)
+{
+    QStringList rows;
+    for (int i = 0; i < 80; ++i)
+        rows << liveRow(QStringLiteral("N%1").arg(i, 3, 10, QLatin1Char('0')), QStringLiteral("1001"));
+    const auto rebuildAndTop = [&] {
+        screen->engine().enqueue(QStringLiteral("A1,0,"), {page(rows)});
+        screen->engine().dispatchPending();
+        return screen->CTV_MAIN->rowAt(0);
+    };
+    rebuildAndTop();
+    ASSERT_EQ(screen->CTV_MAIN->model()->rowCount(), 80);
+    QAbstractItemModel *m = screen->CTV_MAIN->model();
+    QApplication::processEvents();
+    const auto scrollDown = [&] {
+        int column = 0;
+        while (screen->CTV_MAIN->isColumnHidden(column))
+            ++column;
+        screen->CTV_MAIN->scrollTo(m->index(40, column), QAbstractItemView::PositionAtTop);
+        return screen->CTV_MAIN->rowAt(0);
+    };
+    G_USER_SET.ORDER_FOCUS_VIEW = "1";
+    const int top = scrollDown();
+    ASSERT_GT(top, 0);
+    EXPECT_EQ(rebuildAndTop(), top);
+    G_USER_SET.ORDER_FOCUS_VIEW = "0";
+}
+
 TEST_F(Screen, CloseStopsTimersAndDispatchBeforeTheListsGo)
 {
     bool pollingOn = true;

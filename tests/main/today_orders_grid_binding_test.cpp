@@ -140,6 +140,9 @@ TEST_F(GridBindingSandbox, StatusButtonFiltersTheLiveBoardAlsoAfterTheNextLoad)
         EXPECT_EQ(it.value(), QStringLiteral("1001")) << it.key().toStdString();
     // The total counter on show is the one the count pass wrote.
     EXPECT_EQ(bar->countLabel(0)->text().toInt(), screen->countLabels[0]->text().toInt());
+    // The completed orders are not loaded yet: their counters on show say so.
+    EXPECT_EQ(bar->countLabel(4001)->text(), QStringLiteral("-"));
+    EXPECT_EQ(bar->countLabel(4002)->text(), QStringLiteral("-"));
     const int acceptedCount = bar->countLabel(1001)->text().toInt();
     EXPECT_GE(acceptedCount, 2);
 
@@ -221,5 +224,32 @@ TEST_F(GridBindingSandbox, MainWindowStatusColoursReachTheCountersOnShowAndTheGr
     EXPECT_EQ(binding->bar()->countLabel(3001)->palette().color(QPalette::Window), QColor(Qt::green));
     EXPECT_EQ(binding->colours().statusColour(1001), 0xFF0000u);
     EXPECT_EQ(binding->colours().statusColour(3001), 0x00FF00u);
+}
+
+TEST_F(GridBindingSandbox, ActionsReplanThePopupOnTheGridItWasOpenedOn)
+{
+    // An order of the branch finished today, beside the live ones.
+    const QString done = db().rows(QStringLiteral("SELECT ord_no FROM orders ORDER BY ord_no")).at(3).value(0).toString();
+    SandboxOrders::updateOrder(db(), done,
+                               {{QStringLiteral("ord_br_code"), kBranch},
+                                {QStringLiteral("takeout_yn"), QStringLiteral("N")},
+                                {QStringLiteral("ord_status_cd"), QStringLiteral("4001")},
+                                {QStringLiteral("cth_wk_code"), QStringLiteral("K00001")}});
+    loadLive();
+    ASSERT_TRUE(screen->loader().procLoadA1OrderFinish());
+    screen->engine().dispatchPending();
+    GridTableModel &comp = screen->boards().CTV_MAIN_COMP;
+    const int rec = comp.findRecord(done);
+    ASSERT_GE(rec, 0);
+    // The live grid has a focused row of its own.
+    screen->CTV_MAIN->setCurrentIndex(screen->CTV_MAIN->model()->index(0, column("CTV_MAIN_ORD_NO")));
+    QTableView *view = screen->CTV_MAIN_COMP;
+    view->setCurrentIndex(view->model()->index(comp.rowOfRecord(rec), 0));
+    ASSERT_TRUE(binding->preparePopup(BoardGrid::Completed));
+    ASSERT_EQ(binding->popupState().fields.FPOP_ORDER_NO, done);
+    // An action that re-plans (the two-step cancel) plans the completed row again, not the live one.
+    ASSERT_TRUE(binding->actions().hooks().refreshPopup);
+    binding->actions().hooks().refreshPopup();
+    EXPECT_EQ(binding->popupState().fields.FPOP_ORDER_NO, done);
 }
 } // namespace

@@ -194,4 +194,52 @@ TEST(LiveOrderLoaderMarks, BatchQueuedBeforeReloadAllDoesNotBringItsMarkBack)
     engine.dispatchPending();
     EXPECT_EQ(loader.gsSyncDate, QString()) << "the next load still rebuilds the board";
 }
+
+TEST(LiveOrderLoaderMarks, RebuildThatEmptiesTheLoadedCompletedBoardClearsItsFlag)
+{
+    LiveOrderEngine engine;
+    engine.setLogger([](const QString &) {});
+    LiveOrderLoader loader(engine);
+    G_FIELD_SEP = sep();
+    ResetOrderGlobals();
+    int emptied = 0;
+    loader.hooks.completedEmptied = [&] { ++emptied; };
+    QList<QStringList> replies = {
+        {page({liveRow("L1", "1001")}, QStringLiteral("M1"))},
+        {page({liveRow("C1", "4001")})},
+        {page({liveRow("L1", "1001")}, QStringLiteral("M2")), QStringLiteral("{not json")},
+        {page({liveRow("L1", "1001")}, QStringLiteral("M3"))},
+        {page({liveRow("L1", "1001")}, QStringLiteral("M4"))},
+        {page({liveRow("C1", "4001")})},
+    };
+    loader.setRequest([&](const QString &, const QString &, const QString &, const QString &, int) {
+        return replies.isEmpty() ? QStringList() : replies.takeFirst();
+    });
+    ASSERT_TRUE(loader.proc_Load_Order());
+    ASSERT_TRUE(loader.procLoadA1OrderFinish());
+    engine.dispatchPending();
+    ASSERT_EQ(engine.gA1CompOrders().Count(), 1);
+    ASSERT_TRUE(loader.bA1FinOrd);
+    EXPECT_EQ(emptied, 0) << "the first rebuild ran before the completed load";
+
+    // A batch that is not applied in full: the next load rebuilds, which empties the completed
+    // board, and the flag must not claim it is still loaded.
+    ASSERT_TRUE(loader.proc_Load_Order());
+    engine.dispatchPending();
+    ASSERT_TRUE(loader.gsSyncDate.isEmpty());
+    ASSERT_TRUE(loader.proc_Load_Order());
+    engine.dispatchPending();
+    EXPECT_EQ(engine.gA1CompOrders().Count(), 0);
+    EXPECT_FALSE(loader.bA1FinOrd);
+    EXPECT_EQ(emptied, 1);
+
+    // A completed load queued behind the rebuild fills the board again: the flag stays.
+    loader.reloadAll();
+    ASSERT_TRUE(loader.proc_Load_Order());
+    ASSERT_TRUE(loader.procLoadA1OrderFinish());
+    engine.dispatchPending();
+    EXPECT_EQ(engine.gA1CompOrders().Count(), 1);
+    EXPECT_TRUE(loader.bA1FinOrd);
+    EXPECT_EQ(emptied, 1);
+}
 } // namespace

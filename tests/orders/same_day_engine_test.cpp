@@ -182,6 +182,26 @@ TEST_F(SameDayEngineTest, CompletedReloadAfterARebuildWithFinishedRowsKeepsTheCo
     expectCountsConsistent();
 }
 
+TEST_F(SameDayEngineTest, CountersMatchARecountThroughRebuildsAndCompletedReloads)
+{
+    // A rebuild replaces only the same-day board: the completed orders it leaves on their board
+    // stay counted, so the next reload, which takes them out one by one, leaves the counts right.
+    rebuild({sameDayRow("A1", "1001", kOld), sameDayRow("A2", "3001", kOld)});
+    expectCountsConsistent();
+    completed({sameDayRow("C1", "4001", kOld), sameDayRow("C2", "4002", kOld)});
+    expectCountsConsistent();
+    rebuild({sameDayRow("A1", "2001", kNew), sameDayRow("A3", "6101", kNew)});
+    expectCountsConsistent();
+    EXPECT_EQ(slot(5), 1) << "the completed board is still counted after the rebuild";
+    completed({sameDayRow("C1", "4001", kOld), sameDayRow("C2", "4002", kOld), sameDayRow("C3", "4001", kNew)});
+    expectCountsConsistent();
+    EXPECT_EQ(slot(0), 5);
+    EXPECT_EQ(slot(5), 2);
+    EXPECT_EQ(slot(7), 1);
+    for (int i = 0; i <= 20; ++i)
+        EXPECT_GE(slot(i), 0) << "slot " << i;
+}
+
 TEST_F(SameDayEngineTest, BadRowsAreLoggedAndSkippedWithoutStoppingTheRest)
 {
     const QString shortRow = QStringLiteral("B1") + sep() + QStringLiteral("1");
