@@ -131,7 +131,6 @@ protected:
     TodayOrdersParts parts;
     TodayOrdersGridBinding *grids = nullptr;
 };
-} // namespace
 
 TEST_F(TodayBoardsSandbox, SameDayMenuActionsReachTheServerFromTheAssembledScreen)
 {
@@ -274,3 +273,4 @@ TEST_F(TodayBoardsSandbox, StoreOrderGridPaintsOpensItsMenuAndItsWindows)
     SetRegDeviceAdminRunner(before);
     EXPECT_EQ(opened, QStringList{QStringLiteral("인증단말기 관리")});
 }
+} // namespace
