@@ -669,6 +669,7 @@ void TFRM_ORD::proc_Chk_Cnt()
     }
     for (size_t i = 0; i < 9; ++i)
         countLabels[i]->setText(m_lastPass.labels[i]);
+    emit countsChanged();
     if (m_lastPass.playWaitSound && hooks.playSound)
         hooks.playSound(0);
     if (hooks.startElapsedTimer)

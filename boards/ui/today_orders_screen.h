@@ -176,6 +176,8 @@ public:
 signals:
     // A new page became active.
     void pageChanged(int page);
+    // The count pass wrote the status counters.
+    void countsChanged();
 
 private:
     void buildTop();

@@ -209,8 +209,11 @@ public:
         bindPoll();
         // The code columns and the cancel menus follow the code tables whenever they are loaded.
         connect(&ReferenceEvents(), &ReferenceNotifier::changed, this, [this](ReferenceEvent e) {
-            if (e == ReferenceEvent::CodeTablesLoaded)
+            if (e == ReferenceEvent::CodeTablesLoaded) {
                 takeCodeTables();
+                if (TodayOrdersGridBinding *grids = TodayOrdersGrids(m_screen))
+                    grids->takeCodeChoices();
+            }
             else if (e == ReferenceEvent::CancelMenusBuilt)
                 if (TodayOrdersGridBinding *grids = TodayOrdersGrids(m_screen))
                     grids->takeCodeTables();

@@ -161,10 +161,10 @@ void TodayOrdersGridBinding::bindFilterBar()
 
     TFRM_ORD *screen = &s;
     BoardFilterBar::Hooks h;
-    h.recount = [this] {
-        m_screen.proc_Chk_Cnt();
-        copyCounts();
-    };
+    // Every count pass (after each batch and on a filter change) shows its counters in the bar.
+    h.recount = [this] { m_screen.proc_Chk_Cnt(); };
+    connect(&s, &TFRM_ORD::countsChanged, this, &TodayOrdersGridBinding::copyCounts);
+    copyCounts();
     h.pausePolling = [] {
         if (FRM_MAIN)
             FRM_MAIN->orderPolling.poller.stop();
@@ -249,6 +249,18 @@ void TodayOrdersGridBinding::takeCodeTables()
             rejects.append(MakeAlarmRejectReason(item.description, item.value));
         m_alarmWindow->setRejectReasons(rejects);
     }
+}
+
+void TodayOrdersGridBinding::takeCodeChoices()
+{
+    // A store's order-path and POS-path choices are code tables too: taken before the tables
+    // arrived they are empty, and then no order of the store counts. Take them again, with
+    // their saved ticks, and count the boards under them.
+    if (!QString(G_USER_INFO.USER_TYPE_CD).startsWith(QLatin1Char('1')))
+        return;
+    fillSelections(true);
+    m_screen.proc_ReCountStatusCallSum();
+    m_screen.proc_Chk_Cnt();
 }
 
 void TodayOrdersGridBinding::loadGridLayouts()

@@ -72,6 +72,8 @@ public:
     void runFilter();
     // The popup's cancel reasons and the alarm's reject reasons from the loaded code tables.
     void takeCodeTables();
+    // The store's order-path and POS-path choices from the code tables as loaded now.
+    void takeCodeChoices();
     // The grids' layouts from the settings file, with the control-screen choice of this login.
     void loadGridLayouts();
     // A selection drop-down of the board is open (the poll loads no order pages meanwhile).

@@ -157,6 +157,21 @@ TEST_F(GridBindingSandbox, StatusButtonFiltersTheLiveBoardAlsoAfterTheNextLoad)
     EXPECT_EQ(bar->countLabel(1001)->text().toInt(), acceptedCount - 1);
 }
 
+TEST_F(GridBindingSandbox, TheBarsCountersFollowEveryBatchWithoutAFilterChange)
+{
+    // The counters a dispatcher reads are the bar's: each batch's count pass must reach them, not
+    // only a click on a filter.
+    loadLive();
+    BoardFilterBar *bar = binding->bar();
+    int accepted = 0;
+    for (const QString &status : shown())
+        accepted += status == QStringLiteral("1001");
+    ASSERT_GT(accepted, 0);
+    EXPECT_EQ(bar->countLabel(1001)->text().toInt(), accepted);
+    EXPECT_EQ(bar->countLabel(0)->text(), screen->countLabels[0]->text());
+    EXPECT_NE(bar->countLabel(0)->text(), QStringLiteral("0"));
+}
+
 TEST_F(GridBindingSandbox, RightClickOpensThePlannedMenuAndItsActionComesBackWithTheNextLoad)
 {
     loadLive();
