@@ -301,7 +301,8 @@ TEST_F(EndToEndTest, DoubleClicksOnSameDayAndLogisticsRowsOpenTheOrder)
 {
     G_INI->WriteString(QStringLiteral("DELIVERY_SET"), QStringLiteral("DVRY_SAMEDAY"), QStringLiteral("Y"));
     G_INI->WriteString(QStringLiteral("DELIVERY_SET"), QStringLiteral("DVRY_SAMEDAY_HUB"), QStringLiteral("Y"));
-    // A partner head office follows the same-day orders of all its branches.
+    // A partner head office follows the same-day orders and the logistics legs of all its branches
+    // (the logistics tab's in/out boxes, checked at start, mean nothing for it).
     startAs(QStringLiteral("head01"), QStringLiteral("Head!2026pw"));
     TFRM_ORD *today = TodayOrdersScreen();
     ASSERT_NE(today, nullptr);
@@ -323,9 +324,8 @@ TEST_F(EndToEndTest, DoubleClicksOnSameDayAndLogisticsRowsOpenTheOrder)
         today->setActivePage(c.page);
         auto *view = c.container->findChild<QTableView *>();
         ASSERT_NE(view, nullptr);
-        if (!QTest::qWaitFor([view] { return view->model()->rowCount() > 0; }, 20000))
-            GTEST_SKIP() << "the " << c.name << " board shows no rows from the poll on this branch (its grid "
-                         << "wiring is the boards branch's); the double click is bound in today_orders_dock";
+        ASSERT_TRUE(QTest::qWaitFor([view] { return view->model()->rowCount() > 0; }, 120000))
+            << "the poll brings the head office's " << c.name << " orders to the board";
         receptions->FRM_MOD_LIST->hide();
         receptions->FRM_MOD_LIST->CTE_ORD_NO->clear();
         ASSERT_TRUE(doubleClickFirstRow(view));
