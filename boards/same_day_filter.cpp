@@ -192,7 +192,10 @@ bool SameDayFilter::proc_HUBFilter(const SameDayFilterBar &bar, const SameDayFil
     in.tags = tags.join(sep);
     in.order = SameDaySearchText(bar.order, kSameDayOrderHint);
     in.worker = SameDaySearchText(bar.worker, kSameDayWorkerHint);
-    in.inout = (bar.in ? kSameDayIn : QString()) + (bar.out ? kSameDayOut : QString());
+    // Only a distributor's legs carry an in/out mark (its own hub is their start or end); for
+    // any other login the boxes would hide every leg, so they set no condition there.
+    if (scope.userClass == QLatin1String("5"))
+        in.inout = (bar.in ? kSameDayIn : QString()) + (bar.out ? kSameDayOut : QString());
     if (m_hubApplied && in == m_hub)
         return false;
     if (hub) {

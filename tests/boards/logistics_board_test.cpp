@@ -191,10 +191,17 @@ TEST_F(LogisticsTest, FilterByStatusSearchAndInOut)
         {"the hidden same-day button",
          [&] { bar.in = false; bar.btnSameDayTotalClick(false); bar.all = true; }, {"S1_L1"}},
         {"trunk users: legs of their hub", [&] { bar.in = false; scope.gansun = 1; }, {"S1_L1", "S2_L2"}},
+        // A partner head office's legs carry no in/out mark: the checked in box at start must not
+        // hide them all.
+        {"head office: the in box sets no condition", [&] { scope.userClass = QStringLiteral("7"); },
+         {"S1_L1", "S2_L2", "S3_L3"}},
+        {"head office: the out box neither", [&] { scope.userClass = QStringLiteral("7"); bar.in = false; bar.out = true; },
+         {"S1_L1", "S2_L2", "S3_L3"}},
     };
     for (const Case &c : cases) {
         bar = SameDayFilterBar();
         scope.gansun = 0;
+        scope.userClass = QStringLiteral("5");
         c.set();
         f.proc_HUBFilter(bar, scope, &g);
         EXPECT_EQ(shown(), c.expected) << c.what;
