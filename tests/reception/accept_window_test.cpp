@@ -18,9 +18,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableView>
 
 #include <memory>
 
@@ -371,4 +375,34 @@ TEST_F(AcceptWindowTest, NewAndModifyWindowsPassTheLayoutCheck)
     EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
     if (!qEnvironmentVariableIsEmpty("CD_SCREENSHOT_DIR"))
         h->grab().save(qEnvironmentVariable("CD_SCREENSHOT_DIR") + QStringLiteral("/reception_window.png"));
+}
+
+TEST_F(AcceptWindowTest, WheelOverTheGoodsScrollsThemOnly)
+{
+    TFRM_ACP *h = makeHost();
+    TFRM_ACCEPT *w = acc(h->proc_New_Call(call(0, QString()), 1));
+    ASSERT_NE(w, nullptr);
+    w->cxPageControl1->setCurrentIndex(4);
+    w->CGB_GOODS->setMinimumHeight(3000);
+    QApplication::processEvents();
+    QScrollBar *bar = w->cxScrollBox1->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    auto wheel = [](QWidget *target, int delta) {
+        QWheelEvent e(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        return QApplication::sendEvent(target, &e);
+    };
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(w->CGB_GOODS, &enter);
+    EXPECT_EQ(w->wheelTag, 1);
+    wheel(w->CGB_GOODS, -120);
+    EXPECT_EQ(bar->value(), bar->singleStep()) << "one line down";
+    wheel(w->CGB_GOODS, 120);
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_EQ(w->cxPageControl1->currentIndex(), 4);
+    // After the mouse has been over the goods groups the wheel is left alone.
+    QApplication::sendEvent(w->CTV_GOODS_GRP, &enter);
+    EXPECT_EQ(w->wheelTag, 0);
+    wheel(w->CGB_GOODS, -120);
+    EXPECT_EQ(bar->value(), 0);
 }
