@@ -117,6 +117,14 @@ void clearWithHint(QLineEdit *e)
     e->setToolTip(QString());
 }
 
+QHash<QString, QString> codeNames(const CodeNameTable &table)
+{
+    QHash<QString, QString> names;
+    for (const CodeNameItem &item : table.items())
+        names.insert(item.value, item.description);
+    return names;
+}
+
 const QStringList kChosungRows{QStringLiteral("전체"),  QStringLiteral("ㄱ-ㄴ"), QStringLiteral("ㄷ-ㄹ"),
                                QStringLiteral("ㅁ-ㅂ"), QStringLiteral("ㅅ-ㅇ"), QStringLiteral("ㅈ-ㅊ"),
                                QStringLiteral("ㅋ-ㅌ"), QStringLiteral("ㅍ-ㅎ"), QStringLiteral("기타")};
@@ -842,6 +850,18 @@ void TFRM_ACCEPT::fillKeypads(const QStringList &bunjiKeys)
     CTV_CHOSUNG->setCurrentIndex(chosung->index(0, 0));
 }
 
+// The past-order and history grids keep codes and show the main window's names for them.
+void TFRM_ACCEPT::applyCodeLookups()
+{
+    const QHash<QString, QString> paths = codeNames(::CCB_O3);
+    const QHash<QString, QString> statuses = codeNames(::CCB_O2);
+    custOrders->setColumnLookup(3, paths);
+    custOrders->setColumnLookup(2, statuses);
+    custAddrs->setColumnLookup(2, statuses);
+    if (auto *hist = qobject_cast<GridTableModel *>(CTV_ORD_HIST->model()))
+        hist->setColumnLookup(1, statuses);
+}
+
 void TFRM_ACCEPT::hideBottomGroups()
 {
     for (QFrame *g : {CGB_ACC, CGB_ST1001, CGB_ST2001, CGB_ST3001, CGB_ST3003, CGB_ST4001, CGB_ST1002, CGB_ST5001,
@@ -956,6 +976,7 @@ void TFRM_ACCEPT::proc_Acc_init()
             CCB_O3->setCurrentIndex(path);
     }
     CCB_O3->setProperty("pendingPath", QVariant());
+    applyCodeLookups();
     resetOrderFields();
     proc_Set_Status_Buttons(true);
     hideBottomGroups();
@@ -1057,6 +1078,7 @@ void TFRM_ACCEPT::proc_Init()
     const int defaultPath = G_ED_RCV_COMBO_IDX.at(G_EDITION_IDX);
     if (defaultPath < CCB_O3->count())
         CCB_O3->setCurrentIndex(defaultPath);
+    applyCodeLookups();
     if (stores->recordCount() == 1) {
         const int path = CCB_O3->findData(stores->recordValue(0, kStTelType).toString());
         if (path >= 0)

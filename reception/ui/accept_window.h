@@ -229,6 +229,7 @@ private:
     void buildFloatingPanels();
     void resetOrderFields();
     void hideBottomGroups();
+    void applyCodeLookups();
     void fillKeypads(const QStringList &bunjiKeys);
     void selectPayment(QPushButton *button);
     static QString nowHhnn();
