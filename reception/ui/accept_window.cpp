@@ -26,6 +26,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QStyledItemDelegate>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -116,6 +118,17 @@ void clearWithHint(QLineEdit *e)
     e->clear();
     e->setToolTip(QString());
 }
+
+// Money shown with thousands separators; the cell keeps the number.
+class ThousandsDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QString displayText(const QVariant &value, const QLocale &) const override
+    {
+        return QLocale(QLocale::Korean).toString(value.toLongLong());
+    }
+};
 
 QHash<QString, QString> codeNames(const CodeNameTable &table)
 {
@@ -541,6 +554,10 @@ void TFRM_ACCEPT::buildPages()
                              QStringLiteral("좌표Y"), QStringLiteral("가맹점상태"), QStringLiteral("발주경로"),
                              QStringLiteral("CTV_STNOLISTTYPE")},
                             {kStCode, kStX, kStY, kStStatus, kStTelType, kStShopType});
+    QList<GridColumn> storeColumns = stores->columns();
+    storeColumns[kStCash].type = GridValueType::Integer;
+    stores->setColumns(storeColumns);
+    CTV_STNOLIST->setItemDelegateForColumn(kStCash, new ThousandsDelegate(CTV_STNOLIST));
     l0->addWidget(CTV_STNOLIST);
     connect(search0, &QPushButton::clicked, this, &TFRM_ACCEPT::proc_Filter_Store_List);
     connect(CTE_ST_NAME_SEARCH, &QLineEdit::returnPressed, this, &TFRM_ACCEPT::proc_Filter_Store_List);

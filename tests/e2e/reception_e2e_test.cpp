@@ -44,6 +44,9 @@ TEST_F(EndToEndTest, ReceptionWindowsOpenFromTheMenuAndACallAndCloseBack)
     EXPECT_FALSE(first->CGB_ACC->isHidden());
     EXPECT_TRUE(first->GB_LOAD);
 
+    if (!qEnvironmentVariableIsEmpty("CD_SCREENSHOT_DIR"))
+        window->grab().save(qEnvironmentVariable("CD_SCREENSHOT_DIR") + QStringLiteral("/reception_demo.png"));
+
     // A call for the second store of the list takes the next window and tab.
     ASSERT_GE(G_ST_LIST.count(), 1);
     const TST_LIST &store = G_ST_LIST.at(G_ST_LIST.count() > 1 ? 1 : 0);
