@@ -1165,7 +1165,6 @@ void TFRM_ACCEPT::proc_Init()
         btnDvrySearchClick();
         cxPageControl1->setCurrentIndex(5);
         const bool own = G_SL_ST_CODE.contains(CTE_ST_NO->text());
-        const QString userType = G_USER_INFO.USER_TYPE_CD.left(1);
         if (!own) {
             proc_SetEnable(false);
             auto indicator = [this](const char *name) {
@@ -1187,7 +1186,6 @@ void TFRM_ACCEPT::proc_Init()
         } else {
             proc_SetEnable(true);
         }
-        Q_UNUSED(userType)
         if (sOrderType == QLatin1String("1009"))
             proc_SameDayViewSet();
         else if (sOrderType == QLatin1String("2"))
@@ -1211,12 +1209,10 @@ void TFRM_ACCEPT::proc_Set_Status_Buttons(bool enable)
 
 void TFRM_ACCEPT::proc_SetEnable(bool enableFlag)
 {
-    // The fee stays usable either way: the group is switched around it.
-    cxGroupBox23->setEnabled(enableFlag);
-    for (QWidget *w : cxGroupBox23->findChildren<QWidget *>())
-        if (w != CSE_DEL_FEE && w->parentWidget() == cxGroupBox23)
+    // The fee stays usable either way: everything else of the group is switched around it.
+    for (QWidget *w : cxGroupBox23->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (w != CSE_DEL_FEE)
             w->setEnabled(enableFlag);
-    cxGroupBox23->setEnabled(true);
     CTE_CU_TEL->setEnabled(enableFlag);
     edtCuTel->setEnabled(enableFlag);
     if (edAddPrice->isVisible() || edAddPrice->property("shown").toBool()) {
