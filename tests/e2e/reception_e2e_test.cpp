@@ -12,6 +12,7 @@
 #include "reference/reference_state.h"
 
 #include <QComboBox>
+#include <QStackedWidget>
 #include <QTabWidget>
 
 TEST_F(EndToEndTest, ReceptionWindowsOpenFromTheMenuAndACallAndCloseBack)
@@ -67,4 +68,12 @@ TEST_F(EndToEndTest, ReceptionWindowsOpenFromTheMenuAndACallAndCloseBack)
     qobject_cast<TFRM_ACCEPT *>(second)->proc_Close_Accept();
     EXPECT_EQ(G_CUR_FORM, QStringLiteral("FRM_ORD"));
     EXPECT_FALSE(acp->anyTabShown());
+
+    // Opened from the home page, closing brings today's orders to the front with their name.
+    window->TopButtonClick(TopButton::Home);
+    window->TopButtonClick(TopButton::Reception);
+    ASSERT_EQ(first->GI_ORD, 0);
+    first->proc_Close_Accept();
+    EXPECT_EQ(G_CUR_FORM, QStringLiteral("FRM_ORD"));
+    EXPECT_EQ(window->pnlMainBoard->currentWidget(), window->ScreenWidget(QStringLiteral("FRM_ORD")));
 }
