@@ -14,6 +14,7 @@
 #include "records/reference_records.h"
 #include "records/session_records.h"
 #include "reference/edition_table.h"
+#include "reference/reference_loaders.h"
 #include "reference/reference_state.h"
 #include "settings/settings_file.h"
 
@@ -430,9 +431,13 @@ QMenu *TFRM_ORD_OLD::generalMenuFor(int record)
 void TFRM_ORD_OLD::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // Each visit starts as the top button opens the screen: the first one resets it, every one
+    // shows the tabs of this login and activates the first.
     if (Tag == 0) {
         proc_init();
         Tag = 1;
+    } else {
+        openScreen();
     }
 }
 
@@ -646,6 +651,17 @@ void TFRM_ORD_OLD::proc_CS01_01_V01()
         code, pages, [&](const QString &row) { return AppendPastGeneralRow(CTV_MAIN, row, ctx, scratch); },
         [](const QString &line) { WriteLog(line); });
     CTV_MAIN.endUpdate();
+    // Stores the main window does not know yet are added, so later look-ups find them.
+    QSet<QString> known;
+    const int storeColumn = PastGeneralColumn(BoardCol::ORD_ST_CODE);
+    for (int r = 0; r < CTV_MAIN.recordCount(); ++r) {
+        const QString st = CTV_MAIN.recordValue(r, storeColumn).toString();
+        if (st.isEmpty() || known.contains(st))
+            continue;
+        known.insert(st);
+        if (!G_ST_LIST.contains(st))
+            proc_Add_StNo(st);
+    }
     CBT_SEARCH->setEnabled(true);
     proc_Filter();
     tellIncomplete(outcome);
@@ -837,6 +853,8 @@ void TFRM_ORD_OLD::openRecord(int tab, int record)
         const int n = pastGeneralCell(CTV_MAIN, record, TODAY_ALL_NO).toInt(&ok);
         const QString num = QString::number(ok ? n : 1);
         const int k = kind.toInt();
+        if (m_hooks.ensureStore && k >= 1001 && k <= 1007)
+            m_hooks.ensureStore(pastGeneralCell(CTV_MAIN, record, ORD_ST_CODE));
         if (k >= 1001 && k <= 1003) {
             if (m_hooks.modify)
                 m_hooks.modify(ordNo, status, QStringLiteral("2"), num, QString(), QString());
@@ -891,9 +909,8 @@ void TFRM_ORD_OLD::proc_Load_Grid()
     m_sameDayLayout->load();
 }
 
-QWidget *MakePastOrdersScreen(TFRM_MAIN *main)
+PastOrdersHooks PastOrdersProgramHooks()
 {
-    auto *w = new TFRM_ORD_OLD(main);
     PastOrdersHooks hooks;
     hooks.modify = [](const QString &no, const QString &st, const QString &gubun, const QString &num,
                       const QString &type, const QString &share) {
@@ -905,10 +922,25 @@ QWidget *MakePastOrdersScreen(TFRM_MAIN *main)
             FRM_MAIN->proc_Ord_Modify_Quick(no, st, num, gubun);
     };
     hooks.cardSlips = [](const QString &no, const QString &gubun) { procCardApprList(no, gubun); };
+    hooks.ensureStore = [](const QString &storeCode) {
+        if (storeCode.isEmpty())
+            return;
+        if (!G_ST_LIST.contains(storeCode))
+            proc_Add_StNo(storeCode);
+        const TST_LIST *st = G_ST_LIST.find(storeCode);
+        if (st && st->ST_NAME.isEmpty())
+            proc_GetStInfo(storeCode);
+    };
     hooks.courierLimit = [](const QString &, const QString &) {
         MsgBox(QStringLiteral("준비중입니다"), QStringLiteral("I"));
     };
-    w->setHooks(hooks);
+    return hooks;
+}
+
+QWidget *MakePastOrdersScreen(TFRM_MAIN *main)
+{
+    auto *w = new TFRM_ORD_OLD(main);
+    w->setHooks(PastOrdersProgramHooks());
     main->DockBoard(w);
     return w;
 }

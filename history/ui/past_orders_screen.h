@@ -42,6 +42,9 @@ struct PastOrdersHooks
         modify;
     // The same in the quick modify window: order, status, day number, mode.
     std::function<void(const QString &, const QString &, const QString &, const QString &)> modifyQuick;
+    // Makes a store known to the main window before its order opens (its record loaded when it
+    // has no name yet).
+    std::function<void(const QString &storeCode)> ensureStore;
     // Card slips of an order.
     std::function<void(const QString &ordNo, const QString &gubun)> cardSlips;
     // The courier's dispatch restrictions for a store.
@@ -135,6 +138,9 @@ private:
     bool m_filling = false;
 };
 
+// What the program's screen is bound to: the main window's modify windows, card slips and store
+// loads; the message box and the file dialog for the rest.
+PastOrdersHooks PastOrdersProgramHooks();
 // Makes the screen for the main window and docks it (the past-orders start form).
 QWidget *MakePastOrdersScreen(TFRM_MAIN *main);
 // Installs the screen as the program's past-orders start form.
