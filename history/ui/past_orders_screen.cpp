@@ -162,6 +162,7 @@ void TFRM_ORD_OLD::buildForm()
     cbOrdBr = new QComboBox(panel1);
     cbOrdBr->setObjectName(QStringLiteral("cbOrdBr"));
     cbOrdBr->setMaxVisibleItems(15);
+    cbOrdBr->setMinimumWidth(160);
     p1->addWidget(cbOrdBr);
     pnlShareFilter = new QWidget(panel1);
     pnlShareFilter->setObjectName(QStringLiteral("pnlShareFilter"));
@@ -193,15 +194,21 @@ void TFRM_ORD_OLD::buildForm()
     // Dates, search, export and the search boxes.
     auto *pnlSearch = new QWidget(this);
     pnlSearch->setObjectName(QStringLiteral("pnlSearch"));
-    auto *ps = new QHBoxLayout(pnlSearch);
-    ps->setContentsMargins(0, 0, 0, 0);
+    auto *psRows = new QVBoxLayout(pnlSearch);
+    psRows->setContentsMargins(0, 0, 0, 0);
+    auto *ps = new QHBoxLayout;
+    auto *psBoxes = new QHBoxLayout;
+    psRows->addLayout(ps);
+    psRows->addLayout(psBoxes);
     CDE_FROM = new QDateEdit(pnlSearch);
     CDE_FROM->setObjectName(QStringLiteral("CDE_FROM"));
     CDE_TO = new QDateEdit(pnlSearch);
     CDE_TO->setObjectName(QStringLiteral("CDE_TO"));
     for (QDateEdit *d : {CDE_FROM, CDE_TO}) {
-        d->setDisplayFormat(QStringLiteral("yyyy-MM-dd ddd"));
+        d->setLocale(QLocale(QLocale::Korean, QLocale::SouthKorea));
+        d->setDisplayFormat(QStringLiteral("yyyy-MM-dd (ddd)"));
         d->setCalendarPopup(true);
+        d->setMinimumWidth(d->fontMetrics().horizontalAdvance(QStringLiteral("2026-12-31 (수)")) + 40);
     }
     CLB_DAYTERM = new QToolButton(pnlSearch);
     CLB_DAYTERM->setObjectName(QStringLiteral("CLB_DAYTERM"));
@@ -236,6 +243,7 @@ void TFRM_ORD_OLD::buildForm()
     ps->addWidget(CBT_SEARCH);
     ps->addWidget(btnOrdOldExcelSave);
     ps->addWidget(chkFinishSearch);
+    ps->addStretch(1);
     const std::pair<QLineEdit **, const char *> boxes[] = {{&CTE_CU_NAME, "CTE_CU_NAME"}, {&CTE_CU_TEL, "CTE_CU_TEL"},
                                                            {&CTE_CU_ADDR, "CTE_CU_ADDR"}, {&CTE_WK_NAME, "CTE_WK_NAME"},
                                                            {&CTE_ORD_NO, "CTE_ORD_NO"}};
@@ -248,7 +256,7 @@ void TFRM_ORD_OLD::buildForm()
         // The hint shows while the box is empty; an empty box sets no condition.
         (*box)->setPlaceholderText(hints.at(h++));
         (*box)->setMinimumWidth(90);
-        ps->addWidget(*box);
+        psBoxes->addWidget(*box);
         connect(*box, &QLineEdit::editingFinished, this, [this] {
             if (pgOrder->currentWidget() == pgOrderSameDay)
                 procSameDayFilter();

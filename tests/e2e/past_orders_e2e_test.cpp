@@ -1,6 +1,7 @@
 // The past-orders screen in the assembled program: the demo store finds last week's orders,
 // narrows them, exports them and reopens one in the modify window.
 #include "e2e_fixture.h"
+#include "layout_check.h"
 
 #include "boards/order_board_columns.h"
 #include "grid/ui/grid_export.h"
@@ -42,6 +43,11 @@ TEST_F(EndToEndTest, PastOrdersFindLastWeekFilterExportAndReopen)
         ASSERT_EQ(grid.recordValue(r, store).toString(), G_USER_INFO.ST);
     EXPECT_EQ(past->countLabels.at(0)->text(), QString::number(grid.rowCount()));
     EXPECT_TRUE(boxes.isEmpty()) << boxes.join(QLatin1Char('\n')).toStdString();
+    window->resize(1600, 900);
+    const QStringList problems = LayoutCheck::Problems(past);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
+    if (qEnvironmentVariableIsSet("CD_SCREENSHOT_DIR"))
+        window->grab().save(qEnvironmentVariable("CD_SCREENSHOT_DIR") + QStringLiteral("/past_orders.png"));
 
     // Only the cancelled orders.
     past->CBT_ST_ALL->click();
