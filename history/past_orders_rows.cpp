@@ -49,20 +49,55 @@ PastRowContext PastRowContext::Current()
     return c;
 }
 
+namespace
+{
+// "yyyy-MM-dd hh:mm:ss" read digit by digit: a load of 50,000 orders reads one per row, and the
+// general date parser with its time-zone look-ups would cost more than the rest of the row.
+bool pastPlainStamp(const QString &s, QDate *date, QTime *time)
+{
+    if (s.size() != 19 || s.at(4) != u'-' || s.at(7) != u'-' || s.at(10) != u' ' || s.at(13) != u':'
+        || s.at(16) != u':')
+        return false;
+    const auto num = [&s](int from, int len, bool *ok) {
+        int v = 0;
+        for (int i = from; i < from + len; ++i) {
+            const QChar c = s.at(i);
+            if (c < u'0' || c > u'9') {
+                *ok = false;
+                return 0;
+            }
+            v = v * 10 + (c.unicode() - u'0');
+        }
+        return v;
+    };
+    bool ok = true;
+    *date = QDate(num(0, 4, &ok), num(5, 2, &ok), num(8, 2, &ok));
+    *time = QTime(num(11, 2, &ok), num(14, 2, &ok), num(17, 2, &ok));
+    return ok && date->isValid() && time->isValid();
+}
+} // namespace
+
 bool PastOrderPrivate(const QString &pathCode, const QString &orderTime, const PastRowContext &ctx)
 {
     if (!ctx.exportPaths.contains(pathCode))
         return true;
-    bool ok = false;
-    const QDateTime ordered = ParseFmtDateTime(orderTime, &ok);
-    if (!ok)
-        return false;
     const QDateTime now = ctx.now.isValid() ? ctx.now : AppClock::now();
-    // Whole days between the two moments, whichever comes first.
-    return qAbs(ordered.msecsTo(now)) / (24LL * 3600 * 1000) >= 7;
+    QDate date;
+    QTime time;
+    if (!pastPlainStamp(orderTime, &date, &time)) {
+        bool ok = false;
+        const QDateTime ordered = ParseFmtDateTime(orderTime, &ok);
+        if (!ok)
+            return false;
+        date = ordered.date();
+        time = ordered.time();
+    }
+    // Whole days between the two moments (wall-clock times of the same zone), whichever comes first.
+    const qint64 secs = date.daysTo(now.date()) * 86400LL + time.secsTo(now.time());
+    return qAbs(secs) / 86400 >= 7;
 }
 
-bool AppendPastGeneralRow(GridTableModel &grid, const QString &row, const PastRowContext &ctx, PayTotals &scratch,
+bool AppendPastGeneralRow(GridTableModel &grid, const QString &row, PastRowContext &ctx, PayTotals &scratch,
                           QString *error)
 {
     // The past row ends at the customer's store code: the live row's last column (the POS path)
@@ -71,11 +106,18 @@ bool AppendPastGeneralRow(GridTableModel &grid, const QString &row, const PastRo
     if (!proc_SetA1OrderFromRow(order, row + pastSeparator(), {}, error))
         return false;
     const int record = grid.appendRecord(QVariantList());
-    // The board's filler writes the shared columns: address, pay texts, times, distances.
-    BoardRowContext board = ctx.board;
-    board.exportPaths = ctx.exportPaths;
-    board.now = ctx.now;
-    proc_SetA1CompOrder(grid, record, &order, board, scratch);
+    // The board's filler writes the shared columns: address, pay texts, times, distances. It is
+    // told that the path may go out, so it hides nothing by its own (today's) rules.
+    if (!ctx.fillReady) {
+        ctx.fillBoard = ctx.board;
+        ctx.fillBoard.exportPaths.clear();
+        ctx.fillBoard.now = ctx.now;
+        ctx.fillReady = true;
+    }
+    const QString path = order.text(A1::ORD_PATH_CD);
+    if (!ctx.fillBoard.exportPaths.contains(path))
+        ctx.fillBoard.exportPaths.insert(path);
+    proc_SetA1CompOrder(grid, record, &order, ctx.fillBoard, scratch);
 
     using namespace BoardCol;
     const auto put = [&grid, record](BoardCol::Id id, const QVariant &v) {
@@ -109,13 +151,12 @@ bool AppendPastGeneralRow(GridTableModel &grid, const QString &row, const PastRo
         put(CTH_WK_ARR_TIME, hhmm.left(2) + QLatin1Char(':') + hhmm.mid(2, 2));
     }
     // The spreadsheet copies carry what the grid shows of an order whose path allows it.
-    if (ctx.exportPaths.contains(order.text(A1::ORD_PATH_CD))) {
-        put(EXCEL_ADDR, get(ADDR4));
-        put(EXCEL_CU_TEL, get(CU_TEL));
-        put(EXCEL_CU_NAME, get(CU_NAME));
-    }
+    const bool allowed = ctx.exportPaths.contains(path);
+    put(EXCEL_ADDR, allowed ? get(ADDR4) : QString());
+    put(EXCEL_CU_TEL, allowed ? get(CU_TEL) : QString());
+    put(EXCEL_CU_NAME, allowed ? get(CU_NAME) : QString());
 
-    if (PastOrderPrivate(order.text(A1::ORD_PATH_CD), order.text(A1::ORD_DATE), ctx)) {
+    if (PastOrderPrivate(path, order.text(A1::ORD_DATE), ctx)) {
         for (const BoardCol::Id id : {CU_TEL, CU_TEL2, WK_TEL, WK_TEL2})
             put(id, pastStars());
         put(ADDR4, order.ORD_STATUS_CD() == u"4002" ? QString(30, QLatin1Char('*')) : get(BM_ADDR));

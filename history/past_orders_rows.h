@@ -27,6 +27,11 @@ struct PastRowContext
     QSet<QString> exportPaths;  // G_SL_O3_VAL2: paths whose contact data may be shown
     QDateTime now;              // the week-old rule measures against it
     static PastRowContext Current();
+
+    // What the board's filler is handed: every path counts as allowed out there, since the
+    // rules of past orders decide what is hidden afterwards. Kept across rows of one load.
+    BoardRowContext fillBoard;
+    bool fillReady = false;
 };
 
 // Contact data of a past order is hidden when its path is not allowed out, or when it was
@@ -34,8 +39,9 @@ struct PastRowContext
 bool PastOrderPrivate(const QString &pathCode, const QString &orderTime, const PastRowContext &ctx);
 
 // Appends one reply row (122 fields, escaping as sent) to the general grid. False, with the
-// reason, for a row that cannot be read; the grid is then unchanged.
-bool AppendPastGeneralRow(GridTableModel &grid, const QString &row, const PastRowContext &ctx, PayTotals &scratch,
+// reason, for a row that cannot be read; the grid is then unchanged. One context serves all the
+// rows of a load (it keeps what the rows share).
+bool AppendPastGeneralRow(GridTableModel &grid, const QString &row, PastRowContext &ctx, PayTotals &scratch,
                           QString *error = nullptr);
 
 // The same-day grid: the today's same-day grid's columns and row reading.

@@ -653,7 +653,7 @@ void TFRM_ORD_OLD::proc_CS01_01_V01()
     CTV_MAIN.beginUpdate();
     CTV_MAIN.clearRecords();
     CTV_MAIN.clearSort();
-    const PastRowContext ctx = PastRowContext::Current();
+    PastRowContext ctx = PastRowContext::Current();
     PayTotals scratch;
     const PastPageOutcome outcome = ReadPastPages(
         code, pages, [&](const QString &row) { return AppendPastGeneralRow(CTV_MAIN, row, ctx, scratch); },
