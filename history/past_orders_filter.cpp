@@ -254,3 +254,59 @@ PastRowColour PastGeneralRowColour(const QString &status, const QString &takeout
     }
     return out;
 }
+
+QStringList PastStoreSelection(const QString &ticked, const QStringList &storeCodes,
+                               const std::function<QString(const QString &)> &branchOf, const QString &chosenBranch)
+{
+    const QStringList pieces = ticked.split(QLatin1Char(','));
+    if (pieces.size() >= storeCodes.size() + 1)
+        return {};
+    QStringList out;
+    for (const QString &code : pieces) {
+        if (code.isEmpty() || !storeCodes.contains(code))
+            continue;
+        if (!chosenBranch.isEmpty() && branchOf(code) != chosenBranch)
+            continue;
+        out.append(code);
+    }
+    return out;
+}
+
+void ApplyPastStoreFilter(GridTableModel &grid, const PastFilterInput &in, const QStringList &stores)
+{
+    const auto column = [&grid](const char *name) {
+        return grid.columnIndex(QStringLiteral("CTV_TAKEOUT_") + QLatin1String(name));
+    };
+    const auto like = [](FilterGroup &g, int c, const QString &text) {
+        if (c >= 0 && !text.trimmed().isEmpty())
+            g.add(FilterCondition::make(c, FilterOp::Like, QLatin1Char('%') + text.trimmed() + QLatin1Char('%')));
+    };
+    grid.beginUpdate();
+    grid.setFilterEnabled(false);
+    FilterGroup st = pastOrGroup();
+    for (const QString &code : stores)
+        st.add(FilterCondition::make(column("ORD_ST_CODE"), FilterOp::Equal, code));
+    pastSet(grid, 3, st);
+    FilterGroup pay = pastOrGroup();
+    if (!in.payAll) {
+        if (in.payCash)
+            like(pay, column("PAY_TYPE_CD"), QStringLiteral("현금"));
+        if (in.payCard)
+            like(pay, column("PAY_TYPE_CD"), QStringLiteral("카드"));
+        if (in.payPre)
+            like(pay, column("PAY_TYPE_CD"), QStringLiteral("선결제"));
+    }
+    pastSet(grid, 7, pay);
+    FilterGroup status = pastOrGroup();
+    if (!in.statusAll)
+        for (const int s : in.statuses)
+            status.add(FilterCondition::make(column("ORD_STATUS_CD"), FilterOp::Equal, QString::number(s)));
+    pastSet(grid, 5, status);
+    FilterGroup texts = pastOrGroup();
+    like(texts, column("ORD_ST_NAME"), in.cuName);
+    like(texts, column("ORD_CU_TEL"), in.cuTel);
+    like(texts, column("ORD_TODAY_ALL_NO"), in.ordNo);
+    pastSet(grid, 2, texts);
+    grid.setFilterEnabled(true);
+    grid.endUpdate();
+}

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class GridTableModel;
@@ -70,3 +71,13 @@ PastRowColour PastGeneralRowColour(const QString &status, const QString &takeout
                                    const QString &tranType, const PastStatusColours &colours);
 // The counter label a status is counted under (index of PastCounts::labels, 1-8).
 int PastStatusLabel(int status);
+
+// The stores ticked in the main window's store tree (",code,code") that filter the store grid:
+// none when every store is ticked; only stores of the list, and of the chosen branch when one
+// is chosen. branchOf gives a listed store's branch.
+QStringList PastStoreSelection(const QString &ticked, const QStringList &storeCodes,
+                               const std::function<QString(const QString &)> &branchOf, const QString &chosenBranch);
+
+// Rebuilds the store grid's filter: ticked stores, payment, status, and the store-name, phone and
+// order-number boxes (one group: any filled box may match).
+void ApplyPastStoreFilter(GridTableModel &grid, const PastFilterInput &in, const QStringList &stores);

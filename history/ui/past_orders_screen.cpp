@@ -750,7 +750,19 @@ void TFRM_ORD_OLD::proc_Filter()
         return;
     if (CTV_MAIN.recordCount() > 0)
         ApplyPastGeneralFilter(CTV_MAIN, filterInput());
-    // The store grid: its own status and payment, and one group for the three boxes.
+    // The store grid: the ticked stores, its own status and payment, one group for three boxes.
+    if (CTV_TAKEOUT.recordCount() > 0) {
+        QStringList stores;
+        if (G_USER_INFO.USER_TYPE_CD.left(1) != QLatin1String("1") && FRM_MAIN)
+            stores = PastStoreSelection(
+                FRM_MAIN->GS_CHK_STNO, G_SL_ST_CODE,
+                [](const QString &code) {
+                    const TST_LIST *st = G_ST_LIST.find(code);
+                    return st ? QString(st->BR_CODE) : QString();
+                },
+                selection.br);
+        ApplyPastStoreFilter(CTV_TAKEOUT, filterInput(), stores);
+    }
     proc_Chk_Cnt();
 }
 
@@ -873,6 +885,8 @@ void TFRM_ORD_OLD::openRecord(int tab, int record)
     } else if (tab == 1) {
         if (record < 0 || record >= CTV_TAKEOUT.recordCount() || !m_hooks.modify)
             return;
+        if (m_hooks.ensureStore)
+            m_hooks.ensureStore(pastCell(CTV_TAKEOUT, record, QStringLiteral("CTV_TAKEOUT_ORD_ST_CODE")));
         m_hooks.modify(pastCell(CTV_TAKEOUT, record, QStringLiteral("CTV_TAKEOUT_ORD_NO")),
                        pastCell(CTV_TAKEOUT, record, QStringLiteral("CTV_TAKEOUT_ORD_STATUS_CD")), QStringLiteral("2"),
                        pastCell(CTV_TAKEOUT, record, QStringLiteral("CTV_TAKEOUT_ORD_TODAY_ALL_NO")),

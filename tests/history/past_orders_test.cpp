@@ -375,6 +375,49 @@ TEST(PastStore, RowsGoOnTopWithPayTexts)
     EXPECT_EQ(PastStorePayText("1", "1002", "1001", "카드", {}), QStringLiteral("카드"));
 }
 
+TEST(PastStore, TickedStoresAndTheBoxesFilterTheStoreGrid)
+{
+    const QStringList list = {"S1", "S2", "S3"};
+    const auto branch = [](const QString &c) { return c == QLatin1String("S3") ? QStringLiteral("B2") : QStringLiteral("B1"); };
+    EXPECT_EQ(PastStoreSelection(",S1,S2,S3", list, branch, {}), QStringList()) << "every store ticked";
+    EXPECT_EQ(PastStoreSelection(",S1,S9", list, branch, {}), QStringList({"S1"})) << "first store included, unknown skipped";
+    EXPECT_EQ(PastStoreSelection(",S1,S3", list, branch, "B2"), QStringList({"S3"}));
+
+    GridTableModel grid;
+    grid.setColumns(PastStoreColumns());
+    const auto row = [](const char *no, const char *store, const char *tel, const char *status) {
+        QStringList f;
+        for (int i = 0; i < 40; ++i)
+            f.append(QString());
+        f[0] = QLatin1String(no);
+        f[10] = QLatin1String(status);
+        f[12] = QLatin1String(store);
+        f[13] = QStringLiteral("가게") + QLatin1String(store);
+        f[15] = QLatin1String(tel);
+        return f.join(sep());
+    };
+    InsertPastStoreRow(grid, row("A", "S1", "01011112222", "4001"), {});
+    InsertPastStoreRow(grid, row("B", "S2", "01033334444", "4002"), {});
+    InsertPastStoreRow(grid, row("C", "S3", "01055556666", "4001"), {});
+    PastFilterInput in;
+    ApplyPastStoreFilter(grid, in, {"S1", "S2"});
+    EXPECT_EQ(grid.rowCount(), 2);
+    in.statusAll = false;
+    in.statuses = {4001};
+    ApplyPastStoreFilter(grid, in, {});
+    EXPECT_EQ(grid.rowCount(), 2);
+    // The address and courier boxes leave this grid alone; the name and phone boxes share a group.
+    in = PastFilterInput();
+    in.cuAddr = QStringLiteral("nothing");
+    in.wkName = QStringLiteral("nothing");
+    ApplyPastStoreFilter(grid, in, {});
+    EXPECT_EQ(grid.rowCount(), 3);
+    in.cuName = QStringLiteral("S3");
+    in.cuTel = QStringLiteral("2222");
+    ApplyPastStoreFilter(grid, in, {});
+    EXPECT_EQ(grid.rowCount(), 2);
+}
+
 class PastScreen : public ::testing::Test
 {
 protected:
