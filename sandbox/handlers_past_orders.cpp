@@ -170,6 +170,70 @@ void seedPastOrders(SandboxDatabase &db, SandboxRandom &rng)
         }
     }
     db.insertRows(QStringLiteral("past_orders"), pastColumns(), values);
+
+    // In-shop and pick-up orders of the stores: a few a day, the demo store's among them.
+    QList<QVariantList> shop;
+    qint64 shopNo = 0;
+    const qsizetype shopStores = qMin<qsizetype>(stores.size(), 12);
+    for (int d = days; d >= 1; --d) {
+        const QDate day = today.addDays(-d);
+        for (qsizetype si = 0; si < stores.size(); ++si) {
+            const QVariantList &s = stores.at(si);
+            const bool demo = s.at(0).toString() == demoStore;
+            if (!demo && si >= shopStores)
+                continue;
+            const int perDay = demo ? rng.between(3, 7) : rng.between(0, 3);
+            for (int n = 0; n < perDay; ++n) {
+                ++shopNo;
+                const QDateTime ordered(day, QTime(rng.between(10, 21), rng.between(0, 59), rng.between(0, 59)));
+                const bool card = rng.chance(0.5);
+                const bool cancelled = rng.chance(0.05);
+                const int amount = rng.between(8, 45) * 1000;
+                QStringList f;
+                for (int i = 0; i < 40; ++i)
+                    f.append(QString());
+                f[0] = day.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral("8%1").arg(shopNo, 7, 10, QLatin1Char('0'));
+                f[1] = QString::number(n + 1);
+                f[2] = rng.chance(0.6) ? QStringLiteral("Y") : QStringLiteral("N");
+                f[3] = QStringLiteral("1");
+                f[4] = pastTime(ordered.addSecs(1200));
+                f[6] = QStringLiteral("store") + s.at(0).toString().right(3);
+                f[7] = QString::number(n + 1);
+                f[8] = QString::number(n + 1);
+                f[9] = QStringLiteral("0");
+                f[10] = cancelled ? QStringLiteral("4002") : QStringLiteral("4001");
+                f[11] = QStringLiteral("1001");
+                f[12] = s.at(0).toString();
+                f[13] = s.at(3).toString();
+                f[14] = s.at(0).toString();
+                f[15] = rng.mobile();
+                f[16] = QString::number(rng.between(0, 20));
+                f[17] = QStringLiteral("0");
+                f[18] = rng.personName();
+                f[20] = QStringLiteral("0");
+                f[21] = QStringLiteral("10");
+                f[22] = pastTime(ordered);
+                f[23] = QStringLiteral("2");
+                f[24] = QString::number(rng.between(0, 12));
+                f[25] = pastTime(ordered.addSecs(900));
+                f[27] = rng.pick(kPastMemos);
+                f[28] = cancelled ? QString() : pastTime(ordered.addSecs(1200));
+                f[29] = QString::number(amount);
+                f[30] = QStringLiteral("0");
+                f[31] = QStringLiteral("1");
+                f[33] = card ? QStringLiteral("1002") : QStringLiteral("1001");
+                f[34] = QString::number(amount);
+                f[35] = QStringLiteral("0");
+                f[36] = rng.pick(kPastGoods);
+                f[37] = QString();
+                f[38] = s.at(1).toString();
+                shop.append({s.at(0).toString(), pastTime(ordered), f.join(kRowSep)});
+            }
+        }
+    }
+    db.insertRows(QStringLiteral("past_store_orders"), {QStringLiteral("st_code"), QStringLiteral("ord_date"),
+                                                        QStringLiteral("row_text")},
+                  shop);
 }
 
 void addPastOrdersArea(SandboxDatabase &db)
@@ -180,7 +244,9 @@ void addPastOrdersArea(SandboxDatabase &db)
                                                        : QStringLiteral(" TEXT NOT NULL DEFAULT ''")));
     db.addArea(kPastOrdersRank, QStringLiteral("past_orders"),
                {QStringLiteral("CREATE TABLE IF NOT EXISTS past_orders (") + defs.join(QStringLiteral(", ")) + QLatin1Char(')'),
-                QStringLiteral("CREATE INDEX IF NOT EXISTS past_orders_by_date ON past_orders (ord_date)")},
+                QStringLiteral("CREATE INDEX IF NOT EXISTS past_orders_by_date ON past_orders (ord_date)"),
+                QStringLiteral("CREATE TABLE IF NOT EXISTS past_store_orders (st_code TEXT NOT NULL, ord_date TEXT NOT NULL,"
+                               " row_text TEXT NOT NULL)")},
                seedPastOrders);
 }
 
@@ -229,6 +295,30 @@ SandboxReply pastGeneralSearch(const SandboxDatabase &db, const SandboxRequest &
     }
     return SandboxReply::joinedRows(out);
 }
+// Fields: ID, user type, head office, branch, store, from, to. A store sees its own orders; the
+// other logins those of the stores of their branch or head office.
+SandboxReply pastStoreSearch(const SandboxDatabase &db, const SandboxRequest &request)
+{
+    const QStringList f = request.fields();
+    const QString from = pastDashDate(FieldAt(f, 5));
+    const QString to = pastDashDate(FieldAt(f, 6));
+    if (from.isEmpty() || to.isEmpty())
+        return SandboxReply::code(QStringLiteral("0"), QStringLiteral("조회 기간이 올바르지 않습니다."));
+    const SandboxWorld::OrgScope scope =
+        SandboxWorld::OrgScope::of(FieldAt(f, 1), FieldAt(f, 2), FieldAt(f, 3), FieldAt(f, 4));
+    QVariantList binds{from, to};
+    binds.append(scope.binds);
+    const QList<QVariantList> rows = db.rows(
+        QStringLiteral("SELECT p.row_text FROM past_store_orders p JOIN stores s ON s.st_code = p.st_code"
+                       " WHERE substr(p.ord_date, 1, 10) BETWEEN ? AND ?")
+            + (scope.where.isEmpty() ? QString() : QStringLiteral(" AND ") + scope.where)
+            + QStringLiteral(" ORDER BY p.ord_date"),
+        binds);
+    QStringList out;
+    for (const QVariantList &r : rows)
+        out.append(r.at(0).toString());
+    return SandboxReply::joinedRows(out);
+}
 } // namespace
 
 SANDBOX_HANDLER_AREA(past_orders)
@@ -238,8 +328,7 @@ SANDBOX_HANDLER_AREA(past_orders)
         return;
     addPastOrdersArea(*db);
     registry.add(QStringLiteral("CS01_50_V02"), [db](const SandboxRequest &request) { return pastGeneralSearch(*db, request); });
-    // The store-order and same-day histories of the demo world are empty: its stores take no
-    // in-shop orders and it runs no same-day parcels before today.
-    registry.add(QStringLiteral("CS01_51_V01"), [](const SandboxRequest &) { return SandboxReply::ok(); });
+    registry.add(QStringLiteral("CS01_51_V01"), [db](const SandboxRequest &request) { return pastStoreSearch(*db, request); });
+    // The demo world runs no same-day parcels before today: that history is empty.
     registry.add(QStringLiteral("CS01_49_V02"), [](const SandboxRequest &) { return SandboxReply::ok(); });
 }

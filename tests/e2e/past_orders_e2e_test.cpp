@@ -49,6 +49,17 @@ TEST_F(EndToEndTest, PastOrdersFindLastWeekFilterExportAndReopen)
     if (qEnvironmentVariableIsSet("CD_SCREENSHOT_DIR"))
         window->grab().save(qEnvironmentVariable("CD_SCREENSHOT_DIR") + QStringLiteral("/past_orders.png"));
 
+    // The store's own orders of the same week, newest first.
+    past->pgOrder->setCurrentWidget(past->pgA2Ord);
+    past->CBT_SEARCHClick();
+    ASSERT_EQ(requests(QStringLiteral("CS01_51_V01")).size(), 1);
+    EXPECT_GT(past->CTV_TAKEOUT.recordCount(), 5);
+    const int shopDate = past->CTV_TAKEOUT.columnIndex(QStringLiteral("CTV_TAKEOUT_ORD_DATE"));
+    EXPECT_GE(past->CTV_TAKEOUT.recordValue(0, shopDate).toString(),
+              past->CTV_TAKEOUT.recordValue(past->CTV_TAKEOUT.recordCount() - 1, shopDate).toString());
+    EXPECT_EQ(past->countLabels.at(0)->text(), QString::number(past->CTV_TAKEOUT.rowCount()));
+    past->pgOrder->setCurrentWidget(past->pgOrderNormal);
+
     // Only the cancelled orders.
     past->CBT_ST_ALL->click();
     ASSERT_EQ(past->statusButtons.at(5)->text(), QStringLiteral("취소"));
