@@ -310,3 +310,87 @@ void ApplyPastStoreFilter(GridTableModel &grid, const PastFilterInput &in, const
     grid.setFilterEnabled(true);
     grid.endUpdate();
 }
+
+void ApplyPastSameDayFilter(GridTableModel &grid, const QString &prefix, const PastSameDayFilterInput &in)
+{
+    const auto col = [&grid, &prefix](const char *name) { return grid.columnIndex(prefix + QLatin1String(name)); };
+    // An empty code of the login matches no row: it would otherwise match every row without one.
+    const auto equal = [](FilterGroup &g, int c, const QString &v) {
+        if (c >= 0 && !v.isEmpty())
+            g.add(FilterCondition::make(c, FilterOp::Equal, v));
+    };
+    const auto like = [](FilterGroup &g, int c, const QString &text) {
+        if (c >= 0 && !text.trimmed().isEmpty())
+            g.add(FilterCondition::make(c, FilterOp::Like, QLatin1Char('%') + text.trimmed() + QLatin1Char('%')));
+    };
+    grid.beginUpdate();
+    grid.setFilterEnabled(false);
+
+    FilterGroup aff = pastOrGroup();
+    FilterGroup notShared = pastOrGroup();
+    const bool sameDayBranch = in.sameDayNormal == 1 || in.sameDayLocal == 1;
+    if (in.userClass == QLatin1String("7") && in.searchSameDay) {
+        if (!in.chosenBranch.isEmpty()) {
+            equal(aff, col("ORD_BR_CODE"), in.chosenBranch);
+            equal(aff, col("CTH_BR_CODE"), in.chosenBranch);
+        }
+    } else if (in.userClass == QLatin1String("5") && sameDayBranch) {
+        for (const char *c : {"LOC_BR_CODE", "ORD_BR_CODE", "CTH_BR_CODE", "CTH_MNG_BR_CODE"})
+            equal(aff, col(c), in.br);
+        equal(aff, col("DVRY_TYPE_CD"), in.stDvryType);
+        // Orders not shared between groups are still only those of the branch.
+        const int grp = col("DVRY_GRP_TYPE");
+        if (in.sameDayNormal == 1 && grp >= 0)
+            notShared.add(FilterCondition::make(grp, FilterOp::NotEqual, QStringLiteral("2")));
+    }
+    pastSet(grid, 1, aff);
+    pastSet(grid, 7, notShared);
+
+    FilterGroup status = pastOrGroup();
+    if (!in.statusAll)
+        for (const int button : in.statuses)
+            for (const int code : PastStatusButtonCodes(button))
+                equal(status, col("ORD_STATUS_CD"), QString::number(code));
+    pastSet(grid, 2, status);
+
+    FilterGroup no = pastOrGroup();
+    like(no, col("ORD_NO"), in.ordNo);
+    like(no, col("ExtSubCode"), in.ordNo);
+    pastSet(grid, 3, no);
+    FilterGroup wk = pastOrGroup();
+    for (const char *c : {"CTH_WK_NAME", "CTH_WK_TEL", "CTH_SOL_WK_NAME", "CTH_SOL_WK_TEL", "CTH_LOGI_WK_NAME",
+                          "CTH_LOGI_WK_TEL", "CTH_LOC_WK_NAME", "CTH_LOC_WK_TEL", "ORD_CU_NAME"})
+        like(wk, col(c), in.wkName);
+    pastSet(grid, 4, wk);
+    // The store-name and phone boxes each look at their own column; both filled, either may match.
+    FilterGroup named = pastOrGroup();
+    like(named, col("ORD_ST_NAME"), in.cuName);
+    like(named, col("ORD_CU_TEL"), in.cuTel);
+    pastSet(grid, 5, named);
+    FilterGroup addr = pastOrGroup();
+    for (const char *c : {"EA_ADDR_4", "EA_ADDR_5", "EA_ADDR_6", "EA_ADDR_7"})
+        like(addr, col(c), in.cuAddr);
+    pastSet(grid, 6, addr);
+
+    grid.setFilterEnabled(true);
+    grid.endUpdate();
+}
+
+PastSameDayCounts CountPastSameDay(const GridTableModel &grid, const QString &prefix)
+{
+    PastSameDayCounts c;
+    const int sc = grid.columnIndex(prefix + QStringLiteral("ORD_STATUS_CD"));
+    for (int r = 0; r < grid.recordCount(); ++r) {
+        ++c.total;
+        const QString s = sc < 0 ? QString() : grid.recordValue(r, sc).toString();
+        if (s == QLatin1String("4001"))
+            ++c.done;
+        else if (s == QLatin1String("1002") || s == QLatin1String("1007"))
+            ++c.waiting;
+        else if (s == QLatin1String("4002"))
+            ++c.cancelled;
+        else if (s == QLatin1String("4003"))
+            ++c.inquiry;
+    }
+    return c;
+}

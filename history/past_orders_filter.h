@@ -81,3 +81,28 @@ QStringList PastStoreSelection(const QString &ticked, const QStringList &storeCo
 // Rebuilds the store grid's filter: ticked stores, payment, status, and the store-name, phone and
 // order-number boxes (one group: any filled box may match).
 void ApplyPastStoreFilter(GridTableModel &grid, const PastFilterInput &in, const QStringList &stores);
+
+// The same-day grid's filter: affiliation by the login, status buttons and the boxes.
+struct PastSameDayFilterInput
+{
+    QString userClass;
+    bool searchSameDay = false;  // G_USER_SET.SEARCHSAMEDAY is "Y"
+    QString chosenBranch;        // the branch box's choice (head offices)
+    QString br;                  // the login's branch
+    QString stDvryType;          // the login's ST_DVRY_TYPE_CD
+    int sameDayNormal = 0, sameDayLocal = 0;
+    bool statusAll = true;
+    QList<int> statuses;         // pressed status buttons (4001, 1002, 4002, 4003)
+    QString ordNo, wkName, cuName, cuTel, cuAddr;
+};
+// Rebuilds the filter of a same-day grid whose column names carry `prefix`. The store-name box
+// looks at the ordering store and the phone box at the customer's phone; a distributor's shared
+// orders still have to be of its branch.
+void ApplyPastSameDayFilter(GridTableModel &grid, const QString &prefix, const PastSameDayFilterInput &in);
+
+// The same-day counters over the loaded rows (filtering does not change them).
+struct PastSameDayCounts
+{
+    int total = 0, done = 0, waiting = 0, cancelled = 0, inquiry = 0;
+};
+PastSameDayCounts CountPastSameDay(const GridTableModel &grid, const QString &prefix);

@@ -180,7 +180,23 @@ bool AppendPastSameDayRow(GridTableModel &grid, const QString &row, QString *err
     TA3ORDER order;
     if (!proc_SetA3OrderFromRow(order, row, error))
         return false;
-    grid.appendRecord(SameDayRecordValues(order, grid.columns(), PastSameDayPrefix()));
+    QVariantList values = SameDayRecordValues(order, grid.columns(), PastSameDayPrefix());
+    // Past orders show telephones with the middle block hidden and names with a letter hidden.
+    const QString prefix = PastSameDayPrefix();
+    const auto put = [&](const char *column, const QString &value) {
+        const int c = grid.columnIndex(prefix + QLatin1String(column));
+        if (c >= 0 && c < values.size())
+            values[c] = value;
+    };
+    put("ORD_CU_TEL", FormatPhone(order.text(A3::ORD_CU_TEL), 1));
+    put("CTH_WK_TEL", FormatPhone(order.text(A3::CTH_WK_TEL), 1));
+    put("CTH_ST_TEL", FormatPhone(order.text(A3::CTH_ST_TEL), 1));
+    put("ORD_ST_TEL", FormatPhone(order.text(A3::ORD_ST_TEL), 1));
+    put("CTH_SOL_WK_TEL", FormatPhone(order.text(A3::CTH_SOL_WK_TEL), 1));
+    put("CTH_LOGI_WK_TEL", FormatPhone(order.text(A3::CTH_LOGI_WK_TEL), 1));
+    put("CTH_LOC_WK_TEL", FormatPhone(order.text(A3::CTH_LOC_WK_TEL), 1));
+    put("ORD_CU_NAME", MaskName3(order.text(A3::ORD_CU_NAME), 1));
+    grid.appendRecord(values);
     return true;
 }
 

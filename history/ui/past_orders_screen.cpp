@@ -192,7 +192,7 @@ void TFRM_ORD_OLD::buildForm()
     top->addWidget(panel1);
 
     // Dates, search, export and the search boxes.
-    auto *pnlSearch = new QWidget(this);
+    pnlSearch = new QWidget(this);
     pnlSearch->setObjectName(QStringLiteral("pnlSearch"));
     auto *psRows = new QVBoxLayout(pnlSearch);
     psRows->setContentsMargins(0, 0, 0, 0);
@@ -309,9 +309,41 @@ void TFRM_ORD_OLD::buildForm()
     pnlSameDay->setObjectName(QStringLiteral("pnlSameDay"));
     auto *pd = new QHBoxLayout(pnlSameDay);
     pd->setContentsMargins(0, 0, 0, 0);
-    sameDayCount = new QLabel(QStringLiteral("전체 0"), pnlSameDay);
-    sameDayCount->setObjectName(QStringLiteral("lbSameTotal"));
-    pd->addWidget(sameDayCount);
+    btnSameAll = pastToggle(pnlSameDay, "btnSameAll", QStringLiteral("전체"), true);
+    auto *sameAll = new QLabel(QStringLiteral("0"), pnlSameDay);
+    sameAll->setObjectName(QStringLiteral("lbSameAll"));
+    sameAll->setMinimumWidth(40);
+    sameAll->setAlignment(Qt::AlignCenter);
+    sameDayLabels.append(sameAll);
+    pd->addWidget(btnSameAll);
+    pd->addWidget(sameAll);
+    const std::tuple<const char *, const char *, int, const char *> sameDefs[] = {
+        {"btnSame4001", "완료", 4001, "lbSame4001"}, {"btnSame1002", "대기", 1002, "lbSame1002"},
+        {"btnSame4002", "취소", 4002, "lbSame4002"}, {"btnSame4003", "문의", 4003, "lbSame4003"}};
+    for (const auto &[name, caption, tag, label] : sameDefs) {
+        QToolButton *b = pastToggle(pnlSameDay, name, QString::fromUtf8(caption), true);
+        b->setProperty("statusTag", tag);
+        sameDayButtons.append(b);
+        auto *l = new QLabel(QStringLiteral("0"), pnlSameDay);
+        l->setObjectName(QLatin1String(label));
+        l->setMinimumWidth(40);
+        l->setAlignment(Qt::AlignCenter);
+        sameDayLabels.append(l);
+        pd->addWidget(b);
+        pd->addWidget(l);
+        connect(b, &QToolButton::clicked, this, [this] {
+            bool all = true;
+            for (QToolButton *x : sameDayButtons)
+                all = all && x->isChecked();
+            btnSameAll->setChecked(all);
+            procSameDayFilter();
+        });
+    }
+    connect(btnSameAll, &QToolButton::clicked, this, [this] {
+        for (QToolButton *x : sameDayButtons)
+            x->setChecked(btnSameAll->isChecked());
+        procSameDayFilter();
+    });
     pd->addStretch(1);
     g2->addWidget(pnlSameDay);
     pnlSameDay->hide();
@@ -481,6 +513,9 @@ void TFRM_ORD_OLD::proc_init()
     for (QToolButton *b : statusButtons)
         b->setChecked(true);
     for (QToolButton *b : {CBT_PAY_ALL, CBT_PAY_CASH, CBT_PAY_CARD, CBT_PAY_PRE})
+        b->setChecked(true);
+    btnSameAll->setChecked(true);
+    for (QToolButton *b : sameDayButtons)
         b->setChecked(true);
     applyLookups();
     CTV_MAIN.colours = PastStatusColours::Current();
@@ -709,6 +744,7 @@ void TFRM_ORD_OLD::procSameDaySearch()
                                         QStringLiteral("3000"), 30000);
     if (pages.isEmpty())
         return;
+    pnlSearch->setEnabled(false);
     grdA3View.beginUpdate();
     grdA3View.clearRecords();
     grdA3View.clearSort();
@@ -716,6 +752,8 @@ void TFRM_ORD_OLD::procSameDaySearch()
         code, pages, [&](const QString &row) { return AppendPastSameDayRow(grdA3View, row); },
         [](const QString &line) { WriteLog(line); });
     grdA3View.endUpdate();
+    pnlSearch->setEnabled(true);
+    showSameDayCounts();
     procSameDayFilter();
     tellIncomplete(outcome);
 }
@@ -768,27 +806,34 @@ void TFRM_ORD_OLD::proc_Filter()
 
 void TFRM_ORD_OLD::procSameDayFilter()
 {
-    const QString p = PastSameDayPrefix();
-    grdA3View.beginUpdate();
-    grdA3View.setFilterEnabled(false);
-    FilterGroup g;
-    g.caseInsensitive = true;
-    const auto like = [&](const QString &column, const QString &text) {
-        const int c = grdA3View.columnIndex(p + column);
-        if (c >= 0 && !text.trimmed().isEmpty())
-            g.add(FilterCondition::make(c, FilterOp::Like, QLatin1Char('%') + text.trimmed() + QLatin1Char('%')));
-    };
-    // The store-name box looks at the store name, the phone box at the customer's phone.
-    like(QStringLiteral("ORD_ST_NAME"), CTE_CU_NAME->text());
-    like(QStringLiteral("ORD_CU_TEL"), CTE_CU_TEL->text());
-    like(QStringLiteral("ORD_NO"), CTE_ORD_NO->text());
-    if (g.isEmpty())
-        grdA3View.clearFilterGroup(1);
-    else
-        grdA3View.setFilterGroup(1, g);
-    grdA3View.setFilterEnabled(true);
-    grdA3View.endUpdate();
-    sameDayCount->setText(QStringLiteral("전체 ") + QString::number(grdA3View.recordCount()));
+    if (grdA3View.recordCount() == 0)
+        return;
+    PastSameDayFilterInput in;
+    in.userClass = G_USER_INFO.USER_TYPE_CD.left(1);
+    in.searchSameDay = G_USER_SET.SEARCHSAMEDAY == QLatin1String("Y");
+    in.chosenBranch = selection.br;
+    in.br = G_USER_INFO.BR;
+    in.stDvryType = G_USER_INFO.ST_DVRY_TYPE_CD;
+    in.sameDayNormal = G_USER_INFO.SAMEDAY_NORMAL_TYPE;
+    in.sameDayLocal = G_USER_INFO.SAMEDAY_JISUN_TYPE;
+    in.statusAll = btnSameAll->isChecked();
+    for (QToolButton *b : sameDayButtons)
+        if (b->isChecked())
+            in.statuses.append(b->property("statusTag").toInt());
+    in.ordNo = CTE_ORD_NO->text();
+    in.wkName = CTE_WK_NAME->text();
+    in.cuName = CTE_CU_NAME->text();
+    in.cuTel = CTE_CU_TEL->text();
+    in.cuAddr = CTE_CU_ADDR->text();
+    ApplyPastSameDayFilter(grdA3View, PastSameDayPrefix(), in);
+}
+
+void TFRM_ORD_OLD::showSameDayCounts()
+{
+    const PastSameDayCounts c = CountPastSameDay(grdA3View, PastSameDayPrefix());
+    const int values[] = {c.total, c.done, c.waiting, c.cancelled, c.inquiry};
+    for (int i = 0; i < sameDayLabels.size() && i < 5; ++i)
+        sameDayLabels.at(i)->setText(QString::number(values[i]));
 }
 
 void TFRM_ORD_OLD::proc_Chk_Cnt()

@@ -103,8 +103,11 @@ public:
     QToolButton *CBT_ST_ALL = nullptr;
     QList<QToolButton *> statusButtons;  // 접수 요청 배차 출발 완료 취소 대기 문의
     QList<QLabel *> countLabels;         // total first, then one per status button
+    QWidget *pnlSearch = nullptr;
     QWidget *pnlNormal = nullptr, *pnlSameDay = nullptr, *pnlShareFilter = nullptr;
-    QLabel *sameDayCount = nullptr;
+    QToolButton *btnSameAll = nullptr;
+    QList<QToolButton *> sameDayButtons;  // 완료 대기 취소 문의
+    QList<QLabel *> sameDayLabels;        // lbSameAll, lbSame4001, lbSame1002, lbSame4002, lbSame4003
     QTabWidget *pgOrder = nullptr;
     QWidget *pgOrderNormal = nullptr, *pgA2Ord = nullptr, *pgOrderSameDay = nullptr;
     QTableView *cxGrid1 = nullptr, *cxGrid2 = nullptr, *grdA3Day = nullptr;
@@ -125,6 +128,7 @@ private:
     void statusMemberClicked();
     void payAllClicked();
     void payMemberClicked();
+    void showSameDayCounts();
     void tellIncomplete(const PastPageOutcome &outcome);
     void say(const QString &text);
     void applyLookups();

@@ -1,6 +1,7 @@
 // The past-orders searches (payloads, period, reading pages), the row fill of the general grid,
 // its filters and counters, and the screen's search, menus and layouts.
 #include "orders/order_test_support.h"
+#include "orders/same_day_test_support.h"
 
 #include "boards/order_board_columns.h"
 #include "common/program_globals.h"
@@ -416,6 +417,75 @@ TEST(PastStore, TickedStoresAndTheBoxesFilterTheStoreGrid)
     in.cuTel = QStringLiteral("2222");
     ApplyPastStoreFilter(grid, in, {});
     EXPECT_EQ(grid.rowCount(), 2);
+}
+
+TEST(PastSameDay, AffiliationStatusBoxesAndCounters)
+{
+    GridTableModel grid;
+    grid.setColumns(PastSameDayColumns());
+    const QString p = PastSameDayPrefix();
+    const QString stamp = QStringLiteral("20261210090000");
+    // no, status, ordering branch, dispatching branch, group type, phone, store name
+    struct R
+    {
+        const char *no, *status, *ordBr, *cthBr, *grp, *tel, *store;
+    };
+    const R rows[] = {{"A", "4001", "BR1", "", "1", "01011112222", "강남허브"},
+                      {"B", "1007", "BR2", "BR1", "2", "01033334444", "서초허브"},
+                      {"C", "4002", "BR2", "", "1", "01055556666", "서초허브"},
+                      {"D", "4003", "BR2", "", "2", "01077778888", "송파허브"}};
+    for (const R &r : rows) {
+        QString error;
+        ASSERT_TRUE(AppendPastSameDayRow(grid, sameDayRow(QLatin1String(r.no), QLatin1String(r.status), stamp,
+                                                          {{36, r.ordBr}, {40, r.cthBr}, {67, r.grp}, {9, r.tel},
+                                                           {28, QString::fromUtf8(r.store)}}),
+                                         &error))
+            << error.toStdString();
+    }
+    const PastSameDayCounts c = CountPastSameDay(grid, p);
+    EXPECT_EQ(c.total, 4);
+    EXPECT_EQ(c.done, 1);
+    EXPECT_EQ(c.waiting, 1) << "1007 waits too";
+    EXPECT_EQ(c.cancelled, 1);
+    EXPECT_EQ(c.inquiry, 1);
+
+    // A distributor with the normal same-day flag: rows of its branch only, even the unshared.
+    PastSameDayFilterInput in;
+    in.userClass = QStringLiteral("5");
+    in.br = QStringLiteral("BR1");
+    in.sameDayNormal = 1;
+    ApplyPastSameDayFilter(grid, p, in);
+    EXPECT_EQ(grid.rowCount(), 1) << "A; B is its branch's but shared between groups, C is another branch's";
+    // Without same-day flags: no affiliation filter.
+    in.sameDayNormal = 0;
+    ApplyPastSameDayFilter(grid, p, in);
+    EXPECT_EQ(grid.rowCount(), 4);
+    // A head office with a chosen branch sees what that branch ordered or carried.
+    in = PastSameDayFilterInput();
+    in.userClass = QStringLiteral("7");
+    in.searchSameDay = true;
+    in.chosenBranch = QStringLiteral("BR1");
+    ApplyPastSameDayFilter(grid, p, in);
+    EXPECT_EQ(grid.rowCount(), 2);
+    // "대기" shows what its counter counts; the counters do not follow the filter.
+    in = PastSameDayFilterInput();
+    in.statusAll = false;
+    in.statuses = {1002};
+    ApplyPastSameDayFilter(grid, p, in);
+    EXPECT_EQ(grid.rowCount(), 1);
+    EXPECT_EQ(CountPastSameDay(grid, p).total, 4);
+    // The store-name box looks at store names, the phone box at the customer's phone.
+    in = PastSameDayFilterInput();
+    in.cuName = QStringLiteral("송파");
+    ApplyPastSameDayFilter(grid, p, in);
+    EXPECT_EQ(grid.rowCount(), 1);
+    in = PastSameDayFilterInput();
+    in.cuTel = QStringLiteral("5555");
+    ApplyPastSameDayFilter(grid, p, in);
+    EXPECT_EQ(grid.rowCount(), 0) << "the phone's middle block is hidden";
+    in.cuTel = QStringLiteral("6666");
+    ApplyPastSameDayFilter(grid, p, in);
+    EXPECT_EQ(grid.rowCount(), 1);
 }
 
 class PastScreen : public ::testing::Test
