@@ -14,6 +14,7 @@
 #include "main/ui/start_forms.h"
 #include "main/ui/start_window.h"
 #include "reception/ui/accept_window.h"
+#include "history/ui/past_orders_screen.h"
 #include "platform/clock.h"
 #include "platform/single_instance.h"
 #include "records/session_records.h"
@@ -126,6 +127,8 @@ void AppAssembly::prepare(QApplication &app)
     InstallShellForms();
     // Order reception: the delivery reception and modify windows.
     InstallReceptionWindows();
+    // The past-orders screen (history).
+    InstallPastOrdersScreen();
 }
 
 TFRM_MAIN *AppAssembly::createMainWindow()
