@@ -39,6 +39,9 @@ constexpr Row kShapes[] = {
     {"CS00_17_V02", "ADM3", 6},
     {"CS01_01_V07", "ADM10", 8},
     {"CS01_01_V07", "CMM8", 8},  // the cash load; the line above is the order load
+    {"CS01_03_V02", "ADM1", 2},
+    {"CS01_04_V01", "ADM1", 5},
+    {"CS01_09_V04", "ADM1", 14},
     {"CS01_11_V03", "ADM1", 8},
     {"CS01_12_V02", "ADM1", 5},
     {"CS01_13_V01", "ADM3", 3},

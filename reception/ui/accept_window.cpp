@@ -164,6 +164,7 @@ TFRM_ACCEPT::TFRM_ACCEPT(Kind kind, QWidget *parent)
     buildLeftColumn();
     buildPages();
     buildFloatingPanels();
+    bindCustomerAddressFee();
     layout->addWidget(cxGroupBox1, 0);
     layout->addWidget(cxPageControl1, 1);
     FSELECT_ST_GOODS.clear();

@@ -1,0 +1,142 @@
+#include "reception/address_search_passes.h"
+
+#include "common/daily_log.h"
+#include "common/reply_row.h"
+#include "records/address_texts.h"
+#include "reference/address_search.h"
+#include "text/text_helpers.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace
+{
+const QString kSearchNoAnswerLog = QStringLiteral("proc_Load_Addr_Daum 검색에러");
+constexpr int kMaxSearchWords = 4;
+
+QString joinedNumber(const QString &main, const QString &sub)
+{
+    return sub.isEmpty() ? main : main + QLatin1Char('-') + sub;
+}
+} // namespace
+
+AddressServicePost DefaultAddressServicePost()
+{
+    return [](const FormFields &fields) { return PostGisXY(fields); };
+}
+
+QString AddressSearchMessage(AddressSearchStatus status)
+{
+    switch (status) {
+    case AddressSearchStatus::EmptyText:
+        return QStringLiteral("검색어가 있어야 조회할 수 있습니다.");
+    case AddressSearchStatus::SameSearch:
+        return QStringLiteral("검색어를 변경하세요");
+    case AddressSearchStatus::TooManyWords:
+        return QStringLiteral("검색어가 잘못되었습니다.\r\n다시 입력하세요");
+    case AddressSearchStatus::Searched:
+        break;
+    }
+    return {};
+}
+
+QString SavedNameDisplay(const TMSG_ADDR &a)
+{
+    const QString name = a.WORD_ADDR == a.ADDR_10 ? a.ADDR_10.trimmed()
+                                                  : (a.WORD_ADDR + QLatin1Char(' ') + a.ADDR_10).trimmed();
+    return name + QStringLiteral("\r\n") + AddrRoadText(a.ADDR_4, a.ADDR_6);
+}
+
+TMSG_ADDR AddressRecordOfHit(const QJsonObject &hit)
+{
+    auto s = [&](const char *key) { return JsonStr(hit, QString::fromLatin1(key)); };
+    TMSG_ADDR a;
+    a.ADDR_NO = s("SCH_TYPE").left(10);
+    a.ADDR_1 = s("SIDO");
+    a.ADDR_2 = s("SIGUNGU");
+    a.ADDR_3 = s("DONG");
+    a.ADDR_4 = s("JIBUN_ADDR");
+    a.ADDR_6 = s("ROAD_ADDR");
+    a.ADDR_8 = s("H_DONG");
+    a.ADDR_9 = s("ROAD_NAME");
+    a.ADDR_10 = s("BUILDING_NAME");
+    a.ADDR_11 = joinedNumber(s("MAIN_ADDERSS_NO"), s("SUB_ADDERSS_NO"));
+    a.ADDR_12 = joinedNumber(s("MAIN_BUILDING_NO"), s("SUB_BUILDING_NO"));
+    a.ADDR_LAT_X = s("LOCATION_X").left(20);
+    a.ADDR_LAT_Y = s("LOCATION_Y").left(20);
+    return a;
+}
+
+AddressSearch::PassEnd AddressSearch::servicePass(const FormFields &fields, bool radiusTest, int radius,
+                                                  const AddressSearchStore &store, QList<AddressSearchRow> &rows) const
+{
+    const QString reply = m_post ? m_post(fields) : QString();
+    if (reply.isEmpty()) {
+        WriteLog(kSearchNoAnswerLog);
+        return PassEnd::NoAnswer;
+    }
+    QJsonParseError err;
+    const QJsonDocument doc = QJsonDocument::fromJson(reply.toUtf8(), &err);
+    if (!doc.isObject()) {
+        WriteLog(QStringLiteral("Exception Err ") + (err.error != QJsonParseError::NoError ? err.errorString()
+                                                                                          : QStringLiteral("not an object")));
+        return PassEnd::Unreadable;
+    }
+    const QJsonObject o = doc.object();
+    if (JsonStr(o, QStringLiteral("RETURN_CODE")) != QLatin1String("1")) {
+        WriteLog(QStringLiteral("proc_Load_Addr_Daum : RETURN_MESSAGE : ") + JsonStr(o, QStringLiteral("RETURN_MESSAGE"))
+                 + QLatin1Char(':') + JsonStr(o, QStringLiteral("RETURN_VALUE")));
+        return PassEnd::Refused;
+    }
+    for (const QJsonValue &v : o.value(QStringLiteral("OUT_ROW1")).toArray()) {
+        if (!v.isObject())
+            continue;
+        const TMSG_ADDR a = AddressRecordOfHit(v.toObject());
+        if (radiusTest && a.ADDR_NO == QLatin1String("address")
+            && GetDistance(store.lng, store.lat, a.ADDR_LAT_X, a.ADDR_LAT_Y) > radius)
+            continue;
+        rows.append({a.ADDR_10 + QStringLiteral("\r\n") + AddrRoadText(a.ADDR_4, a.ADDR_6), a});
+    }
+    return PassEnd::Ok;
+}
+
+AddressSearchOutcome AddressSearch::run(const QString &text, const QString &radiusKm, const AddressSearchStore &store,
+                                        int page)
+{
+    AddressSearchOutcome out;
+    const QString s = text.trimmed();
+    if (s.isEmpty()) {
+        out.status = AddressSearchStatus::EmptyText;
+        return out;
+    }
+    const QString key = s + QLatin1Char('|') + radiusKm;
+    if (key == m_lastKey) {
+        out.status = AddressSearchStatus::SameSearch;
+        return out;
+    }
+    if (s.split(QLatin1Char(' '), Qt::SkipEmptyParts).size() > kMaxSearchWords) {
+        out.status = AddressSearchStatus::TooManyWords;
+        return out;
+    }
+    const int radius = SearchRadiusMetres(radiusKm);
+    for (const TMSG_ADDR &a : store.names) {
+        if (!a.ADDR_4.contains(s) && !a.ADDR_6.contains(s) && !a.ADDR_10.contains(s) && !a.WORD_ADDR.contains(s))
+            continue;
+        if (GetDistance(store.lng, store.lat, a.ADDR_LAT_X, a.ADDR_LAT_Y) > radius)
+            continue;
+        out.rows.append({SavedNameDisplay(a), a});
+    }
+    const PassEnd addr = servicePass(AddressSearchFields(QStringLiteral("A"), s, store.lng, store.lat, radiusKm, page),
+                                     true, radius, store, out.rows);
+    PassEnd keyword = PassEnd::NoAnswer;
+    // Without an answer to the address pass the service is not asked again for keywords.
+    if (addr != PassEnd::NoAnswer && addr != PassEnd::Unreadable)
+        keyword = servicePass(AddressSearchFields(QStringLiteral("K"), s, store.lng, store.lat, radiusKm, page), false,
+                              radius, store, out.rows);
+    out.keywordRefused = keyword != PassEnd::Ok;
+    out.serviceFailed = addr != PassEnd::Ok || keyword != PassEnd::Ok;
+    if (!out.serviceFailed)
+        m_lastKey = key;
+    return out;
+}
