@@ -54,10 +54,10 @@ void SetSavedNameConsonants(SavedNameFilter &f, const QString &rowText)
     f.first = f.last = QChar();
     if (rowText.isEmpty() || rowText == kAllRow)
         return;
-    if (rowText == QLatin1String("기타")) {
+    if (rowText == QStringLiteral("기타")) {
         f.first = QChar(u'ㅎ');
         f.last = QChar(u'ㄱ');
-    } else if (rowText == QLatin1String("ㅁ-ㅂ")) {
+    } else if (rowText == QStringLiteral("ㅁ-ㅂ")) {
         // The doubled ㅃ sorts after ㅂ and belongs to the same row.
         f.first = QChar(u'ㅁ');
         f.last = QChar(u'ㅃ');

@@ -32,10 +32,10 @@ double customerDistanceMetres(double lng1, double lat1, double lng2, double lat2
     return 6371000.0 * 2 * std::atan2(std::sqrt(a), std::sqrt(1 - a));
 }
 
-// The first store's first customer has a number easy to type in the demo.
+// Every store's first customer has the same number, easy to type in the demo.
 QString customerTel(int storeIdx, int i)
 {
-    if (storeIdx == 0 && i == 0)
+    if (i == 0)
         return QStringLiteral("01012345678");
     return QStringLiteral("010%1%2").arg(2000 + storeIdx * 10 + i, 4, 10, QLatin1Char('0')).arg(1000 + i * 7 + storeIdx, 4, 10, QLatin1Char('0'));
 }

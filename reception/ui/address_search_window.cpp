@@ -136,7 +136,7 @@ void TFRM_ACCEPT::bindAddressSearch()
     connect(CTV_ADDR_DONG, &QTableView::clicked, this, [this](const QModelIndex &index) {
         const int rec = dongs->recordOfRow(index.row());
         const QString dong = rec < 0 ? QString() : dongs->recordValue(rec, 0).toString();
-        CTE_ADDR_WORD_S2->setText(dong == QLatin1String("전체") ? QString() : dong);
+        CTE_ADDR_WORD_S2->setText(dong == QStringLiteral("전체") ? QString() : dong);
         CTV_CHOSUNG->setCurrentIndex(chosung->index(0, 0));
         CTV_ADDR_GRP->setCurrentIndex(addrGroups->index(0, 0));
         proc_Load_Addr_Word();
