@@ -10,10 +10,44 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cmath>
+
 namespace
 {
 const QString kSearchNoAnswerLog = QStringLiteral("proc_Load_Addr_Daum 검색에러");
 constexpr int kMaxSearchWords = 4;
+constexpr double kSearchDegToRad = 0.01745329252;  // as GetDistance
+constexpr double kSearchEarthRadiusM = 6370693.5;
+
+double searchDegrees(QStringView text)
+{
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    return ok && std::isfinite(v) ? v : 0.0;
+}
+
+// GetDistance with the store's position read and its sine and cosine taken once: whole metres on
+// the same sphere, 0 when any coordinate is 0 or not a number.
+class StoreDistance
+{
+public:
+    StoreDistance(const QString &lng, const QString &lat)
+        : m_x(searchDegrees(lng) * kSearchDegToRad), m_y(searchDegrees(lat) * kSearchDegToRad),
+          m_sin(std::sin(m_y)), m_cos(std::cos(m_y))
+    {
+    }
+    double metresTo(QStringView lng, QStringView lat) const
+    {
+        const double x = searchDegrees(lng) * kSearchDegToRad, y = searchDegrees(lat) * kSearchDegToRad;
+        if (m_x == 0.0 || m_y == 0.0 || x == 0.0 || y == 0.0)
+            return 0.0;
+        const double c = qBound(-1.0, m_sin * std::sin(y) + m_cos * std::cos(y) * std::cos(m_x - x), 1.0);
+        return std::nearbyint(std::acos(c) * kSearchEarthRadiusM);
+    }
+
+private:
+    double m_x, m_y, m_sin, m_cos;
+};
 
 QString joinedNumber(const QString &main, const QString &sub)
 {
@@ -68,6 +102,31 @@ TMSG_ADDR AddressRecordOfHit(const QJsonObject &hit)
     return a;
 }
 
+QList<int> SavedNameHitIndexes(const QString &text, int radius, const AddressSearchStore &store)
+{
+    QList<int> hits;
+    // The store's side of the distance once per search, not once per name.
+    const StoreDistance from(store.lng, store.lat);
+    for (int i = 0; i < store.names.size(); ++i) {
+        const TMSG_ADDR &a = store.names.at(i);
+        if (!a.ADDR_4.contains(text) && !a.ADDR_6.contains(text) && !a.ADDR_10.contains(text)
+            && !a.WORD_ADDR.contains(text))
+            continue;
+        if (from.metresTo(a.ADDR_LAT_X, a.ADDR_LAT_Y) > radius)
+            continue;
+        hits.append(i);
+    }
+    return hits;
+}
+
+QList<AddressSearchRow> SavedNameHits(const QString &text, int radius, const AddressSearchStore &store)
+{
+    QList<AddressSearchRow> rows;
+    for (const int i : SavedNameHitIndexes(text, radius, store))
+        rows.append({SavedNameDisplay(store.names.at(i)), store.names.at(i)});
+    return rows;
+}
+
 AddressSearch::PassEnd AddressSearch::servicePass(const FormFields &fields, bool radiusTest, int radius,
                                                   const AddressSearchStore &store, QList<AddressSearchRow> &rows) const
 {
@@ -120,13 +179,7 @@ AddressSearchOutcome AddressSearch::run(const QString &text, const QString &radi
         return out;
     }
     const int radius = SearchRadiusMetres(radiusKm);
-    for (const TMSG_ADDR &a : store.names) {
-        if (!a.ADDR_4.contains(s) && !a.ADDR_6.contains(s) && !a.ADDR_10.contains(s) && !a.WORD_ADDR.contains(s))
-            continue;
-        if (GetDistance(store.lng, store.lat, a.ADDR_LAT_X, a.ADDR_LAT_Y) > radius)
-            continue;
-        out.rows.append({SavedNameDisplay(a), a});
-    }
+    out.rows = SavedNameHits(s, radius, store);
     const PassEnd addr = servicePass(AddressSearchFields(QStringLiteral("A"), s, store.lng, store.lat, radiusKm, page),
                                      true, radius, store, out.rows);
     PassEnd keyword = PassEnd::NoAnswer;

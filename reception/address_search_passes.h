@@ -56,6 +56,12 @@ QString SavedNameDisplay(const TMSG_ADDR &a);
 // sub number is there.
 TMSG_ADDR AddressRecordOfHit(const QJsonObject &hit);
 
+// The pass over the store's saved names: the indexes of those whose lot or road address, building
+// or name holds text, within radius metres of the store (a name without coordinates always is).
+QList<int> SavedNameHitIndexes(const QString &text, int radius, const AddressSearchStore &store);
+// The same names as result rows with their display texts.
+QList<AddressSearchRow> SavedNameHits(const QString &text, int radius, const AddressSearchStore &store);
+
 class AddressSearch
 {
 public:
