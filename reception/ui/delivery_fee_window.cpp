@@ -13,11 +13,13 @@
 #include <QGuiApplication>
 #include <QTabWidget>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTreeWidget>
 #include <QUrl>
 
 namespace
@@ -43,6 +45,16 @@ private:
     std::function<void(QObject *, QEvent::Type)> m_onClick;
 };
 
+// The breakdown box sits over the top right of the item list, in front, with room for its lines.
+void placeFeeBreakdown(QWidget *box, QWidget *over)
+{
+    const QPoint at = over->mapTo(box->parentWidget(), QPoint(over->width(), 0));
+    box->resize(280, 150);
+    box->move(qMax(0, at.x() - box->width()), at.y());
+    box->show();
+    box->raise();
+}
+
 void setFeeLabelLook(QLabel *label, const char *background, int pointSize)
 {
     label->setStyleSheet(QStringLiteral("background-color: %1; font-size: %2pt;").arg(QLatin1String(background)).arg(pointSize));
@@ -51,6 +63,12 @@ void setFeeLabelLook(QLabel *label, const char *background, int pointSize)
 
 void TFRM_ACCEPT::bindDeliveryFee()
 {
+    CMM_DVRY_CHARGE->setReadOnly(true);
+    CGB_DVRY_CHARGE->setAutoFillBackground(true);
+    auto *close = new QPushButton(QStringLiteral("닫기"), CGB_DVRY_CHARGE);
+    close->setObjectName(QStringLiteral("cxButton16"));
+    CGB_DVRY_CHARGE->layout()->addWidget(close);
+    connect(close, &QPushButton::clicked, CGB_DVRY_CHARGE, &QWidget::hide);
     CCE_BASE_FEE->setSpecialValueText(QString::fromUtf8(kFeeAfterDispatch));
     CCE_BASE_FEE->setMinimum(-1);
     connect(CM_ADDR_DETAIL, &QLineEdit::editingFinished, this, [this] { proc_Delivery_Charge(false); });
@@ -60,8 +78,7 @@ void TFRM_ACCEPT::bindDeliveryFee()
     connect(CBT_MAP, &QPushButton::clicked, this, &TFRM_ACCEPT::proc_Open_Map);
     auto *clicks = new FeeLabelClicks(this, [this](QObject *w, QEvent::Type type) {
         if (w == cxLabel4 && type == QEvent::MouseButtonRelease && !CMM_DVRY_CHARGE->toPlainText().trimmed().isEmpty()) {
-            CGB_DVRY_CHARGE->show();
-            CGB_DVRY_CHARGE->raise();
+            placeFeeBreakdown(CGB_DVRY_CHARGE, CTL_GOODS);
         } else if (w == cxLabel8 && type == QEvent::MouseButtonDblClick) {
             for (QLineEdit *e : {CTE_ADDR_NAME, CTE_ADDR_NAME_OLD, CTE_ADDR_NAME_NEW, CTE_CU_MAP_X, CTE_CU_MAP_Y, CM_ADDR_DETAIL})
                 e->clear();
@@ -128,7 +145,7 @@ void TFRM_ACCEPT::proc_Delivery_Charge(bool recordOnly)
     CSE_DEL_FEE->setValue(int(qBound(qint64(0), r.fee, qint64(CSE_DEL_FEE->maximum()))));
     CTE_DIS->setText(QString::number(r.distance, 'g', 15));
     CLB_DIS->setText(DeliveryDistanceText(r.distance));
-    CGB_DVRY_CHARGE->show();
+    placeFeeBreakdown(CGB_DVRY_CHARGE, CTL_GOODS);
 }
 
 // A fee below the store's support amount is raised to it.
