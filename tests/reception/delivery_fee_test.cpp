@@ -27,7 +27,7 @@ DeliveryFeeInputs feeInputs()
     return in;
 }
 
-QString feeReply(const QString &fee, const QString &surcharge, const QString &distance, const QString &code = "1")
+QString feeReplyJson(const QString &fee, const QString &surcharge, const QString &distance, const QString &code = "1")
 {
     return QString::fromUtf8(
         QJsonDocument(QJsonObject{{"OUT_CODE", code},
@@ -87,7 +87,7 @@ TEST(DeliveryFee, NoRequestWithoutPositionOrGroup)
 
 TEST(DeliveryFee, ReplyAddsStoreSupportAndReadsSurchargeAndDistance)
 {
-    DeliveryFeeResult r = ReadDeliveryFeeReply(feeReply("3000", "500", "11404.7"), "1000");
+    DeliveryFeeResult r = ReadDeliveryFeeReply(feeReplyJson("3000", "500", "11404.7"), "1000");
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.fee, 4000);
     EXPECT_TRUE(r.breakdown.endsWith(QStringLiteral("\r추가요금: 1000")));
@@ -97,13 +97,13 @@ TEST(DeliveryFee, ReplyAddsStoreSupportAndReadsSurchargeAndDistance)
     EXPECT_EQ(DeliveryFeeLabelText(true, 0, "배달료"), QStringLiteral("배달료"));
     EXPECT_EQ(DeliveryFeeLabelText(false, 500, "배달료"), QStringLiteral("주방\r\n발주시간"));
 
-    r = ReadDeliveryFeeReply(feeReply("x", "y", "z"), "abc");
+    r = ReadDeliveryFeeReply(feeReplyJson("x", "y", "z"), "abc");
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.fee, 0);
     EXPECT_EQ(r.surcharge, 0);
     EXPECT_EQ(DeliveryDistanceText(r.distance), QStringLiteral("0Km"));
 
-    EXPECT_FALSE(ReadDeliveryFeeReply(feeReply("3000", "0", "1", "0"), "").ok);
+    EXPECT_FALSE(ReadDeliveryFeeReply(feeReplyJson("3000", "0", "1", "0"), "").ok);
     EXPECT_FALSE(ReadDeliveryFeeReply(QString(), "").ok);
     EXPECT_FALSE(ReadDeliveryFeeReply(QStringLiteral("not json"), "").ok);
 }
