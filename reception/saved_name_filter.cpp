@@ -115,3 +115,17 @@ QStringList SavedNameConsonantRows()
     return {kAllRow, QStringLiteral("ㄱ-ㄴ"), QStringLiteral("ㄷ-ㄹ"), QStringLiteral("ㅁ-ㅂ"), QStringLiteral("ㅅ-ㅇ"),
             QStringLiteral("ㅈ-ㅊ"), QStringLiteral("ㅋ-ㅌ"), QStringLiteral("ㅍ-ㅎ"), QStringLiteral("기타")};
 }
+
+QString LotKeypadText(const QString &text, const QString &key)
+{
+    const QString t = text.trimmed();
+    const bool back = key == QLatin1String("<");
+    if (t.isEmpty())
+        return back ? QString() : key;
+    if (back)
+        return t.left(t.size() - 1);
+    const QChar last = t.back();
+    if (last != QLatin1Char('-') && !(last >= QLatin1Char('0') && last <= QLatin1Char('9')))
+        return t + QLatin1Char(' ') + key;
+    return t + key;
+}

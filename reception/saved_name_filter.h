@@ -36,3 +36,7 @@ QStringList DongListRows(const QStringList &dongs);
 
 // The consonant rows of the name list.
 QStringList SavedNameConsonantRows();
+
+// The search text after a key of the lot-number keypad ("0".."9", "-", "<" removes the last
+// character): a key after a word starts a new word; a digit or dash continues a number.
+QString LotKeypadText(const QString &text, const QString &key);

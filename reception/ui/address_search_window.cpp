@@ -10,6 +10,7 @@
 #include "reception/saved_name_filter.h"
 #include "reception/ui/address_search_popup.h"
 #include "reference/address_search.h"
+#include "text/phone_helpers.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -160,6 +161,30 @@ void TFRM_ACCEPT::bindAddressSearch()
     connect(cxGridADDRGrpAll, &QTableView::clicked, this, [this](const QModelIndex &index) {
         proc_Select_Addr_Row(addrResults->recordOfRow(index.row()));
     });
+    connect(CTV_BUNJI2, &QTableView::clicked, this, [this](const QModelIndex &index) {
+        const int rec = bunji->recordOfRow(index.row());
+        if (rec < 0)
+            return;
+        wheelTag = 0;
+        CTE_ADDR_WORD_S2->setText(LotKeypadText(CTE_ADDR_WORD_S2->text(), bunji->recordValue(rec, 0).toString()));
+        CTV_CHOSUNG->setCurrentIndex(chosung->index(0, 0));
+        CTV_ADDR_GRP->setCurrentIndex(addrGroups->index(0, 0));
+        proc_Load_Addr_Word();
+    });
+    // Choosing the address page opens the search; switches made by the window itself set the
+    // page control's "Tag" to 1 first.
+    connect(cxPageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+        if (cxPageControl1->property("Tag").toInt() == 1)
+            return;
+        if (index == 3)
+            proc_Show_Addr_Search();
+        if ((index == 3 || index == 4) && pnl_Cu_Old_Addr->isVisible())
+            pnl_Cu_Old_Addr->hide();
+    });
+    connect(CTE_CU_TEL, &QLineEdit::editingFinished, this, [this] {
+        if (!CTE_CU_TEL->isReadOnly())
+            CTE_CU_TEL->setText(FormatPhone(CTE_CU_TEL->text(), 0));
+    });
     connect(CBT_ADDR, &QPushButton::clicked, this, &TFRM_ACCEPT::proc_Show_Addr_Search);
     connect(CTE_ADDR_NAME, &QLineEdit::returnPressed, this, &TFRM_ACCEPT::proc_Show_Addr_Search);
     connect(CTE_ADDR1, &QLineEdit::returnPressed, this, &TFRM_ACCEPT::proc_Show_Addr_Search);
@@ -185,7 +210,9 @@ void TFRM_ACCEPT::proc_Show_Addr_Search()
 {
     if (CTE_CU_TEL->isReadOnly())
         return;
+    cxPageControl1->setProperty("Tag", 1);
     cxPageControl1->setCurrentIndex(3);
+    cxPageControl1->setProperty("Tag", 0);
     cxPageControl2->setCurrentIndex(2);
     cxPageControl4->setCurrentIndex(0);
     if (G_USER_SET.AddrPopup != QLatin1String("Y")) {

@@ -164,7 +164,9 @@ void TFRM_ACCEPT::proc_Open_Map()
         MsgBox(QStringLiteral("고객 위치가 없습니다."), QStringLiteral("I"));
         return;
     }
+    cxPageControl1->setProperty("Tag", 1);
     cxPageControl1->setCurrentIndex(3);
+    cxPageControl1->setProperty("Tag", 0);
     cxPageControl2->setCurrentIndex(0);
     const QUrl url = CustomerMapUrl(G_URL_ADDR_MAP, CTE_CU_MAP_X->text(), CTE_CU_MAP_Y->text(), CTE_ST_MAX_X->text(),
                                     CTE_ST_MAX_Y->text());

@@ -196,6 +196,18 @@ TEST(SavedNameFilter, DongListGetsAllRowOnlyWithSeveralDongs)
     EXPECT_EQ(DongListRows({"역삼동", "  "}), (QStringList{"역삼동"}));
 }
 
+TEST(SavedNameFilter, LotKeypadStartsANumberAfterAWordAndContinuesOne)
+{
+    const struct
+    {
+        const char *text, *key, *expected;
+    } cases[] = {{"", "1", "1"},       {"", "<", ""},          {"역삼동", "1", "역삼동 1"},
+                 {"역삼동 1", "-", "역삼동 1-"}, {"역삼동 1-", "2", "역삼동 1-2"}, {" 역삼동 12 ", "<", "역삼동 1"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(LotKeypadText(QString::fromUtf8(c.text), QString::fromUtf8(c.key)), QString::fromUtf8(c.expected))
+            << c.text << " + " << c.key;
+}
+
 // A receiver that is not a reception window, as a quick-reception window would be.
 class QuickReceiver : public QObject, public AddressSearchReceiver
 {
