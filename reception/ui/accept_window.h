@@ -260,6 +260,7 @@ private:
     void buildFloatingPanels();
     void bindCustomerAddressFee();  // customer_lookup_window.cpp
     void bindAddressSearch();       // address_search_window.cpp
+    void bindDetailKeypad();        // address_search_window.cpp
     void bindDeliveryFee();         // delivery_fee_window.cpp
     void resetOrderFields();
     void hideBottomGroups();

@@ -15,6 +15,7 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -185,9 +186,62 @@ void TFRM_ACCEPT::bindAddressSearch()
         if (!CTE_CU_TEL->isReadOnly())
             CTE_CU_TEL->setText(FormatPhone(CTE_CU_TEL->text(), 0));
     });
+    bindDetailKeypad();
     connect(CBT_ADDR, &QPushButton::clicked, this, &TFRM_ACCEPT::proc_Show_Addr_Search);
     connect(CTE_ADDR_NAME, &QLineEdit::returnPressed, this, &TFRM_ACCEPT::proc_Show_Addr_Search);
     connect(CTE_ADDR1, &QLineEdit::returnPressed, this, &TFRM_ACCEPT::proc_Show_Addr_Search);
+}
+
+// The detail-address keypad beside the lot-number keypad: words and digits typed into the detail
+// address with one touch each.
+void TFRM_ACCEPT::bindDetailKeypad()
+{
+    QWidget *page = CTV_BUNJI2->parentWidget();
+    auto *pad = new QWidget(page);
+    pad->setObjectName(QStringLiteral("pnlDetailKeypad"));
+    auto *grid = new QGridLayout(pad);
+    grid->setSpacing(2);
+    const QStringList words = {"층", "동", "호", "단독", "지하", "우측", "좌측", "첫번째", "두번째", "가운데",
+                               "끝집", "안쪽", "안채", "안집", "주택", "첫방", "첫집", "방", "집", "빌라",
+                               "오피스텔", "원룸", "모텔", "A", "B", "C", "D", "E", "1", "2",
+                               "3", "4", "5", "6", "7", "8", "9", "0", "-"};
+    constexpr int kColumns = 6;
+    for (int i = 0; i < words.size(); ++i) {
+        auto *b = new QPushButton(words.at(i), pad);
+        connect(b, &QPushButton::clicked, this, [this, t = words.at(i)] { CM_ADDR_DETAIL->setText(CM_ADDR_DETAIL->text() + t); });
+        grid->addWidget(b, i / kColumns, i % kColumns);
+    }
+    const int row = int(words.size() + kColumns - 1) / kColumns;
+    auto *space = new QPushButton(QStringLiteral("[SPACE]"), pad);
+    space->setObjectName(QStringLiteral("cxButton62"));
+    auto *back = new QPushButton(QStringLiteral("◀"), pad);
+    back->setObjectName(QStringLiteral("cxButton74"));
+    auto *clear = new QPushButton(QStringLiteral("전체삭제"), pad);
+    clear->setObjectName(QStringLiteral("cxButton75"));
+    auto *ok = new QPushButton(QStringLiteral("확인"), pad);
+    ok->setObjectName(QStringLiteral("cxButton61"));
+    connect(space, &QPushButton::clicked, this, [this] { CM_ADDR_DETAIL->setText(CM_ADDR_DETAIL->text() + QLatin1Char(' ')); });
+    connect(back, &QPushButton::clicked, this, [this] { CM_ADDR_DETAIL->setText(CM_ADDR_DETAIL->text().chopped(qMin<qsizetype>(1, CM_ADDR_DETAIL->text().size()))); });
+    connect(clear, &QPushButton::clicked, CM_ADDR_DETAIL, &QLineEdit::clear);
+    connect(ok, &QPushButton::clicked, this, [this] { cxPageControl1->setCurrentIndex(GI_GUBUN == 1 ? 2 : 0); });
+    grid->addWidget(space, row, 0, 1, 2);
+    grid->addWidget(back, row, 2);
+    grid->addWidget(clear, row, 3);
+    grid->addWidget(ok, row, 4, 1, 2);
+    // Keys fill the pad, large enough for a finger on a touch screen.
+    for (QPushButton *b : pad->findChildren<QPushButton *>())
+        b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    if (auto *box = qobject_cast<QBoxLayout *>(page->layout())) {
+        box->setDirection(QBoxLayout::LeftToRight);
+        box->addWidget(pad, 1);
+    }
+    CTV_BUNJI2->setMaximumWidth(90);
+    connect(cxButton76, &QPushButton::clicked, this, [this] {
+        cxPageControl1->setProperty("Tag", 1);
+        cxPageControl1->setCurrentIndex(3);
+        cxPageControl1->setProperty("Tag", 0);
+        cxPageControl2->setCurrentIndex(1);
+    });
 }
 
 TMSG_ADDR TFRM_ACCEPT::currentAddress() const

@@ -1,5 +1,7 @@
 // The reception window's customer lookup, address search and fee against scripted exchanges, and
 // the address popup's hand-over to a window that is not a reception window.
+#include "layout_check.h"
+
 #include "common/message_box.h"
 #include "common/program_globals.h"
 #include "grid/grid_table_model.h"
@@ -11,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -217,6 +220,32 @@ TEST_F(ReceptionCustomerFeeTest, SearchAppliesTheFirstRowAndRemembersOnlyASearch
     EXPECT_EQ(TFRM_ACCEPT::func_CheckChangeDetailAddr(" 3층 ", "3층"), QString());
     EXPECT_EQ(TFRM_ACCEPT::func_CheckChangeDetailAddr("", ""), QString());
     EXPECT_EQ(TFRM_ACCEPT::func_CheckChangeDetailAddr("3층", "4층"), QStringLiteral("4층"));
+}
+
+TEST_F(ReceptionCustomerFeeTest, AddressAndCustomerPagesAndThePopupPassTheLayoutCheck)
+{
+    auto w = makeWindow();
+    w->resize(1280, 800);
+    w->show();
+    w->cxPageControl1->setProperty("Tag", 1);
+    w->cxPageControl1->setCurrentIndex(2);
+    QApplication::processEvents();
+    // The pages this work fills; the left column is checked with the whole window elsewhere.
+    EXPECT_TRUE(LayoutCheck::Problems(w->cxPageControl1).isEmpty())
+        << LayoutCheck::Problems(w->cxPageControl1).join('\n').toStdString();
+    w->cxPageControl1->setCurrentIndex(3);
+    for (int sub : {1, 2}) {
+        w->cxPageControl2->setCurrentIndex(sub);
+        QApplication::processEvents();
+        const QStringList problems = LayoutCheck::Problems(w->cxPageControl1);
+        EXPECT_TRUE(problems.isEmpty()) << "sub-page " << sub << ": " << problems.join('\n').toStdString();
+        if (!qEnvironmentVariableIsEmpty("CD_SCREENSHOT_DIR"))
+            w->grab().save(qEnvironmentVariable("CD_SCREENSHOT_DIR") + QStringLiteral("/reception_address_%1.png").arg(sub));
+    }
+    AddressSearchPopup popup;
+    popup.open(w.get(), TMSG_ADDR(), G_ST_LIST.value(0));
+    QApplication::processEvents();
+    EXPECT_TRUE(LayoutCheck::Problems(&popup).isEmpty()) << LayoutCheck::Problems(&popup).join('\n').toStdString();
 }
 
 class PlainReceiver : public QObject, public AddressSearchReceiver
