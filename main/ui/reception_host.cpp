@@ -60,6 +60,14 @@ void ReceptionWindow::proc_Init()
     ++m_initCount;
 }
 
+void ReceptionWindow::proc_Acc_init(const ReceptionCall &call)
+{
+    m_lastCall = call;
+    GI_GUBUN = 0;
+    GS_ST_CD = call.stCode;
+    CTE_ORD_NO->clear();
+}
+
 void TFRM_ACP::SetWindowMaker(WindowMaker m)
 {
     maker() = std::move(m);

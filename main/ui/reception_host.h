@@ -11,6 +11,17 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 
+// What an incoming call hands a new-order window before it shows: the store and the caller.
+struct ReceptionCall
+{
+    QString stCode;       // CTE_ST_NO
+    QString stName;       // CTE_ST_NAME
+    QString telTypeCd;    // CCB_O3, the order path
+    int storeIndex = 0;   // index in G_ST_LIST
+    QString customerTel;  // CTE_CU_TEL / edtCuTel, hyphenated; empty when the store itself calls
+    bool firstPage = false;  // the store is not in service: open on the store list
+};
+
 // A reception or modify window docked in the reception host. The reception screens implement it;
 // until they do, a placeholder says that the screen is not built yet.
 class ReceptionWindow : public QWidget
@@ -32,6 +43,11 @@ public:
 
     // Prepares the window for GI_GUBUN (a modification loads the order).
     virtual void proc_Init();
+    // proc_Acc_init: resets the window for a new order taken from a call and prepares it for the
+    // call's store and telephone; it does not show the window.
+    virtual void proc_Acc_init(const ReceptionCall &call);
+    // The last call the window was prepared for.
+    const ReceptionCall &lastCall() const { return m_lastCall; }
     // The placeholder's "닫기": hides the window, which frees it and its tab.
     QPushButton *btnClose = nullptr;
     int initCount() const { return m_initCount; }
@@ -39,6 +55,7 @@ public:
 private:
     Kind m_kind;
     int m_initCount = 0;
+    ReceptionCall m_lastCall;
 };
 
 // The user's name of a reception window kind ("배달 접수").
