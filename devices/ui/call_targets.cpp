@@ -64,13 +64,14 @@ void MainWindowCallTargets::openWindow(const Opening &o)
     w->GI_ACP_NUM = o.slot;
     w->GI_GUBUN = 0;
     ReceptionCall call;
-    call.stCode = o.stCode;
-    call.stName = o.stName;
-    call.telTypeCd = o.telTypeCd;
+    call.storeCode = o.stCode;
+    call.storeName = o.stName;
+    call.orderPath = o.telTypeCd;
     call.storeIndex = o.storeIndex;
-    call.customerTel = o.customerTel;
-    call.firstPage = o.firstPage;
-    w->proc_Acc_init(call);
+    call.callerTel = o.customerTel;
+    call.storeNormal = !o.firstPage;
+    w->SetCall(call);
+    w->proc_Acc_init();
     h->openInTab(w, o.tab, o.caption);
 }
 

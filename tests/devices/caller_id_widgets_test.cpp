@@ -184,8 +184,8 @@ TEST(MainWindowCallTargets, CallsOpenTheHostsWindowsWithTheCall)
         EXPECT_FALSE(w->isHidden()) << i;
         EXPECT_TRUE(host.tabShown(i));
         EXPECT_EQ(w->GI_ACP_NUM, i);
-        EXPECT_EQ(w->lastCall().stCode, QStringLiteral("0000101"));
-        EXPECT_EQ(w->lastCall().customerTel, FormatPhone(QStringLiteral("0101234567%1").arg(i), 0));
+        EXPECT_EQ(w->call().storeCode, QStringLiteral("0000101"));
+        EXPECT_EQ(w->call().callerTel, FormatPhone(QStringLiteral("0101234567%1").arg(i), 0));
         EXPECT_EQ(host.pages->tabText(i), QStringLiteral("021112222"));
     }
     EXPECT_FALSE(host.tabShown(5));
@@ -194,7 +194,7 @@ TEST(MainWindowCallTargets, CallsOpenTheHostsWindowsWithTheCall)
     // Closing one frees it for the next call; a quick store's call takes tab 6.
     host.closeTab(2);
     router.proc_New_Cid(callOf(QStringLiteral("01099990000"), QStringLiteral("021112222")));
-    EXPECT_EQ(host.FRM_ACP_LIST.at(2)->lastCall().customerTel, QStringLiteral("010-9999-0000"));
+    EXPECT_EQ(host.FRM_ACP_LIST.at(2)->call().callerTel, QStringLiteral("010-9999-0000"));
     router.proc_New_Cid(callOf(QStringLiteral("01099990000"), QStringLiteral("023334444")));
     EXPECT_TRUE(host.tabShown(6));
     EXPECT_FALSE(host.FRM_ACP_QUICK.at(0)->isHidden());
