@@ -7,6 +7,7 @@
 #include "start/program_start.h"
 #include "reference/reference_sequence.h"
 #include "common/screen_placeholders.h"
+#include "devices/ui/caller_id_install.h"
 #include "start/start_initialization.h"
 #include "start/ui/app_style.h"
 #include "main/ui/main_window.h"
@@ -136,6 +137,8 @@ TFRM_MAIN *AppAssembly::createMainWindow()
     m_window = new TFRM_MAIN();
     if (ProgramEndRequested())
         return nullptr;
+    // Caller ID: call routing, the boxes' ports, the server link and the call history.
+    InstallCallerId(m_window);
     CreateStartForms(m_window);
     selfCheck();
     return m_window;

@@ -36,6 +36,11 @@ echo "demo folder: $DEMO_DIR"
 # Without a display (a server or CI shell) the window runs offscreen; it still logs everything.
 source scripts/env.sh
 
+# The demo's telephones: a caller-ID server on CID_PORT and a serial caller-ID box linked at
+# $DEMO_DIR/sandbox/cid-box; scripts/ring.sh rings them.
+export COURIER_SANDBOX_CID_PORT="${CID_PORT:-20005}"
+export COURIER_SANDBOX_CID_BOX="$DEMO_DIR/sandbox/cid-box"
+mkdir -p "$DEMO_DIR/sandbox"
 "$BUILD_DIR/sandbox/courier-sandbox" --link-port 0 --lookup-port 0 --workdir "$DEMO_DIR/sandbox" \
     > "$DEMO_DIR/sandbox.out" 2>&1 &
 SANDBOX_PID=$!
@@ -55,5 +60,12 @@ echo "requests the sandbox received: $DEMO_DIR/sandbox/requests.log"
 
 export COURIER_DESK_CONFIG="$DEMO_DIR/sandbox/courier_desk.conf"
 export COURIER_DESK_HOME="$DEMO_DIR/client"
+# The client polls the sandbox's caller-ID server unless its settings say otherwise already.
+mkdir -p "$COURIER_DESK_HOME"
+CLIENT_INI="$COURIER_DESK_HOME/CourierDesk_env.ini"
+if ! grep -qi '^\[CID\]' "$CLIENT_INI" 2>/dev/null; then
+    printf '\n[CID]\nUSE=1\nSERVER_IP=127.0.0.1\nPort=%s\nNaeSun=1001\n' "$COURIER_SANDBOX_CID_PORT" >> "$CLIENT_INI"
+fi
+grep "SANDBOX CID" "$DEMO_DIR/sandbox.out" || echo "caller ID: the sandbox's caller-ID server did not start (see sandbox.out)"
 echo "client files: $COURIER_DESK_HOME (daily log under LOG/)"
 "$BUILD_DIR/app/courier-desk" ${CLIENT_ARGS[@]+"${CLIENT_ARGS[@]}"}
