@@ -116,7 +116,7 @@ AddressSearchPopup::AddressSearchPopup(QWidget *parent) : QDialog(parent), m_key
     });
 }
 
-void AddressSearchPopup::open(QObject *receiver, const TMSG_ADDR &oldAddr, const TST_LIST *store)
+void AddressSearchPopup::openFor(QObject *receiver, const TMSG_ADDR &oldAddr, const TST_LIST *store)
 {
     m_handOver.setReceiver(receiver);
     m_oldAddr = oldAddr;

@@ -35,7 +35,7 @@ public:
     explicit AddressSearchPopup(QWidget *parent = nullptr);
 
     // receiver must implement AddressSearchReceiver; oldAddr is restored by "닫기".
-    void open(QObject *receiver, const TMSG_ADDR &oldAddr, const TST_LIST *store);
+    void openFor(QObject *receiver, const TMSG_ADDR &oldAddr, const TST_LIST *store);
 
     void setAddressService(AddressServicePost post) { m_search = AddressSearch(std::move(post)); }
     void setKeyboard(std::unique_ptr<TextKeyboard> keyboard) { m_keyboard = std::move(keyboard); }

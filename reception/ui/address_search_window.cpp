@@ -289,7 +289,7 @@ void TFRM_ACCEPT::proc_Show_Addr_Search()
         addrPopup = popup;
     }
     GB_LOAD = CTE_CU_MAP_X->text().isEmpty();
-    popup->open(this, currentAddress(), store);
+    popup->openFor(this, currentAddress(), store);
     GB_LOAD = true;
 }
 

@@ -243,7 +243,7 @@ TEST_F(ReceptionCustomerFeeTest, AddressAndCustomerPagesAndThePopupPassTheLayout
             w->grab().save(qEnvironmentVariable("CD_SCREENSHOT_DIR") + QStringLiteral("/reception_address_%1.png").arg(sub));
     }
     AddressSearchPopup popup;
-    popup.open(w.get(), TMSG_ADDR(), G_ST_LIST.value(0));
+    popup.openFor(w.get(), TMSG_ADDR(), G_ST_LIST.value(0));
     QApplication::processEvents();
     EXPECT_TRUE(LayoutCheck::Problems(&popup).isEmpty()) << LayoutCheck::Problems(&popup).join('\n').toStdString();
 }
@@ -266,7 +266,7 @@ TEST_F(ReceptionCustomerFeeTest, PopupHandsOverToWhicheverWindowOpenedItAndClose
     });
     TMSG_ADDR old;
     old.ADDR_10 = "예전주소";
-    popup.open(&quick, old, G_ST_LIST.value(0));
+    popup.openFor(&quick, old, G_ST_LIST.value(0));
     popup.searchText->setText(QStringLiteral("역삼"));
     EXPECT_TRUE(popup.search().isEmpty());
     ASSERT_EQ(popup.results().size(), 2);
