@@ -75,6 +75,17 @@ QString AddressSearchMessage(AddressSearchStatus status)
     return {};
 }
 
+QString AddressDistanceText(double metres)
+{
+    const double tenths = std::nearbyint(metres / 100.0);  // the default rounding: halves to even
+    return QString::number(tenths / 10.0, 'g', 15) + QStringLiteral("km");
+}
+
+QString AddressDistanceText(const AddressSearchStore &store, const TMSG_ADDR &a)
+{
+    return AddressDistanceText(GetDistance(store.lng, store.lat, a.ADDR_LAT_X, a.ADDR_LAT_Y));
+}
+
 QString SavedNameDisplay(const TMSG_ADDR &a)
 {
     const QString name = a.WORD_ADDR == a.ADDR_10 ? a.ADDR_10.trimmed()

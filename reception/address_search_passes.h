@@ -50,6 +50,11 @@ struct AddressSearchOutcome
 // The user's message of a status that stops the search; empty for Searched.
 QString AddressSearchMessage(AddressSearchStatus status);
 
+// The distance of an address from the store as the popup shows it: tenths of a kilometre, halves
+// to the even tenth, in the shortest form ("1.2km", "2km").
+QString AddressDistanceText(double metres);
+QString AddressDistanceText(const AddressSearchStore &store, const TMSG_ADDR &a);
+
 // The display text of a saved name in the search results and in the name list.
 QString SavedNameDisplay(const TMSG_ADDR &a);
 // A service hit as an address record: the lot and building numbers joined with "-" only when the

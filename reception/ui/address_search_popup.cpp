@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -78,6 +79,23 @@ AddressSearchPopup::AddressSearchPopup(QWidget *parent) : QDialog(parent), m_key
     row->addWidget(searchButton);
     row->addWidget(keyboardButton);
     v->addLayout(row);
+    auto *chosen = new QHBoxLayout;
+    chosen->addWidget(new QLabel(QStringLiteral("선택주소"), this));
+    chosenLot = new QLineEdit(this);
+    chosenLot->setObjectName(QStringLiteral("CTE_ADDR1"));
+    chosenRoad = new QLineEdit(this);
+    chosenRoad->setObjectName(QStringLiteral("CTE_ADDR_NAME"));
+    chosenBuilding = new QLineEdit(this);
+    chosenBuilding->setObjectName(QStringLiteral("CM_ADDR_DETAIL"));
+    for (QLineEdit *e : {chosenLot, chosenRoad, chosenBuilding}) {
+        e->setReadOnly(true);
+        chosen->addWidget(e, 1);
+    }
+    chosenDistance = new QLabel(QStringLiteral("0km"), this);
+    chosenDistance->setObjectName(QStringLiteral("CLB_DIS"));
+    chosenDistance->setMinimumWidth(60);
+    chosen->addWidget(chosenDistance);
+    v->addLayout(chosen);
     resultList = new QListWidget(this);
     resultList->setObjectName(QStringLiteral("cxGridADDRGrpAll"));
     v->addWidget(resultList, 1);
@@ -171,5 +189,11 @@ bool AddressSearchPopup::choose(int i)
 {
     if (i < 0 || i >= m_rows.size())
         return false;
-    return m_handOver.deliver(m_rows.at(i).addr);
+    const TMSG_ADDR &a = m_rows.at(i).addr;
+    chosenLot->setText(a.ADDR_4);
+    chosenLot->setToolTip(a.ADDR_3);
+    chosenRoad->setText(a.ADDR_6);
+    chosenBuilding->setText(a.ADDR_10);
+    chosenDistance->setText(AddressDistanceText(m_store, a));
+    return m_handOver.deliver(a);
 }

@@ -10,6 +10,7 @@
 #include <optional>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -50,6 +51,8 @@ public:
     QLineEdit *searchText = nullptr;
     QComboBox *radius = nullptr;
     QListWidget *resultList = nullptr;
+    QLineEdit *chosenLot = nullptr, *chosenRoad = nullptr, *chosenBuilding = nullptr;
+    QLabel *chosenDistance = nullptr;
     QPushButton *searchButton = nullptr, *keyboardButton = nullptr, *doneButton = nullptr, *closeButton = nullptr;
 
 private:

@@ -208,6 +208,14 @@ TEST(SavedNameFilter, LotKeypadStartsANumberAfterAWordAndContinuesOne)
             << c.text << " + " << c.key;
 }
 
+TEST(AddressSearchPasses, DistanceTextsInTenthsOfAKilometre)
+{
+    const std::pair<double, const char *> cases[] = {{1234, "1.2km"}, {1250, "1.2km"}, {1350, "1.4km"},
+                                                     {2000, "2km"},   {0, "0km"},      {49, "0km"}};
+    for (const auto &[metres, text] : cases)
+        EXPECT_EQ(AddressDistanceText(metres), QString::fromLatin1(text)) << metres;
+}
+
 // A receiver that is not a reception window, as a quick-reception window would be.
 class QuickReceiver : public QObject, public AddressSearchReceiver
 {
