@@ -233,6 +233,7 @@ public:
     static QString func_CheckChangeDetailAddr(const QString &strOldAddr, const QString &strNewAddr);
     void receiveAddress(const TMSG_ADDR &addr) override { proc_Set_Addr_Data(addr); }
     void proc_Fee_Floor();
+    void proc_Change_Store(int storeRecord);
     void proc_Open_Map();
     TMSG_ADDR currentAddress() const;
     CustomerRequestList customerRequestList = DefaultCustomerRequestList();  // tests replace the exchanges

@@ -4,6 +4,7 @@
 #include "common/message_box.h"
 #include "grid/grid_table_model.h"
 #include "records/session_records.h"
+#include "reception/reception_rules.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTreeWidget>
 
 namespace
 {
@@ -176,4 +178,28 @@ void TFRM_ACCEPT::proc_Save_Customer()
                               : QString();
     // The order number stays: in the modify window it names the loaded order for every later request.
     MsgBox(CustomerSaveMessage(reply), QStringLiteral("I"));
+}
+
+// Another store for the order: the customer is looked up again at the new store, and the address
+// stays, so the dispatcher does not lose what was typed.
+void TFRM_ACCEPT::proc_Change_Store(int storeRecord)
+{
+    if (storeRecord < 0)
+        return;
+    const QString code = stores->recordValue(storeRecord, kStCode).toString();
+    if (code == CTE_ST_NO->text())
+        return;
+    const TMSG_ADDR kept = currentAddress();
+    const QString keptDetail = CM_ADDR_DETAIL->text();
+    if (!CTE_ST_NO->text().isEmpty() && CTL_GOODS->topLevelItemCount() > 0
+        && MsgBox(QStringLiteral("등록된 상품이 있습니다.\r\n가맹점을 변경하시면 등록된 상품이 사라집니다.\r\n변경하시겠습니까?"),
+                  QStringLiteral("Q"))
+               != 1)
+        return;
+    CTE_ST_NO->setText(code);
+    CTL_GOODS->clear();
+    proc_Set_Store_Layout();
+    proc_Load_Customer();
+    proc_Set_Addr_Data(kept);
+    CM_ADDR_DETAIL->setText(keptDetail);
 }

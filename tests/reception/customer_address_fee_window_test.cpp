@@ -7,6 +7,7 @@
 #include "grid/grid_table_model.h"
 #include "records/reference_records.h"
 #include "records/session_records.h"
+#include "reception/reception_rules.h"
 #include "reception/ui/accept_window.h"
 #include "reception/ui/address_search_popup.h"
 #include "reference/reference_state.h"
@@ -246,6 +247,39 @@ TEST_F(ReceptionCustomerFeeTest, AddressAndCustomerPagesAndThePopupPassTheLayout
     popup.openFor(w.get(), TMSG_ADDR(), G_ST_LIST.value(0));
     QApplication::processEvents();
     EXPECT_TRUE(LayoutCheck::Problems(&popup).isEmpty()) << LayoutCheck::Problems(&popup).join('\n').toStdString();
+}
+
+TEST_F(ReceptionCustomerFeeTest, StoreChangeLooksTheCustomerUpAgainAndKeepsTheAddress)
+{
+    TST_LIST &other = G_ST_LIST.append(QStringLiteral("S0002"));
+    other.ST_CODE = "S0002";
+    other.SHOP_TYPE = "1";
+    auto w = makeWindow();
+    QStringList asked;
+    w->customerRequestList = [&](const QString &, const QString &, const QString &payload) {
+        asked << payload;
+        return QStringList();
+    };
+    QVariantList cells(kStColumnCount);
+    cells[kStCode] = QStringLiteral("S0002");
+    w->stores->appendRecord(cells);
+    w->CTE_CU_TEL->setText(QStringLiteral("01012345678"));
+    TMSG_ADDR a;
+    a.ADDR_1 = "서울특별시";
+    a.ADDR_4 = "서울특별시 강남구 역삼동 12";
+    a.ADDR_10 = "한빛타워";
+    a.ADDR_LAT_X = "127.03";
+    a.ADDR_LAT_Y = "37.5";
+    w->proc_Set_Addr_Data(a);
+    w->CM_ADDR_DETAIL->setText(QStringLiteral("3층"));
+    w->proc_Change_Store(0);
+    EXPECT_EQ(w->CTE_ST_NO->text(), QStringLiteral("S0002"));
+    EXPECT_EQ(asked, QStringList{JoinRequestFields({"S0002", "01012345678"})});
+    EXPECT_EQ(w->CTE_ADDR_NAME->text(), QStringLiteral("한빛타워"));
+    EXPECT_EQ(w->CTE_CU_MAP_X->text(), QStringLiteral("127.03"));
+    EXPECT_EQ(w->CM_ADDR_DETAIL->text(), QStringLiteral("3층"));
+    w->proc_Change_Store(0);
+    EXPECT_EQ(asked.size(), 1) << "the same store again changes nothing";
 }
 
 class PlainReceiver : public QObject, public AddressSearchReceiver
