@@ -59,7 +59,7 @@ QString memoLine(const ReceiptOrder &o, const TPRINT_SET &slot)
 // order whose path happens to be named with "배달" still prints its pick-up time.
 QString destinationLine(const ReceiptOrder &o, const QString &pickup)
 {
-    if (o.kindWord == QLatin1String("배달"))
+    if (o.kindWord == QStringLiteral("배달"))
         return EscPos::sizeCommand(1) + QStringLiteral("배달주소: ") + o.address + EscPos::sizeCommand(0);
     if (!o.pickupTime.trimmed().isEmpty())
         return EscPos::sizeCommand(1) + QStringLiteral("픽업시간: ") + pickup + EscPos::sizeCommand(0);

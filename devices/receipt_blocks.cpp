@@ -105,7 +105,7 @@ std::array<ReceiptBlocks, 4> BuildReceiptBlocks(const ReceiptOrder &order, const
     const QString gs10 = EscPos::sizeCommand(0x10);
     const QString gs11 = EscPos::sizeCommand(0x11);
     const QString maskedCard = MaskReceiptCardNumber(order.cardNo);
-    const QString payWord = order.payGubun == QLatin1String("선결제") ? order.payGubun : order.payType;
+    const QString payWord = order.payGubun == QStringLiteral("선결제") ? order.payGubun : order.payType;
     const QStringList totals = {
         QStringLiteral("판매금액: ") + receiptMoney(order.amount),
         QStringLiteral("할인금액: ") + receiptMoney(order.discount),

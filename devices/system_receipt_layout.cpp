@@ -73,7 +73,7 @@ bool BuildSystemReceiptJobs(const SystemReceiptInput &in, QList<SystemReceiptJob
     const QString narrowEq(38, QLatin1Char('=')), narrowDash(38, QLatin1Char('-'));
     const QString wideEq(48, QLatin1Char('=')), wideDash(48, QLatin1Char('-'));
     auto destination = [&](SystemPen &pen) {
-        if (o.kindWord == QLatin1String("배달"))
+        if (o.kindWord == QStringLiteral("배달"))
             pen.line(QStringLiteral("배달주소: ") + o.address);
         else if (!o.pickupTime.trimmed().isEmpty())
             pen.line(QStringLiteral("픽업시간: ") + pickup);

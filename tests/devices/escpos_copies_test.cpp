@@ -1,5 +1,6 @@
 #include "devices/escpos_copies.h"
 #include "receipt_fixture.h"
+#include "common/qstring_print.h"
 #include "text/cp949.h"
 
 #include <gtest/gtest.h>
@@ -140,6 +141,7 @@ TEST(EscPosCopies, UnreadableTimeEndsTheJobAndNoCopiesSendNothing)
 {
     EscPosCase c;
     EXPECT_TRUE(c.build(QStringLiteral("0000")).wide.isEmpty());
+    c.slot.PRT_OUT = QStringLiteral("1000");
     c.order.orderTime = QStringLiteral("20261211");
     std::array<TPRINT_SET, 4> slotSet{};
     slotSet[0] = c.slot;

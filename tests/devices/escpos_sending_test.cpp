@@ -1,6 +1,7 @@
 #include "devices/escpos_copies.h"
 #include "devices/escpos_sender.h"
 #include "receipt_fixture.h"
+#include "common/qstring_print.h"
 #include "sandbox/receipt_printer_standin.h"
 
 #include <QSignalSpy>

@@ -1,6 +1,7 @@
 #include "devices/receipt_blocks.h"
 #include "devices/receipt_goods_lines.h"
 #include "receipt_fixture.h"
+#include "common/qstring_print.h"
 #include "text/cp949.h"
 
 #include <gtest/gtest.h>
@@ -34,7 +35,7 @@ TEST(ReceiptGoodsLines, LatinNameFillsEachBlockToItsWidth)
     EXPECT_EQ(b[2].value(0), QStringLiteral("ABCDEFGHIJKLMNO").leftJustified(40) + QStringLiteral("     2개"));
     EXPECT_EQ(b[3].value(0), QStringLiteral("ABCDEFGHIJKLMNO").leftJustified(36) + QStringLiteral("   2개"));
     EXPECT_EQ(b[4].value(0), QStringLiteral("ABCDEFGHIJKLMNO     ") + QStringLiteral("18,000    2 36,000"));
-    EXPECT_EQ(b[5].value(0), QStringLiteral("ABCDEFGHIJKLMNO     ") + QStringLiteral("2개"));
+    EXPECT_EQ(b[5].value(0), QStringLiteral("ABCDEFGHIJKLMNO     ") + QStringLiteral(" 2개"));
     const int widths[] = {48, 42, 48, 42, 38, 24};
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(Cp949::byteLength(b[size_t(i)].value(0)), widths[i]) << "block " << i;

@@ -1,5 +1,6 @@
 #include "devices/receipt_print_job.h"
 #include "receipt_fixture.h"
+#include "common/qstring_print.h"
 #include "records/device_records.h"
 #include "records/session_records.h"
 #include "reference/reference_state.h"
@@ -117,7 +118,9 @@ TEST_F(ReceiptPrintJobTest, TwoPagesSecondHeaderWinsAndGoodsOfBothPrint)
     EXPECT_TRUE(text.contains(QStringLiteral("LumBo 고객용 (6)")));
     EXPECT_FALSE(text.contains(QStringLiteral("LumBo 고객용 (5)")));
     // Base 10,000 + options 1,000 + deposit 500, named with its options and the deposit.
-    EXPECT_TRUE(text.contains(QStringLiteral("양념치킨(순살, 매운맛,컵보증금)")));
+    // 31 bytes: wrapped after 14 characters.
+    EXPECT_TRUE(text.contains(QStringLiteral("양념치킨(순살, 매운맛,컵 ")));
+    EXPECT_TRUE(text.contains(QStringLiteral("\n보증금)\n")));
     EXPECT_TRUE(text.contains(QStringLiteral(" 11,500    1  11,500")));
     EXPECT_TRUE(text.contains(QStringLiteral(" 11,500    2  23,000")));
     EXPECT_TRUE(text.contains(QStringLiteral("+치즈")));
