@@ -41,12 +41,16 @@ TEST(SystemReceipts, CustomerAndStoreCopiesAreTwoJobsWithTheBodyFromItsSecondEnt
     EXPECT_EQ(lines[heading - 1].text, QString(48, QLatin1Char('=')));
     EXPECT_EQ(lines[heading].points, 10);
     // The body keeps the copy's 10 pt bold; the store copy's body is 9 pt bold.
-    for (const SystemReceiptLine &l : lines)
-        if (l.text.startsWith(QStringLiteral("전화번호")))
+    for (const SystemReceiptLine &l : lines) {
+        if (l.text.startsWith(QStringLiteral("전화번호"))) {
             EXPECT_TRUE(l.points == 10 && l.bold);
-    for (const SystemReceiptLine &l : jobs[1].lines)
-        if (l.text.startsWith(QStringLiteral("전화번호")))
+        }
+    }
+    for (const SystemReceiptLine &l : jobs[1].lines) {
+        if (l.text.startsWith(QStringLiteral("전화번호"))) {
             EXPECT_EQ(l.points, 9);
+        }
+    }
 }
 
 TEST(SystemReceipts, TicketsWrapAndUnreadablePickupPrintsAsReceived)
