@@ -14,6 +14,8 @@
 #include "main/ui/reception_host.h"
 #include "main/ui/start_forms.h"
 #include "main/ui/start_window.h"
+#include "reception/ui/accept_window.h"
+#include "history/ui/past_orders_screen.h"
 #include "platform/clock.h"
 #include "platform/single_instance.h"
 #include "records/session_records.h"
@@ -124,6 +126,10 @@ void AppAssembly::prepare(QApplication &app)
 
     InstallStartInitialization();
     InstallShellForms();
+    // Order reception: the delivery reception and modify windows.
+    InstallReceptionWindows();
+    // The past-orders screen (history).
+    InstallPastOrdersScreen();
     // Receipts, the print button and same-day labels.
     InstallPrinting();
 }
@@ -158,10 +164,10 @@ QStringList AppAssembly::selfCheck() const
     for (const QString &screen : BoardScreenNames())
         if (!HasBoardScreenMaker(screen))
             NoteScreenPlaceholder(LaterScreenOfBoard(screen), screen);
-    if (!TFRM_ACP::HasWindowMaker()) {
+    if (!TFRM_ACP::HasWindowMaker(ReceptionWindow::Kind::Delivery))
         NoteScreenPlaceholder(LaterScreen::kReception, QStringLiteral("TFRM_ACCEPT"));
+    if (!TFRM_ACP::HasWindowMaker(ReceptionWindow::Kind::Quick))
         NoteScreenPlaceholder(LaterScreen::kQuickReception, QStringLiteral("TFRM_ACCEPT_QUICK"));
-    }
     if (!ShellActions().print)
         NoteScreenPlaceholder(LaterScreen::kPrinting, QStringLiteral("print"));
 

@@ -6,6 +6,7 @@
 #include "common/daily_log.h"
 #include "common/message_box.h"
 #include "common/program_globals.h"
+#include "link/link_events.h"
 #include "link/sandbox_link_fixture.h"
 #include "start/close_routine.h"
 #include "main/main_globals.h"
