@@ -12,7 +12,7 @@ QString escInit() { return kEsc + QLatin1Char('@'); }
 QString escAlign(int n) { return kEsc + QLatin1Char('a') + QChar(n); }
 QString escFeedCut() { return kEsc + QLatin1Char('d') + QChar(5) + kEsc + QLatin1Char('i') + QChar(1); }
 
-bool modified(const ReceiptOrder &o)
+bool escposModified(const ReceiptOrder &o)
 {
     bool ok = false;
     const int n = o.modNo.trimmed().toInt(&ok);
@@ -78,7 +78,7 @@ QString ticketLine(const QString &name, qint64 quantity, int width, int keep)
 QString EscPosCopyHeading(const QString &copyWord, const ReceiptOrder &order)
 {
     QString h = QStringLiteral("LumBo ") + copyWord + QStringLiteral(" (") + order.daySerial;
-    if (modified(order))
+    if (escposModified(order))
         h += QLatin1Char('-') + order.modNo.trimmed();
     return h + QLatin1Char(')');
 }
@@ -144,7 +144,7 @@ bool BuildEscPosStreams(const EscPosCopyInput &in, EscPosStreams &out, QString *
             t.both(QStringLiteral("가맹점명: ") + (in.argument ? in.argument->storeName : QString()));
         if (!count.isEmpty())
             t.both(QStringLiteral("완료횟수: ") + count + QStringLiteral(" 회"));
-        t.both(modified(o) ? QStringLiteral("주문내용: 수정") : QStringLiteral("주문내용: 신규"));
+        t.both(escposModified(o) ? QStringLiteral("주문내용: 수정") : QStringLiteral("주문내용: 신규"));
         t.both(QStringLiteral("주문시간: ") + orderTime);
         t.both(QStringLiteral("주문주소: ") + o.address.trimmed());
         t.rule(QLatin1Char('='), escAlign(0) + gs0);

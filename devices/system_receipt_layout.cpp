@@ -72,13 +72,13 @@ bool BuildSystemReceiptJobs(const SystemReceiptInput &in, QList<SystemReceiptJob
     const QString count = in.argument ? in.argument->completedCount : QString();
     const QString narrowEq(38, QLatin1Char('=')), narrowDash(38, QLatin1Char('-'));
     const QString wideEq(48, QLatin1Char('=')), wideDash(48, QLatin1Char('-'));
-    auto destination = [&](SystemPen &pen) {
+    auto systemDestination = [&](SystemPen &pen) {
         if (o.kindWord == QStringLiteral("배달"))
             pen.line(QStringLiteral("배달주소: ") + o.address);
         else if (!o.pickupTime.trimmed().isEmpty())
             pen.line(QStringLiteral("픽업시간: ") + pickup);
     };
-    auto memoLine = [&](SystemPen &pen) {
+    auto systemMemoLine = [&](SystemPen &pen) {
         if (memo.isEmpty())
             return false;
         if (memoBig) {
@@ -98,8 +98,8 @@ bool BuildSystemReceiptJobs(const SystemReceiptInput &in, QList<SystemReceiptJob
         pen.line(narrowEq);
         pen.line(QStringLiteral("주문시간: ") + orderTime);
         pen.line(QStringLiteral("주문유형: ") + o.kindText);
-        memoLine(pen);
-        destination(pen);
+        systemMemoLine(pen);
+        systemDestination(pen);
         pen.set(8, false);
         pen.line(wideEq);
         pen.set(10, true);
@@ -120,9 +120,9 @@ bool BuildSystemReceiptJobs(const SystemReceiptInput &in, QList<SystemReceiptJob
         pen.set(9, true);
         pen.line(narrowDash);
         pen.set(13, true);
-        if (memoLine(pen))
+        if (systemMemoLine(pen))
             pen.line(narrowDash);
-        destination(pen);
+        systemDestination(pen);
         pen.set(8, false);
         pen.line(wideEq);
         pen.set(9, true);
@@ -147,7 +147,7 @@ bool BuildSystemReceiptJobs(const SystemReceiptInput &in, QList<SystemReceiptJob
         pen.line(QStringLiteral("주문주소: ") + o.address.trimmed());
         pen.line(wideEq);
         pen.set(16, true);
-        memoLine(pen);
+        systemMemoLine(pen);
         pen.set(8, false);
         pen.line(wideEq);
         pen.set(16, false);

@@ -49,7 +49,7 @@ QRadioButton *frameRadio(const QString &text, const char *name)
     return r;
 }
 
-void selectText(QComboBox *box, const QString &value)
+void frameSelectText(QComboBox *box, const QString &value)
 {
     if (value.isEmpty())
         box->setCurrentIndex(box->count() > 0 ? 0 : -1);
@@ -400,12 +400,12 @@ void TFRM_PRINT_SET::load()
         const int port = QString(p.Rate).toInt(&ok);
         CCE_PORT->setValue(ok && port > 0 && port < 65536 ? port : 9100);
     } else if (kind == 2) {
-        selectText(CCB_USB, p.PRTNAME);
+        frameSelectText(CCB_USB, p.PRTNAME);
     } else if (kind == 3) {
-        selectText(CCB_LPT, p.PRTNAME);
+        frameSelectText(CCB_LPT, p.PRTNAME);
     } else {
-        selectText(CCB_COM_PORT, p.PRTNAME);
-        selectText(CCB_COM_RATE, p.Rate);
+        frameSelectText(CCB_COM_PORT, p.PRTNAME);
+        frameSelectText(CCB_COM_RATE, p.Rate);
     }
     const bool manual = QString(p.PRT_TYPE) == QLatin1String("1");
     (manual ? CRB_MANUAL : CRB_AUTO)->setChecked(true);
