@@ -1,0 +1,594 @@
+#include "reception/ui/menu_board_panel.h"
+
+#include "common/message_box.h"
+#include "grid/grid_table_model.h"
+#include "reception/menu_board_sale.h"
+#include "reception/ui/accept_window.h"
+#include "records/reference_records.h"
+#include "records/session_records.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const int kMenuTileHeight = 68;
+
+QString menuBoardWon(qint64 v)
+{
+    return QLocale(QLocale::Korean).toString(v);
+}
+
+// Columns of a line in the item list (see OrderItemLine); the hidden ones keep what the savers read.
+void menuBoardFillLine(QTreeWidgetItem *item, const OrderItemLine &l)
+{
+    item->setText(0, l.no);
+    item->setText(1, l.name);
+    item->setText(2, menuBoardWon(l.unitPrice));
+    item->setData(2, Qt::UserRole, l.unitPrice);
+    item->setText(3, QString::number(l.quantity));
+    item->setText(4, menuBoardWon(l.amount));
+    item->setData(4, Qt::UserRole, l.amount);
+    item->setText(5, QString::number(l.sequence));
+    item->setText(6, l.key);
+    const int codeColumns[4] = {7, 10, 15, 18};
+    for (int k = 0; k < 4; ++k) {
+        item->setText(codeColumns[k], l.options[k].no);
+        item->setText(codeColumns[k] + 1, l.options[k].name);
+        item->setText(codeColumns[k] + 2, QString::number(l.options[k].price));
+    }
+    item->setText(13, QStringLiteral("-"));
+    item->setText(14, QStringLiteral("+"));
+    item->setText(21, l.plainName);
+    item->setText(22, QString::number(l.depositUnit));
+    item->setText(23, QString::number(l.depositAmount));
+    for (int c : {2, 3, 4})
+        item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+    for (int c : {13, 14})
+        item->setTextAlignment(c, Qt::AlignCenter);
+}
+
+} // namespace
+
+// Tile -------------------------------------------------------------------------------------------
+
+MenuBoardTileWidget::MenuBoardTileWidget(QWidget *parent)
+    : QFrame(parent)
+{
+    setObjectName(QStringLiteral("TFRM_GOODS"));
+    setFrameShape(QFrame::Box);
+    setAutoFillBackground(true);
+    setFixedHeight(kMenuTileHeight);
+    auto *col = new QVBoxLayout(this);
+    col->setContentsMargins(2, 2, 2, 2);
+    col->setSpacing(1);
+    auto *top = new QHBoxLayout;
+    top->setSpacing(2);
+    CLB_ADULT = new QLabel(QStringLiteral("+19"), this);
+    CLB_ADULT->setObjectName(QStringLiteral("CLB_ADULT"));
+    CLB_ADULT->setStyleSheet(QStringLiteral("color: #D00000; font-weight: bold;"));
+    SB_NAME = new QPushButton(this);
+    SB_NAME->setObjectName(QStringLiteral("SB_NAME"));
+    SB_NAME->setFlat(true);
+    CBT_USE = new QPushButton(this);
+    CBT_USE->setObjectName(QStringLiteral("CBT_USE"));
+    CBT_USE->setFixedSize(40, 20);
+    top->addWidget(CLB_ADULT);
+    top->addWidget(SB_NAME, 1);
+    top->addWidget(CBT_USE, 0, Qt::AlignTop);
+    col->addLayout(top, 1);
+    auto *bottom = new QHBoxLayout;
+    bottom->setSpacing(2);
+    SB_MINUS = new QPushButton(QStringLiteral("-"), this);
+    SB_MINUS->setObjectName(QStringLiteral("SB_MINUS"));
+    CLB_CHARGE = new QPushButton(this);
+    CLB_CHARGE->setObjectName(QStringLiteral("CLB_CHARGE"));
+    CLB_CHARGE->setFlat(true);
+    SB_PLUS = new QPushButton(QStringLiteral("+"), this);
+    SB_PLUS->setObjectName(QStringLiteral("SB_PLUS"));
+    for (QPushButton *b : {SB_MINUS, SB_PLUS})
+        b->setFixedSize(28, 24);
+    bottom->addWidget(SB_MINUS);
+    bottom->addWidget(CLB_CHARGE, 1);
+    bottom->addWidget(SB_PLUS);
+    col->addLayout(bottom);
+    connect(SB_NAME, &QPushButton::clicked, this, [this] { emit pressed(0); });
+    connect(CLB_CHARGE, &QPushButton::clicked, this, [this] { emit pressed(0); });
+    connect(SB_PLUS, &QPushButton::clicked, this, [this] { emit pressed(1); });
+    connect(SB_MINUS, &QPushButton::clicked, this, [this] { emit pressed(2); });
+    connect(CBT_USE, &QPushButton::clicked, this, &MenuBoardTileWidget::saleSwitchPressed);
+}
+
+void MenuBoardTileWidget::showTile(const MenuBoardTile &tile, int width, bool narrow)
+{
+    m_tile = tile;
+    setFixedWidth(width);
+    const int len = int(tile.name.trimmed().size());
+    QFont f = SB_NAME->font();
+    f.setPointSize(len < 6 ? (narrow ? 12 : 13) : len <= 8 ? 10 : 8);
+    SB_NAME->setFont(f);
+    SB_NAME->setText(tile.name);
+    SB_NAME->setToolTip(tile.name);
+    SB_PLUS->setToolTip(tile.goodsNo);
+    CLB_CHARGE->setText(menuBoardWon(tile.price) + QStringLiteral("원"));
+    CLB_CHARGE->setToolTip(QString::number(tile.price));
+    SB_PLUS->setVisible(tile.plusMinus);
+    SB_MINUS->setVisible(tile.plusMinus);
+    CLB_ADULT->setVisible(tile.adult);
+    CBT_USE->setVisible(tile.saleSwitch);
+    setOnSale(tile.onSale);
+    QFrame::show();
+}
+
+void MenuBoardTileWidget::setOnSale(bool onSale)
+{
+    m_tile.onSale = onSale;
+    CBT_USE->setText(onSale ? QStringLiteral("판매") : QStringLiteral("품절"));
+    CBT_USE->setStyleSheet(onSale ? QString() : QStringLiteral("background-color: #E04040; color: white;"));
+}
+
+void MenuBoardTileWidget::enterEvent(QEnterEvent *event)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(249, 255, 224));
+    setPalette(p);
+    QFrame::enterEvent(event);
+}
+
+void MenuBoardTileWidget::leaveEvent(QEvent *event)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+    QFrame::leaveEvent(event);
+}
+
+// Board ------------------------------------------------------------------------------------------
+
+AcceptMenuBoard::AcceptMenuBoard(TFRM_ACCEPT *window)
+    : QObject(window)
+    , w(window)
+{
+    w->CCB_CHARGE->clear();
+    w->CCB_CHARGE->addItems(MenuPriceClassTexts());
+    w->CTL_GOODS->setColumnCount(24);
+    for (int c = 21; c < 24; ++c)
+        w->CTL_GOODS->setColumnHidden(c, true);
+    w->CTL_GOODS->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    buildOptionPanel();
+
+    auto rebuild = [this] { loadGoodsButtons(); };
+    // The search, Enter and the price class start from the first group and every consonant.
+    auto fromTop = [this] {
+        if (w->goodsGroups->recordCount() > 0)
+            w->CTV_GOODS_GRP->setCurrentIndex(w->goodsGroups->index(0, 0));
+        w->CBT_ST_ALL->setChecked(true);
+        w->cxGroupBox18->setProperty("Tag", 0);
+        loadGoodsButtons();
+    };
+    connect(w->CCB_CHARGE, &QComboBox::currentIndexChanged, this, fromTop);
+    connect(w->CTE_GOODS_NAME, &QLineEdit::returnPressed, this, fromTop);
+    if (auto *search = w->findChild<QPushButton *>(QStringLiteral("cxButton2")))
+        connect(search, &QPushButton::clicked, this, fromTop);
+    for (QPushButton *b : w->cxGroupBox18->findChildren<QPushButton *>()) {
+        connect(b, &QPushButton::clicked, this, [this, b] {
+            if (w->goodsGroups->recordCount() > 0)
+                w->CTV_GOODS_GRP->setCurrentIndex(w->goodsGroups->index(0, 0));
+            w->cxGroupBox18->setProperty("Tag", b->property("Tag"));
+            loadGoodsButtons();
+        });
+    }
+    connect(w->CTV_GOODS_GRP, &QTableView::clicked, this, [this] {
+        w->CBT_ST_ALL->setChecked(true);
+        w->cxGroupBox18->setProperty("Tag", 0);
+        loadGoodsButtons();
+    });
+    connect(w->cxPageControl1, &QTabWidget::currentChanged, this, [this, rebuild](int index) {
+        if (index == 4)
+            rebuild();
+    });
+    // A new store refills the group list; an open board follows it.
+    connect(w->goodsGroups, &QAbstractItemModel::modelReset, this, [this] {
+        if (w->cxPageControl1->currentIndex() == 4)
+            QTimer::singleShot(0, this, [this] { loadGoodsButtons(); });
+    });
+    connect(w->CRB_ORD, &QRadioButton::toggled, this, [this] {
+        w->FSELECT_ST_CLOSE = true;
+        if (w->cxPageControl1->currentIndex() == 4)
+            loadGoodsButtons();
+    });
+
+    connect(w->CTL_GOODS, &QTreeWidget::itemClicked, this, &AcceptMenuBoard::treeClicked);
+    for (QSpinBox *box : {w->CCR_GOODS_AMT, w->CCR_DOWN_AMT, w->CCR_SRV_AMT, w->CCR_PRE_AMT})
+        connect(box, &QSpinBox::editingFinished, this, [this] { charge(); });
+    w->CCR_GOODS_AMT->setRange(-int(kOrderGoodsAmountMax), int(kOrderGoodsAmountMax));
+    w->CCR_DOWN_AMT->setRange(0, 9999999);
+    w->CCR_SRV_AMT->setRange(0, 9999999);
+    w->CCR_PRE_AMT->setReadOnly(true);
+    w->CCR_AMOUNT->setReadOnly(true);
+}
+
+TST_LIST *AcceptMenuBoard::store() const
+{
+    return G_ST_LIST.value(w->storeIndexTag);
+}
+
+MenuBoardFilter AcceptMenuBoard::currentFilter(QString *storeCode) const
+{
+    MenuBoardFilter f;
+    const QModelIndex current = w->CTV_GOODS_GRP->currentIndex();
+    if (w->goodsGroups->recordCount() > 0) {
+        const int row = current.isValid() ? current.row() : 0;
+        if (!current.isValid())
+            w->CTV_GOODS_GRP->setCurrentIndex(w->goodsGroups->index(0, 0));
+        f.groupNo = w->goodsGroups->recordValue(row, 1).toString();
+    }
+    f.name = w->CTE_GOODS_NAME->text().trimmed();
+    f.chargeIndex = w->CCB_CHARGE->currentIndex();
+    f.consonantTag = w->cxGroupBox18->property("Tag").toInt();
+    f.deliveryOrder = w->CRB_ORD->isChecked();
+    const TST_LIST *st = store();
+    *storeCode = st ? QString(st->ST_CODE) : QString();
+    return f;
+}
+
+void AcceptMenuBoard::loadGoodsButtons()
+{
+    if (G_USER_SET.MenuPopup == QLatin1String("Y")) {
+        for (MenuBoardTileWidget *t : m_tiles)
+            t->hide();
+        m_shown = 0;
+        return;
+    }
+    QString code;
+    const MenuBoardFilter f = currentFilter(&code);
+    if (code == w->FSELECT_ST_GOODS && f.name == w->FSELECT_ST_GOODS_ITEM_NM &&
+        QString::number(f.chargeIndex) == w->FSELECT_ST_GOODS_CHARGE && f.groupNo == w->FSELECT_ST_GOODS_GRP &&
+        !w->FSELECT_ST_CLOSE && QString::number(f.consonantTag) == w->FSELECT_ST_GOODS_SEARCHIDX)
+        return;
+    w->FSELECT_ST_CLOSE = false;
+    const TST_LIST *st = store();
+    const QList<MenuBoardTile> tiles = st ? BuildMenuBoard(*st, f) : QList<MenuBoardTile>();
+    auto *grid = static_cast<QGridLayout *>(w->CGB_GOODS->layout());
+    grid->setContentsMargins(2, 2, 2, 2);
+    grid->setSpacing(2);
+    grid->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (MenuBoardTileWidget *t : m_tiles) {
+        grid->removeWidget(t);
+        t->hide();
+    }
+    const bool narrow = w->window()->width() < 1100;
+    const int width = narrow ? 140 : 180;
+    const int area = qMax(width + 4, w->cxScrollBox1->viewport()->width());
+    const int perRow = qMax(1, (area - 2) / (width + 2));
+    for (int i = 0; i < tiles.size(); ++i) {
+        if (m_tiles.size() < i + 1) {
+            auto *t = new MenuBoardTileWidget(w->CGB_GOODS);
+            t->installEventFilter(w);
+            connect(t, &MenuBoardTileWidget::pressed, this, [this, t](int action) { tilePressed(t, action); });
+            connect(t, &MenuBoardTileWidget::saleSwitchPressed, this, [this, t] { changeGoodsStatus(t); });
+            m_tiles.append(t);
+        }
+        MenuBoardTileWidget *t = m_tiles.at(i);
+        grid->addWidget(t, i / perRow, i % perRow);
+        t->showTile(tiles.at(i), width, narrow);
+    }
+    m_shown = int(tiles.size());
+    w->PNL_OPTION->hide();
+    w->FSELECT_ST_GOODS = code;
+    w->FSELECT_ST_GOODS_ITEM_NM = f.name;
+    w->FSELECT_ST_GOODS_CHARGE = QString::number(f.chargeIndex);
+    w->FSELECT_ST_GOODS_GRP = f.groupNo;
+    w->FSELECT_ST_GOODS_SEARCHIDX = QString::number(f.consonantTag);
+}
+
+void AcceptMenuBoard::tilePressed(MenuBoardTileWidget *tile, int action)
+{
+    const QString none[4];
+    const QString no = tile->tile().goodsNo;
+    if (action == 1 || (action == 0 && tile->tile().plusMinus))
+        addGoods(false, no, none, QString());
+    else if (action == 2)
+        addGoods(true, no, none, QString());
+    else
+        showGoodsOption(no);
+}
+
+OrderItemChange AcceptMenuBoard::addGoods(bool minus, const QString &goodsNo, const QString (&ops)[4],
+                                          const QString &extraNo)
+{
+    const TST_LIST *st = store();
+    if (!st)
+        return OrderItemChange::Unchanged;
+    const OrderItemChange r = m_items.addGoods(*st, minus, goodsNo, ops, extraNo, w->CRB_ORD->isChecked(),
+                                               !w->CTE_APP_AUTH_DT->text().trimmed().isEmpty());
+    const QString refusal = OrderItemRefusalText(r);
+    if (!refusal.isEmpty()) {
+        MsgBox(refusal, QStringLiteral("I"));
+        return r;
+    }
+    if (r == OrderItemChange::Unchanged)
+        return r;
+    if (m_items.isEmpty())
+        w->CCR_GOODS_AMT->setValue(0);
+    charge();
+    return r;
+}
+
+void AcceptMenuBoard::charge()
+{
+    OrderAmounts typed;
+    typed.goods = w->CCR_GOODS_AMT->value();
+    typed.discount = w->CCR_DOWN_AMT->value();
+    typed.service = w->CCR_SRV_AMT->value();
+    typed.prepaid = w->CCR_PRE_AMT->value();
+    typed.deposit = w->edtCupPrice->text().toLongLong();
+    const OrderAmounts out =
+        m_items.charge(typed, w->GI_GUBUN == 1, w->btnPrePayed->isChecked(), w->CCR_AMOUNT->value());
+    const QSignalBlocker block(w->CCR_GOODS_AMT);
+    w->CCR_GOODS_AMT->setValue(int(out.goods));
+    w->CCR_AMOUNT->setValue(int(std::clamp<qint64>(out.amount, w->CCR_AMOUNT->minimum(), w->CCR_AMOUNT->maximum())));
+    w->edtCupPrice->setText(QString::number(out.deposit));
+    // While goods are listed the goods amount is their sum; typed only for an order without them.
+    w->CCR_GOODS_AMT->setReadOnly(!m_items.isEmpty());
+    if (w->GI_GUBUN == 1)
+        w->GB_GOODS = true;
+    fillTree();
+}
+
+void AcceptMenuBoard::fillTree()
+{
+    QTreeWidget *tree = w->CTL_GOODS;
+    tree->setUpdatesEnabled(false);
+    tree->clear();
+    for (const OrderItemLine &l : m_items.lines()) {
+        auto *item = new QTreeWidgetItem(tree);
+        menuBoardFillLine(item, l);
+        for (const OrderItemLine &e : l.extras)
+            menuBoardFillLine(new QTreeWidgetItem(item), e);
+    }
+    tree->expandAll();
+    tree->setUpdatesEnabled(true);
+}
+
+void AcceptMenuBoard::treeClicked(QTreeWidgetItem *item, int column)
+{
+    if (!item || (column != 13 && column != 14))
+        return;
+    QTreeWidgetItem *parent = item->parent();
+    const int row = w->CTL_GOODS->indexOfTopLevelItem(parent ? parent : item);
+    const int extraRow = parent ? parent->indexOfChild(item) : -1;
+    const OrderItemChange r = m_items.stepQuantity(row, extraRow, column == 14 ? 1 : -1);
+    const QString refusal = OrderItemRefusalText(r);
+    if (!refusal.isEmpty())
+        MsgBox(refusal, QStringLiteral("I"));
+    if (r == OrderItemChange::Changed) {
+        if (m_items.isEmpty())
+            w->CCR_GOODS_AMT->setValue(0);
+        charge();
+    }
+}
+
+void AcceptMenuBoard::clear()
+{
+    m_items.clear();
+    w->CTL_GOODS->clear();
+    w->CCR_GOODS_AMT->setReadOnly(false);
+    w->PNL_OPTION->hide();
+    m_optionGoods.clear();
+}
+
+// Options panel -----------------------------------------------------------------------------------
+
+void AcceptMenuBoard::buildOptionPanel()
+{
+    QFrame *panel = w->PNL_OPTION;
+    auto *layout = static_cast<QVBoxLayout *>(panel->layout());
+    panel->setMaximumWidth(838);
+    panel->setAutoFillBackground(true);
+    auto *titleRow = new QHBoxLayout;
+    cxGroupBox21 = new QLabel(QStringLiteral("상품옵션"), panel);
+    cxGroupBox21->setObjectName(QStringLiteral("cxGroupBox21"));
+    cxButton18 = new QPushButton(QStringLiteral("닫기"), panel);
+    cxButton18->setObjectName(QStringLiteral("cxButton18"));
+    titleRow->addWidget(cxGroupBox21, 1);
+    titleRow->addWidget(cxButton18);
+    layout->insertLayout(0, titleRow);
+    auto *columns = new QHBoxLayout;
+    for (int k = 0; k < 4; ++k) {
+        auto *col = new QVBoxLayout;
+        col->addWidget(new QLabel(QStringLiteral(" 옵션%1").arg(k + 1), panel));
+        CTV_OP[k] = new QListWidget(panel);
+        CTV_OP[k]->setObjectName(QStringLiteral("CTV_OP%1").arg(k + 1));
+        CTV_OP[k]->setMinimumSize(150, 120);
+        col->addWidget(CTV_OP[k], 1);
+        pnlOpNoGoods[k] = panel->findChild<QLabel *>(QStringLiteral("pnlOp%1NoGoods").arg(k + 1));
+        if (pnlOpNoGoods[k]) {
+            layout->removeWidget(pnlOpNoGoods[k]);
+            col->addWidget(pnlOpNoGoods[k]);
+        }
+        columns->addLayout(col);
+        connect(CTV_OP[k], &QListWidget::currentRowChanged, this, [this] { selectOption(); });
+    }
+    layout->addLayout(columns, 1);
+    auto *addRow = new QHBoxLayout;
+    addRow->addWidget(new QLabel(QStringLiteral("추가상품"), panel));
+    CTV_ADD_GOODS = new QTableWidget(0, 3, panel);
+    CTV_ADD_GOODS->setObjectName(QStringLiteral("CTV_ADD_GOODS"));
+    CTV_ADD_GOODS->horizontalHeader()->hide();
+    CTV_ADD_GOODS->verticalHeader()->hide();
+    CTV_ADD_GOODS->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    CTV_ADD_GOODS->setColumnWidth(0, 40);
+    CTV_ADD_GOODS->setColumnWidth(2, 40);
+    CTV_ADD_GOODS->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    CTV_ADD_GOODS->setMaximumHeight(110);
+    addRow->addWidget(CTV_ADD_GOODS, 1);
+    layout->addLayout(addRow);
+    auto *bar = new QHBoxLayout;
+    cxButton22 = new QPushButton(QStringLiteral("-"), panel);
+    cxButton22->setObjectName(QStringLiteral("cxButton22"));
+    CTE_GOOD_NAME = new QLineEdit(panel);
+    CTE_GOOD_NAME->setObjectName(QStringLiteral("CTE_GOOD_NAME"));
+    CTE_GOOD_NAME->setReadOnly(true);
+    cxButton21 = new QPushButton(QStringLiteral("+"), panel);
+    cxButton21->setObjectName(QStringLiteral("cxButton21"));
+    bar->addWidget(cxButton22);
+    bar->addWidget(CTE_GOOD_NAME, 1);
+    bar->addWidget(cxButton21);
+    layout->addLayout(bar);
+    connect(cxButton18, &QPushButton::clicked, panel, &QWidget::hide);
+    connect(cxButton21, &QPushButton::clicked, this, [this] { optionPlusMinus(false); });
+    connect(cxButton22, &QPushButton::clicked, this, [this] { optionPlusMinus(true); });
+    connect(CTV_ADD_GOODS, &QTableWidget::cellClicked, this, &AcceptMenuBoard::addGoodsClick);
+}
+
+void AcceptMenuBoard::showGoodsOption(const QString &goodsNo)
+{
+    const TST_LIST *st = store();
+    const TGOODS_LIST *goods = st ? st->GOODS_LIST.find(goodsNo) : nullptr;
+    if (!goods)
+        return;
+    m_optionGoods = goodsNo;
+    const qint64 price = MenuGoodsPrice(*goods, w->CRB_ORD->isChecked());
+    cxGroupBox21->setText(QString(goods->GOODS_NAME) + QLatin1Char('(') + QString::number(price) +
+                          QStringLiteral("원) 옵션"));
+    cxGroupBox21->setToolTip(goodsNo);
+    CTE_GOOD_NAME->setText(goods->GOODS_NAME);
+    CTE_GOOD_NAME->setToolTip(goods->GOODS_NAME);
+    const CompactKeyedList<TGOOD_OP> *lists[4] = {&goods->OP1, &goods->OP2, &goods->OP3, &goods->OP4};
+    bool anyOption = false;
+    for (int k = 0; k < 4; ++k) {
+        const QSignalBlocker block(CTV_OP[k]);
+        CTV_OP[k]->clear();
+        QList<const TGOOD_OP *> active;
+        for (int i = 0; i < lists[k]->count(); ++i) {
+            if (lists[k]->at(i).DATA_STATUS == QLatin1String("1"))
+                active.append(&lists[k]->at(i));
+        }
+        std::stable_sort(active.begin(), active.end(), [](const TGOOD_OP *a, const TGOOD_OP *b) {
+            return QString(a->VIEW_ORDER) < QString(b->VIEW_ORDER);
+        });
+        for (const TGOOD_OP *op : active) {
+            auto *item = new QListWidgetItem(QString(op->OPTION_NAME) + QLatin1Char(':') + QString(op->OPTION_PRICE) +
+                                             QStringLiteral("원"));
+            item->setData(Qt::UserRole, QString(op->ST_GOODS_OP_NO));
+            item->setData(Qt::UserRole + 1, QString(op->OPTION_NAME));
+            CTV_OP[k]->addItem(item);
+        }
+        CTV_OP[k]->setCurrentRow(-1);
+        anyOption = anyOption || !active.isEmpty();
+        if (pnlOpNoGoods[k])
+            pnlOpNoGoods[k]->setVisible(active.isEmpty());
+    }
+    cxButton21->setEnabled(!anyOption);
+    cxButton22->setEnabled(!anyOption);
+    CTV_ADD_GOODS->setRowCount(0);
+    for (int i = 0; i < goods->ADD.count(); ++i) {
+        const TGOOD_OP &op = goods->ADD.at(i);
+        if (op.DATA_STATUS != QLatin1String("1"))
+            continue;
+        const int r = CTV_ADD_GOODS->rowCount();
+        CTV_ADD_GOODS->insertRow(r);
+        CTV_ADD_GOODS->setItem(r, 0, new QTableWidgetItem(QStringLiteral("-")));
+        auto *name = new QTableWidgetItem(QString(op.OPTION_NAME) + QLatin1Char(':') + QString(op.OPTION_PRICE) +
+                                          QStringLiteral("원"));
+        name->setData(Qt::UserRole, QString(op.ST_GOODS_OP_NO));
+        CTV_ADD_GOODS->setItem(r, 1, name);
+        CTV_ADD_GOODS->setItem(r, 2, new QTableWidgetItem(QStringLiteral("+")));
+        CTV_ADD_GOODS->item(r, 0)->setTextAlignment(Qt::AlignCenter);
+        CTV_ADD_GOODS->item(r, 2)->setTextAlignment(Qt::AlignCenter);
+    }
+    w->PNL_OPTION->adjustSize();
+    w->PNL_OPTION->move((w->width() - w->PNL_OPTION->width()) / 2, (w->height() - w->PNL_OPTION->height()) / 2);
+    w->PNL_OPTION->show();
+    w->PNL_OPTION->raise();
+}
+
+void AcceptMenuBoard::selectOption()
+{
+    QStringList names;
+    for (QListWidget *list : CTV_OP) {
+        if (QListWidgetItem *item = list->currentItem())
+            names << item->data(Qt::UserRole + 1).toString();
+    }
+    const QString text = names.isEmpty() ? QString() : QLatin1Char('(') + names.join(QLatin1Char(',')) + QLatin1Char(')');
+    CTE_GOOD_NAME->setText(CTE_GOOD_NAME->toolTip() + text);
+    cxButton21->setEnabled(true);
+    cxButton22->setEnabled(true);
+}
+
+void AcceptMenuBoard::optionPlusMinus(bool minus)
+{
+    QString ops[4];
+    for (int k = 0; k < 4; ++k) {
+        if (CTV_OP[k]->count() == 0)
+            continue;
+        QListWidgetItem *item = CTV_OP[k]->currentItem();
+        if (!item) {
+            MsgBox(QStringLiteral("옵션%1이 선택되지 않았습니다.").arg(k + 1), QStringLiteral("I"));
+            return;
+        }
+        ops[k] = item->data(Qt::UserRole).toString();
+    }
+    addGoods(minus, m_optionGoods, ops, QString());
+}
+
+void AcceptMenuBoard::addGoodsClick(int row, int column)
+{
+    if (column != 0 && column != 2)
+        return;
+    const QTableWidgetItem *name = CTV_ADD_GOODS->item(row, 1);
+    if (!name)
+        return;
+    QString ops[4];
+    for (int k = 0; k < 4; ++k) {
+        if (QListWidgetItem *item = CTV_OP[k]->currentItem())
+            ops[k] = item->data(Qt::UserRole).toString();
+    }
+    const QString extraNo = name->data(Qt::UserRole).toString();
+    const bool minus = column == 0;
+    // The extra goes under its goods line: the line is added first when it is not listed yet.
+    if (m_items.indexOfKey(OrderItemKey(m_optionGoods, ops)) < 0) {
+        const QString none;
+        const OrderItemChange r = addGoods(false, m_optionGoods, ops, none);
+        if (r != OrderItemChange::Changed || minus)
+            return;
+    }
+    addGoods(minus, m_optionGoods, ops, extraNo);
+}
+
+// Sale switch -------------------------------------------------------------------------------------
+
+void AcceptMenuBoard::changeGoodsStatus(MenuBoardTileWidget *tile)
+{
+    TST_LIST *st = store();
+    if (!st)
+        return;
+    QString word;
+    const QString status = GoodsSaleNextStatus(tile->CBT_USE->text() != QLatin1String("품절"), &word);
+    if (MsgBox(GoodsSaleQuestion(word), QStringLiteral("Q")) != 1)
+        return;
+    const GoodsSaleSwitchResult r = ChangeGoodsSaleStatus(*st, tile->tile().goodsNo, status);
+    MsgBox(r.message, QStringLiteral("I"));
+    if (r.ok)
+        tile->setOnSale(status == QLatin1String("1"));
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "reception/menu_board_filter.h"
+#include "reception/order_items.h"
+
+#include <QFrame>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+class QTreeWidgetItem;
+class TFRM_ACCEPT;
+struct TST_LIST;
+
+// One goods tile of the reception window's menu board: the name, the price, "+"/"-" for goods
+// without choices, the "+19" mark and the sale switch.
+class MenuBoardTileWidget : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit MenuBoardTileWidget(QWidget *parent);
+    void showTile(const MenuBoardTile &tile, int width, bool narrow);
+    const MenuBoardTile &tile() const { return m_tile; }
+    void setOnSale(bool onSale);
+
+    QPushButton *SB_NAME = nullptr, *CLB_CHARGE = nullptr, *SB_PLUS = nullptr, *SB_MINUS = nullptr,
+                *CBT_USE = nullptr;
+    QLabel *CLB_ADULT = nullptr;
+
+signals:
+    void pressed(int action);  // 0 name or price, 1 "+", 2 "-"
+    void saleSwitchPressed();
+
+protected:
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    MenuBoardTile m_tile;
+};
+
+// The menu board, the options panel, the item list and the amounts of one reception window. The
+// window keeps the controls; this binds them to the item tree and the board's filters.
+class AcceptMenuBoard : public QObject
+{
+    Q_OBJECT
+public:
+    explicit AcceptMenuBoard(TFRM_ACCEPT *window);
+
+    OrderItemTree &items() { return m_items; }
+    const QList<MenuBoardTileWidget *> &tiles() const { return m_tiles; }
+    int shownTiles() const { return m_shown; }
+
+    // Rebuilds the tiles when a filter or the store changed since the last build (or when forced).
+    void loadGoodsButtons();
+    // Adds or takes away one unit; shows a refusal; then recalculates.
+    OrderItemChange addGoods(bool minus, const QString &goodsNo, const QString (&ops)[4], const QString &extraNo);
+    // Recalculates the line amounts and the amount boxes, and redraws the item list.
+    void charge();
+    // Fills the options panel for a goods of the window's store and shows it.
+    void showGoodsOption(const QString &goodsNo);
+    // Switches the sale status of a tile's goods after asking.
+    void changeGoodsStatus(MenuBoardTileWidget *tile);
+    // Empties the items (a new reception).
+    void clear();
+
+    // Options panel
+    QLabel *cxGroupBox21 = nullptr;
+    QListWidget *CTV_OP[4] = {nullptr, nullptr, nullptr, nullptr};
+    QLabel *pnlOpNoGoods[4] = {nullptr, nullptr, nullptr, nullptr};
+    QTableWidget *CTV_ADD_GOODS = nullptr;
+    QPushButton *cxButton22 = nullptr, *cxButton21 = nullptr, *cxButton18 = nullptr;
+    QLineEdit *CTE_GOOD_NAME = nullptr;
+
+private:
+    TST_LIST *store() const;
+    MenuBoardFilter currentFilter(QString *storeCode) const;
+    void buildOptionPanel();
+    void selectOption();
+    void optionPlusMinus(bool minus);
+    void addGoodsClick(int row, int column);
+    void treeClicked(QTreeWidgetItem *item, int column);
+    void fillTree();
+    void tilePressed(MenuBoardTileWidget *tile, int action);
+
+    TFRM_ACCEPT *w;
+    OrderItemTree m_items;
+    QList<MenuBoardTileWidget *> m_tiles;
+    int m_shown = 0;
+    QString m_optionGoods;
+};
