@@ -138,7 +138,7 @@ void seedGoods(SandboxDatabase &db, SandboxRandom &rng)
             // A few dishes are sold out today; a coffee shop's cups carry a deposit.
             const QString ordStatus = !drink && i % 17 == 9 ? QStringLiteral("2") : QStringLiteral("1");
             const QString deposit =
-                !drink && menu.brandWord == QLatin1String("커피") && i % 10 < 7 ? QStringLiteral("300") : QStringLiteral("0");
+                !drink && menu.brandWord == QStringLiteral("커피") && i % 10 < 7 ? QStringLiteral("300") : QStringLiteral("0");
             goodsRows.append({st, goodsNo, grpNo, name, QStringLiteral("1"), price(won), price(won + 1000),
                               opt1, adds, drink ? QStringLiteral("음료") : menu.brandWord, i + 1,
                               QStringLiteral("880%1").arg(rng.digits(10)), modDate, ordStatus, QStringLiteral("N"),

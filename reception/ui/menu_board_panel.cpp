@@ -584,7 +584,7 @@ void AcceptMenuBoard::changeGoodsStatus(MenuBoardTileWidget *tile)
     if (!st)
         return;
     QString word;
-    const QString status = GoodsSaleNextStatus(tile->CBT_USE->text() != QLatin1String("품절"), &word);
+    const QString status = GoodsSaleNextStatus(tile->tile().onSale, &word);
     if (MsgBox(GoodsSaleQuestion(word), QStringLiteral("Q")) != 1)
         return;
     const GoodsSaleSwitchResult r = ChangeGoodsSaleStatus(*st, tile->tile().goodsNo, status);
