@@ -8,6 +8,7 @@
 #include "records/session_records.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -175,6 +176,7 @@ AcceptMenuBoard::AcceptMenuBoard(TFRM_ACCEPT *window)
         w->CTL_GOODS->setColumnHidden(c, true);
     w->CTL_GOODS->setSelectionMode(QAbstractItemView::ExtendedSelection);
     buildOptionPanel();
+    w->cxScrollBox1->viewport()->installEventFilter(this);
 
     auto rebuild = [this] { loadGoodsButtons(); };
     // The search, Enter and the price class start from the first group and every consonant.
@@ -277,9 +279,7 @@ void AcceptMenuBoard::loadGoodsButtons()
         t->hide();
     }
     const bool narrow = w->window()->width() < 1100;
-    const int width = narrow ? 140 : 180;
-    const int area = qMax(width + 4, w->cxScrollBox1->viewport()->width());
-    const int perRow = qMax(1, (area - 2) / (width + 2));
+    m_tileWidth = narrow ? 140 : 180;
     for (int i = 0; i < tiles.size(); ++i) {
         if (m_tiles.size() < i + 1) {
             auto *t = new MenuBoardTileWidget(w->CGB_GOODS);
@@ -288,17 +288,39 @@ void AcceptMenuBoard::loadGoodsButtons()
             connect(t, &MenuBoardTileWidget::saleSwitchPressed, this, [this, t] { changeGoodsStatus(t); });
             m_tiles.append(t);
         }
-        MenuBoardTileWidget *t = m_tiles.at(i);
-        grid->addWidget(t, i / perRow, i % perRow);
-        t->showTile(tiles.at(i), width, narrow);
+        m_tiles.at(i)->showTile(tiles.at(i), m_tileWidth, narrow);
     }
+    m_perRow = 0;
     m_shown = int(tiles.size());
+    layoutTiles();
     w->PNL_OPTION->hide();
     w->FSELECT_ST_GOODS = code;
     w->FSELECT_ST_GOODS_ITEM_NM = f.name;
     w->FSELECT_ST_GOODS_CHARGE = QString::number(f.chargeIndex);
     w->FSELECT_ST_GOODS_GRP = f.groupNo;
     w->FSELECT_ST_GOODS_SEARCHIDX = QString::number(f.consonantTag);
+}
+
+void AcceptMenuBoard::layoutTiles()
+{
+    auto *grid = static_cast<QGridLayout *>(w->CGB_GOODS->layout());
+    const int area = w->cxScrollBox1->viewport()->width();
+    const int perRow = qMax(1, (area - 4) / (m_tileWidth + 2));
+    if (perRow == m_perRow)
+        return;
+    m_perRow = perRow;
+    for (int i = 0; i < m_shown; ++i)
+        grid->removeWidget(m_tiles.at(i));
+    for (int i = 0; i < m_shown; ++i)
+        grid->addWidget(m_tiles.at(i), i / perRow, i % perRow);
+}
+
+bool AcceptMenuBoard::eventFilter(QObject *watched, QEvent *event)
+{
+    // The tiles fill the width the board has now.
+    if (watched == w->cxScrollBox1->viewport() && event->type() == QEvent::Resize)
+        layoutTiles();
+    return QObject::eventFilter(watched, event);
 }
 
 void AcceptMenuBoard::tilePressed(MenuBoardTileWidget *tile, int action)
@@ -404,6 +426,7 @@ void AcceptMenuBoard::buildOptionPanel()
     QFrame *panel = w->PNL_OPTION;
     auto *layout = static_cast<QVBoxLayout *>(panel->layout());
     panel->setMaximumWidth(838);
+    panel->setProperty("slidesOver", true);  // shown over the window while options are picked
     panel->setAutoFillBackground(true);
     auto *titleRow = new QHBoxLayout;
     cxGroupBox21 = new QLabel(QStringLiteral("상품옵션"), panel);

@@ -78,7 +78,11 @@ public:
     QPushButton *cxButton22 = nullptr, *cxButton21 = nullptr, *cxButton18 = nullptr;
     QLineEdit *CTE_GOOD_NAME = nullptr;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void layoutTiles();
     TST_LIST *store() const;
     MenuBoardFilter currentFilter(QString *storeCode) const;
     void buildOptionPanel();
@@ -93,5 +97,7 @@ private:
     OrderItemTree m_items;
     QList<MenuBoardTileWidget *> m_tiles;
     int m_shown = 0;
+    int m_tileWidth = 180;
+    int m_perRow = 0;
     QString m_optionGoods;
 };
