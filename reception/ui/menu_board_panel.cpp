@@ -10,7 +10,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -270,14 +269,8 @@ void AcceptMenuBoard::loadGoodsButtons()
     w->FSELECT_ST_CLOSE = false;
     const TST_LIST *st = store();
     const QList<MenuBoardTile> tiles = st ? BuildMenuBoard(*st, f) : QList<MenuBoardTile>();
-    auto *grid = static_cast<QGridLayout *>(w->CGB_GOODS->layout());
-    grid->setContentsMargins(2, 2, 2, 2);
-    grid->setSpacing(2);
-    grid->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    for (MenuBoardTileWidget *t : m_tiles) {
-        grid->removeWidget(t);
+    for (MenuBoardTileWidget *t : m_tiles)
         t->hide();
-    }
     const bool narrow = w->window()->width() < 1100;
     m_tileWidth = narrow ? 140 : 180;
     for (int i = 0; i < tiles.size(); ++i) {
@@ -290,8 +283,9 @@ void AcceptMenuBoard::loadGoodsButtons()
         }
         m_tiles.at(i)->showTile(tiles.at(i), m_tileWidth, narrow);
     }
-    m_perRow = 0;
     m_shown = int(tiles.size());
+    if (m_shown == 0)
+        w->CGB_GOODS->setMinimumHeight(0);
     layoutTiles();
     w->PNL_OPTION->hide();
     w->FSELECT_ST_GOODS = code;
@@ -303,16 +297,16 @@ void AcceptMenuBoard::loadGoodsButtons()
 
 void AcceptMenuBoard::layoutTiles()
 {
-    auto *grid = static_cast<QGridLayout *>(w->CGB_GOODS->layout());
+    // Tiles sit side by side from the top left, as many to a line as the board is wide; the
+    // board is as high as its last line, so the scroll area scrolls through all of them.
+    if (m_shown == 0)
+        return;  // an empty board keeps the height its build gave it
     const int area = w->cxScrollBox1->viewport()->width();
-    const int perRow = qMax(1, (area - 4) / (m_tileWidth + 2));
-    if (perRow == m_perRow)
-        return;
-    m_perRow = perRow;
+    const int perRow = qMax(1, (area - 2) / (m_tileWidth + 2));
     for (int i = 0; i < m_shown; ++i)
-        grid->removeWidget(m_tiles.at(i));
-    for (int i = 0; i < m_shown; ++i)
-        grid->addWidget(m_tiles.at(i), i / perRow, i % perRow);
+        m_tiles.at(i)->move(2 + (i % perRow) * (m_tileWidth + 2), 2 + (i / perRow) * (kMenuTileHeight + 2));
+    const int lines = (m_shown + perRow - 1) / perRow;
+    w->CGB_GOODS->setMinimumHeight(2 + lines * (kMenuTileHeight + 2));
 }
 
 bool AcceptMenuBoard::eventFilter(QObject *watched, QEvent *event)

@@ -98,6 +98,5 @@ private:
     QList<MenuBoardTileWidget *> m_tiles;
     int m_shown = 0;
     int m_tileWidth = 180;
-    int m_perRow = 0;
     QString m_optionGoods;
 };
