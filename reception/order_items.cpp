@@ -1,5 +1,6 @@
 #include "reception/order_items.h"
 
+#include "records/business_rules.h"
 #include "records/reference_lookups.h"
 #include "records/reference_records.h"
 
@@ -85,6 +86,46 @@ qint64 MenuGoodsPrice(const TGOODS_LIST &goods, bool deliveryOrder)
 QString OrderItemKey(const QString &goodsNo, const QString (&ops)[4])
 {
     return QStringList{goodsNo, ops[0], ops[1], ops[2], ops[3]}.join(QLatin1Char(','));
+}
+
+QString OrderItemEditRefusal(const QString &goodsName, const QString (&optionNames)[4], int *field)
+{
+    auto over = [](const QString &text, int bytes) { return text.trimmed().toUtf8().size() > bytes; };
+    int at = -1;
+    QString text;
+    if (over(goodsName, 300)) {
+        at = 0;
+        text = QStringLiteral("상품명 글자수를 줄여주세요");
+    } else if (over(optionNames[0], 100)) {
+        at = 1;
+        text = QStringLiteral("옵션명1 글자수를 줄여주세요");
+    } else {
+        for (int k = 1; k < 4 && at < 0; ++k) {
+            if (over(optionNames[k], 100)) {
+                at = k + 1;
+                text = QStringLiteral("옵션명%1 줄여주세요").arg(k + 1);
+            }
+        }
+    }
+    if (field)
+        *field = at;
+    return text;
+}
+
+bool OrderItemTree::renameLine(int row, int extraRow, const QString &goodsName, const QString (&optionNames)[4])
+{
+    if (row < 0 || row >= m_lines.size() || extraRow >= m_lines[row].extras.size())
+        return false;
+    if (!OrderItemEditRefusal(goodsName, optionNames).isEmpty())
+        return false;
+    OrderItemLine &line = extraRow < 0 ? m_lines[row] : m_lines[row].extras[extraRow];
+    const QString name = goodsName.trimmed();
+    for (int k = 0; k < 4; ++k)
+        line.options[k].name = optionNames[k].trimmed();
+    line.plainName = name;
+    line.name = name + MakeOptionText(line.options[0].name, line.options[1].name, line.options[2].name,
+                                      line.options[3].name, QString());
+    return true;
 }
 
 int OrderItemTree::indexOfKey(const QString &key) const

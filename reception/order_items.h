@@ -85,6 +85,10 @@ public:
     // A unit price typed into the list, bounded to the column's limits.
     OrderItemChange setUnitPrice(int row, int extraRow, qint64 price);
 
+    // The item edit: a line's goods name and option names as the dispatcher typed them (trimmed);
+    // the shown name becomes the goods name with the option text. The editRefusal check first.
+    bool renameLine(int row, int extraRow, const QString &goodsName, const QString (&optionNames)[4]);
+
     void clear();
     const QList<OrderItemLine> &lines() const { return m_lines; }
     bool isEmpty() const { return m_lines.isEmpty(); }
@@ -105,6 +109,10 @@ private:
     bool wouldPassAmountCap(qint64 extra) const;
     QList<OrderItemLine> m_lines;
 };
+
+// Why an item edit cannot be saved (goods name over 300 UTF-8 bytes, an option name over 100),
+// with the index of the edit concerned (0 the goods name, 1-4 the options); empty when it can.
+QString OrderItemEditRefusal(const QString &goodsName, const QString (&optionNames)[4], int *field = nullptr);
 
 // The goods line key of a goods and its four option numbers.
 QString OrderItemKey(const QString &goodsNo, const QString (&ops)[4]);

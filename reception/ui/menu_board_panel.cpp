@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -175,6 +176,7 @@ AcceptMenuBoard::AcceptMenuBoard(TFRM_ACCEPT *window)
         w->CTL_GOODS->setColumnHidden(c, true);
     w->CTL_GOODS->setSelectionMode(QAbstractItemView::ExtendedSelection);
     buildOptionPanel();
+    buildEditPanel();
     w->cxScrollBox1->viewport()->installEventFilter(this);
 
     auto rebuild = [this] { loadGoodsButtons(); };
@@ -219,12 +221,12 @@ AcceptMenuBoard::AcceptMenuBoard(TFRM_ACCEPT *window)
     });
 
     connect(w->CTL_GOODS, &QTreeWidget::itemClicked, this, &AcceptMenuBoard::treeClicked);
+    connect(w->CTL_GOODS, &QTreeWidget::itemDoubleClicked, this, &AcceptMenuBoard::treeDoubleClicked);
     for (QSpinBox *box : {w->CCR_GOODS_AMT, w->CCR_DOWN_AMT, w->CCR_SRV_AMT, w->CCR_PRE_AMT})
         connect(box, &QSpinBox::editingFinished, this, [this] { charge(); });
     w->CCR_GOODS_AMT->setRange(-int(kOrderGoodsAmountMax), int(kOrderGoodsAmountMax));
     w->CCR_DOWN_AMT->setRange(0, 9999999);
     w->CCR_SRV_AMT->setRange(0, 9999999);
-    w->CCR_PRE_AMT->setReadOnly(true);
     w->CCR_AMOUNT->setReadOnly(true);
 }
 
@@ -402,6 +404,16 @@ void AcceptMenuBoard::treeClicked(QTreeWidgetItem *item, int column)
             w->CCR_GOODS_AMT->setValue(0);
         charge();
     }
+}
+
+void AcceptMenuBoard::treeDoubleClicked(QTreeWidgetItem *item, int column)
+{
+    if (!item)
+        return;
+    if (column == 4)
+        treeClicked(item, 13);  // the amount column takes one away, as "-" does
+    else if (column == 1)
+        showItemEdit(item);
 }
 
 void AcceptMenuBoard::clear()
@@ -591,6 +603,88 @@ void AcceptMenuBoard::addGoodsClick(int row, int column)
             return;
     }
     addGoods(minus, m_optionGoods, ops, extraNo);
+}
+
+// Item edit ---------------------------------------------------------------------------------------
+
+void AcceptMenuBoard::buildEditPanel()
+{
+    QFrame *panel = w->pnlGoodsModify;
+    panel->setProperty("slidesOver", true);
+    panel->setAutoFillBackground(true);
+    auto *form = new QGridLayout;
+    lblGoodsName = new QLabel(QStringLiteral("상품명"), panel);
+    lblGoodsName->setObjectName(QStringLiteral("lblGoodsName"));
+    edtGoodsName = new QLineEdit(panel);
+    edtGoodsName->setObjectName(QStringLiteral("edtGoodsName"));
+    edtGoodsName->setMinimumWidth(320);
+    form->addWidget(lblGoodsName, 0, 0);
+    form->addWidget(edtGoodsName, 0, 1);
+    for (int k = 0; k < 4; ++k) {
+        edtOpName[k] = new QLineEdit(panel);
+        edtOpName[k]->setObjectName(QStringLiteral("edtOp%1Name").arg(k + 1));
+        form->addWidget(new QLabel(QStringLiteral("옵션명%1").arg(k + 1), panel), k + 1, 0);
+        form->addWidget(edtOpName[k], k + 1, 1);
+    }
+    static_cast<QVBoxLayout *>(panel->layout())->addLayout(form);
+    auto *buttons = new QHBoxLayout;
+    btnGoodsModify = new QPushButton(QStringLiteral("수정"), panel);
+    btnGoodsModify->setObjectName(QStringLiteral("btnGoodsModify"));
+    btnGoodsModifyCancel = new QPushButton(QStringLiteral("취소"), panel);
+    btnGoodsModifyCancel->setObjectName(QStringLiteral("btnGoodsModifyCancel"));
+    buttons->addStretch(1);
+    buttons->addWidget(btnGoodsModify);
+    buttons->addWidget(btnGoodsModifyCancel);
+    static_cast<QVBoxLayout *>(panel->layout())->addLayout(buttons);
+    connect(btnGoodsModify, &QPushButton::clicked, this, [this] { saveItemEdit(); });
+    connect(btnGoodsModifyCancel, &QPushButton::clicked, this, [this] {
+        w->CTL_GOODS->setEnabled(true);
+        w->pnlGoodsModify->hide();
+    });
+}
+
+void AcceptMenuBoard::showItemEdit(QTreeWidgetItem *item)
+{
+    QTreeWidgetItem *parent = item->parent();
+    m_editRow = w->CTL_GOODS->indexOfTopLevelItem(parent ? parent : item);
+    m_editExtra = parent ? parent->indexOfChild(item) : -1;
+    if (m_editRow < 0 || m_editRow >= m_items.lines().size())
+        return;
+    const OrderItemLine &goodsLine = m_items.lines().at(m_editRow);
+    if (m_editExtra >= goodsLine.extras.size())
+        return;
+    const OrderItemLine &line = m_editExtra < 0 ? goodsLine : goodsLine.extras.at(m_editExtra);
+    lblGoodsName->setText(line.plainName.isEmpty() ? QStringLiteral("추가상품") : QStringLiteral("상품명"));
+    edtGoodsName->setText(line.plainName.isEmpty() ? line.name : line.plainName);
+    for (int k = 0; k < 4; ++k) {
+        edtOpName[k]->setText(line.options[k].name);
+        edtOpName[k]->setEnabled(!line.options[k].name.isEmpty());
+    }
+    w->CTL_GOODS->setEnabled(false);
+    QFrame *panel = w->pnlGoodsModify;
+    panel->adjustSize();
+    panel->move(w->width() / 2 - panel->width() / 2, w->height() / 2 - panel->height() / 2);
+    panel->show();
+    panel->raise();
+}
+
+bool AcceptMenuBoard::saveItemEdit()
+{
+    QString names[4];
+    for (int k = 0; k < 4; ++k)
+        names[k] = edtOpName[k]->text();
+    int field = -1;
+    const QString refusal = OrderItemEditRefusal(edtGoodsName->text(), names, &field);
+    if (!refusal.isEmpty()) {
+        MsgBox(refusal, QStringLiteral("I"));
+        (field == 0 ? edtGoodsName : edtOpName[field - 1])->setFocus();
+        return false;
+    }
+    m_items.renameLine(m_editRow, m_editExtra, edtGoodsName->text(), names);
+    w->pnlGoodsModify->hide();
+    w->CTL_GOODS->setEnabled(true);
+    charge();
+    return true;
 }
 
 // Sale switch -------------------------------------------------------------------------------------

@@ -77,6 +77,16 @@ public:
     QTableWidget *CTV_ADD_GOODS = nullptr;
     QPushButton *cxButton22 = nullptr, *cxButton21 = nullptr, *cxButton18 = nullptr;
     QLineEdit *CTE_GOOD_NAME = nullptr;
+    // Item edit panel
+    QLabel *lblGoodsName = nullptr;
+    QLineEdit *edtGoodsName = nullptr;
+    QLineEdit *edtOpName[4] = {nullptr, nullptr, nullptr, nullptr};
+    QPushButton *btnGoodsModify = nullptr, *btnGoodsModifyCancel = nullptr;
+
+    // Opens the item edit for the list's line (double click in its name).
+    void showItemEdit(QTreeWidgetItem *item);
+    // Saves the item edit; false (with the message shown) when a name is too long.
+    bool saveItemEdit();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -86,6 +96,8 @@ private:
     TST_LIST *store() const;
     MenuBoardFilter currentFilter(QString *storeCode) const;
     void buildOptionPanel();
+    void buildEditPanel();
+    void treeDoubleClicked(QTreeWidgetItem *item, int column);
     void selectOption();
     void optionPlusMinus(bool minus);
     void addGoodsClick(int row, int column);
@@ -99,4 +111,5 @@ private:
     int m_shown = 0;
     int m_tileWidth = 180;
     QString m_optionGoods;
+    int m_editRow = -1, m_editExtra = -1;
 };

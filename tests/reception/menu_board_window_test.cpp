@@ -229,6 +229,33 @@ TEST_F(MenuBoardWindowTest, GroupConsonantAndPriceFiltersRebuildTheBoard)
     EXPECT_FALSE(w->PNL_OPTION->isHidden());
 }
 
+TEST_F(MenuBoardWindowTest, DoubleClicksTakeOneAwayAndEditTheName)
+{
+    MenuBoardTileWidget *coffee = tile(QStringLiteral("아메리카노"));
+    coffee->SB_PLUS->click();
+    coffee->SB_PLUS->click();
+    QTreeWidgetItem *line = w->CTL_GOODS->topLevelItem(0);
+    emit w->CTL_GOODS->itemDoubleClicked(line, 4);
+    EXPECT_EQ(treeLines(), QStringList({QStringLiteral("아메리카노(컵보증금)|1|4,300")}));
+    emit w->CTL_GOODS->itemDoubleClicked(w->CTL_GOODS->topLevelItem(0), 1);
+    AcceptMenuBoard *b = w->menuBoard;
+    ASSERT_FALSE(w->pnlGoodsModify->isHidden());
+    EXPECT_FALSE(w->CTL_GOODS->isEnabled());
+    EXPECT_EQ(b->edtGoodsName->text(), QStringLiteral("아메리카노"));
+    EXPECT_FALSE(b->edtOpName[0]->isEnabled());
+    b->edtGoodsName->setText(QString(101, QChar(0xAC00)));
+    b->btnGoodsModify->click();
+    ASSERT_FALSE(boxes.shown.isEmpty());
+    EXPECT_EQ(boxes.shown.last().second, QStringLiteral("상품명 글자수를 줄여주세요"));
+    EXPECT_FALSE(w->pnlGoodsModify->isHidden());
+    b->edtGoodsName->setText(QStringLiteral("아이스 아메리카노"));
+    b->btnGoodsModify->click();
+    EXPECT_TRUE(w->pnlGoodsModify->isHidden());
+    EXPECT_TRUE(w->CTL_GOODS->isEnabled());
+    EXPECT_EQ(treeLines(), QStringList({QStringLiteral("아이스 아메리카노|1|4,300")}));
+    EXPECT_EQ(w->CTL_GOODS->topLevelItem(0)->text(21), QStringLiteral("아이스 아메리카노"));
+}
+
 TEST_F(MenuBoardWindowTest, BoardWithGoodsPassesTheLayoutCheck)
 {
     tile(QStringLiteral("아메리카노"))->SB_NAME->click();

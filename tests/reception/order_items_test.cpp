@@ -374,3 +374,45 @@ TEST(MenuBoardFilterTest, GroupAndSaleStatus)
 }
 
 } // namespace
+
+namespace {
+
+TEST(OrderItemTreeTest, ItemEditByteLimitsAndName)
+{
+    const QString none[4];
+    const QString k100 = QString(33, QChar(0xAC00)) + QStringLiteral("a");  // 33 × 3 + 1 = 100 bytes
+    const QString k300 = QString(100, QChar(0xAC00));                        // 300 bytes
+    struct Case
+    {
+        QString goods;
+        QString ops[4];
+        int field;
+        const char *message;
+    };
+    const QList<Case> cases{
+        {k300, {k100, k100, k100, k100}, -1, ""},
+        {k300 + QStringLiteral("a"), {}, 0, "상품명 글자수를 줄여주세요"},
+        {QStringLiteral("  ") + k300 + QStringLiteral("  "), {}, -1, ""},  // trimmed first
+        {QStringLiteral("x"), {k100 + QStringLiteral("b")}, 1, "옵션명1 글자수를 줄여주세요"},
+        {QStringLiteral("x"), {QString(), QString(), k100 + QStringLiteral("b"), k100 + QStringLiteral("b")}, 3,
+         "옵션명3 줄여주세요"},
+    };
+    for (const Case &c : cases) {
+        int field = -2;
+        EXPECT_EQ(OrderItemEditRefusal(c.goods, c.ops, &field), QString::fromUtf8(c.message));
+        EXPECT_EQ(field, c.field);
+    }
+
+    const TST_LIST st = orderItemsStore();
+    OrderItemTree tree;
+    orderItemsApply(tree, st, {false, "11", "001", "001", ""});
+    const QString names[4] = {QStringLiteral(" 순살 "), QStringLiteral("매운양념"), QString(), QString()};
+    EXPECT_TRUE(tree.renameLine(0, -1, QStringLiteral(" 반반치킨 "), names));
+    EXPECT_EQ(tree.lines().at(0).name, QStringLiteral("반반치킨(순살, 매운양념)"));
+    EXPECT_EQ(tree.lines().at(0).plainName, QStringLiteral("반반치킨"));
+    EXPECT_EQ(tree.lines().at(0).unitPrice, 21000);  // the price stays
+    EXPECT_FALSE(tree.renameLine(0, -1, k300 + QStringLiteral("a"), none));
+    EXPECT_FALSE(tree.renameLine(3, -1, QStringLiteral("x"), none));
+}
+
+} // namespace
