@@ -1,4 +1,5 @@
 #include "reception/menu_board_filter.h"
+#include "reception/menu_board_keypad.h"
 #include "reception/order_items.h"
 #include "records/reference_records.h"
 
@@ -413,6 +414,44 @@ TEST(OrderItemTreeTest, ItemEditByteLimitsAndName)
     EXPECT_EQ(tree.lines().at(0).unitPrice, 21000);  // the price stays
     EXPECT_FALSE(tree.renameLine(0, -1, k300 + QStringLiteral("a"), none));
     EXPECT_FALSE(tree.renameLine(3, -1, QStringLiteral("x"), none));
+}
+
+} // namespace
+
+namespace {
+
+TEST(MenuKeypadTest, KeySequencesAndRefusals)
+{
+    struct Case
+    {
+        MenuKeypad::Mode mode;
+        qint64 start;
+        QStringList keys;
+        qint64 value;
+        const char *refusal;
+    };
+    const QList<Case> cases{
+        {MenuKeypad::UnitPrice, 5000, {"1", "2", "3"}, 123, ""},
+        {MenuKeypad::UnitPrice, 5000, {"1", "2", "3", "00"}, 12300, ""},
+        {MenuKeypad::UnitPrice, 5000, {"9", "9", "9", "9", "9", "9", "9"}, 1000000, ""},
+        {MenuKeypad::UnitPrice, 5000, {"5", "00", "00", "00", "00"}, 1000000, ""},
+        {MenuKeypad::UnitPrice, 5000, {"00", "7"}, 7, ""},
+        {MenuKeypad::UnitPrice, 5000, {"4", "CLS", "8"}, 8, ""},
+        {MenuKeypad::Quantity, 3, {"0"}, 0, "상품수량은 0보다 커야합니다."},
+        {MenuKeypad::Quantity, 3, {"1", "0", "0"}, 100, "상품수량은 최대 99개 입니다."},
+        {MenuKeypad::Quantity, 3, {"9", "9"}, 99, ""},
+        {MenuKeypad::Quantity, 3, {}, 3, ""},
+        {MenuKeypad::Discount, 0, {"1", "5", "0", "0"}, 1500, ""},  // = goods 1,000 + service 500
+        {MenuKeypad::Discount, 0, {"1", "5", "0", "1"}, 1501, "할인가격은 상품과 서비스금액의 합보다 클 수 없습니다."},
+    };
+    for (const Case &c : cases) {
+        MenuKeypad pad;
+        pad.open(c.mode, c.start);
+        for (const QString &k : c.keys)
+            pad.press(k);
+        EXPECT_EQ(pad.value(), c.value) << c.keys.join(' ').toStdString();
+        EXPECT_EQ(pad.refusal(1000, 500), QString::fromUtf8(c.refusal)) << c.keys.join(' ').toStdString();
+    }
 }
 
 } // namespace
