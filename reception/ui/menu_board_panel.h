@@ -14,6 +14,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTableWidget;
+class MenuOptionPanel;
 class QTreeWidgetItem;
 class TFRM_ACCEPT;
 struct TST_LIST;
@@ -70,13 +71,7 @@ public:
     // Empties the items (a new reception).
     void clear();
 
-    // Options panel
-    QLabel *cxGroupBox21 = nullptr;
-    QListWidget *CTV_OP[4] = {nullptr, nullptr, nullptr, nullptr};
-    QLabel *pnlOpNoGoods[4] = {nullptr, nullptr, nullptr, nullptr};
-    QTableWidget *CTV_ADD_GOODS = nullptr;
-    QPushButton *cxButton22 = nullptr, *cxButton21 = nullptr, *cxButton18 = nullptr;
-    QLineEdit *CTE_GOOD_NAME = nullptr;
+    MenuOptionPanel *options = nullptr;  // fills the window's PNL_OPTION
     // Item edit panel
     QLabel *lblGoodsName = nullptr;
     QLineEdit *edtGoodsName = nullptr;
@@ -95,12 +90,8 @@ private:
     void layoutTiles();
     TST_LIST *store() const;
     MenuBoardFilter currentFilter(QString *storeCode) const;
-    void buildOptionPanel();
     void buildEditPanel();
     void treeDoubleClicked(QTreeWidgetItem *item, int column);
-    void selectOption();
-    void optionPlusMinus(bool minus);
-    void addGoodsClick(int row, int column);
     void treeClicked(QTreeWidgetItem *item, int column);
     void fillTree();
     void tilePressed(MenuBoardTileWidget *tile, int action);
@@ -110,6 +101,5 @@ private:
     QList<MenuBoardTileWidget *> m_tiles;
     int m_shown = 0;
     int m_tileWidth = 180;
-    QString m_optionGoods;
     int m_editRow = -1, m_editExtra = -1;
 };

@@ -10,6 +10,7 @@
 #include "records/reference_records.h"
 #include "reception/ui/accept_window.h"
 #include "reception/ui/menu_board_panel.h"
+#include "reception/ui/menu_option_panel.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -65,11 +66,11 @@ TEST_F(EndToEndTest, MenuBoardTapsFillTheOrderAndItsAmounts)
 
     withOptions->SB_NAME->click();
     ASSERT_FALSE(w->PNL_OPTION->isHidden());
-    for (QListWidget *list : board->CTV_OP) {
+    for (QListWidget *list : board->options->CTV_OP) {
         if (list->count() > 0)
             list->setCurrentRow(list->count() - 1);
     }
-    board->cxButton21->click();
+    board->options->cxButton21->click();
     ASSERT_EQ(w->CTL_GOODS->topLevelItemCount(), 2);
     const qint64 second = w->CTL_GOODS->topLevelItem(1)->data(4, Qt::UserRole).toLongLong();
     EXPECT_GE(second, withOptions->tile().price);
@@ -81,7 +82,7 @@ TEST_F(EndToEndTest, MenuBoardTapsFillTheOrderAndItsAmounts)
     EXPECT_TRUE(w->btnCashPayed->isChecked());
     EXPECT_FALSE(w->btnCardPayed->isChecked());
 
-    board->cxButton18->click();
+    board->options->cxButton18->click();
     EXPECT_TRUE(w->PNL_OPTION->isHidden());
     if (!qEnvironmentVariableIsEmpty("CD_SCREENSHOT_DIR"))
         window->grab().save(qEnvironmentVariable("CD_SCREENSHOT_DIR") + QStringLiteral("/reception_menu_board_demo.png"));

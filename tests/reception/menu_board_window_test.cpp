@@ -8,6 +8,7 @@
 #include "records/session_records.h"
 #include "reception/ui/accept_window.h"
 #include "reception/ui/menu_board_panel.h"
+#include "reception/ui/menu_option_panel.h"
 #include "reference/reference_state.h"
 
 #include <gtest/gtest.h>
@@ -185,21 +186,21 @@ TEST_F(MenuBoardWindowTest, OptionsPanelAddsTheChosenOptionsAndExtras)
     ice->SB_NAME->click();
     AcceptMenuBoard *b = w->menuBoard;
     ASSERT_FALSE(w->PNL_OPTION->isHidden());
-    EXPECT_EQ(b->cxGroupBox21->text(), QStringLiteral("빙수(9000원) 옵션"));
-    EXPECT_FALSE(b->cxButton21->isEnabled());
-    EXPECT_EQ(b->CTV_OP[0]->count(), 2);
-    b->CTV_OP[0]->setCurrentRow(1);
-    EXPECT_EQ(b->CTE_GOOD_NAME->text(), QStringLiteral("빙수(망고)"));
-    b->cxButton21->click();
-    b->cxButton21->click();
+    EXPECT_EQ(b->options->cxGroupBox21->text(), QStringLiteral("빙수(9000원) 옵션"));
+    EXPECT_FALSE(b->options->cxButton21->isEnabled());
+    EXPECT_EQ(b->options->CTV_OP[0]->count(), 2);
+    b->options->CTV_OP[0]->setCurrentRow(1);
+    EXPECT_EQ(b->options->CTE_GOOD_NAME->text(), QStringLiteral("빙수(망고)"));
+    b->options->cxButton21->click();
+    b->options->cxButton21->click();
     // An extra's "+" goes under the listed line, its "-" takes it away again.
-    emit b->CTV_ADD_GOODS->cellClicked(0, 2);
+    emit b->options->CTV_ADD_GOODS->cellClicked(0, 2);
     EXPECT_EQ(treeLines(), QStringList({QStringLiteral("빙수(망고)|2|22,000"), QStringLiteral("  떡 추가|1")}));
     EXPECT_EQ(w->CCR_GOODS_AMT->value(), 22500);
-    emit b->CTV_ADD_GOODS->cellClicked(0, 0);
+    emit b->options->CTV_ADD_GOODS->cellClicked(0, 0);
     EXPECT_EQ(treeLines(), QStringList({QStringLiteral("빙수(망고)|2|22,000")}));
-    b->CTV_OP[0]->setCurrentRow(-1);
-    b->cxButton21->click();
+    b->options->CTV_OP[0]->setCurrentRow(-1);
+    b->options->cxButton21->click();
     ASSERT_FALSE(boxes.shown.isEmpty());
     EXPECT_EQ(boxes.shown.last().second, QStringLiteral("옵션1이 선택되지 않았습니다."));
 }
