@@ -4,6 +4,7 @@
 #include "grid/grid_table_model.h"
 #include "reception/menu_board_sale.h"
 #include "reception/ui/accept_window.h"
+#include "reception/ui/menu_board_popup.h"
 #include "reception/ui/menu_option_panel.h"
 #include "records/reference_records.h"
 #include "records/session_records.h"
@@ -26,6 +27,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -212,7 +214,11 @@ AcceptMenuBoard::AcceptMenuBoard(TFRM_ACCEPT *window)
         loadGoodsButtons();
     });
     connect(w->cxPageControl1, &QTabWidget::currentChanged, this, [this, rebuild](int index) {
-        if (index == 4)
+        if (index != 4)
+            return;
+        if (G_USER_SET.MenuPopup == QLatin1String("Y"))
+            showMenuPopup();
+        else
             rebuild();
     });
     // A new store refills the group list; an open board follows it.
@@ -427,6 +433,37 @@ void AcceptMenuBoard::treeDoubleClicked(QTreeWidgetItem *item, int column)
         treeClicked(item, 13);  // the amount column takes one away, as "-" does
     else if (column == 1)
         showItemEdit(item);
+}
+
+void AcceptMenuBoard::adoptItems(const OrderItemTree &items, qint64 discount, qint64 service)
+{
+    m_items = items;
+    w->CCR_DOWN_AMT->setValue(int(std::clamp<qint64>(discount, 0, w->CCR_DOWN_AMT->maximum())));
+    w->CCR_SRV_AMT->setValue(int(std::clamp<qint64>(service, 0, w->CCR_SRV_AMT->maximum())));
+    if (m_items.isEmpty())
+        w->CCR_GOODS_AMT->setValue(0);
+    charge();
+    if (m_items.isEmpty())
+        w->CCR_GOODS_AMT->setReadOnly(false);
+}
+
+void AcceptMenuBoard::showMenuPopup()
+{
+    w->pnlAlarmPopup->show();
+    if (auto *header = w->findChild<QFrame *>(QStringLiteral("cxGroupBox16")))
+        header->hide();
+    TFRM_ACP_MENU_POP *pop = TFRM_ACP_MENU_POP::instance(w->window());
+    pop->FS_ST_CODE = w->CTE_ST_NO->text();
+    pop->FS_SELL_TYPE = w->CRB_ORD->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
+    pop->FS_CU_ADULT_YN = w->CTE_APP_AUTH_DT->text();
+    pop->sender = this;
+    pop->proc_LoadStart();
+    if (pop->FI_STLIST_STCODE_IDX < 0)
+        return;
+    pop->copyIn(m_items, w->CCR_DOWN_AMT->value(), w->CCR_SRV_AMT->value());
+    pop->move(pop->screen() ? pop->screen()->availableGeometry().topLeft() : QPoint(0, 0));
+    pop->show();
+    pop->raise();
 }
 
 void AcceptMenuBoard::clear()

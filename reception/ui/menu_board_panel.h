@@ -70,6 +70,11 @@ public:
     void changeGoodsStatus(MenuBoardTileWidget *tile);
     // Empties the items (a new reception).
     void clear();
+    // Takes the popup board's items and amounts, also an emptied list (nothing of the old lines
+    // stays behind), and recalculates.
+    void adoptItems(const OrderItemTree &items, qint64 discount, qint64 service);
+    // With the popup board in use: the notice on the goods page and the popup over the window.
+    void showMenuPopup();
 
     MenuOptionPanel *options = nullptr;  // fills the window's PNL_OPTION
     // Item edit panel

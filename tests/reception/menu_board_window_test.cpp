@@ -8,6 +8,7 @@
 #include "records/session_records.h"
 #include "reception/ui/accept_window.h"
 #include "reception/ui/menu_board_panel.h"
+#include "reception/ui/menu_board_popup.h"
 #include "reception/ui/menu_option_panel.h"
 #include "reference/reference_state.h"
 
@@ -255,6 +256,104 @@ TEST_F(MenuBoardWindowTest, DoubleClicksTakeOneAwayAndEditTheName)
     EXPECT_TRUE(w->CTL_GOODS->isEnabled());
     EXPECT_EQ(treeLines(), QStringList({QStringLiteral("아이스 아메리카노|1|4,300")}));
     EXPECT_EQ(w->CTL_GOODS->topLevelItem(0)->text(21), QStringLiteral("아이스 아메리카노"));
+}
+
+TEST_F(MenuBoardWindowTest, PopupBoardPagesKeypadAndHandsTheItemsBack)
+{
+    TST_LIST &st = G_ST_LIST[0];
+    for (int i = 0; i < 37; ++i) {  // 41 goods: three pages of twenty
+        TGOODS_LIST rec = *st.GOODS_LIST.find(QStringLiteral("2"));
+        rec.ST_GOODS_NO = QString::number(100 + i);
+        rec.GOODS_NAME = QStringLiteral("음료%1").arg(i);
+        st.GOODS_LIST.append(rec.ST_GOODS_NO, rec);
+    }
+    tile(QStringLiteral("아메리카노"))->SB_PLUS->click();
+    G_USER_SET.MenuPopup = "Y";
+    w->cxPageControl1->setCurrentIndex(0);
+    w->cxPageControl1->setCurrentIndex(4);
+    TFRM_ACP_MENU_POP *pop = TFRM_ACP_MENU_POP::instance(w->window());
+    G_USER_SET.MenuPopup = "N";
+    ASSERT_FALSE(pop->isHidden());
+    EXPECT_FALSE(w->pnlAlarmPopup->isHidden());
+    EXPECT_EQ(pop->items().lines().size(), 1) << "the window's items come along";
+    EXPECT_EQ(pop->goods().size(), 41);
+    EXPECT_FALSE(pop->btnGoodsPrev->isEnabled());
+    pop->btnGoodsNext->click();
+    pop->btnGoodsNext->click();
+    EXPECT_EQ(pop->FI_GOODS_PAGE, 3);
+    EXPECT_FALSE(pop->btnGoodsNext->isEnabled());
+    EXPECT_FALSE(pop->GSL_GOODS.at(0)->isHidden());
+    EXPECT_TRUE(pop->GSL_GOODS.at(1)->isHidden());
+    pop->btnGoodsPrev->click();
+    pop->btnGoodsPrev->click();
+    EXPECT_EQ(pop->btnGrpPos.at(0)->text(), QStringLiteral("커피"));
+    EXPECT_TRUE(pop->btnGrpPos.at(1)->text().isEmpty());
+
+    pop->GSL_GOODS.at(1)->SB_NAME->click();  // 카페라떼
+    ASSERT_EQ(pop->items().lines().size(), 2);
+    pop->treeGoods->setCurrentItem(pop->treeGoods->topLevelItem(0));
+    pop->btnLineQty->click();
+    ASSERT_FALSE(pop->pnlKeypad->isHidden());
+    auto key = [&](const QString &text) {
+        for (QPushButton *k : pop->keys)
+            if (k->text() == text)
+                k->click();
+    };
+    key("1");
+    key("0");
+    key("0");
+    pop->btnKeyEnter->click();
+    EXPECT_EQ(boxes.shown.last().second, QStringLiteral("상품수량은 최대 99개 입니다."));
+    EXPECT_FALSE(pop->pnlKeypad->isHidden());
+    key("CLS");
+    key("3");
+    pop->btnKeyEnter->click();
+    EXPECT_TRUE(pop->pnlKeypad->isHidden());
+    EXPECT_EQ(pop->items().lines().at(0).quantity, 3);
+    pop->btnDiscount->click();
+    for (const char *k : {"9", "9", "9", "9", "9"})
+        key(QString::fromLatin1(k));
+    pop->btnKeyEnter->click();
+    EXPECT_EQ(boxes.shown.last().second, QStringLiteral("할인가격은 상품과 서비스금액의 합보다 클 수 없습니다."));
+    key("CLS");
+    key("1");
+    key("00");
+    key("0");
+    pop->btnKeyEnter->click();
+    EXPECT_EQ(pop->discount(), 1000);
+    EXPECT_EQ(pop->edtTotalSum->text(), QStringLiteral("16,400"));  // 3 × 4,300 + 4,500 − 1,000
+
+    const QStringList problems = LayoutCheck::Problems(pop);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
+    if (!qEnvironmentVariableIsEmpty("CD_SCREENSHOT_DIR"))
+        pop->grab().save(qEnvironmentVariable("CD_SCREENSHOT_DIR") + QStringLiteral("/reception_menu_popup.png"));
+
+    pop->btnMenuClose->click();
+    EXPECT_TRUE(pop->isHidden());
+    EXPECT_EQ(treeLines(), QStringList({QStringLiteral("아메리카노(컵보증금)|3|12,900"), QStringLiteral("카페라떼|1|4,500")}));
+    EXPECT_EQ(w->CCR_DOWN_AMT->value(), 1000);
+    EXPECT_EQ(w->CCR_AMOUNT->value(), 16400);
+
+    // Emptied on the board, emptied in the window; the close box keeps the window as it was.
+    G_USER_SET.MenuPopup = "Y";
+    w->cxPageControl1->setCurrentIndex(0);
+    w->cxPageControl1->setCurrentIndex(4);
+    G_USER_SET.MenuPopup = "N";
+    pop->treeGoods->setCurrentItem(pop->treeGoods->topLevelItem(0));
+    pop->btnLineDelete->click();
+    pop->hide();
+    EXPECT_EQ(treeLines().size(), 2);
+    G_USER_SET.MenuPopup = "Y";
+    w->cxPageControl1->setCurrentIndex(0);
+    w->cxPageControl1->setCurrentIndex(4);
+    G_USER_SET.MenuPopup = "N";
+    pop->treeGoods->setCurrentItem(pop->treeGoods->topLevelItem(0));
+    pop->btnLineDelete->click();
+    pop->treeGoods->setCurrentItem(pop->treeGoods->topLevelItem(0));
+    pop->btnLineDelete->click();
+    pop->btnMenuClose->click();
+    EXPECT_TRUE(treeLines().isEmpty());
+    EXPECT_EQ(w->CCR_GOODS_AMT->value(), 0);
 }
 
 TEST_F(MenuBoardWindowTest, BoardWithGoodsPassesTheLayoutCheck)
