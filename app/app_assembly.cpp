@@ -3,6 +3,7 @@
 #include "common/daily_log.h"
 #include "common/interface_texts.h"
 #include "common/ui/message_box_dialog.h"
+#include "devices/ui/printing_install.h"
 #include "start/keyring_secret_store.h"
 #include "start/program_start.h"
 #include "reference/reference_sequence.h"
@@ -130,6 +131,8 @@ void AppAssembly::prepare(QApplication &app)
     InstallReceptionWindows();
     // The past-orders screen (history).
     InstallPastOrdersScreen();
+    // Receipts, the print button and same-day labels.
+    InstallPrinting();
 }
 
 TFRM_MAIN *AppAssembly::createMainWindow()
