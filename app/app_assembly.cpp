@@ -17,6 +17,7 @@
 #include "platform/single_instance.h"
 #include "records/session_records.h"
 #include "settings/secret_store.h"
+#include "store/ui/settlement_screen.h"
 
 #include <QApplication>
 
@@ -123,6 +124,8 @@ void AppAssembly::prepare(QApplication &app)
 
     InstallStartInitialization();
     InstallShellForms();
+    // The rooms' screens.
+    InstallSettlementScreen();
 }
 
 TFRM_MAIN *AppAssembly::createMainWindow()
