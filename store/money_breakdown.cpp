@@ -3,6 +3,7 @@
 #include "common/program_globals.h"
 #include "store/money_amount.h"
 #include "store/money_requests.h"
+#include "text/date_helpers.h"
 
 #include <algorithm>
 
@@ -22,14 +23,6 @@ QString BreakdownKind(int tag)
     if (tag == 5000)
         return QStringLiteral("2");
     return {};
-}
-
-QString FormatYmdDash(const QString &ymd)
-{
-    const QString t = ymd.trimmed();
-    if (t.size() <= 7)
-        return QStringLiteral("3000-12-31");
-    return t.left(4) + QLatin1Char('-') + t.mid(4, 2) + QLatin1Char('-') + t.mid(6, 2);
 }
 
 bool LoadBreakdown(const QString &kind, const QString &code, const QDate &start, const QDate &end,

@@ -31,8 +31,5 @@ struct BreakdownRow
 bool LoadBreakdown(const QString &kind, const QString &code, const QDate &start, const QDate &end,
                    QList<BreakdownRow> &rows, int *unread = nullptr);
 
-// "yyyymmdd" -> "yyyy-mm-dd"; "3000-12-31" for a text of 7 characters or fewer.
-QString FormatYmdDash(const QString &ymd);
-
 // A cell value summed over rows: only amounts count. False when the sum would overflow.
 bool SumAmounts(const QList<QVariant> &cells, qint64 &sum);
