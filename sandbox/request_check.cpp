@@ -43,14 +43,19 @@ constexpr Row kShapes[] = {
     {"CS01_12_V02", "ADM1", 5},
     {"CS01_13_V01", "ADM3", 3},
     {"CS01_21_V03", "ADM1", 10},  // a money transfer
+    {"CS01_25_V02", "ADM1", 3},  // receipt print data: order, ID, kind
     {"CS01_27_V01", "ADM1", 4},
     {"CS01_30_V01", "ADM3", 4},
     {"CS01_32_V02", "ADM12", 7},
     {"CS01_34_V01", "ADM1", 8},
+    {"CS01_37_V01", "ADM3", 3},  // same-day label: order, ID, flag
     {"CS01_43_V02", "ADM13", 7},
     {"CS01_45_V01", "ADM1", 6},
     {"CS01_47_V01", "ADM3", 2},
     {"CS01_48_V01", "ADM9", 10},
+    {"CS01_49_V02", "ADM3", 8},
+    {"CS01_50_V02", "ADM3", 8},
+    {"CS01_51_V01", "ADM3", 7},
     {"CS01_63_V01", "ADM1", 7},
     {"CS01_64_V01", "ADM3", 5},
     {"CS01_65_V01", "ADM1", 5},
@@ -60,6 +65,7 @@ constexpr Row kShapes[] = {
     {"CS04_04_V02", "ADM1", 4},
     {"CS04_05_V02", "ADM1", 2},
     {"CS05_01_V02", "ADM1", 2},
+    {"CS05_15_V01", "ADM1", 3},
     {"CS06_01_V01", "ADM1", 1},
     {"CS06_02_V01", "ADM1", 3},
     {"CS06_03_V01", "ADM1", 5},
