@@ -21,6 +21,7 @@
 #include "platform/single_instance.h"
 #include "records/session_records.h"
 #include "settings/secret_store.h"
+#include "store/ui/settlement_screen.h"
 
 #include <QApplication>
 
@@ -133,6 +134,8 @@ void AppAssembly::prepare(QApplication &app)
     InstallPastOrdersScreen();
     // Receipts, the print button and same-day labels.
     InstallPrinting();
+    // The settlement screen (store administration).
+    InstallSettlementScreen();
 }
 
 TFRM_MAIN *AppAssembly::createMainWindow()

@@ -45,6 +45,7 @@ constexpr Row kShapes[] = {
     {"CS01_11_V03", "ADM1", 8},
     {"CS01_12_V02", "ADM1", 5},
     {"CS01_13_V01", "ADM3", 3},
+    {"CS01_21_V03", "ADM1", 10},  // a money transfer
     {"CS01_25_V02", "ADM1", 3},  // receipt print data: order, ID, kind
     {"CS01_27_V01", "ADM1", 4},
     {"CS01_30_V01", "ADM3", 4},
@@ -61,8 +62,17 @@ constexpr Row kShapes[] = {
     {"CS01_63_V01", "ADM1", 7},
     {"CS01_64_V01", "ADM3", 5},
     {"CS01_65_V01", "ADM1", 5},
+    {"CS04_01_V05", "ADM3", 6},  // the money ledger, one week per request
+    {"CS04_02_V02", "ADM1", 2},
+    {"CS04_03_V01", "ADM1", 8},
+    {"CS04_04_V02", "ADM1", 4},
+    {"CS04_05_V02", "ADM1", 2},
     {"CS05_01_V02", "ADM1", 2},
     {"CS05_15_V01", "ADM1", 3},
+    {"CS06_01_V01", "ADM1", 1},
+    {"CS06_02_V01", "ADM1", 3},
+    {"CS06_03_V01", "ADM1", 5},
+    {"CS06_04_V01", "ADM1", 5},
     {"CS07_38_V01", "ADM3", 5},
     {"CS08_11_V02", "ADM1", 1},
     {"CS08_12_V02", "ADM3", 5},
