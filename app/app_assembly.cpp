@@ -15,6 +15,7 @@
 #include "main/ui/start_window.h"
 #include "reception/ui/accept_window.h"
 #include "history/ui/past_orders_screen.h"
+#include "store/ui/product_screen.h"
 #include "platform/clock.h"
 #include "platform/single_instance.h"
 #include "records/session_records.h"
@@ -129,6 +130,8 @@ void AppAssembly::prepare(QApplication &app)
     InstallReceptionWindows();
     // The past-orders screen (history).
     InstallPastOrdersScreen();
+    // The product screen (store administration).
+    InstallProductScreen();
 }
 
 TFRM_MAIN *AppAssembly::createMainWindow()
