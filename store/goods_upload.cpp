@@ -5,8 +5,10 @@
 #include "grid/xlsx_reader.h"
 #include "link/link_state.h"
 #include "link/request_link.h"
+#include "records/reference_records.h"
 
 #include <QJsonDocument>
+#include <QMultiHash>
 #include <QJsonObject>
 
 #include <cmath>
@@ -182,6 +184,55 @@ GoodsUploadCheck CheckGoodsUploadFile(const QString &path)
         return check;
     }
     return CheckGoodsUpload(sheet);
+}
+
+namespace
+{
+bool sameUploadNumber(const QString &a, const QString &b)
+{
+    double x = 0;
+    double y = 0;
+    if (!GoodsUploadNumber(a, &x))
+        x = 0;
+    if (!GoodsUploadNumber(b, &y))
+        y = 0;
+    return x == y;
+}
+
+bool sameUploadGoods(const TGOODS_LIST &g, const GoodsUploadRow &row)
+{
+    const QString period = QString(g.ORD_DN_PERIOD).trimmed();
+    QString time = QString(g.ORD_DN_TIME).trimmed();
+    if (!period.isEmpty() && !eightDigits(time))
+        time = QStringLiteral("00002359");
+    return QString(g.GOODS_NAME) == row.name && sameUploadNumber(g.ORD_PRICE, row.price)
+           && sameUploadNumber(g.ORD_DN_PRICE, row.discount) && period == row.period && time == row.timeWindow
+           && sameUploadNumber(g.ORD_LIMIT_DAY, row.limitDay) && sameUploadNumber(g.ORD_LIMIT_ONCE, row.limitOnce);
+}
+} // namespace
+
+QList<GoodsUploadRow> GoodsUploadNewRows(const QString &stCode, const QList<GoodsUploadRow> &rows, int *unchanged)
+{
+    *unchanged = 0;
+    const int s = G_SL_ST_CODE.indexOf(stCode);
+    if (s < 0)
+        return rows;
+    const TST_LIST &st = G_ST_LIST.at(s);
+    QMultiHash<QString, int> byName;
+    for (int k = 0; k < st.GOODS_LIST.count(); ++k)
+        if (QString(st.GOODS_LIST.at(k).DATA_STATUS) != QLatin1String("0"))
+            byName.insert(st.GOODS_LIST.at(k).GOODS_NAME, k);
+    QList<GoodsUploadRow> out;
+    for (const GoodsUploadRow &row : rows) {
+        bool same = false;
+        for (auto it = byName.constFind(row.name); it != byName.cend() && it.key() == row.name && !same; ++it)
+            same = sameUploadGoods(st.GOODS_LIST.at(it.value()), row);
+        if (same)
+            ++*unchanged;
+        else
+            out << row;
+    }
+    return out;
 }
 
 QString GoodsBasePayload(const GoodsBaseData &d)

@@ -53,6 +53,11 @@ GoodsUploadCheck CheckGoodsUpload(const XlsxSheet &sheet);
 // Reads the first sheet of the file and checks it.
 GoodsUploadCheck CheckGoodsUploadFile(const QString &path);
 
+// The rows that would add nothing new: a goods item of the store (not deleted) already has the
+// same name, price, discount, period, time window and limits. Uploading the store's own export
+// unchanged therefore adds nothing. Returns the other rows; *unchanged counts those left out.
+QList<GoodsUploadRow> GoodsUploadNewRows(const QString &stCode, const QList<GoodsUploadRow> &rows, int *unchanged);
+
 // The base-data payload of a product (13 fields): store, goods number (empty for a new one),
 // user id, name, status, delivery-order status, price, discount, period, time window, the two
 // limits, details.

@@ -12,6 +12,7 @@
 #include "records/reference_records.h"
 #include "records/session_records.h"
 #include "reference/goods_loaders.h"
+#include "reference/reference_loaders.h"
 #include "store/goods_upload.h"
 #include "store/product_goods_list.h"
 #include "store/product_goods_ops.h"
@@ -107,7 +108,8 @@ TFRM_PRODUCT::TFRM_PRODUCT(QWidget *parent)
     m_addButton = new QPushButton(QStringLiteral("추가"), page);
     auto *modify = new QPushButton(QStringLiteral("수정"), page);
     auto *exportButton = new QPushButton(QStringLiteral("엑셀다운"), page);
-    m_uploadButton = new QPushButton(QStringLiteral("엑셀업로드\r\n(상품추가)"), page);
+    m_uploadButton = new QPushButton(QStringLiteral("엑셀업로드\n(상품추가)"), page);
+    m_uploadButton->setMinimumWidth(m_uploadButton->fontMetrics().horizontalAdvance(QStringLiteral("엑셀업로드(상품추가)")) + 24);
     bar->addWidget(new QLabel(QStringLiteral("상품명"), page));
     bar->addWidget(m_nameSearch);
     bar->addWidget(nameFind);
@@ -168,13 +170,25 @@ TFRM_PRODUCT::TFRM_PRODUCT(QWidget *parent)
 
 void TFRM_PRODUCT::fillBranches()
 {
-    // The first store of the first branch is chosen, but nothing is loaded until the user asks.
+    // A store's own login does not load the store list; its own store is loaded here so that it
+    // finds itself in the boxes.
+    const QString own = QString(G_USER_INFO.ST).trimmed();
+    if (!own.isEmpty() && G_SL_ST_CODE.indexOf(own) < 0) {
+        proc_Add_StNo(own);
+        proc_GetStInfo(own);
+    }
+    // The first store of the first branch is chosen (the login's own store when it has one), but
+    // nothing is loaded until the user asks.
     m_filling = true;
     FillHdBranchCombo(m_branchBox, QString(), true, QString());
+    const int s = own.isEmpty() ? -1 : G_SL_ST_CODE.indexOf(own);
+    const int ownBranch = s < 0 ? -1 : m_branchBox->findData(QString(G_ST_LIST.at(s).BR_CODE));
     if (m_branchBox->count() > 0)
-        m_branchBox->setCurrentIndex(0);
+        m_branchBox->setCurrentIndex(qMax(0, ownBranch));
     m_brCode = ComboValue(m_branchBox);
     FillStoreCombo(m_storeBox, m_brCode, QString());
+    if (s >= 0 && m_storeBox->findData(own) >= 0)
+        m_storeBox->setCurrentIndex(m_storeBox->findData(own));
     m_filling = false;
 }
 
@@ -294,7 +308,14 @@ int TFRM_PRODUCT::uploadGoods()
         MsgBox(check.report(), QStringLiteral("I"));
         return 0;
     }
-    const GoodsUploadResult result = RunGoodsUpload(m_stCode, G_USER_INFO.ID, check.rows, DefaultGoodsRequest());
+    int unchanged = 0;
+    const QList<GoodsUploadRow> rows = GoodsUploadNewRows(m_stCode, check.rows, &unchanged);
+    if (rows.isEmpty()) {
+        MsgBox(QStringLiteral("새로 등록할 상품이 없습니다.\r\n(파일의 %1개 상품은 이미 같은 내용으로 등록되어 있습니다.)").arg(unchanged),
+               QStringLiteral("I"));
+        return 0;
+    }
+    const GoodsUploadResult result = RunGoodsUpload(m_stCode, G_USER_INFO.ID, rows, DefaultGoodsRequest());
     if (!result.failures.isEmpty())
         MsgBox(result.report() + QStringLiteral("\r\n\r\n%1개 상품을 등록했습니다.").arg(result.added), QStringLiteral("I"));
     if (result.added > 0) {

@@ -29,6 +29,7 @@ public:
     QString selectedGoodsNo() const { return m_goodsNo; }
     QTableWidget *goodsGrid() const { return m_grid; }
     QComboBox *storeBox() const { return m_storeBox; }
+    QComboBox *branchBox() const { return m_branchBox; }
 
     // The store box's choice, as "조회" does.
     void selectStore();

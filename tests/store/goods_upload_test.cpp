@@ -238,6 +238,16 @@ TEST_F(GoodsUploadTest, TheExportReadsBackAsTheSameGoods)
         EXPECT_EQ(row.limitOnce, QStringLiteral("2"));
         EXPECT_EQ(r.rows.at(1).name, QStringLiteral("콜라 500ml"));
         EXPECT_EQ(r.rows.at(1).timeWindow, QString());
+        // Uploading the export unchanged adds nothing; a changed price is a new product.
+        int unchanged = -1;
+        EXPECT_TRUE(GoodsUploadNewRows(QStringLiteral("S000101"), r.rows, &unchanged).isEmpty());
+        EXPECT_EQ(unchanged, 2);
+        QList<GoodsUploadRow> edited = r.rows;
+        edited[1].price = QStringLiteral("2500");
+        const QList<GoodsUploadRow> fresh = GoodsUploadNewRows(QStringLiteral("S000101"), edited, &unchanged);
+        ASSERT_EQ(fresh.size(), 1);
+        EXPECT_EQ(fresh.first().name, QStringLiteral("콜라 500ml"));
+        EXPECT_EQ(unchanged, 1);
     }
     EXPECT_EQ(ProductGoodsExportFileName(QStringLiteral("치킨집"), QStringLiteral("20261211")),
               QStringLiteral("치킨집_상품_20261211.xlsx"));

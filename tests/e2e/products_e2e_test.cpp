@@ -1,0 +1,139 @@
+// The product screen in the assembled program: the demo store's goods are listed, a product edited
+// in the editor reaches the sandbox and the goods cache, the export uploads back unchanged as
+// nothing new, a file with a bad row is refused naming the row, and a new row adds a product.
+#include "e2e_fixture.h"
+#include "layout_check.h"
+
+#include "grid/xlsx_export.h"
+#include "main/top_menu.h"
+#include "records/reference_lookups.h"
+#include "store/product_goods_list.h"
+#include "store/ui/product_screen.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+namespace
+{
+class ProductsE2eSheet : public ExportTableSource
+{
+public:
+    explicit ProductsE2eSheet(QList<QStringList> rows)
+        : m_rows(std::move(rows))
+    {
+    }
+    int exportColumnCount() const override { return 8; }
+    QString exportCaption(int c) const override
+    {
+        static const QStringList caps = {"순번", "상품명", "주문배달가격", "주문배달할인가", "주문배달 할인기간",
+                                         "주문배달 할인시간", "주문배달 1일 제한", "주문배달 1회 제한"};
+        return caps.at(c);
+    }
+    bool exportColumnVisible(int) const override { return true; }
+    bool exportColumnIsText(int) const override { return true; }
+    int exportRowCount() const override { return int(m_rows.size()); }
+    QVariant exportValue(int r, int c) const override { return m_rows.at(r).value(c); }
+
+private:
+    QList<QStringList> m_rows;
+};
+
+TEST_F(EndToEndTest, ProductEditReachesTheCacheAndUploadsAreCheckedWhole)
+{
+    startAs(QStringLiteral("demo"), QStringLiteral("Demo!2026desk"));
+    window->orderPolling.poller.stop();
+    window->TopButtonClick(TopButton::Product);
+    auto *screen = dynamic_cast<TFRM_PRODUCT *>(window->ScreenWidget(QString::fromLatin1(ScreenName::kProduct)));
+    ASSERT_NE(screen, nullptr) << "the product screen is built, not stood in for";
+    ASSERT_TRUE(QTest::qWaitFor([screen] { return screen->isVisible(); }, 10000));
+
+    // The demo store's goods.
+    const QString st = G_USER_INFO.ST;
+    const int s = G_SL_ST_CODE.indexOf(st);
+    ASSERT_GE(s, 0) << G_SL_ST_CODE.mid(0, 5).join(QLatin1Char(',')).toStdString() << " of " << G_SL_ST_CODE.size() << " branches " << screen->branchBox()->count();
+    const int branch = screen->branchBox()->findData(QString(G_ST_LIST.at(s).BR_CODE));
+    ASSERT_GE(branch, 0);
+    screen->branchBox()->setCurrentIndex(branch);
+    const int index = screen->storeBox()->findData(st);
+    ASSERT_GE(index, 0) << st.toStdString();
+    screen->storeBox()->setCurrentIndex(index);
+    screen->selectStore();
+    QTableWidget *grid = screen->goodsGrid();
+    ASSERT_GT(grid->rowCount(), 10);
+    const int rowsBefore = grid->rowCount();
+    window->resize(1600, 900);
+    const QStringList problems = LayoutCheck::Problems(screen);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
+    if (qEnvironmentVariableIsSet("CD_SCREENSHOT_DIR"))
+        window->grab().save(qEnvironmentVariable("CD_SCREENSHOT_DIR") + QStringLiteral("/products.png"));
+
+    // Edit the first product's name and price.
+    grid->setCurrentCell(0, int(ProductGoodsColumn::Name));
+    const QString goodsNo = screen->selectedGoodsNo();
+    ASSERT_FALSE(goodsNo.isEmpty());
+    host->clearReceived();
+    boxes.clear();
+    screen->openEditor(2);
+    auto *editor = screen->findChild<ProductEditDialog *>();
+    ASSERT_NE(editor, nullptr);
+    const QString newName = editor->nameEdit()->text() + QStringLiteral(" 특대");
+    editor->nameEdit()->setText(newName);
+    editor->priceEdit()->setText(QStringLiteral("23500"));
+    editor->discountEdit()->setText(QStringLiteral("21000"));
+    ASSERT_TRUE(editor->saveBase()) << boxes.join(QLatin1Char('\n')).toStdString();
+    editor->hide();
+    const QList<SandboxRequest> saved = requests(QStringLiteral("CS05_02_V01"));
+    ASSERT_EQ(saved.size(), 1);
+    EXPECT_EQ(saved.first().fields().value(1), goodsNo);
+    EXPECT_EQ(saved.first().fields().value(6), QStringLiteral("23500"));
+    const TGOODS_LIST cached = GetStGoods(st, goodsNo);
+    EXPECT_EQ(QString(cached.GOODS_NAME), newName) << "the goods cache follows the save";
+    EXPECT_EQ(QString(cached.ORD_PRICE), QStringLiteral("23500"));
+    EXPECT_EQ(QString(cached.ORD_DN_PRICE), QStringLiteral("21000"));
+    EXPECT_EQ(grid->item(0, int(ProductGoodsColumn::Name))->text(), newName);
+
+    // The export uploads back unchanged as nothing new.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto previousSave = TFRM_PRODUCT::SaveFileChooser();
+    const auto previousOpen = TFRM_PRODUCT::OpenFileChooser();
+    TFRM_PRODUCT::SaveFileChooser() = [&dir](QWidget *, const QString &proposed) {
+        EXPECT_TRUE(proposed.endsWith(QStringLiteral(".xlsx")));
+        return dir.filePath(QStringLiteral("goods.xlsx"));
+    };
+    QString chosen = dir.filePath(QStringLiteral("goods.xlsx"));
+    TFRM_PRODUCT::OpenFileChooser() = [&chosen](QWidget *) { return chosen; };
+    screen->exportGoods();
+    ASSERT_TRUE(QFile::exists(chosen)) << boxes.join(QLatin1Char('\n')).toStdString();
+    host->clearReceived();
+    boxes.clear();
+    EXPECT_EQ(screen->uploadGoods(), 0);
+    EXPECT_TRUE(requests(QStringLiteral("CS05_02_V01")).isEmpty());
+    EXPECT_TRUE(boxes.join(QLatin1Char('\n')).contains(QStringLiteral("새로 등록할 상품이 없습니다")))
+        << boxes.join(QLatin1Char('\n')).toStdString();
+
+    // A bad row refuses the whole file.
+    chosen = dir.filePath(QStringLiteral("bad.xlsx"));
+    ASSERT_TRUE(ExportTableToXlsx(ProductsE2eSheet({{"1", "새메뉴", "12000"}, {"2", "틀린메뉴", "12,000"}}), chosen).ok);
+    boxes.clear();
+    EXPECT_EQ(screen->uploadGoods(), 0);
+    EXPECT_TRUE(requests(QStringLiteral("CS05_02_V01")).isEmpty());
+    EXPECT_TRUE(boxes.join(QLatin1Char('\n')).contains(QStringLiteral("3행 틀린메뉴")))
+        << boxes.join(QLatin1Char('\n')).toStdString();
+
+    // A good file adds its product and the list shows it.
+    chosen = dir.filePath(QStringLiteral("good.xlsx"));
+    ASSERT_TRUE(ExportTableToXlsx(ProductsE2eSheet({{"1", "새메뉴", "12000", "10000", "2026-12-01~2026-12-31"}}), chosen).ok);
+    EXPECT_EQ(screen->uploadGoods(), 1) << boxes.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(requests(QStringLiteral("CS05_02_V01")).size(), 1);
+    EXPECT_EQ(grid->rowCount(), rowsBefore + 1);
+    bool listed = false;
+    for (int r = 0; r < grid->rowCount(); ++r)
+        listed = listed || grid->item(r, int(ProductGoodsColumn::Name))->text() == QStringLiteral("새메뉴");
+    EXPECT_TRUE(listed);
+    TFRM_PRODUCT::SaveFileChooser() = previousSave;
+    TFRM_PRODUCT::OpenFileChooser() = previousOpen;
+}
+} // namespace
