@@ -5,6 +5,7 @@
 #include "sandbox/sandbox_database.h"
 
 #include <QDateTime>
+#include <QJsonObject>
 
 namespace
 {
@@ -93,6 +94,122 @@ SandboxReply productOptionCount(SandboxDatabase &db, const SandboxRequest &req)
                 {goodsNo});
     return SandboxReply::ok();
 }
+// The rows of a batch request: colCnt fields each, itemCnt rows; empty when they do not add up.
+QList<QStringList> productBatchRows(const SandboxRequest &req)
+{
+    const QStringList f = req.fields();
+    const int cols = req.colCnt.toInt();
+    const int items = req.itemCnt.toInt();
+    QList<QStringList> rows;
+    if (cols <= 0 || items <= 0 || qint64(cols) * items != f.size())
+        return rows;
+    for (int i = 0; i < items; ++i)
+        rows << f.mid(i * cols, cols);
+    return rows;
+}
+
+SandboxReply productGroupSave(SandboxDatabase &db, const SandboxRequest &req)
+{
+    const QStringList f = req.fields();
+    const QString owner = f.value(0).trimmed();
+    const QString name = f.value(2).trimmed();
+    QString grpNo = f.value(3).trimmed();
+    const QString status = f.value(4).trimmed() == QLatin1String("0") ? QStringLiteral("0") : QStringLiteral("1");
+    const QString type = f.value(5).trimmed();
+    const int position = f.value(6).trimmed().toInt() + 1;
+    if (!db.value(QStringLiteral("SELECT 1 FROM stores WHERE st_code = ?"), {owner}).isValid())
+        return SandboxReply::code(QStringLiteral("0"), QStringLiteral("등록되지 않은 매장입니다."));
+    if (name.isEmpty())
+        return SandboxReply::code(QStringLiteral("0"), QStringLiteral("그룹명이 없습니다."));
+    if (grpNo.isEmpty()) {
+        for (int n = db.value(QStringLiteral("SELECT COUNT(*) FROM goods_groups WHERE st_code = ?"), {owner}).toInt() + 1;; ++n) {
+            grpNo = QStringLiteral("G%1").arg(n, 4, 10, QLatin1Char('0'));
+            if (!db.value(QStringLiteral("SELECT 1 FROM goods_groups WHERE st_code = ? AND grp_no = ?"), {owner, grpNo}).isValid())
+                break;
+        }
+        db.exec(QStringLiteral("INSERT INTO goods_groups (st_code, grp_no, name, data_status, use_type, view_order)"
+                               " VALUES (?, ?, ?, ?, ?, ?)"),
+                {owner, grpNo, name, status, type, position});
+    } else {
+        if (!db.value(QStringLiteral("SELECT 1 FROM goods_groups WHERE st_code = ? AND grp_no = ?"), {owner, grpNo}).isValid())
+            return SandboxReply::code(QStringLiteral("0"), QStringLiteral("등록되지 않은 그룹입니다."));
+        db.exec(QStringLiteral("UPDATE goods_groups SET name = ?, data_status = ?, use_type = ?, view_order = ?"
+                               " WHERE st_code = ? AND grp_no = ?"),
+                {name, status, type, position, owner, grpNo});
+    }
+    SandboxReply reply;
+    reply.rows.append(QJsonObject{{QStringLiteral("C_0"), grpNo}});
+    return reply;
+}
+
+// A group's goods: the demo world keeps one group per goods item, so goods put into a group
+// leave their former group, and goods taken out fall back to the store's first group.
+SandboxReply productGroupGoods(SandboxDatabase &db, const SandboxRequest &req)
+{
+    const QList<QStringList> rows = productBatchRows(req);
+    if (rows.isEmpty() || req.colCnt != QLatin1String("5"))
+        return SandboxReply::code(QStringLiteral("0"), QStringLiteral("요청 값이 올바르지 않습니다."));
+    const QString grpNo = rows.first().value(0).trimmed();
+    const QString owner = rows.first().value(4).trimmed();
+    db.transaction([&] {
+        const QVariant first = db.value(QStringLiteral("SELECT grp_no FROM goods_groups WHERE st_code = ? AND grp_no <> ?"
+                                                       " ORDER BY view_order LIMIT 1"),
+                                        {owner, grpNo});
+        const QString mark = productChangeMark(db, owner);
+        db.exec(QStringLiteral("UPDATE goods SET grp_no = ?, mod_date = ? WHERE st_code = ? AND grp_no = ?"),
+                {first.toString(), mark, owner, grpNo});
+        for (const QStringList &r : rows) {
+            const QString goodsNo = r.value(2).trimmed();
+            if (!goodsNo.isEmpty())
+                db.exec(QStringLiteral("UPDATE goods SET grp_no = ?, mod_date = ? WHERE st_code = ? AND goods_no = ?"),
+                        {grpNo, mark, owner, goodsNo});
+        }
+    });
+    return SandboxReply::ok();
+}
+
+SandboxReply productGoodsOrder(SandboxDatabase &db, const SandboxRequest &req)
+{
+    const QList<QStringList> rows = productBatchRows(req);
+    if (rows.isEmpty() || req.colCnt != QLatin1String("4"))
+        return SandboxReply::code(QStringLiteral("0"), QStringLiteral("요청 값이 올바르지 않습니다."));
+    db.transaction([&] {
+        const QString mark = productChangeMark(db, rows.first().value(0).trimmed());
+        for (const QStringList &r : rows)
+            db.exec(QStringLiteral("UPDATE goods SET view_order = ?, mod_date = ? WHERE st_code = ? AND goods_no = ?"),
+                    {r.value(2).trimmed().toInt() + 1, mark, r.value(0).trimmed(), r.value(1).trimmed()});
+    });
+    return SandboxReply::ok();
+}
+
+// Additional goods of a product: a ticked candidate becomes (or stays) an additional item with
+// the candidate's name and price, an unticked one is marked deleted.
+SandboxReply productAddGoods(SandboxDatabase &db, const SandboxRequest &req)
+{
+    const QList<QStringList> rows = productBatchRows(req);
+    if (rows.isEmpty() || req.colCnt != QLatin1String("5"))
+        return SandboxReply::code(QStringLiteral("0"), QStringLiteral("요청 값이 올바르지 않습니다."));
+    db.transaction([&] {
+        for (const QStringList &r : rows) {
+            const QString st = r.value(0).trimmed();
+            const QString goodsNo = r.value(2).trimmed();
+            const QString candidate = r.value(3).trimmed();
+            const QList<QVariantList> c =
+                db.rows(QStringLiteral("SELECT name, ord_price FROM goods WHERE st_code = ? AND goods_no = ?"), {st, candidate});
+            if (c.isEmpty())
+                continue;
+            const QString status = r.value(1).trimmed() == QLatin1String("1") ? QStringLiteral("1") : QStringLiteral("0");
+            db.exec(QStringLiteral("INSERT INTO goods_options (st_code, goods_no, op_no, data_status, option_type, name,"
+                                   " price, view_order) VALUES (?, ?, ?, ?, '5', ?, ?, ?) ON CONFLICT (st_code, goods_no,"
+                                   " option_type, op_no) DO UPDATE SET data_status = excluded.data_status,"
+                                   " view_order = excluded.view_order"),
+                    {st, goodsNo, candidate, status, c.first().at(0), c.first().at(1).toInt(), r.value(4).toInt() + 1});
+            db.exec(QStringLiteral("UPDATE goods SET mod_date = ? WHERE st_code = ? AND goods_no = ?"),
+                    {productChangeMark(db, st), st, goodsNo});
+        }
+    });
+    return SandboxReply::ok();
+}
 } // namespace
 
 SANDBOX_HANDLER_AREA(products)
@@ -101,5 +218,9 @@ SANDBOX_HANDLER_AREA(products)
     if (!db)
         return;
     registry.add(QStringLiteral("CS05_02_V01"), [db](const SandboxRequest &r) { return productBaseSave(*db, r); });
+    registry.add(QStringLiteral("CS05_05_V01"), [db](const SandboxRequest &r) { return productGroupSave(*db, r); });
+    registry.add(QStringLiteral("CS05_06_V02"), [db](const SandboxRequest &r) { return productGroupGoods(*db, r); });
+    registry.add(QStringLiteral("CS05_07_V01"), [db](const SandboxRequest &r) { return productAddGoods(*db, r); });
+    registry.add(QStringLiteral("CS05_08_V01"), [db](const SandboxRequest &r) { return productGoodsOrder(*db, r); });
     registry.add(QStringLiteral("CS05_11_V01"), [db](const SandboxRequest &r) { return productOptionCount(*db, r); });
 }

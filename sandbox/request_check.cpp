@@ -17,6 +17,8 @@ struct Row
 // code, call type, field count. A code sent in two shapes has two rows. The courier assignments
 // ("CS01_18_V03", "CS01_46_V01") are not here: their payload is made by the screens that pick the
 // courier, and the forced one carries one field more than what it repeats.
+// The goods batches ("CS05_06_V02", "CS05_07_V01", "CS05_08_V01") carry a row count of their
+// own; their handlers check rows against columns.
 constexpr Row kShapes[] = {
     {"1", "SOK1", 5},  // the stores' state
     {"999", "DUM", 1},  // the keep-alive, one empty field
@@ -58,6 +60,7 @@ constexpr Row kShapes[] = {
     {"CS01_65_V01", "ADM1", 5},
     {"CS05_01_V02", "ADM1", 2},
     {"CS05_02_V01", "ADM1", 13},
+    {"CS05_05_V01", "ADM1", 7},
     {"CS05_11_V01", "ADM1", 2},
     {"CS07_38_V01", "ADM3", 5},
     {"CS08_11_V02", "ADM1", 1},
