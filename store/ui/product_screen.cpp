@@ -16,6 +16,7 @@
 #include "store/goods_upload.h"
 #include "store/product_goods_list.h"
 #include "store/product_goods_ops.h"
+#include "store/ui/goods_group_tab.h"
 #include "text/date_helpers.h"
 
 #include <QComboBox>
@@ -166,6 +167,8 @@ TFRM_PRODUCT::TFRM_PRODUCT(QWidget *parent)
     connect(m_uploadButton, &QPushButton::clicked, this, [this] { uploadGoods(); });
 
     fillBranches();
+    m_groupTab = new GoodsGroupTab(m_tabs);
+    m_tabs->addTab(m_groupTab, QStringLiteral("상품그룹 및 순서"));
 }
 
 void TFRM_PRODUCT::fillBranches()

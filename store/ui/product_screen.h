@@ -30,6 +30,8 @@ public:
     QTableWidget *goodsGrid() const { return m_grid; }
     QComboBox *storeBox() const { return m_storeBox; }
     QComboBox *branchBox() const { return m_branchBox; }
+    QTabWidget *tabs() const { return m_tabs; }
+    class GoodsGroupTab *groupTab() const { return m_groupTab; }
 
     // The store box's choice, as "조회" does.
     void selectStore();
@@ -64,6 +66,7 @@ private:
     int m_searchPos = 0;
     bool m_filling = false;
     class ProductEditDialog *m_editor = nullptr;
+    class GoodsGroupTab *m_groupTab = nullptr;
 };
 
 // The product editor's base data of one product.

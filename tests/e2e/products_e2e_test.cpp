@@ -8,10 +8,13 @@
 #include "main/top_menu.h"
 #include "records/reference_lookups.h"
 #include "store/product_goods_list.h"
+#include "store/ui/goods_group_tab.h"
 #include "store/ui/product_screen.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -133,6 +136,49 @@ TEST_F(EndToEndTest, ProductEditReachesTheCacheAndUploadsAreCheckedWhole)
     for (int r = 0; r < grid->rowCount(); ++r)
         listed = listed || grid->item(r, int(ProductGoodsColumn::Name))->text() == QStringLiteral("새메뉴");
     EXPECT_TRUE(listed);
+
+    // A new group with two goods, saved and read back from the server.
+    GoodsGroupTab *groups = screen->groupTab();
+    screen->tabs()->setCurrentWidget(groups);
+    groups->chooseStore(st);
+    ASSERT_GT(groups->groupGrid()->rowCount(), 0);
+    const QStringList groupProblems = LayoutCheck::Problems(groups);
+    EXPECT_TRUE(groupProblems.isEmpty()) << groupProblems.join(QLatin1Char('\n')).toStdString();
+    if (qEnvironmentVariableIsSet("CD_SCREENSHOT_DIR"))
+        window->grab().save(qEnvironmentVariable("CD_SCREENSHOT_DIR") + QStringLiteral("/product_groups.png"));
+    groups->kindBox()->setCurrentIndex(groups->kindBox()->findData(QStringLiteral("1")));
+    groups->dialog()->FS_ST_SHOP_TYPE = QStringLiteral("1");
+    groups->dialog()->proc_SetBaseInfo(st, QString(), QString(), QString());
+    groups->dialog()->nameEdit()->setText(QStringLiteral("  점심특선 "));
+    ASSERT_TRUE(groups->dialog()->apply());
+    const int newRow = groups->groupGrid()->rowCount() - 1;
+    ASSERT_EQ(groups->groupGrid()->item(newRow, 0)->text(), QStringLiteral("점심특선"));
+    groups->groupGrid()->setCurrentCell(newRow, 0);
+    ASSERT_GE(groups->allGoods()->count(), 2);
+    const QString first = groups->allGoods()->item(0)->data(Qt::UserRole).toString();
+    const QString second = groups->allGoods()->item(1)->data(Qt::UserRole).toString();
+    groups->allGoods()->item(0)->setCheckState(Qt::Checked);
+    groups->allGoods()->item(1)->setCheckState(Qt::Checked);
+    groups->addCheckedGoods();
+    EXPECT_EQ(groups->groupGoods()->count(), 2);
+    EXPECT_TRUE(groups->changed());
+    host->clearReceived();
+    boxes.clear();
+    ASSERT_TRUE(groups->save());
+    EXPECT_EQ(requests(QStringLiteral("CS05_05_V01")).size(), 1);
+    ASSERT_EQ(requests(QStringLiteral("CS05_06_V02")).size(), 1);
+    EXPECT_EQ(requests(QStringLiteral("CS05_06_V02")).first().itemCnt, QStringLiteral("2"));
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join(QLatin1Char('\n')).toStdString();
+    EXPECT_FALSE(groups->changed());
+    bool found = false;
+    for (const GoodsGroupRow &row : groups->rows())
+        if (row.name == QStringLiteral("점심특선")) {
+            found = true;
+            EXPECT_FALSE(row.no.startsWith(QLatin1Char('N')));
+            EXPECT_EQ(row.orig, (QStringList{first, second}));
+        }
+    EXPECT_TRUE(found) << "the saved group comes back from the server";
+
     TFRM_PRODUCT::SaveFileChooser() = previousSave;
     TFRM_PRODUCT::OpenFileChooser() = previousOpen;
 }
