@@ -16,6 +16,7 @@
 #include "store/goods_upload.h"
 #include "store/product_goods_list.h"
 #include "store/product_goods_ops.h"
+#include "store/ui/add_goods_dialog.h"
 #include "store/ui/goods_group_tab.h"
 #include "text/date_helpers.h"
 
@@ -108,6 +109,7 @@ TFRM_PRODUCT::TFRM_PRODUCT(QWidget *parent)
     auto *nameFind = new QPushButton(QStringLiteral("찾기"), page);
     m_addButton = new QPushButton(QStringLiteral("추가"), page);
     auto *modify = new QPushButton(QStringLiteral("수정"), page);
+    m_addGoodsButton = new QPushButton(QStringLiteral("추가상품관리"), page);
     auto *exportButton = new QPushButton(QStringLiteral("엑셀다운"), page);
     m_uploadButton = new QPushButton(QStringLiteral("엑셀업로드\n(상품추가)"), page);
     m_uploadButton->setMinimumWidth(m_uploadButton->fontMetrics().horizontalAdvance(QStringLiteral("엑셀업로드(상품추가)")) + 24);
@@ -117,6 +119,7 @@ TFRM_PRODUCT::TFRM_PRODUCT(QWidget *parent)
     bar->addWidget(m_selectedName, 1);
     bar->addWidget(m_addButton);
     bar->addWidget(modify);
+    bar->addWidget(m_addGoodsButton);
     bar->addWidget(exportButton);
     bar->addWidget(m_uploadButton);
     v->addLayout(bar);
@@ -163,6 +166,7 @@ TFRM_PRODUCT::TFRM_PRODUCT(QWidget *parent)
     connect(m_nameSearch, &QLineEdit::textEdited, this, [this] { m_searchPos = 0; });
     connect(m_addButton, &QPushButton::clicked, this, [this] { openEditor(1); });
     connect(modify, &QPushButton::clicked, this, [this] { openEditor(2); });
+    connect(m_addGoodsButton, &QPushButton::clicked, this, [this] { openAddGoods(); });
     connect(exportButton, &QPushButton::clicked, this, [this] { exportGoods(); });
     connect(m_uploadButton, &QPushButton::clicked, this, [this] { uploadGoods(); });
 
@@ -212,6 +216,7 @@ void TFRM_PRODUCT::selectStore()
         m_shopType = QString(G_ST_LIST.at(s).SHOP_TYPE);
     const bool convenience = m_shopType == QLatin1String("2");
     m_addButton->setEnabled(!convenience);
+    m_addGoodsButton->setEnabled(!convenience);
     m_uploadButton->setEnabled(!convenience);
     proc_Goods2(m_stCode, false);
     fillList();
@@ -349,6 +354,30 @@ void TFRM_PRODUCT::openEditor(int mode)
     m_editor->proc_GetMode(mode, m_stCode, mode == 2 ? m_goodsNo : QString());
     m_editor->show();
     m_editor->raise();
+}
+
+AddGoodsDialog *TFRM_PRODUCT::openAddGoods()
+{
+    if (m_goodsNo.isEmpty()) {
+        MsgBox(QStringLiteral("상품을 선택해야 합니다."), QStringLiteral("I"));
+        return nullptr;
+    }
+    if (m_addGoods && m_addGoods->isVisible()) {
+        MsgBox(QStringLiteral("추가상품을 구성중 입니다."), QStringLiteral("I"));
+        return nullptr;
+    }
+    if (!m_addGoods) {
+        m_addGoods = new AddGoodsDialog(this);
+        m_addGoods->onSaved = [this](const QString &st, const QString &goodsNo) {
+            proc_ChangeGoodsOptCnt(goodsNo, QStringLiteral("2"));
+            proc_GoodsInfoChangeAfter(st, goodsNo);
+        };
+    }
+    if (!m_addGoods->proc_AddGoodsList(m_stCode, m_goodsNo))
+        return nullptr;
+    m_addGoods->show();
+    m_addGoods->raise();
+    return m_addGoods;
 }
 
 ProductEditDialog::ProductEditDialog(TFRM_PRODUCT *screen)

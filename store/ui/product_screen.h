@@ -41,6 +41,8 @@ public:
     void exportGoods();
     // Returns the number of products added.
     int uploadGoods();
+    // Opens the additional-goods dialog for the selected product (nullptr when refused).
+    class AddGoodsDialog *openAddGoods();
     // Opens the editor: mode 1 new, 2 the selected product.
     void openEditor(int mode);
 
@@ -59,6 +61,8 @@ private:
     QTableWidget *m_grid = nullptr;
     QPushButton *m_addButton = nullptr;
     QPushButton *m_uploadButton = nullptr;
+    QPushButton *m_addGoodsButton = nullptr;
+    class AddGoodsDialog *m_addGoods = nullptr;
     QString m_brCode;
     QString m_stCode;
     QString m_shopType;

@@ -8,10 +8,13 @@
 #include "main/top_menu.h"
 #include "records/reference_lookups.h"
 #include "store/product_goods_list.h"
+#include "store/ui/add_goods_dialog.h"
 #include "store/ui/goods_group_tab.h"
 #include "store/ui/product_screen.h"
 
 #include <QComboBox>
+
+#include <algorithm>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
@@ -96,6 +99,32 @@ TEST_F(EndToEndTest, ProductEditReachesTheCacheAndUploadsAreCheckedWhole)
     EXPECT_EQ(QString(cached.ORD_PRICE), QStringLiteral("23500"));
     EXPECT_EQ(QString(cached.ORD_DN_PRICE), QStringLiteral("21000"));
     EXPECT_EQ(grid->item(0, int(ProductGoodsColumn::Name))->text(), newName);
+
+    // Two additional goods for the edited product.
+    host->clearReceived();
+    boxes.clear();
+    AddGoodsDialog *adds = screen->openAddGoods();
+    ASSERT_NE(adds, nullptr);
+    ASSERT_GE(adds->rowCount(), 2);
+    const QStringList addProblems = LayoutCheck::Problems(adds);
+    EXPECT_TRUE(addProblems.isEmpty()) << addProblems.join(QLatin1Char('\n')).toStdString();
+    const int alreadyTicked = int(std::count_if(adds->choices().begin(), adds->choices().end(),
+                                                [](const AddGoodsChoice &c) { return c.ticked; }));
+    adds->setTicked(0, true);
+    adds->setTicked(1, true);
+    const QString addA = adds->choices().at(0).goodsNo;
+    const QString addB = adds->choices().at(1).goodsNo;
+    ASSERT_TRUE(adds->save()) << boxes.join(QLatin1Char('\n')).toStdString();
+    ASSERT_EQ(requests(QStringLiteral("CS05_07_V01")).size(), 1);
+    EXPECT_EQ(requests(QStringLiteral("CS05_07_V01")).first().itemCnt, QString::number(qMax(2, alreadyTicked)));
+    EXPECT_EQ(requests(QStringLiteral("CS05_11_V01")).size(), 1);
+    const TGOODS_LIST withAdds = GetStGoods(st, goodsNo);
+    QStringList addNos;
+    for (int a = 0; a < withAdds.ADD.count(); ++a)
+        if (QString(withAdds.ADD.at(a).DATA_STATUS) != QLatin1String("0"))
+            addNos << QString(withAdds.ADD.at(a).ST_GOODS_OP_NO);
+    EXPECT_TRUE(addNos.contains(addA) && addNos.contains(addB)) << addNos.join(QLatin1Char(',')).toStdString();
+    EXPECT_FALSE(adds->isVisible());
 
     // The export uploads back unchanged as nothing new.
     QTemporaryDir dir;
