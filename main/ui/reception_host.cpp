@@ -13,7 +13,7 @@ namespace
 using Kind = ReceptionWindow::Kind;
 const QList<Kind> kAllKinds{Kind::Delivery, Kind::Quick, Kind::DeliveryModify, Kind::QuickModify};
 
-QHash<int, TFRM_ACP::WindowMaker> &makers()
+QHash<int, TFRM_ACP::WindowMaker> &receptionWindowMakers()
 {
     static QHash<int, TFRM_ACP::WindowMaker> m;
     return m;
@@ -90,20 +90,20 @@ void TFRM_ACP::SetWindowMaker(WindowMaker m, const QList<ReceptionWindow::Kind> 
 {
     for (Kind kind : kinds) {
         if (m)
-            makers().insert(int(kind), m);
+            receptionWindowMakers().insert(int(kind), m);
         else
-            makers().remove(int(kind));
+            receptionWindowMakers().remove(int(kind));
     }
 }
 
 bool TFRM_ACP::HasWindowMaker()
 {
-    return !makers().isEmpty();
+    return !receptionWindowMakers().isEmpty();
 }
 
 bool TFRM_ACP::HasWindowMaker(ReceptionWindow::Kind kind)
 {
-    return makers().contains(int(kind));
+    return receptionWindowMakers().contains(int(kind));
 }
 
 TFRM_ACP::TFRM_ACP(QWidget *parent)
@@ -116,8 +116,8 @@ TFRM_ACP::TFRM_ACP(QWidget *parent)
     pages->setObjectName(QStringLiteral("pages"));
     layout->addWidget(pages);
     auto make = [this](ReceptionWindow::Kind kind) {
-        const auto found = makers().constFind(int(kind));
-        return found != makers().cend() && *found ? (*found)(kind, this) : new ReceptionWindow(kind, this);
+        const auto found = receptionWindowMakers().constFind(int(kind));
+        return found != receptionWindowMakers().cend() && *found ? (*found)(kind, this) : new ReceptionWindow(kind, this);
     };
     for (int i = 0; i < 12; ++i) {
         auto *page = new QWidget(pages);

@@ -138,7 +138,6 @@ protected:
 
     std::unique_ptr<TFRM_ACP> host;
 };
-} // namespace
 
 TEST_F(AcceptWindowTest, CallOpensAFreshWindowOnTheFirstFreeTab)
 {
@@ -406,3 +405,4 @@ TEST_F(AcceptWindowTest, WheelOverTheGoodsScrollsThemOnly)
     wheel(w->CGB_GOODS, -120);
     EXPECT_EQ(bar->value(), 0);
 }
+} // namespace
