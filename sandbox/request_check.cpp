@@ -17,8 +17,8 @@ struct Row
 // code, call type, field count. A code sent in two shapes has two rows. The courier assignments
 // ("CS01_18_V03", "CS01_46_V01") are not here: their payload is made by the screens that pick the
 // courier, and the forced one carries one field more than what it repeats.
-// The goods batches ("CS05_06_V02", "CS05_07_V01", "CS05_08_V01") carry a row count of their
-// own; their handlers check rows against columns.
+// A batch (call type "CMM1") sends any number of rows of the same fields: its count is written
+// negative, "rows of n fields".
 constexpr Row kShapes[] = {
     {"1", "SOK1", 5},  // the stores' state
     {"999", "DUM", 1},  // the keep-alive, one empty field
@@ -61,6 +61,9 @@ constexpr Row kShapes[] = {
     {"CS05_01_V02", "ADM1", 2},
     {"CS05_02_V01", "ADM1", 13},
     {"CS05_05_V01", "ADM1", 7},
+    {"CS05_06_V02", "CMM1", -5},
+    {"CS05_07_V01", "CMM1", -5},
+    {"CS05_08_V01", "CMM1", -4},
     {"CS05_11_V01", "ADM1", 2},
     {"CS07_38_V01", "ADM3", 5},
     {"CS08_11_V02", "ADM1", 1},
@@ -120,6 +123,8 @@ const Secret *secretOf(const QString &code)
 
 QString shapeText(const QString &callType, qsizetype fieldCount)
 {
+    if (fieldCount < 0)
+        return QStringLiteral("%1 with rows of %2 fields").arg(callType).arg(-fieldCount);
     return QStringLiteral("%1 with %2 field%3").arg(callType).arg(fieldCount).arg(fieldCount == 1 ? "" : "s");
 }
 } // namespace
@@ -146,7 +151,8 @@ QString mismatch(const SandboxRequest &request)
     const qsizetype count = request.fields().size();
     QStringList expected;
     for (const Shape &s : shapes) {
-        if (s.callType == request.callType && s.fieldCount == count)
+        const bool rows = s.fieldCount < 0 && count > 0 && count % -s.fieldCount == 0;
+        if (s.callType == request.callType && (s.fieldCount == count || rows))
             return {};
         expected.append(shapeText(s.callType, s.fieldCount));
     }

@@ -10,6 +10,8 @@
 #include "records/goods_parse.h"
 #include "records/reference_records.h"
 #include "reference/goods_loaders.h"
+#include "sandbox/request_check.h"
+#include "sandbox/sandbox_request.h"
 
 #include <gtest/gtest.h>
 
@@ -124,5 +126,24 @@ TEST_F(ProductsSandboxTest, GroupsTheirGoodsAndOrderAreStored)
                   QStringLiteral("2"), QStringLiteral("4")).value("OUT_CODE").toString(),
               QStringLiteral("1"));
     EXPECT_EQ(db(QStringLiteral("SELECT goods_no FROM goods WHERE st_code = ? ORDER BY view_order LIMIT 1"), {st}), goods.at(1));
+}
+} // namespace
+
+namespace
+{
+TEST(ProductBatchShapes, BatchesAreWholeRowsOfTheirFields)
+{
+    SandboxRequest r;
+    r.reqNum = QStringLiteral("CS05_06_V02");
+    r.callType = QStringLiteral("CMM1");
+    r.val = QStringLiteral("G1│0│a│0│S1│G1│1│b│1│S1│");
+    EXPECT_TRUE(SandboxRequestCheck::mismatch(r).isEmpty());
+    r.val = QStringLiteral("G1│0│a│0│S1│G1│1│");
+    EXPECT_FALSE(SandboxRequestCheck::mismatch(r).isEmpty());
+    r.val.clear();
+    EXPECT_FALSE(SandboxRequestCheck::mismatch(r).isEmpty());
+    r.callType = QStringLiteral("ADM1");
+    r.val = QStringLiteral("G1│0│a│0│S1│");
+    EXPECT_FALSE(SandboxRequestCheck::mismatch(r).isEmpty());
 }
 } // namespace
