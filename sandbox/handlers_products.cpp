@@ -3,6 +3,7 @@
 // tables, with a newer change mark, so the goods loads hand it out at once.
 #include "sandbox/handler_registry.h"
 #include "sandbox/sandbox_database.h"
+#include "sandbox/world.h"
 
 #include <QDateTime>
 #include <QJsonObject>
@@ -210,6 +211,53 @@ SandboxReply productAddGoods(SandboxDatabase &db, const SandboxRequest &req)
     });
     return SandboxReply::ok();
 }
+// The goods of a store as the delivery apps list them: one row per link.
+SandboxReply productAppLinks(SandboxDatabase &db, const SandboxRequest &req)
+{
+    const QStringList f = req.fields();
+    const QString st = f.value(2).trimmed();
+    SandboxReply reply;
+    for (const QVariantList &r :
+         db.rows(QStringLiteral("SELECT app_code, st_code, goods_no, app_no, app_name FROM app_goods_links"
+                                " WHERE st_code = ? ORDER BY goods_no, app_no, app_code"),
+                 {st})) {
+        QJsonObject o;
+        for (int c = 0; c < r.size(); ++c)
+            o.insert(QStringLiteral("C_%1").arg(c), r.at(c).toString());
+        reply.rows.append(o);
+    }
+    return reply;
+}
+
+SandboxReply productAppLinkSave(SandboxDatabase &db, const SandboxRequest &req)
+{
+    const QStringList f = req.fields();
+    const QString action = f.value(1).trimmed();
+    QString appCode = f.value(2).trimmed();
+    const QString st = f.value(3).trimmed();
+    const QString goodsNo = f.value(4).trimmed();
+    const QString app = f.value(5).trimmed();
+    const QString name = f.value(6).trimmed();
+    if (app != QLatin1String("1") && app != QLatin1String("2") && app != QLatin1String("3"))
+        return SandboxReply::code(QStringLiteral("0"), QStringLiteral("주문어플 구분이 올바르지 않습니다."));
+    if (!db.value(QStringLiteral("SELECT 1 FROM goods WHERE st_code = ? AND goods_no = ?"), {st, goodsNo}).isValid())
+        return SandboxReply::code(QStringLiteral("0"), QStringLiteral("등록되지 않은 상품입니다."));
+    if (action == QLatin1String("1")) {
+        if (name.isEmpty())
+            return SandboxReply::code(QStringLiteral("0"), QStringLiteral("상품명이 없습니다."));
+        const int next = db.value(QStringLiteral("SELECT COUNT(*) FROM app_goods_links")).toInt() + 1;
+        appCode = QStringLiteral("A%1%2").arg(app).arg(next, 7, 10, QLatin1Char('0'));
+        db.exec(QStringLiteral("INSERT INTO app_goods_links (app_code, st_code, goods_no, app_no, app_name) VALUES (?, ?, ?, ?, ?)"),
+                {appCode, st, goodsNo, app, name});
+    } else if (action == QLatin1String("2")) {
+        db.exec(QStringLiteral("UPDATE app_goods_links SET app_name = ? WHERE app_code = ? AND st_code = ?"), {name, appCode, st});
+    } else if (action == QLatin1String("0")) {
+        db.exec(QStringLiteral("DELETE FROM app_goods_links WHERE app_code = ? AND st_code = ?"), {appCode, st});
+    } else {
+        return SandboxReply::code(QStringLiteral("0"), QStringLiteral("요청 값이 올바르지 않습니다."));
+    }
+    return SandboxReply::ok();
+}
 } // namespace
 
 SANDBOX_HANDLER_AREA(products)
@@ -217,6 +265,11 @@ SANDBOX_HANDLER_AREA(products)
     auto db = registry.database();
     if (!db)
         return;
+    db->addArea(SandboxWorld::kGoodsRank + 1, QStringLiteral("app goods links"),
+                {QStringLiteral("CREATE TABLE IF NOT EXISTS app_goods_links (app_code TEXT NOT NULL PRIMARY KEY,"
+                                " st_code TEXT NOT NULL, goods_no TEXT NOT NULL, app_no TEXT NOT NULL, app_name TEXT)")});
+    registry.add(QStringLiteral("CS05_09_V01"), [db](const SandboxRequest &r) { return productAppLinks(*db, r); });
+    registry.add(QStringLiteral("CS05_10_V01"), [db](const SandboxRequest &r) { return productAppLinkSave(*db, r); });
     registry.add(QStringLiteral("CS05_02_V01"), [db](const SandboxRequest &r) { return productBaseSave(*db, r); });
     registry.add(QStringLiteral("CS05_05_V01"), [db](const SandboxRequest &r) { return productGroupSave(*db, r); });
     registry.add(QStringLiteral("CS05_06_V02"), [db](const SandboxRequest &r) { return productGroupGoods(*db, r); });

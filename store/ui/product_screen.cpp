@@ -17,6 +17,7 @@
 #include "store/product_goods_list.h"
 #include "store/product_goods_ops.h"
 #include "store/ui/add_goods_dialog.h"
+#include "store/ui/app_goods_match_tab.h"
 #include "store/ui/goods_group_tab.h"
 #include "text/date_helpers.h"
 
@@ -173,6 +174,10 @@ TFRM_PRODUCT::TFRM_PRODUCT(QWidget *parent)
     fillBranches();
     m_groupTab = new GoodsGroupTab(m_tabs);
     m_tabs->addTab(m_groupTab, QStringLiteral("상품그룹 및 순서"));
+    m_matchTab = new AppGoodsMatchTab(m_tabs);
+    m_matchTab->chooseSaveFile = [this](const QString &proposed) { return SaveFileChooser()(this, proposed); };
+    m_matchTab->chooseOpenFile = [this] { return OpenFileChooser()(this); };
+    m_tabs->addTab(m_matchTab, QStringLiteral("주문어플상품매칭"));
 }
 
 void TFRM_PRODUCT::fillBranches()

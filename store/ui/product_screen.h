@@ -32,6 +32,7 @@ public:
     QComboBox *branchBox() const { return m_branchBox; }
     QTabWidget *tabs() const { return m_tabs; }
     class GoodsGroupTab *groupTab() const { return m_groupTab; }
+    class AppGoodsMatchTab *matchTab() const { return m_matchTab; }
 
     // The store box's choice, as "조회" does.
     void selectStore();
@@ -71,6 +72,7 @@ private:
     bool m_filling = false;
     class ProductEditDialog *m_editor = nullptr;
     class GoodsGroupTab *m_groupTab = nullptr;
+    class AppGoodsMatchTab *m_matchTab = nullptr;
 };
 
 // The product editor's base data of one product.
