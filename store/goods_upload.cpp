@@ -30,7 +30,7 @@ QString uploadRowLabel(int sheetRow, const QString &name)
 }
 
 // A run of exactly eight digits.
-bool eightDigits(const QString &s)
+bool uploadEightDigits(const QString &s)
 {
     if (s.size() != 8)
         return false;
@@ -40,7 +40,7 @@ bool eightDigits(const QString &s)
     return true;
 }
 
-QString cellText(const XlsxSheet &sheet, int row, int column)
+QString uploadCellText(const XlsxSheet &sheet, int row, int column)
 {
     return column < 0 ? QString() : sheet.cell(row, column).text;
 }
@@ -122,7 +122,7 @@ GoodsUploadCheck CheckGoodsUpload(const XlsxSheet &sheet)
         const int shown = r + 1;
         GoodsUploadRow row;
         row.sheetRow = shown;
-        row.name = cellText(sheet, r, col.name);
+        row.name = uploadCellText(sheet, r, col.name);
         if (row.name.trimmed().isEmpty())
             continue;
         const QString label = uploadRowLabel(shown, row.name);
@@ -130,7 +130,7 @@ GoodsUploadCheck CheckGoodsUpload(const XlsxSheet &sheet)
             check.priceErrors << label;
             continue;
         }
-        row.price = cellText(sheet, r, col.price).trimmed();
+        row.price = uploadCellText(sheet, r, col.price).trimmed();
         double price = -1;
         // The price goes to the server as written, so it must fit the price field too.
         if (!GoodsUploadNumber(row.price, &price) || price < 0 || row.price.size() > 10) {
@@ -138,33 +138,33 @@ GoodsUploadCheck CheckGoodsUpload(const XlsxSheet &sheet)
             continue;
         }
         double discount = 0;
-        if (!GoodsUploadNumber(cellText(sheet, r, col.discount), &discount))
+        if (!GoodsUploadNumber(uploadCellText(sheet, r, col.discount), &discount))
             discount = 0;
         row.discount = GoodsUploadNumberText(discount);
         if (discount > price || discount < 0) {
             check.priceErrors << label;
             continue;
         }
-        const QString period = cellText(sheet, r, col.period).trimmed();
+        const QString period = uploadCellText(sheet, r, col.period).trimmed();
         if (!period.isEmpty()) {
             const QString start = period.mid(0, 4) + period.mid(5, 2) + period.mid(8, 2);
             const QString end = period.mid(11, 4) + period.mid(16, 2) + period.mid(19, 2);
-            if (!eightDigits(start) || !eightDigits(end)) {
+            if (!uploadEightDigits(start) || !uploadEightDigits(end)) {
                 check.dateErrors << label;
                 continue;
             }
             row.period = start + end;
         }
-        const QString time = cellText(sheet, r, col.time).trimmed();
+        const QString time = uploadCellText(sheet, r, col.time).trimmed();
         const QString window = time.mid(0, 2) + time.mid(3, 2) + time.mid(6, 2) + time.mid(9, 2);
-        if (eightDigits(window))
+        if (uploadEightDigits(window))
             row.timeWindow = window;
         else if (!row.period.isEmpty())
             row.timeWindow = QStringLiteral("00002359");
         double limit = 0;
-        row.limitDay = GoodsUploadNumberText(GoodsUploadNumber(cellText(sheet, r, col.limitDay), &limit) ? limit : 0);
+        row.limitDay = GoodsUploadNumberText(GoodsUploadNumber(uploadCellText(sheet, r, col.limitDay), &limit) ? limit : 0);
         limit = 0;
-        row.limitOnce = GoodsUploadNumberText(GoodsUploadNumber(cellText(sheet, r, col.limitOnce), &limit) ? limit : 0);
+        row.limitOnce = GoodsUploadNumberText(GoodsUploadNumber(uploadCellText(sheet, r, col.limitOnce), &limit) ? limit : 0);
         check.rows << row;
     }
     if (check.ok() && check.rows.isEmpty())
@@ -203,7 +203,7 @@ bool sameUploadGoods(const TGOODS_LIST &g, const GoodsUploadRow &row)
 {
     const QString period = QString(g.ORD_DN_PERIOD).trimmed();
     QString time = QString(g.ORD_DN_TIME).trimmed();
-    if (!period.isEmpty() && !eightDigits(time))
+    if (!period.isEmpty() && !uploadEightDigits(time))
         time = QStringLiteral("00002359");
     return QString(g.GOODS_NAME) == row.name && sameUploadNumber(g.ORD_PRICE, row.price)
            && sameUploadNumber(g.ORD_DN_PRICE, row.discount) && period == row.period && time == row.timeWindow

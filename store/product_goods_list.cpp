@@ -8,9 +8,9 @@
 
 namespace
 {
-using C = ProductGoodsColumn;
+using GoodsCol = ProductGoodsColumn;
 
-const std::array<ProductGoodsColumnInfo, size_t(C::Count)> kProductGoodsColumns = {{
+const std::array<ProductGoodsColumnInfo, size_t(GoodsCol::Count)> kProductGoodsColumns = {{
     {"순번", true, true},
     {"상품명", true, false},
     {"상품번호", false, false},
@@ -102,31 +102,31 @@ double GoodsNumber(const QString &text)
 
 QVariantList ProductGoodsRowValues(const TGOODS_LIST &g)
 {
-    QVariantList v(int(C::Count));
-    v[int(C::ViewNo)] = 0;
-    v[int(C::Name)] = QString(g.GOODS_NAME);
-    v[int(C::GoodsNo)] = QString(g.ST_GOODS_NO);
-    v[int(C::StatusName)] = GoodsDataStatusName(g.DATA_STATUS);
-    v[int(C::SellStatusName)] = GoodsUseStatusName(g.SELL_STATUS);
-    v[int(C::SellPrice)] = GoodsNumber(g.SELL_PRICE);
-    v[int(C::SellDiscount)] = GoodsNumber(g.SELL_DN_PRICE);
-    v[int(C::SellStatus)] = QString(g.SELL_STATUS);
-    v[int(C::SellPeriod)] = GoodsPeriodText(g.SELL_DN_PERIOD);
-    v[int(C::SellTime)] = GoodsTimeWindowText(g.SELL_DN_TIME);
-    v[int(C::SellLimitDay)] = GoodsNumber(g.SELL_LIMIT_DAY);
-    v[int(C::SellLimitOnce)] = GoodsNumber(g.SELL_LIMIT_ONCE);
-    v[int(C::OrdStatusName)] = GoodsUseStatusName(g.ORD_STATUS);
-    v[int(C::OrdPrice)] = GoodsNumber(g.ORD_PRICE);
-    v[int(C::OrdDiscount)] = GoodsNumber(g.ORD_DN_PRICE);
-    v[int(C::OrdStatus)] = QString(g.ORD_STATUS);
-    v[int(C::OrdPeriod)] = GoodsPeriodText(g.ORD_DN_PERIOD);
-    v[int(C::OrdTime)] = GoodsTimeWindowText(g.ORD_DN_TIME);
-    v[int(C::OrdLimitDay)] = GoodsNumber(g.ORD_LIMIT_DAY);
-    v[int(C::OrdLimitOnce)] = GoodsNumber(g.ORD_LIMIT_ONCE);
-    v[int(C::Status)] = QString(g.DATA_STATUS);
-    v[int(C::RegDate)] = QString();
-    v[int(C::Image)] = QString();
-    v[int(C::Barcode)] = QString();
+    QVariantList v(int(GoodsCol::Count));
+    v[int(GoodsCol::ViewNo)] = 0;
+    v[int(GoodsCol::Name)] = QString(g.GOODS_NAME);
+    v[int(GoodsCol::GoodsNo)] = QString(g.ST_GOODS_NO);
+    v[int(GoodsCol::StatusName)] = GoodsDataStatusName(g.DATA_STATUS);
+    v[int(GoodsCol::SellStatusName)] = GoodsUseStatusName(g.SELL_STATUS);
+    v[int(GoodsCol::SellPrice)] = GoodsNumber(g.SELL_PRICE);
+    v[int(GoodsCol::SellDiscount)] = GoodsNumber(g.SELL_DN_PRICE);
+    v[int(GoodsCol::SellStatus)] = QString(g.SELL_STATUS);
+    v[int(GoodsCol::SellPeriod)] = GoodsPeriodText(g.SELL_DN_PERIOD);
+    v[int(GoodsCol::SellTime)] = GoodsTimeWindowText(g.SELL_DN_TIME);
+    v[int(GoodsCol::SellLimitDay)] = GoodsNumber(g.SELL_LIMIT_DAY);
+    v[int(GoodsCol::SellLimitOnce)] = GoodsNumber(g.SELL_LIMIT_ONCE);
+    v[int(GoodsCol::OrdStatusName)] = GoodsUseStatusName(g.ORD_STATUS);
+    v[int(GoodsCol::OrdPrice)] = GoodsNumber(g.ORD_PRICE);
+    v[int(GoodsCol::OrdDiscount)] = GoodsNumber(g.ORD_DN_PRICE);
+    v[int(GoodsCol::OrdStatus)] = QString(g.ORD_STATUS);
+    v[int(GoodsCol::OrdPeriod)] = GoodsPeriodText(g.ORD_DN_PERIOD);
+    v[int(GoodsCol::OrdTime)] = GoodsTimeWindowText(g.ORD_DN_TIME);
+    v[int(GoodsCol::OrdLimitDay)] = GoodsNumber(g.ORD_LIMIT_DAY);
+    v[int(GoodsCol::OrdLimitOnce)] = GoodsNumber(g.ORD_LIMIT_ONCE);
+    v[int(GoodsCol::Status)] = QString(g.DATA_STATUS);
+    v[int(GoodsCol::RegDate)] = QString();
+    v[int(GoodsCol::Image)] = QString();
+    v[int(GoodsCol::Barcode)] = QString();
     return v;
 }
 
@@ -142,7 +142,7 @@ QList<QVariantList> ProductGoodsRows(const QString &stCode)
         if (QString(g.ST_GOODS_NO).isEmpty() || QString(g.DATA_STATUS) == QLatin1String("0"))
             continue;
         QVariantList v = ProductGoodsRowValues(g);
-        v[int(C::ViewNo)] = int(rows.size());
+        v[int(GoodsCol::ViewNo)] = int(rows.size());
         rows.append(v);
     }
     return rows;
@@ -156,27 +156,27 @@ ProductGoodsExport::ProductGoodsExport(QList<QVariantList> rows, bool withGoodsN
 
 int ProductGoodsExport::exportColumnCount() const
 {
-    return int(C::Count);
+    return int(GoodsCol::Count);
 }
 
 QString ProductGoodsExport::exportCaption(int column) const
 {
-    return ProductGoodsCaption(C(column));
+    return ProductGoodsCaption(GoodsCol(column));
 }
 
 bool ProductGoodsExport::exportColumnVisible(int column) const
 {
-    const auto c = C(column);
-    if (c == C::StatusName || c == C::OrdStatusName)
+    const auto c = GoodsCol(column);
+    if (c == GoodsCol::StatusName || c == GoodsCol::OrdStatusName)
         return false;
-    if (c == C::GoodsNo)
+    if (c == GoodsCol::GoodsNo)
         return m_withGoodsNo;
     return ProductGoodsColumnOf(c).shown;
 }
 
 bool ProductGoodsExport::exportColumnIsText(int column) const
 {
-    return !ProductGoodsColumnOf(C(column)).number;
+    return !ProductGoodsColumnOf(GoodsCol(column)).number;
 }
 
 int ProductGoodsExport::exportRowCount() const

@@ -9,6 +9,7 @@
 #include "records/reference_lookups.h"
 #include "store/product_goods_list.h"
 #include "store/ui/add_goods_dialog.h"
+#include "store/ui/app_goods_match_tab.h"
 #include "store/ui/goods_group_tab.h"
 #include "store/ui/product_screen.h"
 
@@ -207,6 +208,31 @@ TEST_F(EndToEndTest, ProductEditReachesTheCacheAndUploadsAreCheckedWhole)
             EXPECT_EQ(row.orig, (QStringList{first, second}));
         }
     EXPECT_TRUE(found) << "the saved group comes back from the server";
+
+
+    // An app name typed into a slot is saved, comes back with its code, and the export uploads
+    // back into the same slot.
+    AppGoodsMatchTab *match = screen->matchTab();
+    screen->tabs()->setCurrentWidget(match);
+    match->chooseStore(st);
+    ASSERT_GT(match->grid()->rowCount(), 0);
+    const QStringList matchProblems = LayoutCheck::Problems(match);
+    EXPECT_TRUE(matchProblems.isEmpty()) << matchProblems.join(QLatin1Char('\n')).toStdString();
+    match->grid()->item(0, 4)->setText(QStringLiteral("배민 대표메뉴"));
+    host->clearReceived();
+    boxes.clear();
+    EXPECT_EQ(match->save(), 1) << boxes.join(QLatin1Char('\n')).toStdString();
+    ASSERT_EQ(requests(QStringLiteral("CS05_10_V01")).size(), 1);
+    EXPECT_EQ(requests(QStringLiteral("CS05_10_V01")).first().fields().value(1), QStringLiteral("1"));
+    EXPECT_FALSE(match->rows().first().code[0][0].isEmpty()) << "the reload shows the code the server gave";
+    EXPECT_EQ(match->rows().first().appName[0][0], QStringLiteral("배민 대표메뉴"));
+    const QString matchFile = dir.filePath(QStringLiteral("match.xlsx"));
+    match->exportLinks(matchFile);
+    host->clearReceived();
+    EXPECT_EQ(match->upload(matchFile), 1);
+    ASSERT_EQ(requests(QStringLiteral("CS05_10_V01")).size(), 1);
+    EXPECT_EQ(requests(QStringLiteral("CS05_10_V01")).first().fields().value(1), QStringLiteral("2"));
+    EXPECT_EQ(match->rows().first().appName[0][0], QStringLiteral("배민 대표메뉴"));
 
     TFRM_PRODUCT::SaveFileChooser() = previousSave;
     TFRM_PRODUCT::OpenFileChooser() = previousOpen;

@@ -18,7 +18,7 @@ GoodsGroupRow savedGroup(const QString &no, const QString &name, const QString &
     return r;
 }
 
-QStringList markers(const QList<GoodsGroupRow> &rows)
+QStringList groupMarkers(const QList<GoodsGroupRow> &rows)
 {
     QStringList out;
     for (const GoodsGroupRow &r : rows)
@@ -50,7 +50,7 @@ TEST(GoodsGroupEditTest, MarkerTransitions)
     for (const Step &s : steps) {
         ApplyGoodsGroupChange(rows, QString::fromUtf8(s.status), QString::fromUtf8(s.no), QString::fromUtf8(s.name),
                               QString::fromUtf8(s.type));
-        EXPECT_EQ(markers(rows), s.expected) << s.status << " " << s.no;
+        EXPECT_EQ(groupMarkers(rows), s.expected) << s.status << " " << s.no;
     }
     EXPECT_EQ(rows.at(1).name, QStringLiteral("음료수")) << "a deleted row still takes the new name";
 }

@@ -36,7 +36,7 @@ private:
     QList<QStringList> m_rows;
 };
 
-const QStringList kPlainCaptions = {"순번", "상품명", "주문배달가격", "주문배달할인가", "주문배달 할인기간",
+const QStringList kUploadPlainCaptions = {"순번", "상품명", "주문배달가격", "주문배달할인가", "주문배달 할인기간",
                                     "주문배달 할인시간", "주문배달 1일 제한", "주문배달 1회 제한"};
 
 class GoodsUploadTest : public ::testing::Test
@@ -49,7 +49,7 @@ protected:
     }
     void TearDown() override { G_ST_LIST.clear(); }
 
-    GoodsUploadCheck check(const QList<QStringList> &rows, const QStringList &captions = kPlainCaptions)
+    GoodsUploadCheck check(const QList<QStringList> &rows, const QStringList &captions = kUploadPlainCaptions)
     {
         const QString path = dir.filePath(QStringLiteral("upload.xlsx"));
         const XlsxExportResult written = ExportTableToXlsx(UploadSheetSource(captions, rows), path);
