@@ -3,10 +3,12 @@
 #include "common/daily_log.h"
 #include "common/interface_texts.h"
 #include "common/ui/message_box_dialog.h"
+#include "devices/ui/printing_install.h"
 #include "start/keyring_secret_store.h"
 #include "start/program_start.h"
 #include "reference/reference_sequence.h"
 #include "common/screen_placeholders.h"
+#include "devices/ui/caller_id_install.h"
 #include "start/start_initialization.h"
 #include "start/ui/app_style.h"
 #include "main/ui/main_window.h"
@@ -130,6 +132,8 @@ void AppAssembly::prepare(QApplication &app)
     InstallReceptionWindows();
     // The past-orders screen (history).
     InstallPastOrdersScreen();
+    // Receipts, the print button and same-day labels.
+    InstallPrinting();
     // The product screen (store administration).
     InstallProductScreen();
 }
@@ -139,6 +143,8 @@ TFRM_MAIN *AppAssembly::createMainWindow()
     m_window = new TFRM_MAIN();
     if (ProgramEndRequested())
         return nullptr;
+    // Caller ID: call routing, the boxes' ports, the server link and the call history.
+    InstallCallerId(m_window);
     CreateStartForms(m_window);
     selfCheck();
     return m_window;

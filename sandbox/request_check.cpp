@@ -44,10 +44,12 @@ constexpr Row kShapes[] = {
     {"CS01_11_V03", "ADM1", 8},
     {"CS01_12_V02", "ADM1", 5},
     {"CS01_13_V01", "ADM3", 3},
+    {"CS01_25_V02", "ADM1", 3},  // receipt print data: order, ID, kind
     {"CS01_27_V01", "ADM1", 4},
     {"CS01_30_V01", "ADM3", 4},
     {"CS01_32_V02", "ADM12", 7},
     {"CS01_34_V01", "ADM1", 8},
+    {"CS01_37_V01", "ADM3", 3},  // same-day label: order, ID, flag
     {"CS01_43_V02", "ADM13", 7},
     {"CS01_45_V01", "ADM1", 6},
     {"CS01_47_V01", "ADM3", 2},

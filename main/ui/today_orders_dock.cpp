@@ -205,6 +205,7 @@ public:
         BindCourierRefreshToSidePanels(courierRefresh.hooks());
         buildInfoBar();
         screen->engine().setSoundPlayer(&sounds);
+        screen->engine().setPrinter(ShellActions().orderPrinter);
         bindScreen();
         bindLoader();
         bindPoll();
@@ -298,6 +299,7 @@ private:
     {
         TFRM_ORD *s = m_screen;
         SameDayPanels::Hooks h;
+        h.printer = ShellActions().labelPrinter;
         h.statusColour = [](const QString &key) { return statusColourOf(key); };
         h.setPollTimer = [this](bool on) {
             if (on)
