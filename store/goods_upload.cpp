@@ -46,6 +46,33 @@ QString uploadCellText(const XlsxSheet &sheet, int row, int column)
 }
 } // namespace
 
+bool ParseGoodsPeriod(const QString &text, QString *period)
+{
+    const QString t = text.trimmed();
+    period->clear();
+    if (t.isEmpty())
+        return true;
+    const QString start = t.mid(0, 4) + t.mid(5, 2) + t.mid(8, 2);
+    const QString end = t.mid(11, 4) + t.mid(16, 2) + t.mid(19, 2);
+    if (!uploadEightDigits(start) || !uploadEightDigits(end))
+        return false;
+    *period = start + end;
+    return true;
+}
+
+bool ParseGoodsTimeWindow(const QString &text, QString *window)
+{
+    const QString t = text.trimmed();
+    window->clear();
+    if (t.isEmpty())
+        return true;
+    const QString w = t.mid(0, 2) + t.mid(3, 2) + t.mid(6, 2) + t.mid(9, 2);
+    if (!uploadEightDigits(w))
+        return false;
+    *window = w;
+    return true;
+}
+
 bool GoodsUploadNumber(const QString &text, double *value)
 {
     bool ok = false;
@@ -145,21 +172,13 @@ GoodsUploadCheck CheckGoodsUpload(const XlsxSheet &sheet)
             check.priceErrors << label;
             continue;
         }
-        const QString period = uploadCellText(sheet, r, col.period).trimmed();
-        if (!period.isEmpty()) {
-            const QString start = period.mid(0, 4) + period.mid(5, 2) + period.mid(8, 2);
-            const QString end = period.mid(11, 4) + period.mid(16, 2) + period.mid(19, 2);
-            if (!uploadEightDigits(start) || !uploadEightDigits(end)) {
-                check.dateErrors << label;
-                continue;
-            }
-            row.period = start + end;
+        if (!ParseGoodsPeriod(uploadCellText(sheet, r, col.period), &row.period)) {
+            check.dateErrors << label;
+            continue;
         }
-        const QString time = uploadCellText(sheet, r, col.time).trimmed();
-        const QString window = time.mid(0, 2) + time.mid(3, 2) + time.mid(6, 2) + time.mid(9, 2);
-        if (uploadEightDigits(window))
-            row.timeWindow = window;
-        else if (!row.period.isEmpty())
+        if (!ParseGoodsTimeWindow(uploadCellText(sheet, r, col.time), &row.timeWindow))
+            row.timeWindow.clear();
+        if (row.timeWindow.isEmpty() && !row.period.isEmpty())
             row.timeWindow = QStringLiteral("00002359");
         double limit = 0;
         row.limitDay = GoodsUploadNumberText(GoodsUploadNumber(uploadCellText(sheet, r, col.limitDay), &limit) ? limit : 0);

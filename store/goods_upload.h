@@ -83,6 +83,12 @@ struct GoodsUploadResult
 GoodsUploadResult RunGoodsUpload(const QString &stCode, const QString &userId, const QList<GoodsUploadRow> &rows,
                                  const GoodsRequestFn &request);
 
+// "yyyy-mm-dd~yyyy-mm-dd" -> "yyyymmddyyyymmdd" (the digits taken by position); "" stays "".
+// False when the text is not such a period.
+bool ParseGoodsPeriod(const QString &text, QString *period);
+// "hh:nn~hh:nn" -> "hhnnhhnn"; false when the text is not such a window.
+bool ParseGoodsTimeWindow(const QString &text, QString *window);
+
 // Numbers as the program reads them: "." decimal mark, no thousands separators, finite.
 bool GoodsUploadNumber(const QString &text, double *value);
 // A number written back as text ("1500", "0.5").

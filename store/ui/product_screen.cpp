@@ -395,6 +395,12 @@ ProductEditDialog::ProductEditDialog(TFRM_PRODUCT *screen)
     m_name->setMaxLength(100);
     m_price = new QLineEdit(this);
     m_discount = new QLineEdit(this);
+    m_period = new QLineEdit(this);
+    m_period->setPlaceholderText(QStringLiteral("yyyy-mm-dd~yyyy-mm-dd"));
+    m_time = new QLineEdit(this);
+    m_time->setPlaceholderText(QStringLiteral("hh:nn~hh:nn"));
+    m_period->setMinimumWidth(m_period->fontMetrics().horizontalAdvance(QStringLiteral("yyyy-mm-dd~yyyy-mm-dd ")) + 24);
+    m_name->setMinimumWidth(m_period->minimumWidth() + 60);
     m_limitDay = new QLineEdit(this);
     m_limitOnce = new QLineEdit(this);
     m_status = new QComboBox(this);
@@ -410,6 +416,8 @@ ProductEditDialog::ProductEditDialog(TFRM_PRODUCT *screen)
     form->addRow(QStringLiteral("주문배달상태"), m_ordStatus);
     form->addRow(QStringLiteral("주문배달가격"), m_price);
     form->addRow(QStringLiteral("주문배달할인가"), m_discount);
+    form->addRow(QStringLiteral("주문배달 할인기간"), m_period);
+    form->addRow(QStringLiteral("주문배달 할인시간"), m_time);
     form->addRow(QStringLiteral("주문배달 1일 제한"), m_limitDay);
     form->addRow(QStringLiteral("주문배달 1회 제한"), m_limitOnce);
     auto *buttons = new QHBoxLayout;
@@ -432,6 +440,8 @@ void ProductEditDialog::proc_GetMode(int iType, const QString &stCode, const QSt
     m_discount->setText(QStringLiteral("0"));
     m_limitDay->setText(QStringLiteral("0"));
     m_limitOnce->setText(QStringLiteral("0"));
+    m_period->clear();
+    m_time->clear();
     m_status->setCurrentIndex(0);
     m_ordStatus->setCurrentIndex(1);
     if (m_goodsNo.isEmpty())
@@ -448,6 +458,8 @@ void ProductEditDialog::proc_GetMode(int iType, const QString &stCode, const QSt
     m_discount->setText(GoodsUploadNumberText(GoodsNumber(g.ORD_DN_PRICE)));
     m_limitDay->setText(GoodsUploadNumberText(GoodsNumber(g.ORD_LIMIT_DAY)));
     m_limitOnce->setText(GoodsUploadNumberText(GoodsNumber(g.ORD_LIMIT_ONCE)));
+    m_period->setText(GoodsPeriodText(QString(g.ORD_DN_PERIOD).trimmed()));
+    m_time->setText(GoodsTimeWindowText(QString(g.ORD_DN_TIME).trimmed()));
     selectProductComboValue(m_status, g.DATA_STATUS);
     selectProductComboValue(m_ordStatus, g.ORD_STATUS);
 }
@@ -466,6 +478,15 @@ bool ProductEditDialog::saveBase()
         MsgBox(QStringLiteral("상품가격이 잘못입력되거나\r\n할인금액이 상품가격보다 크게 입력되었습니다."), QStringLiteral("I"));
         return false;
     }
+    // The discount period and time are sent back as they stand, so saving keeps them.
+    QString period;
+    QString window;
+    if (!ParseGoodsPeriod(m_period->text(), &period) || !ParseGoodsTimeWindow(m_time->text(), &window)) {
+        MsgBox(QStringLiteral("날짜 형식이 잘못 입력되었습니다."), QStringLiteral("I"));
+        return false;
+    }
+    if (window.isEmpty() && !period.isEmpty())
+        window = QStringLiteral("00002359");
     double day = 0;
     double once = 0;
     GoodsUploadNumber(m_limitDay->text(), &day);
@@ -479,6 +500,8 @@ bool ProductEditDialog::saveBase()
     d.ordStatus = m_ordStatus->currentData().toString();
     d.price = GoodsUploadNumberText(price);
     d.discount = GoodsUploadNumberText(discount);
+    d.period = period;
+    d.timeWindow = window;
     d.limitDay = GoodsUploadNumberText(day);
     d.limitOnce = GoodsUploadNumberText(once);
     const QString code = QString::fromLatin1(kGoodsBaseSaveCode);

@@ -88,6 +88,8 @@ public:
     QLineEdit *nameEdit() const { return m_name; }
     QLineEdit *priceEdit() const { return m_price; }
     QLineEdit *discountEdit() const { return m_discount; }
+    QLineEdit *periodEdit() const { return m_period; }
+    QLineEdit *timeEdit() const { return m_time; }
     QString goodsNo() const { return m_goodsNo; }
 
 private:
@@ -97,6 +99,8 @@ private:
     QLineEdit *m_name = nullptr;
     QLineEdit *m_price = nullptr;
     QLineEdit *m_discount = nullptr;
+    QLineEdit *m_period = nullptr;
+    QLineEdit *m_time = nullptr;
     QLineEdit *m_limitDay = nullptr;
     QLineEdit *m_limitOnce = nullptr;
     QComboBox *m_status = nullptr;

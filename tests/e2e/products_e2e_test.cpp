@@ -85,10 +85,14 @@ TEST_F(EndToEndTest, ProductEditReachesTheCacheAndUploadsAreCheckedWhole)
     screen->openEditor(2);
     auto *editor = screen->findChild<ProductEditDialog *>();
     ASSERT_NE(editor, nullptr);
+    const QStringList editorProblems = LayoutCheck::Problems(editor);
+    EXPECT_TRUE(editorProblems.isEmpty()) << editorProblems.join(QLatin1Char('\n')).toStdString();
     const QString newName = editor->nameEdit()->text() + QStringLiteral(" 특대");
     editor->nameEdit()->setText(newName);
     editor->priceEdit()->setText(QStringLiteral("23500"));
     editor->discountEdit()->setText(QStringLiteral("21000"));
+    editor->periodEdit()->setText(QStringLiteral("2026-12-01~2026-12-31"));
+    editor->timeEdit()->setText(QStringLiteral("11:00~14:00"));
     ASSERT_TRUE(editor->saveBase()) << boxes.join(QLatin1Char('\n')).toStdString();
     editor->hide();
     const QList<SandboxRequest> saved = requests(QStringLiteral("CS05_02_V01"));
@@ -99,6 +103,18 @@ TEST_F(EndToEndTest, ProductEditReachesTheCacheAndUploadsAreCheckedWhole)
     EXPECT_EQ(QString(cached.GOODS_NAME), newName) << "the goods cache follows the save";
     EXPECT_EQ(QString(cached.ORD_PRICE), QStringLiteral("23500"));
     EXPECT_EQ(QString(cached.ORD_DN_PRICE), QStringLiteral("21000"));
+    EXPECT_EQ(QString(cached.ORD_DN_PERIOD), QStringLiteral("2026120120261231"));
+    EXPECT_EQ(QString(cached.ORD_DN_TIME), QStringLiteral("11001400"));
+    // Opening and saving again keeps the period and time.
+    editor->proc_GetMode(2, st, goodsNo);
+    EXPECT_EQ(editor->periodEdit()->text(), QStringLiteral("2026-12-01~2026-12-31"));
+    ASSERT_TRUE(editor->saveBase());
+    EXPECT_EQ(QString(GetStGoods(st, goodsNo).ORD_DN_TIME), QStringLiteral("11001400"));
+    editor->periodEdit()->setText(QStringLiteral("2026/12/1~"));
+    boxes.clear();
+    EXPECT_FALSE(editor->saveBase());
+    EXPECT_TRUE(boxes.join(QLatin1Char('\n')).contains(QStringLiteral("날짜 형식")));
+    editor->proc_GetMode(2, st, goodsNo);
     EXPECT_EQ(grid->item(0, int(ProductGoodsColumn::Name))->text(), newName);
 
     // Two additional goods for the edited product.
