@@ -117,6 +117,20 @@ TEST_F(EndToEndTest, ProductEditReachesTheCacheAndUploadsAreCheckedWhole)
     editor->proc_GetMode(2, st, goodsNo);
     EXPECT_EQ(grid->item(0, int(ProductGoodsColumn::Name))->text(), newName);
 
+    // A new product from the editor joins the list.
+    const int rowsBeforeNew = grid->rowCount();
+    editor->hide();
+    screen->openEditor(1);
+    EXPECT_TRUE(editor->nameEdit()->text().isEmpty());
+    editor->nameEdit()->setText(QStringLiteral("신상 치킨버거"));
+    editor->priceEdit()->setText(QStringLiteral("6500"));
+    ASSERT_TRUE(editor->saveBase()) << boxes.join(QLatin1Char('\n')).toStdString();
+    ASSERT_FALSE(editor->goodsNo().isEmpty()) << "the new number comes back";
+    EXPECT_EQ(grid->rowCount(), rowsBeforeNew + 1);
+    EXPECT_EQ(QString(GetStGoods(st, editor->goodsNo()).GOODS_NAME), QStringLiteral("신상 치킨버거"));
+    editor->hide();
+    grid->setCurrentCell(0, int(ProductGoodsColumn::Name));
+
     // Two additional goods for the edited product.
     host->clearReceived();
     boxes.clear();
@@ -177,7 +191,7 @@ TEST_F(EndToEndTest, ProductEditReachesTheCacheAndUploadsAreCheckedWhole)
     ASSERT_TRUE(ExportTableToXlsx(ProductsE2eSheet({{"1", "새메뉴", "12000", "10000", "2026-12-01~2026-12-31"}}), chosen).ok);
     EXPECT_EQ(screen->uploadGoods(), 1) << boxes.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(requests(QStringLiteral("CS05_02_V01")).size(), 1);
-    EXPECT_EQ(grid->rowCount(), rowsBefore + 1);
+    EXPECT_EQ(grid->rowCount(), rowsBefore + 2) << "the editor's new product and the uploaded one";
     bool listed = false;
     for (int r = 0; r < grid->rowCount(); ++r)
         listed = listed || grid->item(r, int(ProductGoodsColumn::Name))->text() == QStringLiteral("새메뉴");
