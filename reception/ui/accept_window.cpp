@@ -1,4 +1,5 @@
 #include "reception/ui/accept_window.h"
+#include "reception/ui/menu_board_panel.h"
 
 #include "common/interface_texts.h"
 #include "common/program_globals.h"
@@ -164,6 +165,7 @@ TFRM_ACCEPT::TFRM_ACCEPT(Kind kind, QWidget *parent)
     buildLeftColumn();
     buildPages();
     buildFloatingPanels();
+    menuBoard = new AcceptMenuBoard(this);
     layout->addWidget(cxGroupBox1, 0);
     layout->addWidget(cxPageControl1, 1);
     FSELECT_ST_GOODS.clear();
@@ -915,7 +917,7 @@ void TFRM_ACCEPT::resetOrderFields()
     for (const ChoiceItem &item : CookingTimeChoices())
         CCB_WAIT_TIME->addItem(item.text, item.value);
     CCB_WAIT_TIME->setCurrentIndex(3);  // "7분"
-    CTL_GOODS->clear();
+    menuBoard->clear();
     for (QSpinBox *a : {CCR_GOODS_AMT, CCR_DOWN_AMT, CCR_SRV_AMT, CCR_AMOUNT, CCR_PRE_AMT, CSE_DEL_FEE})
         a->setValue(0);
     CCB_GENDER->setCurrentIndex(0);
@@ -1609,6 +1611,16 @@ bool TFRM_ACCEPT::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     return ReceptionWindow::eventFilter(watched, event);
+}
+
+void TFRM_ACCEPT::proc_Load_Goods_Buttons()
+{
+    menuBoard->loadGoodsButtons();
+}
+
+void TFRM_ACCEPT::proc_Charge()
+{
+    menuBoard->charge();
 }
 
 void InstallReceptionWindows()

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+class AcceptMenuBoard;
 class GridTableModel;
 class QButtonGroup;
 class QComboBox;
@@ -87,6 +88,12 @@ public:
     virtual void proc_A2Order_Load() {}
     virtual void proc_A2Order_History() {}
     virtual void proc_A2ORDERViewSet() {}
+
+    // Menu board, items, amounts and payment (menu_board_panel.*): the board's tiles for the
+    // current filters, and the recalculation of the items and amounts.
+    AcceptMenuBoard *menuBoard = nullptr;
+    void proc_Load_Goods_Buttons();
+    void proc_Charge();
 
     // The current time ("hhnn") the group lists judge by; tests set it.
     static void SetClockForTest(const QString &hhnn);

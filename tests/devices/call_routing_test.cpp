@@ -13,8 +13,6 @@ QString todaysLog()
         return QString();
     return QString::fromUtf8(f.readAll());
 }
-} // namespace
-
 TEST(CallRouteDecision, PrecedenceTable)
 {
     CallerIdWorld world;
@@ -208,3 +206,4 @@ TEST(CallRouter, EmptyStoreListLogsAndOpensNothing)
     EXPECT_TRUE(targets.opened.isEmpty());
     EXPECT_EQ(targets.fronts, 1);
 }
+} // namespace

@@ -68,8 +68,6 @@ bool waitFor(const std::function<bool()> &done, int ms = 3000)
     }
     return done();
 }
-} // namespace
-
 TEST(BoxFrames, BurmiDecodeTable)
 {
     struct Case
@@ -179,3 +177,4 @@ TEST(BoxFrames, PortThatFailsToOpenReportsTheError)
     EXPECT_FALSE(devices.openCallerIdPort(1, QStringLiteral("/dev/no-such-cid-port"), 9600).isEmpty());
     EXPECT_FALSE(devices.openCallerIdPort(3, QStringLiteral("x"), 9600).isEmpty());
 }
+} // namespace

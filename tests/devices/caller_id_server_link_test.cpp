@@ -78,8 +78,6 @@ struct LinkSetup
         return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
     }
 };
-} // namespace
-
 TEST(CidServerLink, ConnectsSendsRequest101ThenPolls102)
 {
     LinkSetup s;
@@ -186,3 +184,4 @@ TEST(CidServerLink, BadAddressOpensSettingsAndDownServerGivesUp)
     EXPECT_EQ(s.link.pollTimer().interval(), interval + 4000);
     EXPECT_FALSE(s.link.pollTimer().isActive());
 }
+} // namespace

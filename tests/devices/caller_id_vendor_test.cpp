@@ -48,8 +48,6 @@ struct RoutedCalls
     RoutedCalls() { SetCallRouter(&router); }
     ~RoutedCalls() { SetCallRouter(nullptr); }
 };
-} // namespace
-
 TEST(VendorLibrary, NoticeForAPortUsesThatSlotsChannelTable)
 {
     CallerIdWorld world;
@@ -178,3 +176,4 @@ TEST(TelephoneService, LoginCodesTextsAndLoginState)
     EXPECT_FALSE(func_Kt_Login(show));
     EXPECT_EQ(shown.last(), QStringLiteral("API 환경 정보 얻지 못함(실행되는 경로)"));
 }
+} // namespace

@@ -29,8 +29,6 @@ struct FrameSetup
         return G_INI->ReadString(section, k, QStringLiteral("<none>"));
     }
 };
-} // namespace
-
 TEST(CallerIdSettingsFrame, TypeUsePortAndRateWriteAtOnce)
 {
     FrameSetup s;
@@ -200,3 +198,4 @@ TEST(MainWindowCallTargets, CallsOpenTheHostsWindowsWithTheCall)
     EXPECT_FALSE(host.FRM_ACP_QUICK.at(0)->isHidden());
     FRM_ACP = previousHost;
 }
+} // namespace

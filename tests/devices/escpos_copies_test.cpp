@@ -39,8 +39,6 @@ struct EscPosCase
         return BuildReceiptBlocks(order, slotSet, groups, 0)[0];
     }
 };
-} // namespace
-
 TEST(EscPosCopies, CustomerCopyInBothWidths)
 {
     EscPosCase c;
@@ -160,3 +158,4 @@ TEST(EscPosCopies, TestPageBytes)
               QByteArray::fromHex("1b401d2100") + "TEST\n" + when + "\r\n" + QByteArray::fromHex("1b64051b6901"));
     EXPECT_EQ(EscPosTestPage(t, false), QByteArray::fromHex("1b401d2100") + "TEST" + when + QByteArray::fromHex("1b64051b6901"));
 }
+} // namespace

@@ -42,8 +42,6 @@ bool waitForReceipts(const ReceiptPrinterStandIn &printer, int n)
 {
     return QTest::qWaitFor([&] { return printer.receipts().size() >= n; }, 10000);
 }
-} // namespace
-
 TEST(EscPosSending, NetworkPrinterGetsEachReceiptWholeOnOneKeptConnection)
 {
     QTemporaryDir dir;
@@ -140,3 +138,4 @@ TEST(PaperDecoder, CommandsTextAndCutsAcrossReads)
     EXPECT_EQ(r.lines[1].segments[1].heightTimes, 2);
     EXPECT_TRUE(r.unknownCommands.isEmpty());
 }
+} // namespace

@@ -45,8 +45,6 @@ QStringList labelLeg(const QString &type, const QString &name, const QString &no
     return {type, name, QString(), QString(), QStringLiteral("0317770001"), QStringLiteral("경기 군포시 물류로 10"),
             QStringLiteral("A동"), no};
 }
-} // namespace
-
 TEST(SameDayLabel, BoxesForTheRouteCases)
 {
     SameDayLabel l;
@@ -161,3 +159,4 @@ TEST(SameDayLabel, PrinterMissingOrRefusedPrintsNothing)
     printer.procSameDayPrint(QStringLiteral("S1"), QStringLiteral("1"));
     EXPECT_EQ(printed, 1);
 }
+} // namespace

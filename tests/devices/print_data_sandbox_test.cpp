@@ -32,8 +32,6 @@ struct PrintWorld
         return registry.dispatch(r).buildPages(1000);
     }
 };
-} // namespace
-
 TEST(PrintDataFromTheSandbox, SeededOrderPrintsAReceiptAndSameDayOrderALabel)
 {
     PrintWorld w;
@@ -69,3 +67,4 @@ TEST(PrintDataFromTheSandbox, SeededOrderPrintsAReceiptAndSameDayOrderALabel)
     EXPECT_EQ(label.dest, QStringLiteral("[고객-도착지]"));
     EXPECT_TRUE(label.solHub.startsWith(QStringLiteral("[1차간선")));
 }
+} // namespace

@@ -41,8 +41,6 @@ protected:
     std::unique_ptr<TIniFile> ini;
     int printButton = -1;
 };
-} // namespace
-
 TEST_F(PrinterSettingsFrameTest, UsingAFreshSlotWritesItsDefaultsAndLoadingWritesNothing)
 {
     TFRM_PRINT_SET frame(2, hooks());
@@ -129,3 +127,4 @@ TEST_F(PrinterSettingsFrameTest, TestPagePrintsOnTheNetworkPrinter)
     const QString text = printer.receipts().first().toText();
     EXPECT_TRUE(text.startsWith(QStringLiteral("TEST\n인쇄일시 : "))) << text.toStdString();
 }
+} // namespace

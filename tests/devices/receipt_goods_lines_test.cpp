@@ -25,8 +25,6 @@ ReceiptBlocks goodsBlocks(const QList<ReceiptGoods> &goods, const TPRINT_SET &sl
     AppendReceiptGoodsLines(goods, slot, groups, b);
     return b;
 }
-} // namespace
-
 TEST(ReceiptGoodsLines, LatinNameFillsEachBlockToItsWidth)
 {
     const ReceiptBlocks b = goodsBlocks({goodsNamed(QStringLiteral("ABCDEFGHIJKLMNO"), 18000, 2)}, ReceiptTestSlot());
@@ -209,3 +207,4 @@ TEST(ReceiptBlocks, BodyOfTheFixtureOrder)
     const auto plain = BuildReceiptBlocks(o, slotSet, {}, -1);
     EXPECT_EQ(plain[0][0].size(), want0.size() - 8);
 }
+} // namespace

@@ -96,8 +96,6 @@ protected:
     QStringList pages, payloads, log, boxes;
     std::unique_ptr<ReceiptPrintJob> job;
 };
-} // namespace
-
 TEST_F(ReceiptPrintJobTest, TwoPagesSecondHeaderWinsAndGoodsOfBothPrint)
 {
     const QJsonObject item = jobRow({{0, QStringLiteral("2")}, {1, QStringLiteral("900")}, {2, QStringLiteral("치즈")},
@@ -181,3 +179,4 @@ TEST_F(ReceiptPrintJobTest, FailuresAreLoggedAndOnlyAskedPrintsShowABox)
     EXPECT_TRUE(log.last().startsWith(QStringLiteral("CS01_25_V02 Exception Err ")));
     EXPECT_EQ(printedText(), QString());
 }
+} // namespace

@@ -17,8 +17,6 @@ bool waitUntil(const std::function<bool()> &done, int ms = 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return done();
 }
-} // namespace
-
 // One ring of the sandbox reaches the client through its server link and through its serial box.
 TEST(SandboxTelephones, ARingArrivesByTheServerAndByTheBox)
 {
@@ -59,3 +57,4 @@ TEST(SandboxTelephones, ARingArrivesByTheServerAndByTheBox)
     link.stop();
     SetCallRouter(nullptr);
 }
+} // namespace

@@ -21,8 +21,6 @@ QList<SystemReceiptJob> systemJobs(ReceiptOrder order, const QString &prtOut)
         << error.toStdString();
     return jobs;
 }
-} // namespace
-
 TEST(SystemReceipts, CustomerAndStoreCopiesAreTwoJobsWithTheBodyFromItsSecondEntry)
 {
     const QList<SystemReceiptJob> jobs = systemJobs(ReceiptTestOrder(), QStringLiteral("1100"));
@@ -70,3 +68,4 @@ TEST(SystemReceipts, TicketsWrapAndUnreadablePickupPrintsAsReceived)
         found = found || l.text == QStringLiteral("픽업시간: 곧 방문");
     EXPECT_TRUE(found);
 }
+} // namespace
