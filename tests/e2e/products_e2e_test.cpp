@@ -7,6 +7,7 @@
 #include "grid/xlsx_export.h"
 #include "main/top_menu.h"
 #include "records/reference_lookups.h"
+#include "reception/menu_board_filter.h"
 #include "store/product_goods_list.h"
 #include "store/ui/add_goods_dialog.h"
 #include "store/ui/app_goods_match_tab.h"
@@ -105,6 +106,12 @@ TEST_F(EndToEndTest, ProductEditReachesTheCacheAndUploadsAreCheckedWhole)
     EXPECT_EQ(QString(cached.ORD_DN_PRICE), QStringLiteral("21000"));
     EXPECT_EQ(QString(cached.ORD_DN_PERIOD), QStringLiteral("2026120120261231"));
     EXPECT_EQ(QString(cached.ORD_DN_TIME), QStringLiteral("11001400"));
+    // The reception window's menu board, built from the same cache, shows the new name and the
+    // discount price inside its period.
+    bool onBoard = false;
+    for (const MenuBoardTile &tile : BuildMenuBoard(*G_ST_LIST.find(st), MenuBoardFilter{}))
+        onBoard = onBoard || (tile.goodsNo == goodsNo && tile.name == newName);
+    EXPECT_TRUE(onBoard) << "the menu board shows the edited product";
     // Opening and saving again keeps the period and time.
     editor->proc_GetMode(2, st, goodsNo);
     EXPECT_EQ(editor->periodEdit()->text(), QStringLiteral("2026-12-01~2026-12-31"));
