@@ -17,6 +17,7 @@
 #include "main/ui/start_window.h"
 #include "reception/ui/accept_window.h"
 #include "history/ui/past_orders_screen.h"
+#include "store/ui/product_screen.h"
 #include "platform/clock.h"
 #include "platform/single_instance.h"
 #include "records/session_records.h"
@@ -136,6 +137,8 @@ void AppAssembly::prepare(QApplication &app)
     InstallPrinting();
     // The settlement screen (store administration).
     InstallSettlementScreen();
+    // The product screen (store administration).
+    InstallProductScreen();
 }
 
 TFRM_MAIN *AppAssembly::createMainWindow()

@@ -17,6 +17,8 @@ struct Row
 // code, call type, field count. A code sent in two shapes has two rows. The courier assignments
 // ("CS01_18_V03", "CS01_46_V01") are not here: their payload is made by the screens that pick the
 // courier, and the forced one carries one field more than what it repeats.
+// A batch (call type "CMM1") sends any number of rows of the same fields: its count is written
+// negative, "rows of n fields".
 constexpr Row kShapes[] = {
     {"1", "SOK1", 5},  // the stores' state
     {"999", "DUM", 1},  // the keep-alive, one empty field
@@ -68,6 +70,14 @@ constexpr Row kShapes[] = {
     {"CS04_04_V02", "ADM1", 4},
     {"CS04_05_V02", "ADM1", 2},
     {"CS05_01_V02", "ADM1", 2},
+    {"CS05_02_V01", "ADM1", 13},
+    {"CS05_05_V01", "ADM1", 7},
+    {"CS05_06_V02", "CMM1", -5},
+    {"CS05_07_V01", "CMM1", -5},
+    {"CS05_08_V01", "CMM1", -4},
+    {"CS05_09_V01", "ADM1", 4},
+    {"CS05_10_V01", "ADM1", 7},
+    {"CS05_11_V01", "ADM1", 2},
     {"CS05_15_V01", "ADM1", 3},
     {"CS06_01_V01", "ADM1", 1},
     {"CS06_02_V01", "ADM1", 3},
@@ -131,6 +141,8 @@ const Secret *secretOf(const QString &code)
 
 QString shapeText(const QString &callType, qsizetype fieldCount)
 {
+    if (fieldCount < 0)
+        return QStringLiteral("%1 with rows of %2 fields").arg(callType).arg(-fieldCount);
     return QStringLiteral("%1 with %2 field%3").arg(callType).arg(fieldCount).arg(fieldCount == 1 ? "" : "s");
 }
 } // namespace
@@ -157,7 +169,8 @@ QString mismatch(const SandboxRequest &request)
     const qsizetype count = request.fields().size();
     QStringList expected;
     for (const Shape &s : shapes) {
-        if (s.callType == request.callType && s.fieldCount == count)
+        const bool rows = s.fieldCount < 0 && count > 0 && count % -s.fieldCount == 0;
+        if (s.callType == request.callType && (s.fieldCount == count || rows))
             return {};
         expected.append(shapeText(s.callType, s.fieldCount));
     }
