@@ -50,8 +50,6 @@ protected:
     QList<int> gauge;
     int clears = 0;
 };
-} // namespace
-
 TEST(LedgerChunks, WeeksCoverThePeriodOnceAndEndAtItsEnd)
 {
     struct Case
@@ -203,3 +201,4 @@ TEST_F(LedgerSearchTest, AmountsAreWholeNumbersAndUnreadableOnesAreCounted)
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_TRUE(boxes.shown[0].second.contains(QStringLiteral("2건")));
 }
+} // namespace

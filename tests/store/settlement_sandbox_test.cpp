@@ -56,8 +56,6 @@ protected:
         return rows;
     }
 };
-} // namespace
-
 TEST_F(SettlementSandbox, MonthOfLedgerAddsUpToTheSandboxRecords)
 {
     const QDate end = koreaToday().addDays(-1);
@@ -180,3 +178,4 @@ TEST_F(SettlementSandbox, ScenarioMovesAreInTheLedger)
         }
     }
 }
+} // namespace

@@ -62,8 +62,6 @@ protected:
             .toLongLong();
     }
 };
-} // namespace
-
 TEST_F(SettlementScreen, LedgerFooterCategoriesAndTransfer)
 {
     TFRM_CALCULATE screen;
@@ -135,3 +133,4 @@ TEST_F(SettlementScreen, LedgerFooterCategoriesAndTransfer)
     if (!dir.isEmpty())
         screen.grab().save(dir + QStringLiteral("/settlement_ledger.png"));
 }
+} // namespace
