@@ -422,10 +422,10 @@ bool CourierOnMap(const TMyWorker &w, const QString &attendText, const CourierFi
     if (w.WkAttendCD.trimmed() != kAtWork)
         return false;
     const CourierStatusButtons &b = in.buttons;
-    const bool candidate = (b.wait && attendText == QLatin1String("대기"))
+    const bool candidate = (b.wait && attendText == QStringLiteral("대기"))
                            || (b.rest && w.WkAttendCD.trimmed() == QLatin1String("0003"))
-                           || (b.out && attendText == QLatin1String("퇴근"))
-                           || (b.drive && attendText == QLatin1String("운행"));
+                           || (b.out && attendText == QStringLiteral("퇴근"))
+                           || (b.drive && attendText == QStringLiteral("운행"));
     if (!candidate)
         return false;
     if (!in.branchCodes.contains(w.BrCode))
