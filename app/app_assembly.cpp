@@ -13,6 +13,7 @@
 #include "main/ui/reception_host.h"
 #include "main/ui/start_forms.h"
 #include "main/ui/start_window.h"
+#include "dispatch/ui/control_screen_window.h"
 #include "platform/clock.h"
 #include "platform/single_instance.h"
 #include "records/session_records.h"
@@ -131,6 +132,8 @@ TFRM_MAIN *AppAssembly::createMainWindow()
     if (ProgramEndRequested())
         return nullptr;
     CreateStartForms(m_window);
+    // The control screens, fed by the today's board's order engine.
+    InstallDispatchControl();
     selfCheck();
     return m_window;
 }
