@@ -3,10 +3,12 @@
 #include "common/daily_log.h"
 #include "common/interface_texts.h"
 #include "common/ui/message_box_dialog.h"
+#include "devices/ui/printing_install.h"
 #include "start/keyring_secret_store.h"
 #include "start/program_start.h"
 #include "reference/reference_sequence.h"
 #include "common/screen_placeholders.h"
+#include "devices/ui/caller_id_install.h"
 #include "start/start_initialization.h"
 #include "start/ui/app_style.h"
 #include "main/ui/main_window.h"
@@ -14,6 +16,8 @@
 #include "main/ui/start_forms.h"
 #include "main/ui/start_window.h"
 #include "dispatch/ui/control_screen_window.h"
+#include "reception/ui/accept_window.h"
+#include "history/ui/past_orders_screen.h"
 #include "platform/clock.h"
 #include "platform/single_instance.h"
 #include "records/session_records.h"
@@ -124,6 +128,12 @@ void AppAssembly::prepare(QApplication &app)
 
     InstallStartInitialization();
     InstallShellForms();
+    // Order reception: the delivery reception and modify windows.
+    InstallReceptionWindows();
+    // The past-orders screen (history).
+    InstallPastOrdersScreen();
+    // Receipts, the print button and same-day labels.
+    InstallPrinting();
 }
 
 TFRM_MAIN *AppAssembly::createMainWindow()
@@ -131,6 +141,8 @@ TFRM_MAIN *AppAssembly::createMainWindow()
     m_window = new TFRM_MAIN();
     if (ProgramEndRequested())
         return nullptr;
+    // Caller ID: call routing, the boxes' ports, the server link and the call history.
+    InstallCallerId(m_window);
     CreateStartForms(m_window);
     // The control screens, fed by the today's board's order engine.
     InstallDispatchControl();
@@ -158,10 +170,10 @@ QStringList AppAssembly::selfCheck() const
     for (const QString &screen : BoardScreenNames())
         if (!HasBoardScreenMaker(screen))
             NoteScreenPlaceholder(LaterScreenOfBoard(screen), screen);
-    if (!TFRM_ACP::HasWindowMaker()) {
+    if (!TFRM_ACP::HasWindowMaker(ReceptionWindow::Kind::Delivery))
         NoteScreenPlaceholder(LaterScreen::kReception, QStringLiteral("TFRM_ACCEPT"));
+    if (!TFRM_ACP::HasWindowMaker(ReceptionWindow::Kind::Quick))
         NoteScreenPlaceholder(LaterScreen::kQuickReception, QStringLiteral("TFRM_ACCEPT_QUICK"));
-    }
     if (!ShellActions().print)
         NoteScreenPlaceholder(LaterScreen::kPrinting, QStringLiteral("print"));
 

@@ -135,16 +135,22 @@ void seedGoods(SandboxDatabase &db, SandboxRandom &rng)
                     ++adds;
                 }
             }
+            // A few dishes are sold out today; a coffee shop's cups carry a deposit.
+            const QString ordStatus = !drink && i % 17 == 9 ? QStringLiteral("2") : QStringLiteral("1");
+            const QString deposit =
+                !drink && menu.brandWord == QStringLiteral("커피") && i % 10 < 7 ? QStringLiteral("300") : QStringLiteral("0");
             goodsRows.append({st, goodsNo, grpNo, name, QStringLiteral("1"), price(won), price(won + 1000),
                               opt1, adds, drink ? QStringLiteral("음료") : menu.brandWord, i + 1,
-                              QStringLiteral("880%1").arg(rng.digits(10)), modDate});
+                              QStringLiteral("880%1").arg(rng.digits(10)), modDate, ordStatus, QStringLiteral("N"),
+                              deposit});
         }
     }
     db.insertRows(QStringLiteral("goods_groups"), {"st_code", "grp_no", "name", "data_status", "use_type", "view_order"},
                   groupRows);
     db.insertRows(QStringLiteral("goods"),
                   {"st_code", "goods_no", "grp_no", "name", "data_status", "ord_price", "sell_price", "option_1_cnt",
-                   "add_goods_cnt", "type_name", "view_order", "barcode", "mod_date"},
+                   "add_goods_cnt", "type_name", "view_order", "barcode", "mod_date", "ord_status", "adult_yn",
+                   "cup_deposit"},
                   goodsRows);
     db.insertRows(QStringLiteral("goods_options"),
                   {"st_code", "goods_no", "op_no", "data_status", "option_type", "name", "price", "view_order"},
@@ -158,7 +164,8 @@ QStringList goodsCore(const QVariantList &g)
     //    add_goods_cnt, type_name, view_order, barcode, mod_date
     return {g.at(1).toString(), g.at(3).toString(), g.at(4).toString(), QString(), QStringLiteral("0001"),
             QStringLiteral("0001"), g.at(9).toString(), QString(), QStringLiteral("1"), g.at(5).toString(),
-            QStringLiteral("0"), QStringLiteral("1"), QString(), QString(), g.at(6).toString(), QStringLiteral("0"),
+            QStringLiteral("0"), g.value(13, QStringLiteral("1")).toString(), QString(), QString(), g.at(6).toString(),
+            QStringLiteral("0"),
             QStringLiteral("1"), QString(), QString(), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
             QStringLiteral("0"), QStringLiteral("Y"), g.at(7).toString(), QStringLiteral("0"), g.at(8).toString()};
 }
@@ -167,9 +174,9 @@ QStringList goodsCore(const QVariantList &g)
 QStringList goodsTail(const QVariantList &g, bool withDeposit)
 {
     QStringList t = {QString(), QString(), QStringLiteral("0"), QStringLiteral("0"), g.at(12).toString(), QString(),
-                     QStringLiteral("N"), QStringLiteral("0"), g.at(11).toString(), QStringLiteral("N")};
+                     QStringLiteral("N"), QStringLiteral("0"), g.at(11).toString(), g.value(14, QStringLiteral("N")).toString()};
     if (withDeposit)
-        t << QStringLiteral("0");
+        t << g.value(15, QStringLiteral("0")).toString();
     return t;
 }
 
@@ -187,7 +194,7 @@ QString pageText(const QJsonObject &page)
 }
 
 const char kGoodsColumns[] = "st_code, goods_no, grp_no, name, data_status, ord_price, sell_price, option_1_cnt,"
-                             " add_goods_cnt, type_name, view_order, barcode, mod_date";
+                             " add_goods_cnt, type_name, view_order, barcode, mod_date, ord_status, adult_yn, cup_deposit";
 
 SandboxReply goodsLoad(SandboxDatabase &db, const SandboxRequest &req)
 {
@@ -314,6 +321,24 @@ SandboxReply goodsDetail(SandboxDatabase &db, const SandboxRequest &req)
                      {"OUT_ROW1", row1}, {"OUT_ROW2", row2}, {"OUT_ROW3", row3}};
     return SandboxReply::explicitPages({pageText(page)});
 }
+// Switches a goods item between on sale ("1") and sold out ("2"); the change counts as a goods
+// change, so the next goods load of the store brings it too.
+SandboxReply goodsSaleStatus(SandboxDatabase &db, const SandboxRequest &req)
+{
+    const QStringList f = req.fields();
+    const QString st = f.value(0).trimmed();
+    const QString goodsNo = f.value(1).trimmed();
+    const QString status = f.value(2).trimmed();
+    if (status != QLatin1String("1") && status != QLatin1String("2"))
+        return SandboxReply::code(QStringLiteral("0"), QStringLiteral("판매상태가 잘못되었습니다."));
+    if (!db.value(QStringLiteral("SELECT 1 FROM goods WHERE st_code = ? AND goods_no = ?"), {st, goodsNo}).isValid())
+        return SandboxReply::code(QStringLiteral("0"), QStringLiteral("등록되지 않은 상품입니다."));
+    const QString mark = db.value(QStringLiteral("SELECT MAX(mod_date) FROM goods WHERE st_code = ?"), {st}).toString();
+    const QString newMark = QString::number(mark.toLongLong() + 1);
+    db.exec(QStringLiteral("UPDATE goods SET ord_status = ?, mod_date = ? WHERE st_code = ? AND goods_no = ?"),
+            {status, newMark, st, goodsNo});
+    return SandboxReply::code(QStringLiteral("1"), QString());
+}
 } // namespace
 
 SANDBOX_HANDLER_AREA(goods)
@@ -329,7 +354,8 @@ SANDBOX_HANDLER_AREA(goods)
                                 " grp_no TEXT, name TEXT NOT NULL, data_status TEXT NOT NULL DEFAULT '1',"
                                 " ord_price TEXT, sell_price TEXT, option_1_cnt INTEGER, add_goods_cnt INTEGER,"
                                 " type_name TEXT, view_order INTEGER, barcode TEXT, mod_date TEXT NOT NULL,"
-                                " PRIMARY KEY (st_code, goods_no))"),
+                                " ord_status TEXT NOT NULL DEFAULT '1', adult_yn TEXT NOT NULL DEFAULT 'N',"
+                                " cup_deposit TEXT NOT NULL DEFAULT '0', PRIMARY KEY (st_code, goods_no))"),
                  QStringLiteral("CREATE TABLE IF NOT EXISTS goods_options (st_code TEXT NOT NULL, goods_no TEXT NOT NULL,"
                                 " op_no TEXT NOT NULL, data_status TEXT NOT NULL DEFAULT '1', option_type TEXT,"
                                 " name TEXT, price INTEGER, view_order INTEGER,"
@@ -338,4 +364,5 @@ SANDBOX_HANDLER_AREA(goods)
     registry.add(QStringLiteral("CS00_05_V01"), [db](const SandboxRequest &r) { return groupLoad(*db, r); });
     registry.add(QStringLiteral("CS00_06_V04"), [db](const SandboxRequest &r) { return goodsLoad(*db, r); });
     registry.add(QStringLiteral("CS05_01_V02"), [db](const SandboxRequest &r) { return goodsDetail(*db, r); });
+    registry.add(QStringLiteral("CS05_15_V01"), [db](const SandboxRequest &r) { return goodsSaleStatus(*db, r); });
 }

@@ -689,8 +689,11 @@ void TFRM_MAIN::ReceptionWindowClosed(ReceptionWindow *window)
         return;
     // Modify windows carry the order kind in GI_ORD (1 today's orders, 2 past orders) as the
     // reception windows carry the screen they were opened from.
+    // A window opened from neither order board returns to today's orders too, and that screen
+    // comes to the front, so the current-screen name always names what is shown.
     switch (window->GI_ORD) {
     case 2: TopButtonClick(TopButton::Past); break;
+    case 0:
     case 1: TopButtonClick(TopButton::Today); break;
     default: proc_Load_Main(0); break;
     }

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QEvent>
+#include <QHash>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -9,9 +10,12 @@
 
 namespace
 {
-TFRM_ACP::WindowMaker &maker()
+using Kind = ReceptionWindow::Kind;
+const QList<Kind> kAllKinds{Kind::Delivery, Kind::Quick, Kind::DeliveryModify, Kind::QuickModify};
+
+QHash<int, TFRM_ACP::WindowMaker> &receptionWindowMakers()
 {
-    static TFRM_ACP::WindowMaker m;
+    static QHash<int, TFRM_ACP::WindowMaker> m;
     return m;
 }
 } // namespace
@@ -55,19 +59,51 @@ ReceptionWindow::ReceptionWindow(Kind kind, QWidget *parent)
     hide();
 }
 
+ReceptionWindow::ReceptionWindow(Kind kind, QWidget *parent, NoPlaceholder)
+    : QWidget(parent)
+    , m_kind(kind)
+{
+    hide();
+}
+
 void ReceptionWindow::proc_Init()
+{
+    ++m_initCount;
+}
+
+void ReceptionWindow::SetCall(const ReceptionCall &call)
+{
+    m_call = call;
+}
+
+void ReceptionWindow::proc_Acc_init()
 {
     ++m_initCount;
 }
 
 void TFRM_ACP::SetWindowMaker(WindowMaker m)
 {
-    maker() = std::move(m);
+    SetWindowMaker(std::move(m), kAllKinds);
+}
+
+void TFRM_ACP::SetWindowMaker(WindowMaker m, const QList<ReceptionWindow::Kind> &kinds)
+{
+    for (Kind kind : kinds) {
+        if (m)
+            receptionWindowMakers().insert(int(kind), m);
+        else
+            receptionWindowMakers().remove(int(kind));
+    }
 }
 
 bool TFRM_ACP::HasWindowMaker()
 {
-    return bool(maker());
+    return !receptionWindowMakers().isEmpty();
+}
+
+bool TFRM_ACP::HasWindowMaker(ReceptionWindow::Kind kind)
+{
+    return receptionWindowMakers().contains(int(kind));
 }
 
 TFRM_ACP::TFRM_ACP(QWidget *parent)
@@ -80,7 +116,8 @@ TFRM_ACP::TFRM_ACP(QWidget *parent)
     pages->setObjectName(QStringLiteral("pages"));
     layout->addWidget(pages);
     auto make = [this](ReceptionWindow::Kind kind) {
-        return maker() ? maker()(kind, this) : new ReceptionWindow(kind, this);
+        const auto found = receptionWindowMakers().constFind(int(kind));
+        return found != receptionWindowMakers().cend() && *found ? (*found)(kind, this) : new ReceptionWindow(kind, this);
     };
     for (int i = 0; i < 12; ++i) {
         auto *page = new QWidget(pages);
@@ -146,6 +183,74 @@ bool TFRM_ACP::anyTabShown() const
         if (pages->isTabVisible(i))
             return true;
     return false;
+}
+
+int TFRM_ACP::firstShownTab() const
+{
+    for (int i = 0; i < pages->count(); ++i)
+        if (pages->isTabVisible(i))
+            return i;
+    return -1;
+}
+
+ReceptionWindow *TFRM_ACP::proc_New_Call(const ReceptionCall &call, int giOrd)
+{
+    // Setting up a window may run other handlers (a message box, a reply's wait); a call that
+    // comes in meanwhile waits for its turn instead of taking the window being set up.
+    if (m_startingCall) {
+        m_waitingCalls.append({call, giOrd});
+        return nullptr;
+    }
+    m_startingCall = true;
+    ReceptionWindow *w = nullptr;
+    try {
+        w = startCall(call, giOrd);
+    } catch (...) {
+        m_startingCall = false;
+        throw;
+    }
+    m_startingCall = false;
+    if (!m_waitingCalls.isEmpty()) {
+        const auto next = m_waitingCalls.takeFirst();
+        proc_New_Call(next.first, next.second);
+    }
+    return w;
+}
+
+ReceptionWindow *TFRM_ACP::startCall(const ReceptionCall &call, int giOrd)
+{
+    int slot = -1;
+    for (int i = 0; i < FRM_ACP_LIST.size(); ++i)
+        if (FRM_ACP_LIST.at(i)->isHidden()) {
+            slot = i;
+            break;
+        }
+    int tab = -1;
+    for (int i = 0; i < 5; ++i)
+        if (!pages->isTabVisible(i)) {
+            tab = i;
+            break;
+        }
+    if (slot < 0 || tab < 0)
+        return nullptr;
+    ReceptionWindow *w = FRM_ACP_LIST.at(slot);
+    w->GI_ORD = giOrd;
+    w->GI_ACP_NUM = slot;
+    w->GI_GUBUN = 0;
+    w->Tag = tab;
+    w->SetCall(call);
+    QWidget *page = tabPage(tab);
+    if (w->parentWidget() != page) {
+        w->setParent(page);
+        page->layout()->addWidget(w);
+    }
+    pages->setTabText(tab, QStringLiteral("접수") + QString::number(slot + 1));
+    pages->setTabVisible(tab, true);
+    w->proc_Acc_init();
+    w->show();
+    pages->setCurrentIndex(tab);
+    emit callOpened(w);
+    return w;
 }
 
 bool TFRM_ACP::eventFilter(QObject *watched, QEvent *event)

@@ -1,5 +1,6 @@
 #include "main/ui/start_forms.h"
 
+#include "common/program_globals.h"
 #include "common/screen_placeholders.h"
 #include "main/top_menu.h"
 #include "main/ui/main_window.h"
@@ -205,6 +206,10 @@ void InstallShellForms()
         auto *w = new TFRM_ACP(main);
         main->DockBoard(w);
         QObject::connect(w, &TFRM_ACP::windowClosed, main, &TFRM_MAIN::ReceptionWindowClosed);
+        QObject::connect(w, &TFRM_ACP::callOpened, main, [main, w] {
+            G_CUR_FORM = QString::fromLatin1(ScreenName::kReception);
+            main->BringBoardToFront(w);
+        });
         return w;
     });
     SetStartFormMaker(StartForm::TfrmCardApprList, [](TFRM_MAIN *main) -> QWidget * {

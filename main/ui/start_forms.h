@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class IOrderPrinter;
+class ISameDayLabelPrinter;
 class QWidget;
 class TFRM_MAIN;
 
@@ -69,6 +71,8 @@ struct ShellActionHooks
     std::function<void()> loadCash;                    // reload the money balance (rewrites panel 3)
     std::function<void(const QList<StatusColour> &)> applyStatusColours;  // the boards' count labels
     std::function<void(QWidget *main)> openControlScreen;  // "관제": the user's control screen
+    IOrderPrinter *orderPrinter = nullptr;        // receipts of the order dispatch
+    ISameDayLabelPrinter *labelPrinter = nullptr; // labels of the same-day board
 };
 ShellActionHooks &ShellActions();
 

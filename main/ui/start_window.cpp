@@ -81,6 +81,7 @@ ReferenceLoaderTable &loaderOverride()
 }
 
 IStartDevices *g_devices = nullptr;
+CallerIdStartHooks g_callerIdHooks;
 
 IStartDevices &devices(TFRM_MAIN *window)
 {
@@ -296,9 +297,12 @@ SequenceWindow MakeSequenceWindow(TFRM_MAIN *window)
     };
     s.closeProgress = [] { CloseProgressForm(); };
     // The network caller-ID client belongs to the caller-ID screens.
-    s.networkCallerId = [stand = ScreenPlaceholder(LaterScreen::kCallerId, QStringLiteral("fnc_cid_conf"))](bool) {
-        stand();
-    };
+    if (g_callerIdHooks.networkCallerId)
+        s.networkCallerId = [window, hook = g_callerIdHooks.networkCallerId](bool use) { hook(window, use); };
+    else
+        s.networkCallerId = [stand = ScreenPlaceholder(LaterScreen::kCallerId, QStringLiteral("fnc_cid_conf"))](bool) {
+            stand();
+        };
     return s;
 }
 
@@ -325,7 +329,10 @@ StartWindow MakeStartWindow(TFRM_MAIN *window)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     };
     w.advance = [] { proc_InitDataReceiveAfter(); };
-    w.ktLogin = ScreenPlaceholder(LaterScreen::kCallerId, QStringLiteral("func_Kt_Login"));
+    if (g_callerIdHooks.ktLogin)
+        w.ktLogin = [window, hook = g_callerIdHooks.ktLogin] { hook(window); };
+    else
+        w.ktLogin = ScreenPlaceholder(LaterScreen::kCallerId, QStringLiteral("func_Kt_Login"));
     // The reception host made its twelve windows with itself; here they take their modes and slots.
     w.createModifyWindows = [] {
         if (TFRM_ACP *host = receptionHost()) {
@@ -430,6 +437,11 @@ void SetReferenceLoaderTable(ReferenceLoaderTable table)
 void SetStartDevices(IStartDevices *d)
 {
     g_devices = d;
+}
+
+void SetCallerIdStartHooks(CallerIdStartHooks hooks)
+{
+    g_callerIdHooks = std::move(hooks);
 }
 
 void InstallStartInitialization()

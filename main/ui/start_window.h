@@ -8,6 +8,7 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
 
 class QPrinter;
 class QSerialPort;
@@ -60,6 +61,15 @@ LoginScreenHook MakeLoginScreenHook(TFRM_MAIN *window);
 void SetReferenceLoaderTable(ReferenceLoaderTable table);
 // Replaces the devices (tests); nullptr restores the desktop's.
 void SetStartDevices(IStartDevices *devices);
+
+// The start-up's caller-ID steps, installed by the caller-ID room: the network caller-ID server
+// (connect, or hide its picture) and the telephone-service login. Stand-ins until installed.
+struct CallerIdStartHooks
+{
+    std::function<void(TFRM_MAIN *window, bool use)> networkCallerId;
+    std::function<void(TFRM_MAIN *window)> ktLogin;
+};
+void SetCallerIdStartHooks(CallerIdStartHooks hooks);
 
 // Installs the whole start-up as the main window's initialization, the synchronization as the
 // "동기화" button's action and the login's screen steps.

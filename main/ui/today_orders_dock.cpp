@@ -2,6 +2,7 @@
 
 #include "common/message_box.h"
 #include "common/program_globals.h"
+#include "link/link_state.h"
 #include "main/courier_refresh_binding.h"
 #include "reference/edition_table.h"
 #include "main/main_globals.h"
@@ -204,6 +205,7 @@ public:
         BindCourierRefreshToSidePanels(courierRefresh.hooks());
         buildInfoBar();
         screen->engine().setSoundPlayer(&sounds);
+        screen->engine().setPrinter(ShellActions().orderPrinter);
         bindScreen();
         bindLoader();
         bindPoll();
@@ -297,6 +299,7 @@ private:
     {
         TFRM_ORD *s = m_screen;
         SameDayPanels::Hooks h;
+        h.printer = ShellActions().labelPrinter;
         h.statusColour = [](const QString &key) { return statusColourOf(key); };
         h.setPollTimer = [this](bool on) {
             if (on)
@@ -402,7 +405,13 @@ private:
             storeBoard.reloadAll();
             m_screen->loader().proc_Load_Order();
         };
-        h.loadCompleted = [this] { m_screen->loader().procLoadA1OrderFinish(); };
+        // The login decides the tabs before the shared link exists, and hiding them passes the
+        // current page across the completed boards: with no link there is nothing to ask (a
+        // failed ask would mark the link down), and the board loads when its tab is next shown.
+        h.loadCompleted = [this] {
+            if (G_TCP_CLIENT)
+                m_screen->loader().procLoadA1OrderFinish();
+        };
         h.stopPolling = [this] { polling().stop(); };
         h.pollingActive = [this] { return polling().poller.isActive(); };
         h.stopElapsedTimer = [this] { polling().poller.setPassTimeEnabled(false); };
@@ -415,6 +424,8 @@ private:
         // The screen asks when its flag is down: at the first visit, and again after a new
         // branch selection cleared it.
         h.loadCompletedSameDay = [this](const QString &) {
+            if (!G_TCP_CLIENT)
+                return;
             sameDay->loader().bA3FinOrd = false;
             sameDay->loadCompleted();
             m_screen->bA3FinOrd = sameDay->loader().bA3FinOrd;

@@ -90,9 +90,13 @@ TEST_F(EndToEndTest, EveryStepIsBoundAndTheStandInsAreListed)
         EXPECT_TRUE(lines.contains(QStringLiteral("Start-up check : placeholder : ") + standIn)) << standIn.toStdString();
     }
     // The stand-ins the program has today, one per screen of a later part.
-    for (const char *expected : {"history : TFRM_ORD_OLD", "reception : TFRM_ACCEPT", "caller ID : func_Kt_Login",
-                                 "history : proc_GetComboMngBrList"})
+    for (const char *expected : {"quick reception : TFRM_ACCEPT_QUICK", "history : proc_GetComboMngBrList"})
         EXPECT_TRUE(standIns.contains(QString::fromUtf8(expected))) << expected;
+    for (const char *replaced : {"reception : TFRM_ACCEPT", "history : TFRM_ORD_OLD"})
+        EXPECT_FALSE(standIns.contains(QString::fromUtf8(replaced))) << replaced;
+    // Caller ID is built: its start-up steps are real.
+    for (const QString &standIn : standIns)
+        EXPECT_FALSE(standIn.startsWith(QString::fromLatin1(LaterScreen::kCallerId))) << standIn.toStdString();
 }
 
 TEST_F(EndToEndTest, StoreBoardShowsCodeNamesAndTheCancelReasons)

@@ -6,6 +6,7 @@
 
 #include "link/sandbox_link_fixture.h"
 
+#include "common/daily_log.h"
 #include "common/message_box.h"
 #include "main/ui/main_window.h"
 #include "main/ui/reg_device_admin.h"
@@ -25,6 +26,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
@@ -195,6 +197,53 @@ TEST_F(TodayBoardsSandbox, SameDayMenuActionsReachTheServerFromTheAssembledScree
     EXPECT_TRUE(window->messageWindows->composer()->isVisible());
     window->messageWindows->composer()->hide();
 
+}
+
+// The login decides the screen's tabs before the shared link exists. Hiding them moves the
+// current page across every board, the completed ones too: none may ask then (there is no link
+// to ask on; a failed ask is logged as an error and marks the link down), and each still loads
+// when it is shown.
+TEST_F(TodayBoardsSandbox, TabsDecidedBeforeTheLinkExistsLoadNothingUntilShown)
+{
+    loginAs("5001", kDeskBranch);
+    G_USER_INFO.SAMEDAY_NORMAL_TYPE = 1;
+    G_USER_SET.SEARCHSAMEDAY = "Y";
+    makeScreen();
+    // As at a login after a logout: nothing loaded yet, and no link.
+    parts.sameDay->loader().bA3FinOrd = false;
+    today->bA3FinOrd = false;
+    today->loader().bA1FinOrd = false;
+    const qint64 logBefore = QFileInfo(DailyLogPath()).size();
+    TcpClient *const link = G_TCP_CLIENT;
+    G_TCP_CLIENT = nullptr;
+    G_CONNECTED = true;
+    host->clearReceived();
+    // A board loaded in an earlier session of the program asks for its completed orders too.
+    today->loader().gsSyncDate = QStringLiteral("20261211090000");
+    for (const TFRM_ORD::Page p : {TFRM_ORD::tbOrdComp, TFRM_ORD::tbEndSameDay, TFRM_ORD::tbOrdNow})
+        today->setActivePage(p);
+    procOrderTabVisibleCheck(today);
+    const bool connectedAfterTabs = G_CONNECTED;
+    G_TCP_CLIENT = link;
+    EXPECT_TRUE(connectedAfterTabs);
+    QFile log(DailyLogPath());
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    log.seek(logBefore);
+    const QString written = QString::fromUtf8(log.readAll());
+    EXPECT_FALSE(written.contains(QStringLiteral("ERR[NO RESULT]"))) << written.toStdString();
+    EXPECT_FALSE(parts.sameDay->loader().bA3FinOrd);
+    EXPECT_FALSE(today->loader().bA1FinOrd);
+
+    // Once the link is up (a new one, as after a login), the completed same-day tab loads at its
+    // first visit.
+    FreeTcpClient(G_TCP_CLIENT);
+    CreateTcpClient(G_TCP_CLIENT);
+    ASSERT_TRUE(ConnectServer(G_TCP_CLIENT, G_SERVER_HOST, G_SERVER_PORT, 10000));
+    today->setActivePage(TFRM_ORD::tbEndSameDay);
+    int completedLoads = 0;
+    for (const SandboxRequest &r : host->receivedRequests())
+        completedLoads += r.reqNum == QLatin1String("CS01_32_V02") && r.fields().value(5) == QLatin1String("1");
+    EXPECT_EQ(completedLoads, 1);
 }
 
 TEST_F(TodayBoardsSandbox, PartnerHeadOfficeTickedBranchesNarrowTheSameDayBoard)

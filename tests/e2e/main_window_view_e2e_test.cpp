@@ -1,151 +1,36 @@
 // What a dispatcher sees of the assembled main window after a real login against the sandbox, on a
 // 1366x768 screen: nothing off-screen, nothing clipped, each side panel opened in turn. With
 // CD_SCREENSHOT_DIR set, each state is also saved there as a picture to look at.
+#include "e2e_fixture.h"
 #include "layout_check.h"
 
-#include "common/daily_log.h"
-#include "common/message_box.h"
+#include "boards/ui/board_delegate.h"
+#include "boards/ui/board_filter_bar.h"
+#include "boards/ui/today_orders_screen.h"
 #include "common/program_globals.h"
-#include "link/sandbox_link_fixture.h"
-#include "start/close_routine.h"
+#include "grid/grid_table_model.h"
 #include "main/main_globals.h"
 #include "main/ui/reception_host.h"
-#include "main/no_processes.h"
-#include "start/process_ops.h"
-#include "start/program_start.h"
-#include "reference/reference_test_support.h"
-#include "start/start_settings.h"
-#include "start/ui/app_style.h"
-#include "main/ui/contract_page.h"
-#include "start/ui/login_dialog.h"
-#include "start/ui/login_flow.h"
-#include "main/ui/main_window.h"
-#include "main/ui/sound_player.h"
 #include "main/ui/start_forms.h"
-#include "main/ui/start_window.h"
 #include "main/ui/today_orders_dock.h"
 #include "main/ui/today_orders_grid_binding.h"
-#include "boards/ui/board_filter_bar.h"
 #include "messages/message_center.h"
-#include "boards/ui/board_delegate.h"
-#include "boards/ui/today_orders_screen.h"
-#include "records/device_records.h"
-#include "settings/settings_file.h"
-#include "grid/grid_table_model.h"
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QFile>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTest>
-#include <QTimer>
 
 namespace
 {
-class WindowViewNoDevices : public IStartDevices
-{
-public:
-    QString openCallerIdPort(int, const QString &, int) override { return {}; }
-    bool loadVendorLibrary() override { return false; }
-    bool openVendorPort(int) override { return false; }
-    QString probeSerialPrinter(int, const QString &, int) override { return {}; }
-    QString connectNetworkPrinter(int, const QString &, quint16, int) override { return {}; }
-    QString selectSystemPrinter(int, int) override { return {}; }
-    QStringList installedPrinters() override { return {}; }
-};
-
-QStringList logLines()
-{
-    QFile f(DailyLogPath());
-    QStringList out;
-    if (!f.open(QIODevice::ReadOnly))
-        return out;
-    for (const QString &line : QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
-        out << line.mid(line.indexOf(QLatin1Char('-')) + 1);
-    return out;
-}
-
-class MainWindowViewTest : public SandboxLinkTest
+class MainWindowView : public EndToEndTest
 {
 protected:
-    bool connectAtStart() const override { return false; }
-
-    void SetUp() override
+    // Logs in with the window on a 1366x768 screen and waits until the start-up is over.
+    void startAtScreenSize(const QString &id, const QString &password)
     {
-        SandboxLinkTest::SetUp();
-        // The program's own look: its font, palette and style sheet.
-        previousFont = QApplication::font();
-        previousPalette = QApplication::palette();
-        previousSheet = qApp->styleSheet();
-        ApplyAppStyle(*qApp);
-        ResetAllReference();
-        ResetDeviceRecords();
-        SetCloseProcessTable(&table);
-        CloseRoutineSteps() = CloseSteps();
-        CloseRoutineSteps().endOwnProcess = [] {};
-        previousBox = SetMsgBoxHandler([this](const QString &text, const QString &kind) {
-            boxes << kind + QLatin1Char(' ') + text;
-            return 1;
-        });
-        SetStartDevices(&devices);
-        previousRunner = SetContractPageRunner([](TfrmReqPay *) {});
-        previousSound = SoundPlayer::SetOutput([](const QString &) {});
-        SelectEdition();
-        SetProductionMode();
-        InstallStartInitialization();
-        InstallShellForms();
-        window = new TFRM_MAIN();
-        QFile::remove(G_INI_PATH);
-        OpenSettingsFile(G_INI_PATH);
-        CreateStartForms(window);
-        QApplication::restoreOverrideCursor();
-        PointClientAtSandbox(*host);
-        G_USER_INFO.GUBUN = QStringLiteral("R");
-    }
-
-    void TearDown() override
-    {
-        window->sessionTimeout.tmrSession.stop();
-        window->Tag = 1;
-        delete window;
-        QFile::remove(G_INI_PATH);
-        SetStartDevices(nullptr);
-        SetContractPageRunner(previousRunner);
-        SoundPlayer::SetOutput(previousSound);
-        SetLoginScreenHook({});
-        TFRM_MAIN::SetInitializationHook({});
-        SetMsgBoxHandler(previousBox);
-        SetMainWindowCloser({});
-        CloseRoutineSteps() = CloseSteps();
-        SetCloseProcessTable(nullptr);
-        ForgetSessionLogin();
-        ResetAllReference();
-        qApp->setStyleSheet(previousSheet);
-        QApplication::setPalette(previousPalette);
-        QApplication::setFont(previousFont);
-        SandboxLinkTest::TearDown();
-    }
-
-    // Logs in through the dialog with the window at 1366x768 and waits until the start-up is over.
-    void startAs(const QString &id, const QString &password)
-    {
-        G_INI->WriteString(QStringLiteral("SESSION"), id, QStringLiteral("1200"));
-        QTimer::singleShot(0, [id, password] {
-            ASSERT_NE(frmLogin, nullptr);
-            frmLogin->CTE_ID->setText(id);
-            frmLogin->CTE_PW->setText(password);
-            frmLogin->AdvGlassButton2->click();
-        });
-        const qsizetype before = logLines().size();
         window->setGeometry(0, 0, 1366, 768);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return logLines().mid(before).contains(QStringLiteral("NEW LOG : Initialize Timer End")); }, 20000));
+        startAs(id, password);
         window->setGeometry(0, 0, 1366, 768);
         QApplication::processEvents();
     }
@@ -167,22 +52,11 @@ protected:
             out << state + QStringLiteral(": ") + p;
         return out;
     }
-
-    NoProcesses table;
-    WindowViewNoDevices devices;
-    ContractPageRunner previousRunner;
-    MsgBoxHandler previousBox;
-    SoundPlayer::Output previousSound;
-    QStringList boxes;
-    TFRM_MAIN *window = nullptr;
-    QFont previousFont;
-    QPalette previousPalette;
-    QString previousSheet;
 };
 
-TEST_F(MainWindowViewTest, FitsA1366By768ScreenWithEveryPanelOpen)
+TEST_F(MainWindowView, FitsA1366By768ScreenWithEveryPanelOpen)
 {
-    startAs(QStringLiteral("head01"), QStringLiteral("Head!2026pw"));
+    startAtScreenSize(QStringLiteral("head01"), QStringLiteral("Head!2026pw"));
     EXPECT_LE(window->minimumSizeHint().width(), 1366);
     EXPECT_LE(window->minimumSize().width(), 1366);
     EXPECT_EQ(window->width(), 1366);
@@ -221,13 +95,10 @@ TEST_F(MainWindowViewTest, FitsA1366By768ScreenWithEveryPanelOpen)
     EXPECT_EQ(window->width(), 1366);
     EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
 }
-} // namespace
 
-namespace
+TEST_F(MainWindowView, TheLiveBoardShowsItsOrdersWhole)
 {
-TEST_F(MainWindowViewTest, TheLiveBoardShowsItsOrdersWhole)
-{
-    startAs(QStringLiteral("demo"), QStringLiteral("Demo!2026desk"));
+    startAtScreenSize(QStringLiteral("demo"), QStringLiteral("Demo!2026desk"));
     TFRM_ORD *today = TodayOrdersScreen();
     ASSERT_NE(today, nullptr);
     window->TopButtonClick(TopButton::Today);
@@ -267,16 +138,13 @@ TEST_F(MainWindowViewTest, TheLiveBoardShowsItsOrdersWhole)
     EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(bareMoney.isEmpty()) << "배달료 without separators: " << bareMoney.join(QLatin1Char(' ')).toStdString();
 }
-} // namespace
 
-namespace
-{
 // The shell's own screens after a real login: the message panel's grid, the modify caption from the
-// loaded code table, the today's-orders button starting on the first board, and the stand-ins of
-// reception and control screens closing like ordinary windows without blocking 동기화.
-TEST_F(MainWindowViewTest, ShellScreensBehaveAfterALogin)
+// loaded code table, the today's-orders button starting on the first board, and the reception
+// windows and the control screen's stand-in closing like ordinary windows without blocking 동기화.
+TEST_F(MainWindowView, ShellScreensBehaveAfterALogin)
 {
-    startAs(QStringLiteral("demo"), QStringLiteral("Demo!2026desk"));
+    startAtScreenSize(QStringLiteral("demo"), QStringLiteral("Demo!2026desk"));
 
     auto *grid = window->ATP_MAIN->widget(5)->findChild<QTableView *>(QStringLiteral("CTV_MESSAGE"));
     ASSERT_NE(grid, nullptr);
@@ -293,7 +161,9 @@ TEST_F(MainWindowViewTest, ShellScreensBehaveAfterALogin)
     window->proc_Ord_Modify(QStringLiteral("20261211000019"), QStringLiteral("3001"), QStringLiteral("1"),
                             QStringLiteral("12"), QString(), QString());
     EXPECT_EQ(host->pages->tabText(5), QStringLiteral("수정[배차-12]"));
-    host->FRM_MOD_LIST->btnClose->click();
+    auto *closeModify = host->FRM_MOD_LIST->findChild<QPushButton *>(QStringLiteral("CBT_CLOSE"));
+    ASSERT_NE(closeModify, nullptr);
+    closeModify->click();
     EXPECT_FALSE(host->tabShown(5));
     EXPECT_EQ(G_CUR_FORM, QStringLiteral("FRM_ORD")) << "back to the board the order was opened from";
 
