@@ -47,12 +47,6 @@ constexpr TColor kLoadedColour = ColorFromRgb(0x95, 0xED, 0x6E);
 
 const QString kAtWork = QStringLiteral("0001");
 
-QString searchText(const QString &text, const QString &hint)
-{
-    const QString t = text.trimmed();
-    return t == hint.trimmed() ? QString() : t;
-}
-
 QString slotTimeText(const TA1ORDER &o)
 {
     const QString change = o.READY_CHANGE_DATE().toString();
@@ -353,7 +347,7 @@ void CourierBoard::applyFilter(const CourierFilterInputs &in)
     m_model.setFilterGroup(0, status);
 
     FilterGroup name;
-    const QString text = searchText(in.nameText, in.nameHint);
+    const QString text = ControlSearchText(in.nameText, in.nameHint);
     if (!text.isEmpty())
         name.add(FilterCondition::make(Dvry::WK_NAME, FilterOp::Contains, text));
     m_model.setFilterGroup(1, name);
@@ -430,7 +424,7 @@ bool CourierOnMap(const TMyWorker &w, const QString &attendText, const CourierFi
         return false;
     if (!in.branchCodes.contains(w.BrCode))
         return false;
-    const QString text = searchText(in.nameText, in.nameHint);
+    const QString text = ControlSearchText(in.nameText, in.nameHint);
     return text.isEmpty() || w.Wkname.contains(text, Qt::CaseSensitive);
 }
 

@@ -83,12 +83,13 @@ FilterCondition nothing()
     return FilterCondition::make(Dmo::ORD_NO, FilterOp::Equal, QStringLiteral("\x01"));
 }
 
-QString searchText(const QString &text, const QString &hint)
+} // namespace
+
+QString ControlSearchText(const QString &text, const QString &hint)
 {
     const QString t = text.trimmed();
     return t == hint.trimmed() ? QString() : t;
 }
-} // namespace
 
 ColumnShow WaitingColumnShow(ControlVariant variant, int column)
 {
@@ -328,8 +329,8 @@ void WaitingBoard::applyFilter(const WaitingFilterInputs &in)
 
     FilterGroup text;
     if (!ordered) {
-        const QString addr = searchText(in.addrText, in.addrHint);
-        const QString store = searchText(in.storeText, in.storeHint);
+        const QString addr = ControlSearchText(in.addrText, in.addrHint);
+        const QString store = ControlSearchText(in.storeText, in.storeHint);
         if (!addr.isEmpty())
             text.add(FilterCondition::make(Dmo::CU_ADDR, FilterOp::Contains, addr));
         if (!store.isEmpty())

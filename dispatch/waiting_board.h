@@ -69,6 +69,9 @@ enum class ColumnShow
 };
 ColumnShow WaitingColumnShow(ControlVariant variant, int column);
 
+// A search box's text as a search: empty while the box shows only its hint.
+QString ControlSearchText(const QString &text, const QString &hint);
+
 // What the filter of the waiting grid reads besides the rows.
 struct WaitingFilterInputs
 {
