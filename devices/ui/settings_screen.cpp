@@ -13,10 +13,16 @@
 #include "grid/ui/grid_font.h"
 #include "main/ui/main_window.h"
 #include "main/ui/start_forms.h"
+#include "devices/caller_id_server_link.h"
+#include "devices/caller_id_sources.h"
+#include "devices/ui/caller_id_install.h"
 #include "records/business_rules.h"
+#include "records/device_records.h"
+#include "reference/reference_state.h"
 #include "records/session_records.h"
 #include "settings/address_region.h"
 #include "settings/settings_file.h"
+#include "settings/settings_keys.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -36,6 +42,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTabWidget>
@@ -363,7 +370,7 @@ QWidget *TFRM_CONFIG::buildCidTab()
     auto *lay = new QVBoxLayout(page);
     cxPageControl2 = new QTabWidget(page);
     cxPageControl2->setObjectName(QStringLiteral("cxPageControl2"));
-    cxTabSheet4 = new QWidget;
+    cxTabSheet4 = buildKeyPhonePage();
     cxTabSheet5 = new QWidget;
     auto *frames = new QHBoxLayout(cxTabSheet5);
     for (int slot = 0; slot < 2; ++slot) {
@@ -502,8 +509,184 @@ void TFRM_CONFIG::loadPrinterFrames()
     }
 }
 
+QWidget *TFRM_CONFIG::buildKeyPhonePage()
+{
+    auto *page = new QWidget;
+    auto *lay = new QVBoxLayout(page);
+    auto *cid = new QGroupBox(QStringLiteral("키폰 연결"), page);
+    auto *cg = new QGridLayout(cid);
+    CCB_CID_USE = new QCheckBox(QStringLiteral("사용"), cid);
+    CCB_CID_USE->setObjectName(QStringLiteral("CCB_CID_USE"));
+    CCB_IGUBUN = new QCheckBox(QStringLiteral("신규 CID 사용"), cid);
+    CCB_IGUBUN->setObjectName(QStringLiteral("CCB_IGUBUN"));
+    CCB_IGUBUN->setVisible(false);
+    CCB_CID_IP = new QComboBox(cid);
+    CCB_CID_IP->setObjectName(QStringLiteral("CCB_CID_IP"));
+    CTE_CID_IP = new QLineEdit(cid);
+    CTE_CID_IP->setObjectName(QStringLiteral("CTE_CID_IP"));
+    CTE_CID_IP->setMaxLength(15);
+    CCE_CID_PORT = new QSpinBox(cid);
+    CCE_CID_PORT->setObjectName(QStringLiteral("CCE_CID_PORT"));
+    CCE_CID_PORT->setRange(0, 65535);
+    CTE_CID_STATION = new QLineEdit(cid);
+    CTE_CID_STATION->setObjectName(QStringLiteral("CTE_CID_STATION"));
+    CTE_CID_STATION->setMaxLength(30);
+    CBT_CU_TEL = new QPushButton(QStringLiteral("저장"), cid);
+    CBT_CU_TEL->setObjectName(QStringLiteral("CBT_CU_TEL"));
+    cg->addWidget(CCB_CID_USE, 0, 0);
+    cg->addWidget(CCB_IGUBUN, 0, 1);
+    cg->addWidget(new QLabel(QStringLiteral("서버명"), cid), 1, 0);
+    cg->addWidget(CCB_CID_IP, 1, 1);
+    cg->addWidget(new QLabel(QStringLiteral("IP"), cid), 2, 0);
+    cg->addWidget(CTE_CID_IP, 2, 1);
+    cg->addWidget(new QLabel(QStringLiteral("Port"), cid), 3, 0);
+    cg->addWidget(CCE_CID_PORT, 3, 1);
+    cg->addWidget(new QLabel(QStringLiteral("내선"), cid), 4, 0);
+    cg->addWidget(CTE_CID_STATION, 4, 1);
+    cg->addWidget(CBT_CU_TEL, 5, 1, Qt::AlignRight);
+    lay->addWidget(cid);
+
+    auto *kt = new QGroupBox(QStringLiteral("KT PC PHONE"), page);
+    auto *kg = new QGridLayout(kt);
+    CCB_KT_USE = new QCheckBox(QStringLiteral("사용"), kt);
+    CCB_KT_USE->setObjectName(QStringLiteral("CCB_KT_USE"));
+    CTE_KT_ID = new QLineEdit(kt);
+    CTE_KT_ID->setObjectName(QStringLiteral("CTE_KT_ID"));
+    CTE_KT_PW = new QLineEdit(kt);
+    CTE_KT_PW->setObjectName(QStringLiteral("CTE_KT_PW"));
+    CTE_KT_PW->setEchoMode(QLineEdit::Password);
+    cxButton1 = new QPushButton(QStringLiteral("저장"), kt);
+    cxButton1->setObjectName(QStringLiteral("cxButton1"));
+    kg->addWidget(CCB_KT_USE, 0, 0);
+    kg->addWidget(new QLabel(QStringLiteral("아이디"), kt), 1, 0);
+    kg->addWidget(CTE_KT_ID, 1, 1);
+    kg->addWidget(new QLabel(QStringLiteral("비밀번호"), kt), 2, 0);
+    kg->addWidget(CTE_KT_PW, 2, 1);
+    kg->addWidget(cxButton1, 3, 1, Qt::AlignRight);
+    lay->addWidget(kt);
+    lay->addStretch(1);
+
+    // The check boxes take effect when the link or the login next reads the record.
+    connect(CCB_CID_USE, &QCheckBox::toggled, this, [this](bool on) {
+        if (m_loading)
+            return;
+        G_CID_INFO.Use_yn = on ? QStringLiteral("1") : QStringLiteral("0");
+        if (G_INI)
+            G_INI->WriteString(QStringLiteral("CID"), QStringLiteral("USE"), G_CID_INFO.Use_yn);
+    });
+    connect(CCB_IGUBUN, &QCheckBox::toggled, this, [this](bool on) {
+        if (m_loading)
+            return;
+        G_CID_INFO.IGubun = on ? 1 : 0;
+        if (G_INI)
+            G_INI->WriteString(QStringLiteral("CID"), QStringLiteral("IGUBUN"), QString::number(G_CID_INFO.IGubun));
+    });
+    connect(CCB_KT_USE, &QCheckBox::toggled, this, [this](bool on) {
+        if (m_loading)
+            return;
+        G_CID_KT_INFO.Use_yn = on ? QStringLiteral("1") : QStringLiteral("0");
+        if (G_INI)
+            G_INI->WriteString(QStringLiteral("KTCID"), QStringLiteral("USE"), G_CID_KT_INFO.Use_yn);
+    });
+    connect(CCB_CID_IP, &QComboBox::currentIndexChanged, this, [this] { CCB_CID_IPClick(); });
+    connect(CBT_CU_TEL, &QPushButton::clicked, this, [this] { CBT_CU_TELClick(); });
+    connect(cxButton1, &QPushButton::clicked, this, [this] { cxButton1Click(); });
+    return page;
+}
+
+void TFRM_CONFIG::loadKeyPhone()
+{
+    m_loading = true;
+    CCB_CID_USE->setChecked(G_CID_INFO.Use_yn == QLatin1String("1"));
+    CCB_IGUBUN->setChecked(G_CID_INFO.IGubun != 0);
+    CTE_CID_IP->setText(G_CID_INFO.SERVER_IP);
+    m_serverPosition = 0;
+    m_serverListSetting = true;
+    CCB_CID_IP->clear();
+    CCB_CID_IP->addItem(QStringLiteral("직접입력"));
+    const QString name = G_CID_INFO.SVR_NAME.trimmed();
+    for (int k = 0; k < CCB_CID.count(); ++k) {
+        const CodeNameItem &server = CCB_CID.at(k);
+        CCB_CID_IP->addItem(server.description);
+        // A stored name picks its server; with only an address stored, the address does and the
+        // server's name is taken over.
+        if (!name.isEmpty() || G_CID_INFO.SERVER_IP.isEmpty()) {
+            if (server.description == name) {
+                CTE_CID_IP->setText(server.value);
+                m_serverPosition = k + 1;
+            }
+        } else if (server.value == G_CID_INFO.SERVER_IP) {
+            G_CID_INFO.SVR_NAME = server.description;
+            CTE_CID_IP->setText(server.value);
+            m_serverPosition = k + 1;
+        }
+    }
+    CCB_CID_IP->setCurrentIndex(m_serverPosition);
+    m_serverListSetting = false;
+    CTE_CID_STATION->setText(G_CID_INFO.NaeSun);
+    CCE_CID_PORT->setValue(G_CID_INFO.PORT);
+    CCB_KT_USE->setChecked(G_CID_KT_INFO.Use_yn == QLatin1String("1"));
+    CTE_KT_ID->setText(G_CID_KT_INFO.ID);
+    CTE_KT_PW->setText(G_CID_KT_INFO.PW);
+    m_loading = false;
+}
+
+void TFRM_CONFIG::CCB_CID_IPClick()
+{
+    if (m_serverListSetting)
+        return;
+    const int p = CCB_CID_IP->currentIndex();
+    CTE_CID_IP->setText(p > 0 && p - 1 < CCB_CID.count() ? CCB_CID.at(p - 1).value : QString());
+    G_CID_INFO.SERVER_IP = CTE_CID_IP->text();
+    G_CID_INFO.SVR_NAME = CCB_CID_IP->currentText();
+    if (G_INI) {
+        G_INI->WriteString(QStringLiteral("CID"), QStringLiteral("SVR_NAME"), G_CID_INFO.SVR_NAME);
+        G_INI->WriteString(QStringLiteral("CID"), QStringLiteral("SERVER_IP"), G_CID_INFO.SERVER_IP);
+    }
+}
+
+void TFRM_CONFIG::CBT_CU_TELClick()
+{
+    G_CID_INFO.Use_yn = CCB_CID_USE->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    G_CID_INFO.NaeSun = CTE_CID_STATION->text();
+    G_CID_INFO.SERVER_IP = CTE_CID_IP->text();
+    G_CID_INFO.SVR_NAME = CCB_CID_IP->currentText();
+    G_CID_INFO.PORT = CCE_CID_PORT->value();
+    G_CID_INFO.IGubun = CCB_IGUBUN->isChecked() ? 1 : 0;
+    if (G_INI) {
+        const QString cid = QStringLiteral("CID");
+        G_INI->WriteString(cid, QStringLiteral("USE"), G_CID_INFO.Use_yn);
+        G_INI->WriteString(cid, QStringLiteral("SVR_NAME"), G_CID_INFO.SVR_NAME);
+        G_INI->WriteString(cid, QStringLiteral("SERVER_IP"), G_CID_INFO.SERVER_IP);
+        G_INI->WriteString(cid, QStringLiteral("Port"), QString::number(G_CID_INFO.PORT));
+        G_INI->WriteString(cid, QStringLiteral("NaeSun"), G_CID_INFO.NaeSun);
+        G_INI->WriteString(cid, QStringLiteral("IGUBUN"), QString::number(G_CID_INFO.IGubun));
+    }
+    if (G_CID_INFO.Use_yn == QLatin1String("1") && m_hooks.reconnectCidServer)
+        m_hooks.reconnectCidServer();
+    MsgBox(QStringLiteral("저장했습니다."), QStringLiteral("I"));
+}
+
+void TFRM_CONFIG::cxButton1Click()
+{
+    G_CID_KT_INFO.Use_yn = CCB_KT_USE->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    G_CID_KT_INFO.ID = CTE_KT_ID->text();
+    G_CID_KT_INFO.PW = CTE_KT_PW->text();
+    if (G_INI) {
+        G_INI->WriteString(QStringLiteral("KTCID"), QStringLiteral("USE"), G_CID_KT_INFO.Use_yn);
+        G_INI->WriteString(QStringLiteral("KTCID"), QStringLiteral("ID"), G_CID_KT_INFO.ID);
+        // The password goes to the system keyring, never into the shared settings file.
+        WriteSecretSetting(G_INI, QStringLiteral("KTCID"), QStringLiteral("PW"), G_CID_KT_INFO.PW);
+    }
+    if (G_CID_KT_INFO.Use_yn == QLatin1String("1") && G_CID_KT_INFO.LOGIN != QLatin1String("1")
+        && m_hooks.ktLogin)
+        m_hooks.ktLogin();
+    MsgBox(QStringLiteral("저장했습니다."), QStringLiteral("I"));
+}
+
 void TFRM_CONFIG::loadCidFrames()
 {
+    loadKeyPhone();
     for (TFRM_CID_SET *frame : cidFrames) {
         frame->setPortNames(m_ports);
         frame->fillFromRecords();
@@ -725,6 +908,11 @@ TFRM_CONFIG::Hooks ProgramSettingsScreenHooks(TFRM_MAIN *main)
         return names;
     };
     h.sender = &ProgramReceiptPrinter().sender();
+    h.reconnectCidServer = [] {
+        if (CidServerLink *link = InstalledCidServerLink())
+            link->fnc_cid_conf();
+    };
+    h.ktLogin = [] { func_Kt_Login([](const QString &text) { MsgBox(text, QStringLiteral("I")); }); };
     h.orderViews = [] {
         QList<QTableView *> views;
         if (auto *today = qobject_cast<TFRM_ORD *>(FRM_ORD))

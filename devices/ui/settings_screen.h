@@ -13,6 +13,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QTabWidget;
 class QTableView;
 class QTableWidget;
@@ -42,6 +43,9 @@ public:
         std::function<void(int slot, const QStringList &lines)> systemTestPage;
         // Caller-ID frames: reopens a serial box (see TFRM_CID_SET).
         std::function<QString(int box, const QString &port, int baud)> reopenCidPort;
+        // Key-phone page: reconnect to the caller-ID server; log in to the telephone service.
+        std::function<void()> reconnectCidServer;
+        std::function<void()> ktLogin;
     };
 
     explicit TFRM_CONFIG(Hooks hooks, QWidget *parent = nullptr);
@@ -76,6 +80,16 @@ public:
     QList<TFRM_PRINT_SET *> printFrames;
     QList<TFRM_CID_SET *> cidFrames;
 
+    // Key-phone page.
+    QCheckBox *CCB_CID_USE = nullptr, *CCB_IGUBUN = nullptr, *CCB_KT_USE = nullptr;
+    QComboBox *CCB_CID_IP = nullptr;
+    QLineEdit *CTE_CID_IP = nullptr, *CTE_CID_STATION = nullptr, *CTE_KT_ID = nullptr, *CTE_KT_PW = nullptr;
+    QSpinBox *CCE_CID_PORT = nullptr;
+    QPushButton *CBT_CU_TEL = nullptr, *cxButton1 = nullptr;
+    void CCB_CID_IPClick();
+    void CBT_CU_TELClick();
+    void cxButton1Click();
+
     // Brand matching.
     QTableWidget *CTV_TRS_ST_NAME = nullptr;
 
@@ -103,6 +117,10 @@ private:
     void loadSettingsToUI();
     void loadPrinterFrames();
     void loadCidFrames();
+    QWidget *buildKeyPhonePage();
+    void loadKeyPhone();
+    bool m_serverListSetting = false;  // the server list is being set: its change does nothing
+    int m_serverPosition = 0;          // the list position the stored settings match
     void controlScreenClicked();
     void controlLayoutClicked();
     void columnChecked();

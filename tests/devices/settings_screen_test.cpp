@@ -8,7 +8,9 @@
 #include "layout_check.h"
 #include "records/device_records.h"
 #include "records/session_records.h"
+#include "reference/reference_state.h"
 #include "settings/address_region.h"
+#include "settings/secret_store.h"
 #include "settings/settings_file.h"
 #include "start/start_settings.h"
 
@@ -16,7 +18,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableView>
@@ -305,6 +310,100 @@ TEST_F(SettingsScreenTest, RegionsSaveInTheSessionsMode)
     EXPECT_FALSE(addr.ValueExists(QStringLiteral("AREA"), QStringLiteral("ADDR1")));
     EXPECT_EQ(boxes, QStringList{QString::fromUtf8(kAddrAreaSavedMsg)});
     G_EXE_DIR.clear();
+}
+
+class MemorySecrets : public ISecretStore
+{
+public:
+    bool write(const QString &account, const QString &secret) override
+    {
+        values[account] = secret;
+        return true;
+    }
+    std::optional<QString> read(const QString &account) override
+    {
+        if (!values.contains(account))
+            return std::nullopt;
+        return values.value(account);
+    }
+    bool remove(const QString &account) override { return values.remove(account) > 0; }
+    QHash<QString, QString> values;
+};
+
+// The stored server settings pick the list position: by name when one is stored, else by address.
+TEST_F(SettingsScreenTest, KeyPhoneServerListMatchesStoredSettings)
+{
+    struct Case
+    {
+        const char *name, *address;
+        int position;
+        const char *shownAddress, *nameAfter;
+    };
+    const Case cases[] = {
+        {"", "10.0.0.2", 2, "10.0.0.2", "본점"},          // address only: the name is taken over
+        {"지점", "", 1, "10.0.0.1", "지점"},
+        {"없는서버", "192.168.0.9", 0, "192.168.0.9", "없는서버"},  // stale name: direct entry
+        {"", "172.16.0.1", 0, "172.16.0.1", ""},
+    };
+    CCB_CID.clear();
+    CCB_CID.add(QStringLiteral("10.0.0.1"), QStringLiteral("지점"));
+    CCB_CID.add(QStringLiteral("10.0.0.2"), QStringLiteral("본점"));
+    for (const Case &c : cases) {
+        G_CID_INFO.SVR_NAME = QString::fromUtf8(c.name);
+        G_CID_INFO.SERVER_IP = QString::fromUtf8(c.address);
+        auto s = screen();
+        EXPECT_EQ(s->CCB_CID_IP->currentIndex(), c.position) << c.name;
+        EXPECT_EQ(s->CTE_CID_IP->text(), QString::fromUtf8(c.shownAddress)) << c.name;
+        EXPECT_EQ(G_CID_INFO.SVR_NAME, QString::fromUtf8(c.nameAfter)) << c.name;
+        EXPECT_EQ(key("CID", "SVR_NAME"), QStringLiteral("<none>")) << c.name;  // loading writes nothing
+    }
+    auto s = screen();
+    s->CCB_CID_IP->setCurrentIndex(2);
+    EXPECT_EQ(key("CID", "SERVER_IP"), QStringLiteral("10.0.0.2"));
+    s->CCB_CID_IP->setCurrentIndex(0);  // direct entry clears the address at once
+    EXPECT_EQ(s->CTE_CID_IP->text(), QString());
+    EXPECT_EQ(key("CID", "SERVER_IP"), QString());
+    EXPECT_EQ(key("CID", "SVR_NAME"), QStringLiteral("직접입력"));
+    CCB_CID.clear();
+}
+
+TEST_F(SettingsScreenTest, KeyPhoneSaveReconnectsOnlyWhenInUse)
+{
+    auto secrets = std::make_shared<MemorySecrets>();
+    auto previous = SetSecretStore(secrets);
+    TFRM_CONFIG::Hooks h;
+    int reconnects = 0, logins = 0;
+    h.reconnectCidServer = [&] { ++reconnects; };
+    h.ktLogin = [&] { ++logins; };
+    auto s = screen(h);
+    s->CTE_CID_IP->setText(QStringLiteral("10.1.2.3"));
+    s->CCE_CID_PORT->setValue(20010);
+    s->CTE_CID_STATION->setText(QStringLiteral("201"));
+    s->CBT_CU_TEL->click();
+    EXPECT_EQ(reconnects, 0);
+    EXPECT_EQ(G_INI->ReadSection(QStringLiteral("CID")),
+              (QStringList{QStringLiteral("USE"), QStringLiteral("SVR_NAME"), QStringLiteral("SERVER_IP"),
+                           QStringLiteral("Port"), QStringLiteral("NaeSun"), QStringLiteral("IGUBUN")}));
+    EXPECT_EQ(key("CID", "Port"), QStringLiteral("20010"));
+    s->CCB_CID_USE->click();
+    EXPECT_EQ(key("CID", "USE"), QStringLiteral("1"));
+    EXPECT_EQ(reconnects, 0);  // the box alone does not reconnect
+    s->CBT_CU_TEL->click();
+    EXPECT_EQ(reconnects, 1);
+    EXPECT_EQ(boxes, (QStringList{QStringLiteral("저장했습니다."), QStringLiteral("저장했습니다.")}));
+
+    s->CCB_KT_USE->click();
+    s->CTE_KT_ID->setText(QStringLiteral("kt01"));
+    s->CTE_KT_PW->setText(QStringLiteral("secret!"));
+    s->cxButton1->click();
+    EXPECT_EQ(logins, 1);
+    EXPECT_EQ(key("KTCID", "ID"), QStringLiteral("kt01"));
+    EXPECT_FALSE(G_INI->ReadString(QStringLiteral("KTCID"), QStringLiteral("PW"), QString()).contains(QStringLiteral("secret")));
+    EXPECT_EQ(secrets->values.values(), QStringList{QStringLiteral("secret!")});
+    G_CID_KT_INFO.LOGIN = QStringLiteral("1");
+    s->cxButton1->click();
+    EXPECT_EQ(logins, 1);  // already logged in
+    SetSecretStore(previous);
 }
 
 TEST_F(SettingsScreenTest, ShownScreenHasNoClippedOrOverlappingWidgets)
