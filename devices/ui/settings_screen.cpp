@@ -2,6 +2,7 @@
 
 #include "common/message_box.h"
 #include "common/program_globals.h"
+#include "devices/settings_screen_matching.h"
 #include "devices/settings_screen_options.h"
 #include "devices/ui/caller_id_settings_frame.h"
 #include "devices/ui/printer_settings_frame.h"
@@ -18,6 +19,9 @@
 #include "devices/ui/caller_id_install.h"
 #include "records/business_rules.h"
 #include "records/device_records.h"
+#include "records/reference_records.h"
+#include "link/link_state.h"
+#include "link/request_link.h"
 #include "reference/reference_state.h"
 #include "records/session_records.h"
 #include "settings/address_region.h"
@@ -393,12 +397,215 @@ QWidget *TFRM_CONFIG::buildMatchingTab()
 {
     auto *page = new QWidget;
     auto *lay = new QVBoxLayout(page);
-    CTV_TRS_ST_NAME = new QTableWidget(0, 4, page);
+    auto *other = new QGroupBox(QStringLiteral("타사 프로그램 연동"), page);
+    auto *ol = new QHBoxLayout(other);
+    auto *first = new QGroupBox(QStringLiteral("   배달의 민족 연동 방식 :  "), other);
+    auto *fl = new QHBoxLayout(first);
+    CCB_OTHER_APP_USE = new QCheckBox(first);
+    CCB_OTHER_APP_USE->setObjectName(QStringLiteral("CCB_OTHER_APP_USE"));
+    CRB_DLVY_TYPE_PRT = new QRadioButton(QStringLiteral("프린터"), first);
+    CRB_DLVY_TYPE_PRT->setObjectName(QStringLiteral("CRB_DLVY_TYPE_PRT"));
+    CRB_DLVY_TYPE_AUTO = new QRadioButton(QStringLiteral("자동"), first);
+    CRB_DLVY_TYPE_AUTO->setObjectName(QStringLiteral("CRB_DLVY_TYPE_AUTO"));
+    cxLabel10 = new QLabel(QStringLiteral("PORT"), first);
+    CCB_COM_PORT = new QComboBox(first);
+    CCB_COM_PORT->setObjectName(QStringLiteral("CCB_COM_PORT"));
+    CCB_COM_PORT->setMinimumWidth(100);
+    CBT_CHECK = new QPushButton(QStringLiteral("체크"), first);
+    CBT_CHECK->setObjectName(QStringLiteral("CBT_CHECK"));
+    for (QWidget *w : std::initializer_list<QWidget *>{CCB_OTHER_APP_USE, CRB_DLVY_TYPE_PRT, CRB_DLVY_TYPE_AUTO,
+                                                       cxLabel10, CCB_COM_PORT, CBT_CHECK})
+        fl->addWidget(w);
+    ol->addWidget(first);
+    auto *third = new QGroupBox(QStringLiteral("   배달통 연동"), other);
+    auto *tl = new QHBoxLayout(third);
+    CKB_BT_USE = new QCheckBox(third);
+    CKB_BT_USE->setObjectName(QStringLiteral("CKB_BT_USE"));
+    auto *idLabel = new QLabel(QStringLiteral("아이디"), third);
+    CTE_BT_ID = new QLineEdit(third);
+    CTE_BT_ID->setObjectName(QStringLiteral("CTE_BT_ID"));
+    CTE_BT_ID->setMaxLength(20);
+    auto *pwLabel = new QLabel(QStringLiteral("비밀번호"), third);
+    CTE_BT_PW = new QLineEdit(third);
+    CTE_BT_PW->setObjectName(QStringLiteral("CTE_BT_PW"));
+    CTE_BT_PW->setMaxLength(20);
+    CTE_BT_PW->setEchoMode(QLineEdit::Password);
+    cxButton5 = new QPushButton(QStringLiteral("저장"), third);
+    cxButton5->setObjectName(QStringLiteral("cxButton5"));
+    btLogin = {idLabel, CTE_BT_ID, pwLabel, CTE_BT_PW};
+    for (QWidget *w : std::initializer_list<QWidget *>{CKB_BT_USE, idLabel, CTE_BT_ID, pwLabel, CTE_BT_PW, cxButton5})
+        tl->addWidget(w);
+    ol->addWidget(third);
+    lay->addWidget(other);
+
+    auto *matching = new QGroupBox(QStringLiteral("가맹점 매칭"), page);
+    auto *ml = new QVBoxLayout(matching);
+    cxButton4 = new QPushButton(QStringLiteral("저장"), matching);
+    cxButton4->setObjectName(QStringLiteral("cxButton4"));
+    ml->addWidget(cxButton4, 0, Qt::AlignRight);
+    CTV_TRS_ST_NAME = new QTableWidget(0, 7, matching);
     CTV_TRS_ST_NAME->setObjectName(QStringLiteral("CTV_TRS_ST_NAME"));
-    CTV_TRS_ST_NAME->setHorizontalHeaderLabels(
-        {QStringLiteral("가맹점명"), QStringLiteral("배민"), QStringLiteral("요기요"), QStringLiteral("배달통")});
-    lay->addWidget(CTV_TRS_ST_NAME);
+    CTV_TRS_ST_NAME->setHorizontalHeaderLabels({QStringLiteral("가맹점명"), QStringLiteral("배달의 민족 가맹점명"),
+                                                QStringLiteral("요기요 가맹점명"), QStringLiteral("배달통 가맹점명"),
+                                                QStringLiteral("BM_NO"), QStringLiteral("YG_NO"), QStringLiteral("BT_NO")});
+    for (int c = 4; c < 7; ++c)
+        CTV_TRS_ST_NAME->setColumnHidden(c, true);
+    CTV_TRS_ST_NAME->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    CTV_TRS_ST_NAME->verticalHeader()->setDefaultSectionSize(30);
+    CTV_TRS_ST_NAME->setSortingEnabled(false);
+    ml->addWidget(CTV_TRS_ST_NAME);
+    lay->addWidget(matching, 1);
+
+    const QString refusal = QStringLiteral("플래폼 기능을 사용해야 설정할수 있습니다.");
+    // Loading runs these like a click: a stored "on" the account may not use is refused and
+    // switched off.
+    connect(CCB_OTHER_APP_USE, &QCheckBox::toggled, this, [this, refusal](bool on) {
+        if (on && G_USER_INFO.CHARGE_POS_YN == QLatin1String("N")) {
+            MsgBox(refusal, QStringLiteral("I"));
+            CCB_OTHER_APP_USE->setChecked(false);  // runs this handler again for the unchecked state
+            return;
+        }
+        G_DELIVERY_SET.Use_yn = on;
+        G_DVRY_COM[2].Use_yn = on ? QStringLiteral("1") : QStringLiteral("0");
+        if (G_INI)
+            G_INI->WriteString(QStringLiteral("DELIVERY_SET"), QStringLiteral("USE_YN"),
+                               on ? QStringLiteral("Y") : QStringLiteral("N"));
+    });
+    for (QRadioButton *b : {CRB_DLVY_TYPE_PRT, CRB_DLVY_TYPE_AUTO})
+        connect(b, &QRadioButton::toggled, this, [this](bool on) {
+            if (!on)
+                return;
+            const bool printer = CRB_DLVY_TYPE_PRT->isChecked();
+            showPortControls(printer);
+            if (m_loading)
+                return;
+            G_DELIVERY_SET.iType = printer ? 0 : 1;
+            if (G_INI)
+                G_INI->WriteString(QStringLiteral("DELIVERY_SET"), QStringLiteral("ITYPE"),
+                                   QString::number(G_DELIVERY_SET.iType));
+        });
+    connect(CBT_CHECK, &QPushButton::clicked, this, [this] {
+        if (G_DVRY_COM[2].Use_yn == QLatin1String("1") && G_DELIVERY_SET.iType == 0)
+            copyPortCandidates();
+    });
+    connect(CKB_BT_USE, &QCheckBox::toggled, this, [this, refusal](bool on) {
+        if (on && G_USER_INFO.CHARGE_POS_YN == QLatin1String("N")) {
+            MsgBox(refusal, QStringLiteral("I"));
+            CKB_BT_USE->setChecked(false);
+            return;
+        }
+        G_USER_SET.BT_USE = on ? 1 : 0;
+        for (QWidget *w : btLogin)
+            w->setVisible(on);
+        if (G_INI)
+            G_INI->WriteString(QStringLiteral("User"), QStringLiteral("BT_USE"), QString::number(G_USER_SET.BT_USE));
+    });
+    connect(cxButton5, &QPushButton::clicked, this, [this] { cxButton5Click(); });
+    connect(cxButton4, &QPushButton::clicked, this, [this] { cxButton4Click(); });
     return page;
+}
+
+void TFRM_CONFIG::showPortControls(bool printerMode)
+{
+    cxLabel10->setVisible(printerMode);
+    CCB_COM_PORT->setVisible(printerMode);
+    CBT_CHECK->setVisible(printerMode);
+}
+
+// The port candidates of the delivery-app slot, when something has listed them. Nothing waits:
+// the list is either there or not, and the screen must not freeze while it is not.
+void TFRM_CONFIG::copyPortCandidates()
+{
+    const QStringList candidates = G_DVRY_COM[2].slList;
+    if (candidates.isEmpty())
+        return;
+    const QString current = CCB_COM_PORT->currentText();
+    CCB_COM_PORT->clear();
+    CCB_COM_PORT->addItems(candidates);
+    CCB_COM_PORT->setCurrentText(current);
+}
+
+void TFRM_CONFIG::loadDeliveryApp()
+{
+    m_loading = true;
+    CCB_OTHER_APP_USE->setChecked(G_DELIVERY_SET.Use_yn);
+    (G_DELIVERY_SET.iType != 0 ? CRB_DLVY_TYPE_AUTO : CRB_DLVY_TYPE_PRT)->setChecked(true);
+    showPortControls(G_DELIVERY_SET.iType == 0);
+    CCB_COM_PORT->clear();
+    if (!G_DVRY_COM[2].slList.isEmpty()) {
+        CCB_COM_PORT->addItems(G_DVRY_COM[2].slList);
+        CCB_COM_PORT->setCurrentText(G_DVRY_COM[2].COMNAME);
+    }
+    CKB_BT_USE->setChecked(G_USER_SET.BT_USE != 0);
+    for (QWidget *w : btLogin)
+        w->setVisible(G_USER_SET.BT_USE != 0);
+    CTE_BT_ID->setText(G_USER_SET.BT_ID);
+    CTE_BT_PW->setText(G_USER_SET.BT_PW);
+    m_loading = false;
+}
+
+void TFRM_CONFIG::cxButton5Click()
+{
+    G_USER_SET.BT_ID = CTE_BT_ID->text().trimmed().left(20);
+    G_USER_SET.BT_PW = CTE_BT_PW->text().trimmed().left(20);
+    if (G_USER_SET.BT_ID.isEmpty() && G_USER_SET.BT_PW.isEmpty())
+        G_USER_SET.BT_USE = 0;
+    if (G_INI) {
+        G_INI->WriteString(QStringLiteral("User"), QStringLiteral("BT_USE"), QString::number(G_USER_SET.BT_USE));
+        G_INI->WriteString(QStringLiteral("User"), QStringLiteral("BT_ID"), G_USER_SET.BT_ID);
+        // The password goes to the system keyring, never into the shared settings file.
+        WriteSecretSetting(G_INI, QStringLiteral("User"), QStringLiteral("BT_PW"), G_USER_SET.BT_PW);
+    }
+    MsgBox(QStringLiteral("저장했습니다."), QStringLiteral("I"));
+}
+
+void TFRM_CONFIG::proc_LoadBrandMatchingGrid()
+{
+    CTV_TRS_ST_NAME->setUpdatesEnabled(false);
+    CTV_TRS_ST_NAME->setRowCount(0);
+    const QList<BrandMatchingRow> rows = BrandMatchingRowsFromStores();
+    CTV_TRS_ST_NAME->setRowCount(int(rows.size()));
+    for (int r = 0; r < rows.size(); ++r) {
+        const BrandMatchingRow &row = rows.at(r);
+        const int st = int(G_SL_ST_CODE.indexOf(row.stCode));
+        auto *store = new QTableWidgetItem(st >= 0 ? G_ST_LIST.at(st).ST_NAME : row.stCode);
+        store->setData(Qt::UserRole, row.stCode);
+        store->setFlags(store->flags() & ~Qt::ItemIsEditable);
+        CTV_TRS_ST_NAME->setItem(r, 0, store);
+        for (int a = 0; a < 3; ++a) {
+            CTV_TRS_ST_NAME->setItem(r, 1 + a, new QTableWidgetItem(row.names[size_t(a)]));
+            CTV_TRS_ST_NAME->setItem(r, 4 + a, new QTableWidgetItem(row.numbers[size_t(a)]));
+        }
+    }
+    CTV_TRS_ST_NAME->setUpdatesEnabled(true);
+}
+
+void TFRM_CONFIG::cxButton4Click()
+{
+    G_DVRY_COM[2].COMNAME = CCB_COM_PORT->currentText().left(100);
+    if (G_INI)
+        G_INI->WriteString(QStringLiteral("DELIVERY_SET"), QStringLiteral("COMNAME"), G_DVRY_COM[2].COMNAME);
+    if (G_DELIVERY_SET.Use_yn && G_DVRY_COM[2].Use_yn == QLatin1String("1") && G_DELIVERY_SET.iType == 0)
+        copyPortCandidates();
+    QList<BrandMatchingRow> rows;
+    for (int r = 0; r < CTV_TRS_ST_NAME->rowCount(); ++r) {
+        BrandMatchingRow row;
+        auto text = [this, r](int c) {
+            const QTableWidgetItem *item = CTV_TRS_ST_NAME->item(r, c);
+            return item ? item->text() : QString();
+        };
+        const QTableWidgetItem *store = CTV_TRS_ST_NAME->item(r, 0);
+        row.stCode = store ? store->data(Qt::UserRole).toString() : QString();
+        for (int a = 0; a < 3; ++a) {
+            row.names[size_t(a)] = text(1 + a);
+            row.numbers[size_t(a)] = text(4 + a);
+        }
+        rows << row;
+    }
+    const bool complete = SaveBrandMatching(rows, m_hooks.matchingRequest,
+                                            [](const QString &text) { MsgBox(text, QStringLiteral("I")); });
+    if (complete)
+        proc_LoadBrandMatchingGrid();
 }
 
 QWidget *TFRM_CONFIG::buildRegionTab()
@@ -438,6 +645,8 @@ void TFRM_CONFIG::proc_init()
     gbTransApp->setEnabled(distributor);
     if (userClass >= QLatin1String("5"))
         cxPageControl1->setTabVisible(cxPageControl1->indexOf(cxTabSheet8), false);
+    loadDeliveryApp();
+    proc_LoadBrandMatchingGrid();
     proc_Addr_Init();
     cxPageControl1->setCurrentIndex(0);
     cxPageControl2->setCurrentIndex(0);
@@ -911,6 +1120,12 @@ TFRM_CONFIG::Hooks ProgramSettingsScreenHooks(TFRM_MAIN *main)
     h.reconnectCidServer = [] {
         if (CidServerLink *link = InstalledCidServerLink())
             link->fnc_cid_conf();
+    };
+    h.matchingRequest = [](const QString &payload) {
+        QString reply;
+        RequestOne(G_TCP_CLIENT, QString::fromLatin1(kBrandMatchingCode), QStringLiteral("ADM1"), payload, QString(),
+                   QString(), 30000, reply);
+        return reply;
     };
     h.ktLogin = [] { func_Kt_Login([](const QString &text) { MsgBox(text, QStringLiteral("I")); }); };
     h.orderViews = [] {

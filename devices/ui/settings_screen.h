@@ -46,6 +46,8 @@ public:
         // Key-phone page: reconnect to the caller-ID server; log in to the telephone service.
         std::function<void()> reconnectCidServer;
         std::function<void()> ktLogin;
+        // Store matching: sends one request and gives the reply text (empty: no reply).
+        std::function<QString(const QString &payload)> matchingRequest;
     };
 
     explicit TFRM_CONFIG(Hooks hooks, QWidget *parent = nullptr);
@@ -90,8 +92,18 @@ public:
     void CBT_CU_TELClick();
     void cxButton1Click();
 
-    // Brand matching.
+    // Delivery-app link and store matching.
+    QCheckBox *CCB_OTHER_APP_USE = nullptr, *CKB_BT_USE = nullptr;
+    QRadioButton *CRB_DLVY_TYPE_PRT = nullptr, *CRB_DLVY_TYPE_AUTO = nullptr;
+    QLabel *cxLabel10 = nullptr;
+    QComboBox *CCB_COM_PORT = nullptr;
+    QPushButton *CBT_CHECK = nullptr, *cxButton5 = nullptr, *cxButton4 = nullptr;
+    QLineEdit *CTE_BT_ID = nullptr, *CTE_BT_PW = nullptr;
+    QList<QWidget *> btLogin;  // labels and boxes of the third app's login
     QTableWidget *CTV_TRS_ST_NAME = nullptr;
+    void proc_LoadBrandMatchingGrid();
+    void cxButton4Click();
+    void cxButton5Click();
 
     // Regions.
     QList<QCheckBox *> chkAddr;  // index 0 = region 1
@@ -118,6 +130,9 @@ private:
     void loadPrinterFrames();
     void loadCidFrames();
     QWidget *buildKeyPhonePage();
+    void loadDeliveryApp();
+    void showPortControls(bool printerMode);
+    void copyPortCandidates();
     void loadKeyPhone();
     bool m_serverListSetting = false;  // the server list is being set: its change does nothing
     int m_serverPosition = 0;          // the list position the stored settings match
