@@ -612,7 +612,7 @@ QWidget *TFRM_CONFIG::buildRegionTab()
 {
     auto *page = new QWidget;
     auto *lay = new QVBoxLayout(page);
-    auto *box = new QGroupBox(QStringLiteral("주소검색 지역"), page);
+    auto *box = new QGroupBox(QStringLiteral(" 주소검색 지역  "), page);
     auto *grid = new QGridLayout(box);
     for (int n = 1; n <= kAddrAreaCount; ++n) {
         auto *c = new QCheckBox(G_ADDR_AREA_NAMES[size_t(n)], box);
@@ -624,8 +624,9 @@ QWidget *TFRM_CONFIG::buildRegionTab()
         chkAddr << c;
     }
     lay->addWidget(box);
+    lay->addWidget(new QLabel(QStringLiteral("※설정 변경 후 프로그램 다시 시작해야 적용됩니다"), page));
     btnAddrSave = new QPushButton(QStringLiteral("저장"), page);
-    btnAddrSave->setObjectName(QStringLiteral("btnAddrSave"));
+    btnAddrSave->setObjectName(QStringLiteral("btnConfigAddrSave"));
     connect(btnAddrSave, &QPushButton::clicked, this, [this] { btnAddrSaveClick(); });
     lay->addWidget(btnAddrSave, 0, Qt::AlignLeft);
     lay->addStretch(1);
@@ -943,11 +944,10 @@ void TFRM_CONFIG::colourClosed(int index)
 
 void TFRM_CONFIG::paintPreviews()
 {
+    // A style sheet, so that the program's own style sheet does not paint over the preview.
     auto paint = [](QLabel *label, std::uint32_t back, std::uint32_t fore) {
-        QPalette pal = label->palette();
-        pal.setColor(QPalette::Window, rgbColour(back));
-        pal.setColor(QPalette::WindowText, rgbColour(fore));
-        label->setPalette(pal);
+        label->setStyleSheet(QStringLiteral("background-color: %1; color: %2;")
+                                 .arg(rgbColour(back).name(), rgbColour(fore).name()));
     };
     const TUSER_SET &s = G_USER_SET;
     paint(lbNormalColor, s.ColorNormalB, s.ColorNormalF);
@@ -1025,9 +1025,7 @@ void TFRM_CONFIG::proc_Addr_Init()
             c->setEnabled(false);
             G_ADDR_AREA[size_t(n)] = QStringLiteral("N");
         } else {
-            const bool on = G_ADDR_AREA[size_t(n)] == QLatin1String("Y");
-            c->setChecked(on);
-            G_ADDR_AREA[size_t(n)] = on ? QStringLiteral("Y") : QStringLiteral("N");
+            c->setChecked(G_ADDR_AREA[size_t(n)] == QLatin1String("Y"));
         }
     }
 }
