@@ -6,12 +6,14 @@
 #include "boards/ui/today_orders_screen.h"
 #include "devices/ui/settings_screen.h"
 #include "main/ui/start_forms.h"
+#include "records/reference_records.h"
 #include "settings/settings_file.h"
 
 #include <QAbstractButton>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 
 namespace
 {
@@ -23,6 +25,9 @@ TEST_F(EndToEndTest, SettingsScreenOpensOnceWritesOptionsAndHidesColumns)
     auto *screen = qobject_cast<TFRM_CONFIG *>(window->ScreenWidget(QStringLiteral("FRM_CONFIG")));
     ASSERT_NE(screen, nullptr) << "the settings screen is built, not stood in for";
     ASSERT_TRUE(QTest::qWaitFor([screen] { return screen->isVisible(); }, 10000));
+
+    // The store list of the session fills the matching grid.
+    EXPECT_EQ(screen->CTV_TRS_ST_NAME->rowCount(), G_ST_LIST.count());
 
     auto *sameDay = screen->findChild<QAbstractButton *>(QStringLiteral("chkSameDay"));
     const bool before = sameDay->isChecked();
