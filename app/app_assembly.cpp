@@ -18,10 +18,12 @@
 #include "main/ui/start_window.h"
 #include "reception/ui/accept_window.h"
 #include "history/ui/past_orders_screen.h"
+#include "store/ui/product_screen.h"
 #include "platform/clock.h"
 #include "platform/single_instance.h"
 #include "records/session_records.h"
 #include "settings/secret_store.h"
+#include "store/ui/settlement_screen.h"
 
 #include <QApplication>
 #include <QTableView>
@@ -150,6 +152,10 @@ void AppAssembly::prepare(QApplication &app)
         };
         return h;
     });
+    // The settlement screen (store administration).
+    InstallSettlementScreen();
+    // The product screen (store administration).
+    InstallProductScreen();
 }
 
 TFRM_MAIN *AppAssembly::createMainWindow()

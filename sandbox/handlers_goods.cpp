@@ -161,12 +161,14 @@ void seedGoods(SandboxDatabase &db, SandboxRandom &rng)
 QStringList goodsCore(const QVariantList &g)
 {
     // g: st_code, goods_no, grp_no, name, data_status, ord_price, sell_price, option_1_cnt,
-    //    add_goods_cnt, type_name, view_order, barcode, mod_date
+    //    add_goods_cnt, type_name, view_order, barcode, mod_date, ord_status, adult_yn, cup_deposit,
+    //    ord_dn_price, ord_dn_period, ord_dn_time, ord_limit_day, ord_limit_once
     return {g.at(1).toString(), g.at(3).toString(), g.at(4).toString(), QString(), QStringLiteral("0001"),
             QStringLiteral("0001"), g.at(9).toString(), QString(), QStringLiteral("1"), g.at(5).toString(),
-            QStringLiteral("0"), g.value(13, QStringLiteral("1")).toString(), QString(), QString(), g.at(6).toString(),
-            QStringLiteral("0"),
-            QStringLiteral("1"), QString(), QString(), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
+            g.value(16, QStringLiteral("0")).toString(), g.value(13, QStringLiteral("1")).toString(),
+            g.value(17).toString(), g.value(18).toString(), g.at(6).toString(), QStringLiteral("0"),
+            QStringLiteral("1"), QString(), QString(), g.value(19, QStringLiteral("0")).toString(),
+            g.value(20, QStringLiteral("0")).toString(), QStringLiteral("0"),
             QStringLiteral("0"), QStringLiteral("Y"), g.at(7).toString(), QStringLiteral("0"), g.at(8).toString()};
 }
 
@@ -194,7 +196,8 @@ QString pageText(const QJsonObject &page)
 }
 
 const char kGoodsColumns[] = "st_code, goods_no, grp_no, name, data_status, ord_price, sell_price, option_1_cnt,"
-                             " add_goods_cnt, type_name, view_order, barcode, mod_date, ord_status, adult_yn, cup_deposit";
+                             " add_goods_cnt, type_name, view_order, barcode, mod_date, ord_status, adult_yn, cup_deposit,"
+                             " ord_dn_price, ord_dn_period, ord_dn_time, ord_limit_day, ord_limit_once";
 
 SandboxReply goodsLoad(SandboxDatabase &db, const SandboxRequest &req)
 {
@@ -355,7 +358,10 @@ SANDBOX_HANDLER_AREA(goods)
                                 " ord_price TEXT, sell_price TEXT, option_1_cnt INTEGER, add_goods_cnt INTEGER,"
                                 " type_name TEXT, view_order INTEGER, barcode TEXT, mod_date TEXT NOT NULL,"
                                 " ord_status TEXT NOT NULL DEFAULT '1', adult_yn TEXT NOT NULL DEFAULT 'N',"
-                                " cup_deposit TEXT NOT NULL DEFAULT '0', PRIMARY KEY (st_code, goods_no))"),
+                                " cup_deposit TEXT NOT NULL DEFAULT '0', ord_dn_price TEXT NOT NULL DEFAULT '0',"
+                                " ord_dn_period TEXT NOT NULL DEFAULT '', ord_dn_time TEXT NOT NULL DEFAULT '',"
+                                " ord_limit_day TEXT NOT NULL DEFAULT '0', ord_limit_once TEXT NOT NULL DEFAULT '0',"
+                                " PRIMARY KEY (st_code, goods_no))"),
                  QStringLiteral("CREATE TABLE IF NOT EXISTS goods_options (st_code TEXT NOT NULL, goods_no TEXT NOT NULL,"
                                 " op_no TEXT NOT NULL, data_status TEXT NOT NULL DEFAULT '1', option_type TEXT,"
                                 " name TEXT, price INTEGER, view_order INTEGER,"

@@ -209,6 +209,13 @@ WebReply paySendPage(const WebRequest &req)
     const QString kind = parts.value(3);
     if (kind == QLatin1String("000008"))
         return WebReply::text(page(QStringLiteral("서명"), agreementBody(id)), "text/html; charset=utf-8");
+    // The money-transfer request: shows what was posted (never the password).
+    if (kind == QLatin1String("000023")) {
+        const QByteArray body = "<h1>머니송금 요청</h1><div class=\"card\">요청자: " + htmlEscape(id) + "</div><div class=\"card\">PC: "
+                                + htmlEscape(parts.value(5)) + "</div><div class=\"card\">송금할 금액과 대상을 적어 요청해 주세요.</div>"
+                                  "<button id=\"send\" onclick=\"alert('정상처리되었습니다.')\">요청하기</button>";
+        return WebReply::text(page(QStringLiteral("머니송금 요청"), body), "text/html; charset=utf-8");
+    }
     const QByteArray body = "<h1>결제 요청</h1><div class=\"card\">" + htmlEscape(id) + " 님의 결제 요청 (" + htmlEscape(kind)
                             + ")</div><div class=\"card\">결제 금액과 수단을 확인한 뒤 결제를 진행해 주세요.</div>"
                               "<button id=\"pay\" onclick=\"alert('정상처리되었습니다.');alert('종료 처리')\">결제하기</button>"

@@ -55,8 +55,14 @@ SANDBOX_HANDLER_AREA(store_matching)
                 {QStringLiteral("CREATE TABLE IF NOT EXISTS store_app_names (st_code TEXT NOT NULL, app TEXT NOT NULL, "
                                 "app_no TEXT NOT NULL, name TEXT NOT NULL, PRIMARY KEY (app, app_no))")});
     std::weak_ptr<SandboxDatabase> weak = db;
-    // ID, action (1 new, 2 rename), app store number, store, app (1..3), name.
-    registry.add(QStringLiteral("CS05_02_V01"), [weak](const SandboxRequest &request) {
+    // The code also carries the product base data (13 fields), answered by the products area;
+    // the six fields of the matching are ID, action (1 new, 2 rename), app store number, store,
+    // app (1..3), name.
+    const QString code = QStringLiteral("CS05_02_V01");
+    SandboxHandler products = registry.handler(code);
+    registry.add(code, [weak, products](const SandboxRequest &request) {
+        if (request.fields().size() != 6 && products)
+            return products(request);
         if (auto d = weak.lock())
             return storeMatching(*d, request);
         return SandboxReply::code(QStringLiteral("0"), QStringLiteral("데이터베이스가 없습니다."));

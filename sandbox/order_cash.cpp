@@ -1,5 +1,6 @@
 #include "sandbox/order_cash.h"
 
+#include "sandbox/money_ledger.h"
 #include "sandbox/sandbox_database.h"
 #include "sandbox/sandbox_random.h"
 #include "sandbox/world.h"
@@ -97,25 +98,28 @@ void step(SandboxDatabase &db, SandboxRandom &rng)
     const int stores = db.value(QStringLiteral("SELECT COUNT(*) FROM cash_balances WHERE kind = '3'")).toInt();
     if (stores == 0)
         return;
-    const qint64 seq = db.value(QStringLiteral("SELECT COALESCE(MAX(change_seq), 0) FROM cash_balances")).toLongLong() + 1;
     auto storeAt = [&](int at) {
         return db.value(QStringLiteral("SELECT code FROM cash_balances WHERE kind = '3' ORDER BY code LIMIT 1 OFFSET ?"),
-                        {at});
+                        {at}).toString();
     };
+    // Every balance change is a movement of the ledger, written on both sides.
+    const SandboxMoney::Party outside;
     // Delivery fees leave a few stores' balances and reach their branch.
     for (int i = 0; i < 3; ++i) {
-        const QVariant code = storeAt(rng.between(0, stores - 1));
+        const QString code = storeAt(rng.between(0, stores - 1));
+        const QString branch =
+            db.value(QStringLiteral("SELECT br_code FROM cash_balances WHERE kind = '3' AND code = ?"), {code}).toString();
         const qint64 fee = qint64(rng.between(6, 10)) * 500;
-        db.exec(QStringLiteral("UPDATE cash_balances SET cash = cash - ?, change_seq = ? WHERE kind = '3' AND code = ?"),
-                {fee, seq, code});
-        db.exec(QStringLiteral("UPDATE cash_balances SET cash = cash + ?, change_seq = ? WHERE kind = '2' AND code ="
-                               " (SELECT br_code FROM cash_balances WHERE kind = '3' AND code = ?)"),
-                {fee, seq, code});
+        SandboxMoney::move(db, {{QStringLiteral("3"), code}, {QStringLiteral("2"), branch}, fee, QStringLiteral("1001"),
+                                QStringLiteral("배달대행료 차감"), QStringLiteral("배달대행료 입금"), QString(), QString(),
+                                QString()});
     }
     // Now and then a store tops up, or an outstanding amount is settled.
     if (rng.chance(0.2))
-        db.exec(QStringLiteral("UPDATE cash_balances SET cash = cash + 100000, change_seq = ? WHERE kind = '3' AND code = ?"),
-                {seq, storeAt(rng.between(0, stores - 1))});
+        SandboxMoney::move(db, {outside, {QStringLiteral("3"), storeAt(rng.between(0, stores - 1))}, 100000,
+                                QStringLiteral("2001"), QString(), QStringLiteral("가상계좌 머니충전"), QString(), QString(),
+                                QString()});
+    const qint64 seq = db.value(QStringLiteral("SELECT COALESCE(MAX(change_seq), 0) FROM cash_balances")).toLongLong() + 1;
     if (rng.chance(0.2))
         db.exec(QStringLiteral("UPDATE cash_balances SET outstanding = 0, change_seq = ? WHERE outstanding > 0 AND"
                                " rowid = (SELECT rowid FROM cash_balances WHERE outstanding > 0 ORDER BY code LIMIT 1)"),

@@ -17,6 +17,8 @@ struct Row
 // code, call type, field count. A code sent in two shapes has two rows. The courier assignments
 // ("CS01_18_V03", "CS01_46_V01") are not here: their payload is made by the screens that pick the
 // courier, and the forced one carries one field more than what it repeats.
+// A batch (call type "CMM1") sends any number of rows of the same fields: its count is written
+// negative, "rows of n fields".
 constexpr Row kShapes[] = {
     {"1", "SOK1", 5},  // the stores' state
     {"999", "DUM", 1},  // the keep-alive, one empty field
@@ -39,9 +41,13 @@ constexpr Row kShapes[] = {
     {"CS00_17_V02", "ADM3", 6},
     {"CS01_01_V07", "ADM10", 8},
     {"CS01_01_V07", "CMM8", 8},  // the cash load; the line above is the order load
+    {"CS01_03_V02", "ADM1", 2},
+    {"CS01_04_V01", "ADM1", 5},
+    {"CS01_09_V04", "ADM1", 14},
     {"CS01_11_V03", "ADM1", 8},
     {"CS01_12_V02", "ADM1", 5},
     {"CS01_13_V01", "ADM3", 3},
+    {"CS01_21_V03", "ADM1", 10},  // a money transfer
     {"CS01_25_V02", "ADM1", 3},  // receipt print data: order, ID, kind
     {"CS01_27_V01", "ADM1", 4},
     {"CS01_30_V01", "ADM3", 4},
@@ -58,9 +64,26 @@ constexpr Row kShapes[] = {
     {"CS01_63_V01", "ADM1", 7},
     {"CS01_64_V01", "ADM3", 5},
     {"CS01_65_V01", "ADM1", 5},
+    {"CS04_01_V05", "ADM3", 6},  // the money ledger, one week per request
+    {"CS04_02_V02", "ADM1", 2},
+    {"CS04_03_V01", "ADM1", 8},
+    {"CS04_04_V02", "ADM1", 4},
+    {"CS04_05_V02", "ADM1", 2},
     {"CS05_01_V02", "ADM1", 2},
-    {"CS05_02_V01", "ADM1", 6},
+    {"CS05_02_V01", "ADM1", 6},   // delivery-app store matching
+    {"CS05_02_V01", "ADM1", 13},  // product base data
+    {"CS05_05_V01", "ADM1", 7},
+    {"CS05_06_V02", "CMM1", -5},
+    {"CS05_07_V01", "CMM1", -5},
+    {"CS05_08_V01", "CMM1", -4},
+    {"CS05_09_V01", "ADM1", 4},
+    {"CS05_10_V01", "ADM1", 7},
+    {"CS05_11_V01", "ADM1", 2},
     {"CS05_15_V01", "ADM1", 3},
+    {"CS06_01_V01", "ADM1", 1},
+    {"CS06_02_V01", "ADM1", 3},
+    {"CS06_03_V01", "ADM1", 5},
+    {"CS06_04_V01", "ADM1", 5},
     {"CS07_38_V01", "ADM3", 5},
     {"CS08_11_V02", "ADM1", 1},
     {"CS08_12_V02", "ADM3", 5},
@@ -119,6 +142,8 @@ const Secret *secretOf(const QString &code)
 
 QString shapeText(const QString &callType, qsizetype fieldCount)
 {
+    if (fieldCount < 0)
+        return QStringLiteral("%1 with rows of %2 fields").arg(callType).arg(-fieldCount);
     return QStringLiteral("%1 with %2 field%3").arg(callType).arg(fieldCount).arg(fieldCount == 1 ? "" : "s");
 }
 } // namespace
@@ -145,7 +170,8 @@ QString mismatch(const SandboxRequest &request)
     const qsizetype count = request.fields().size();
     QStringList expected;
     for (const Shape &s : shapes) {
-        if (s.callType == request.callType && s.fieldCount == count)
+        const bool rows = s.fieldCount < 0 && count > 0 && count % -s.fieldCount == 0;
+        if (s.callType == request.callType && (s.fieldCount == count || rows))
             return {};
         expected.append(shapeText(s.callType, s.fieldCount));
     }

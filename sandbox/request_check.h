@@ -14,7 +14,7 @@ namespace SandboxRequestCheck
 struct Shape
 {
     QString callType;
-    int fieldCount = 0;
+    int fieldCount = 0;  // negative for a batch: any number of rows of -fieldCount fields
 };
 
 // Every shape the client may send for code (some codes are sent by two screens in two shapes);

@@ -165,6 +165,7 @@ TFRM_ACCEPT::TFRM_ACCEPT(Kind kind, QWidget *parent)
     buildLeftColumn();
     buildPages();
     buildFloatingPanels();
+    bindCustomerAddressFee();
     menuBoard = new AcceptMenuBoard(this);
     layout->addWidget(cxGroupBox1, 0);
     layout->addWidget(cxPageControl1, 1);
@@ -564,11 +565,7 @@ void TFRM_ACCEPT::buildPages()
     connect(search0, &QPushButton::clicked, this, &TFRM_ACCEPT::proc_Filter_Store_List);
     connect(CTE_ST_NAME_SEARCH, &QLineEdit::returnPressed, this, &TFRM_ACCEPT::proc_Filter_Store_List);
     connect(CTV_STNOLIST, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
-        const int rec = stores->recordOfRow(index.row());
-        if (rec < 0)
-            return;
-        CTE_ST_NO->setText(stores->recordValue(rec, kStCode).toString());
-        proc_Set_Store_Layout();
+        proc_Change_Store(stores->recordOfRow(index.row()));
     });
 
     // 1 delivery groups

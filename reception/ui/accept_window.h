@@ -1,8 +1,13 @@
 #pragma once
 
 #include "main/ui/reception_host.h"
+#include "reception/address_search_passes.h"
+#include "reception/address_search_receiver.h"
+#include "reception/customer_lookup.h"
+#include "reception/delivery_fee.h"
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 
 class AcceptMenuBoard;
@@ -26,7 +31,7 @@ class QTreeWidget;
 // Six live as long as the program (five new-order windows and the modify window); a hidden one is
 // free. The customer, address, fee, menu board, submission and order-loading steps are filled in
 // by the operations marked below; this class holds the frame, its state and its set-up.
-class TFRM_ACCEPT : public ReceptionWindow
+class TFRM_ACCEPT : public ReceptionWindow, public AddressSearchReceiver
 {
     Q_OBJECT
 public:
@@ -76,15 +81,15 @@ public:
     void proc_Cooking_Time();
 
     // Filled by the customer, address, fee, money and order-loading work; each does nothing yet.
-    virtual void proc_Load_Customer() {}
-    virtual void proc_Delivery_Charge(bool recordOnly) { Q_UNUSED(recordOnly) }
+    virtual void proc_Load_Customer();
+    virtual void proc_Delivery_Charge(bool recordOnly);
     virtual void proc_Load_Order() {}
     virtual void proc_Load_Order_History() {}
     virtual void proc_Load_Send_Cash_List() {}
     virtual void btnDvrySearchClick() {}
-    virtual void proc_Show_Addr_Search() {}
-    virtual void proc_Load_Dong() {}
-    virtual void proc_Load_Addr_Word() {}
+    virtual void proc_Show_Addr_Search();
+    virtual void proc_Load_Dong();
+    virtual void proc_Load_Addr_Word();
     virtual void proc_A2Order_Load() {}
     virtual void proc_A2Order_History() {}
     virtual void proc_A2ORDERViewSet() {}
@@ -227,6 +232,33 @@ public:
     QTableView *CTV_CU_ORD_ACP = nullptr;
     GridTableModel *custAddrs = nullptr;
 
+    // Customer lookup, address search and delivery fee --------------------------------------------
+    void proc_Save_Customer();
+    void proc_Load_Addr_Daum(int page);
+    void proc_Set_Addr_Data(const TMSG_ADDR &addr);
+    void proc_Select_Addr_Row(int row);
+    static QString func_CheckChangeDetailAddr(const QString &strOldAddr, const QString &strNewAddr);
+    void receiveAddress(const TMSG_ADDR &addr) override { proc_Set_Addr_Data(addr); }
+    void proc_Fee_Floor();
+    void proc_Change_Store(int storeRecord);
+    void proc_Open_Map();
+    TMSG_ADDR currentAddress() const;
+    CustomerRequestList customerRequestList = DefaultCustomerRequestList();  // tests replace the exchanges
+    CustomerRequestOne customerRequestOne = DefaultCustomerRequestOne();
+    DeliveryFeeCache feeCache;
+    AddressSearch addrSearch;
+    QList<TMSG_ADDR> addrResultRecords, savedNameRecords;
+    QComboBox *CCB_DISTANCE = nullptr;
+    QPushButton *btnGrpAllGoodsWordSearch = nullptr, *cxButton106 = nullptr, *cxButton105 = nullptr,
+                *cxButton19 = nullptr, *CBT_APP_SEND = nullptr;
+    QRadioButton *CRB_DONG = nullptr, *CRB_DONG8 = nullptr;
+    QTableView *CTV_ADDR_DONG = nullptr, *CTV_ADDR_WORD = nullptr, *CTV_CUST_GOODS = nullptr;
+    GridTableModel *dongs = nullptr, *savedNames = nullptr, *custGoodsModel = nullptr;
+    QLineEdit *CRB_CUST = nullptr;
+    QComboBox *cxImageComboBox1 = nullptr;
+    QLabel *cxLabel18 = nullptr;
+    QPointer<QWidget> addrPopup;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -234,6 +266,10 @@ private:
     void buildLeftColumn();
     void buildPages();
     void buildFloatingPanels();
+    void bindCustomerAddressFee();  // customer_lookup_window.cpp
+    void bindAddressSearch();       // address_search_window.cpp
+    void bindDetailKeypad();        // address_search_window.cpp
+    void bindDeliveryFee();         // delivery_fee_window.cpp
     void resetOrderFields();
     void hideBottomGroups();
     void applyCodeLookups();

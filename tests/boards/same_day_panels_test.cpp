@@ -167,7 +167,7 @@ TEST_F(SameDayPanelsTest, MessageSubmenusHoldTheLiveItemsAndTheTrackingPageOpens
     // Ordering store S1 also holds the assignment; its telephone is long enough for the
     // "call the store" text.
     G_USER_INFO.BR = "BR9";
-    replies = {{okPage({sameDayRow("77", "2001", kStamp,
+    replies = {{okPage({sameDayRow("77", "2001", kPanelStamp,
                                    {{26, QStringLiteral("0212345678")}, {27, QStringLiteral("S1")},
                                     {41, QStringLiteral("S1")}, {92, QStringLiteral("https://track.example/77")}})},
                        "M1")}};
