@@ -169,3 +169,21 @@ TEST_F(StoreMatchingTest, PlatformRightRefusesBothLinksEvenWhenStoredOn)
     EXPECT_EQ(boxes.size(), 2);
 }
 } // namespace
+
+namespace
+{
+// The code carries the product base data too: a request of that shape still reaches the products.
+TEST_F(StoreMatchingTest, ProductBaseDataOfTheSameCodeIsNotTakenForAMatching)
+{
+    SandboxRequest r;
+    r.reqNum = QString::fromLatin1(kBrandMatchingCode);
+    r.callType = QStringLiteral("ADM1");
+    const QString sep(QChar(0x2502));
+    for (int i = 0; i < 13; ++i)
+        r.val += QStringLiteral("x") + sep;
+    const SandboxReply reply = registry.dispatch(r);
+    EXPECT_NE(reply.outMsg, QStringLiteral("매칭 정보가 올바르지 않습니다."));
+    EXPECT_NE(reply.outMsg, QStringLiteral("가맹점이 없습니다."));
+    EXPECT_EQ(db->value(QStringLiteral("SELECT COUNT(*) FROM store_app_names")).toInt(), 0);
+}
+} // namespace
