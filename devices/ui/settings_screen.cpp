@@ -25,6 +25,7 @@
 #include "reference/reference_state.h"
 #include "records/session_records.h"
 #include "settings/address_region.h"
+#include "start/process_ops.h"
 #include "settings/settings_file.h"
 #include "settings/settings_keys.h"
 
@@ -40,6 +41,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
+#include <QProcess>
 #include <QPrinterInfo>
 #include <QSerialPortInfo>
 #include <QToolButton>
@@ -1010,9 +1012,19 @@ bool TFRM_CONFIG::eventFilter(QObject *watched, QEvent *event)
 
 void TFRM_CONFIG::transAppExecClick()
 {
-    const QString file = G_EXE_DIR + QStringLiteral("TRANS_APP.exe");
-    if (QFile::exists(file))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+    const QString name = QStringLiteral("TRANS_APP.exe");
+    if (Func_Process(SystemProcessTable(), name)) {
+        MsgBox(QStringLiteral("이미 실행중입니다."), QStringLiteral("I"));
+        return;
+    }
+    const QString file = G_EXE_DIR + name;
+    if (!QFile::exists(file))
+        return;
+    // The companion program talks to the test server when the session does.
+    QStringList args;
+    if (G_USER_INFO.GUBUN == QLatin1String("T"))
+        args << QStringLiteral("/t");
+    QProcess::startDetached(file, args, G_EXE_DIR);
 }
 
 void TFRM_CONFIG::proc_Addr_Init()
