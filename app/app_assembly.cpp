@@ -16,6 +16,7 @@
 #include "main/ui/reception_host.h"
 #include "main/ui/start_forms.h"
 #include "main/ui/start_window.h"
+#include "dispatch/ui/control_screen_window.h"
 #include "reception/ui/accept_window.h"
 #include "history/ui/past_orders_screen.h"
 #include "store/ui/product_screen.h"
@@ -166,6 +167,8 @@ TFRM_MAIN *AppAssembly::createMainWindow()
     // Caller ID: call routing, the boxes' ports, the server link and the call history.
     InstallCallerId(m_window);
     CreateStartForms(m_window);
+    // The control screens, fed by the today's board's order engine.
+    InstallDispatchControl();
     selfCheck();
     return m_window;
 }

@@ -536,6 +536,10 @@ void TFRM_MAIN::adminClick()
 
 void TFRM_MAIN::workControlClick()
 {
+    if (ShellActions().openControlScreen) {
+        ShellActions().openControlScreen(this);
+        return;
+    }
     const ControlScreen kind = ControlScreenFor(G_USER_SET.ViewWorkControlType);
     auto freeScreen = [](QPointer<QWidget> &screen, bool &openFlag, bool &firstRead) {
         if (!openFlag)

@@ -70,6 +70,7 @@ struct ShellActionHooks
     std::function<void(const QString &key, int kind, int copies)> print;
     std::function<void()> loadCash;                    // reload the money balance (rewrites panel 3)
     std::function<void(const QList<StatusColour> &)> applyStatusColours;  // the boards' count labels
+    std::function<void(QWidget *main)> openControlScreen;  // "관제": the user's control screen
     IOrderPrinter *orderPrinter = nullptr;        // receipts of the order dispatch
     ISameDayLabelPrinter *labelPrinter = nullptr; // labels of the same-day board
 };

@@ -1,6 +1,9 @@
 // The assembled program as a dispatcher meets it: logged in as a store, a distributor and a
 // partner head office through the program's own assembly, with only the server address, the
 // sound output and the blocking message boxes standing in for the desktop.
+#include "dispatch/control_screens.h"
+#include "main/ui/start_forms.h"
+#include "records/session_records.h"
 #include "e2e_fixture.h"
 
 #include "grid/grid_table_model.h"
@@ -531,4 +534,27 @@ TEST_F(EndToEndTest, StoreOrderTabPaintsStatusesOpensItsMenuAndTheModifyWindow)
     ASSERT_TRUE(doubleClickFirstRow(view));
     EXPECT_TRUE(QTest::qWaitFor([receptions] { return !receptions->FRM_MOD_LIST->isHidden(); }, 60000));
     EXPECT_EQ(receptions->FRM_MOD_LIST->CTE_ORD_NO->text(), no);
+}
+
+TEST_F(EndToEndTest, DistributorControlScreensFollowTheWorld)
+{
+    for (const char *kind : {"3", "2", "1"}) {
+        SCOPED_TRACE(kind);
+        G_INI->WriteString(QStringLiteral("User"), QStringLiteral("VIEW_WORK_CONTROL"), QString::fromLatin1(kind));
+        if (QString::fromLatin1(kind) == QLatin1String("3"))
+            startAs(QStringLiteral("branch01"), QStringLiteral("Branch!2026pw"));
+        G_USER_SET.ViewWorkControlType = kind;
+        ASSERT_TRUE(ShellActions().openControlScreen);
+        ShellActions().openControlScreen(window);
+        ControlScreenCore *core = DispatchControlScreens::Instance().core();
+        ASSERT_NE(core, nullptr);
+        EXPECT_EQ(core->variant(), ControlVariantFor(QString::fromLatin1(kind)));
+        // The couriers of the branch fill the board, and their counters are shown.
+        ASSERT_TRUE(QTest::qWaitFor([core] { return core->couriers().model().recordCount() > 0; }, 60000));
+        if (core->variant() != ControlVariant::OrderCentred) {
+            // Orders waiting for a courier reach the board with the poll.
+            EXPECT_TRUE(QTest::qWaitFor([core] { return core->waiting().rowCount() > 0; }, 120000))
+                << "waiting orders of the branch";
+        }
+    }
 }

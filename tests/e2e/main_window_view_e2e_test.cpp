@@ -176,7 +176,7 @@ TEST_F(MainWindowView, ShellScreensBehaveAfterALogin)
     window->TopButtonClick(TopButton::Refresh);
     EXPECT_FALSE(boxes.contains(QStringLiteral("I 접수창을 모두 닫은 뒤 동기화 하세요."))) << boxes.join(' ').toStdString();
 
-    // The control stand-in: a window of its own with a close button; closing frees it.
+    // The control screen: a window of its own; closing only hides it, the boards stay fed.
     G_USER_SET.ViewWorkControlType = QStringLiteral("1");
     window->TopButtonClick(TopButton::WorkControl);
     EXPECT_TRUE(G_WCO_OPEN);
@@ -185,8 +185,9 @@ TEST_F(MainWindowView, ShellScreensBehaveAfterALogin)
         if (w->isWindow() && w->isVisible() && w->windowTitle() == QStringLiteral("배송원관제(주문관제)"))
             control = w;
     ASSERT_NE(control, nullptr);
-    control->findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
+    control->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(G_WCO_OPEN);
+    EXPECT_FALSE(control->isVisible());
+    EXPECT_TRUE(G_WCO_OPEN);
 }
 } // namespace
