@@ -9,6 +9,7 @@
 #include "reference/reference_sequence.h"
 #include "common/screen_placeholders.h"
 #include "devices/ui/caller_id_install.h"
+#include "devices/ui/settings_screen.h"
 #include "start/start_initialization.h"
 #include "start/ui/app_style.h"
 #include "main/ui/main_window.h"
@@ -26,6 +27,7 @@
 #include "store/ui/settlement_screen.h"
 
 #include <QApplication>
+#include <QTableView>
 
 #include <memory>
 
@@ -136,6 +138,21 @@ void AppAssembly::prepare(QApplication &app)
     InstallPastOrdersScreen();
     // Receipts, the print button and same-day labels.
     InstallPrinting();
+    // The settings screen; the past-orders list follows its column and font options too.
+    InstallSettingsScreen([](TFRM_MAIN *main) {
+        TFRM_CONFIG::Hooks h = ProgramSettingsScreenHooks(main);
+        h.orderViews = [today = h.orderViews] {
+            QList<QTableView *> views = today();
+            if (auto *past = qobject_cast<TFRM_ORD_OLD *>(FRM_ORD_OLD))
+                views << past->cxGrid1;
+            return views;
+        };
+        h.reloadBoardLayouts = [] {
+            if (auto *past = qobject_cast<TFRM_ORD_OLD *>(FRM_ORD_OLD))
+                past->proc_Load_Grid();
+        };
+        return h;
+    });
     // The settlement screen (store administration).
     InstallSettlementScreen();
     // The product screen (store administration).

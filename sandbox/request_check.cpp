@@ -70,7 +70,8 @@ constexpr Row kShapes[] = {
     {"CS04_04_V02", "ADM1", 4},
     {"CS04_05_V02", "ADM1", 2},
     {"CS05_01_V02", "ADM1", 2},
-    {"CS05_02_V01", "ADM1", 13},
+    {"CS05_02_V01", "ADM1", 6},   // delivery-app store matching
+    {"CS05_02_V01", "ADM1", 13},  // product base data
     {"CS05_05_V01", "ADM1", 7},
     {"CS05_06_V02", "CMM1", -5},
     {"CS05_07_V01", "CMM1", -5},

@@ -92,7 +92,7 @@ TEST_F(EndToEndTest, EveryStepIsBoundAndTheStandInsAreListed)
     // The stand-ins the program has today, one per screen of a later part.
     for (const char *expected : {"quick reception : TFRM_ACCEPT_QUICK", "history : proc_GetComboMngBrList"})
         EXPECT_TRUE(standIns.contains(QString::fromUtf8(expected))) << expected;
-    for (const char *replaced : {"reception : TFRM_ACCEPT", "history : TFRM_ORD_OLD"})
+    for (const char *replaced : {"reception : TFRM_ACCEPT", "history : TFRM_ORD_OLD", "settings : FRM_CONFIG"})
         EXPECT_FALSE(standIns.contains(QString::fromUtf8(replaced))) << replaced;
     // Caller ID is built: its start-up steps are real.
     for (const QString &standIn : standIns)
