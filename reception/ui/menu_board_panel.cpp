@@ -185,6 +185,7 @@ AcceptMenuBoard::AcceptMenuBoard(TFRM_ACCEPT *window)
         },
         [this](const QString &key) { return m_items.indexOfKey(key) >= 0; });
     buildEditPanel();
+    m_viewport = w->cxScrollBox1->viewport();
     w->cxScrollBox1->viewport()->installEventFilter(this);
 
     auto rebuild = [this] { loadGoodsButtons(); };
@@ -326,7 +327,7 @@ void AcceptMenuBoard::layoutTiles()
 bool AcceptMenuBoard::eventFilter(QObject *watched, QEvent *event)
 {
     // The tiles fill the width the board has now.
-    if (watched == w->cxScrollBox1->viewport() && event->type() == QEvent::Resize)
+    if (event->type() == QEvent::Resize && watched == m_viewport)
         layoutTiles();
     return QObject::eventFilter(watched, event);
 }

@@ -105,6 +105,9 @@ private:
     OrderItemTree m_items;
     QList<MenuBoardTileWidget *> m_tiles;
     int m_shown = 0;
+    // The board's scroll viewport, watched for its width; compared by address so that events
+    // sent while the window is being torn down never reach into the window.
+    const QObject *m_viewport = nullptr;
     int m_tileWidth = 180;
     int m_editRow = -1, m_editExtra = -1;
 };
