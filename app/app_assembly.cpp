@@ -13,6 +13,7 @@
 #include "main/ui/reception_host.h"
 #include "main/ui/start_forms.h"
 #include "main/ui/start_window.h"
+#include "history/ui/statistics_screen.h"
 #include "platform/clock.h"
 #include "platform/single_instance.h"
 #include "records/session_records.h"
@@ -123,6 +124,8 @@ void AppAssembly::prepare(QApplication &app)
 
     InstallStartInitialization();
     InstallShellForms();
+    // The screens of the later rooms.
+    InstallStatisticsScreen();
 }
 
 TFRM_MAIN *AppAssembly::createMainWindow()
