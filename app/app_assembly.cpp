@@ -20,6 +20,7 @@
 #include "reception/ui/accept_window.h"
 #include "history/ui/past_orders_screen.h"
 #include "store/ui/product_screen.h"
+#include "history/ui/statistics_screen.h"
 #include "platform/clock.h"
 #include "platform/single_instance.h"
 #include "records/session_records.h"
@@ -157,6 +158,8 @@ void AppAssembly::prepare(QApplication &app)
     InstallSettlementScreen();
     // The product screen (store administration).
     InstallProductScreen();
+    // The screens of the later rooms.
+    InstallStatisticsScreen();
 }
 
 TFRM_MAIN *AppAssembly::createMainWindow()

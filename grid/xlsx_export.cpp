@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <QTemporaryFile>
 
 #include <xlsxwriter.h>
@@ -140,9 +141,10 @@ XlsxExportResult ExportTableToXlsx(const ExportTableSource &source, const QStrin
     XlsxExportResult result;
     const int rows = source.exportRowCount();
     const int cols = source.exportColumnCount();
-    if (rows > kXlsxMaxDataRows) {
+    const int bandLevels = std::clamp(source.exportBandLevels(), 0, 8);
+    if (rows > kXlsxMaxDataRows - bandLevels) {
         result.error = QStringLiteral("엑셀 시트 한 장에는 %1행까지만 저장할 수 있습니다. (%2행)")
-                           .arg(kXlsxMaxDataRows)
+                           .arg(kXlsxMaxDataRows - bandLevels)
                            .arg(rows);
         return result;
     }
@@ -181,13 +183,44 @@ XlsxExportResult ExportTableToXlsx(const ExportTableSource &source, const QStrin
 
     std::vector<char> visible(size_t(cols), 0), text(size_t(cols), 0), asText(size_t(cols), 0);
     std::vector<double> width(size_t(cols), 0);
-    for (int c = 0; c < cols; ++c) {
+    for (int c = 0; c < cols; ++c)
         visible[size_t(c)] = source.exportColumnVisible(c);
+    // Band rows, first as the sheet is streamed row by row: a band is one merged cell over the
+    // neighbouring shown columns that agree on it and on every band above it (the same caption
+    // under two parents is two bands).
+    for (int level = 0; level < bandLevels; ++level) {
+        auto pathOf = [&](int c) {
+            QStringList path;
+            for (int l = 0; l <= level; ++l)
+                path << source.exportBandCaption(l, c);
+            return path;
+        };
+        int c = 0;
+        while (c < cols) {
+            const QStringList path = pathOf(c);
+            int last = c;
+            while (last + 1 < cols && visible[size_t(last + 1)] && visible[size_t(c)] && pathOf(last + 1) == path)
+                ++last;
+            const QString caption = path.last();
+            if (visible[size_t(c)] && !caption.isEmpty()) {
+                const QByteArray utf8 = caption.toUtf8();
+                const lxw_error e = last > c
+                                        ? worksheet_merge_range(sheet, lxw_row_t(level), lxw_col_t(c), lxw_row_t(level),
+                                                                lxw_col_t(last), utf8.constData(), f.header)
+                                        : worksheet_write_string(sheet, lxw_row_t(level), lxw_col_t(c),
+                                                                 utf8.constData(), f.header);
+                if (e != LXW_NO_ERROR)
+                    return fail(errorText(e));
+            }
+            c = last + 1;
+        }
+    }
+    for (int c = 0; c < cols; ++c) {
         text[size_t(c)] = source.exportColumnIsText(c);
         asText[size_t(c)] = source.exportValuesAsText(c);
         const QString caption = source.exportCaption(c);
         width[size_t(c)] = XlsxTextWidth(caption);
-        const lxw_error e = worksheet_write_string(sheet, 0, lxw_col_t(c),
+        const lxw_error e = worksheet_write_string(sheet, lxw_row_t(bandLevels), lxw_col_t(c),
                                                    caption.toUtf8().constData(), f.header);
         if (e != LXW_NO_ERROR)
             return fail(errorText(e));
@@ -197,7 +230,7 @@ XlsxExportResult ExportTableToXlsx(const ExportTableSource &source, const QStrin
             if (!visible[size_t(c)])
                 continue;
             double w = 0;
-            const lxw_error e = writeCell(sheet, lxw_row_t(r + 1), lxw_col_t(c),
+            const lxw_error e = writeCell(sheet, lxw_row_t(r + 1 + bandLevels), lxw_col_t(c),
                                           source.exportValue(r, c), text[size_t(c)], asText[size_t(c)], f,
                                           &w);
             if (e != LXW_NO_ERROR)

@@ -4,7 +4,10 @@
 #include <QVariant>
 
 // A grid handed to the user as an .xlsx workbook of one sheet:
-// - row 1: the caption of every column, centred on a light green background (192, 220, 192);
+// - a banded grid first gets one row per band level: each band's caption once, merged over the
+//   neighbouring columns it spans, styled like the captions;
+// - row 1 (after the band rows): the caption of every column, centred on a light green
+//   background (192, 220, 192);
 // - one row per row the grid shows, in its order;
 // - a hidden column keeps its caption, gets width 0 (hidden) and no data;
 // - text columns are formatted "@" and left-aligned, the others "#,##0" and right-aligned;
@@ -27,6 +30,15 @@ public:
     virtual int exportRowCount() const = 0;
     // The value to write: the shown name for a code column, else the stored value.
     virtual QVariant exportValue(int row, int column) const = 0;
+    // Band rows above the captions (0 for a plain grid) and a column's band caption on a level,
+    // "" where the column has no band at that level.
+    virtual int exportBandLevels() const { return 0; }
+    virtual QString exportBandCaption(int level, int column) const
+    {
+        Q_UNUSED(level);
+        Q_UNUSED(column);
+        return {};
+    }
 };
 
 struct XlsxExportResult

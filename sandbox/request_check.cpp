@@ -64,6 +64,14 @@ constexpr Row kShapes[] = {
     {"CS01_63_V01", "ADM1", 7},
     {"CS01_64_V01", "ADM3", 5},
     {"CS01_65_V01", "ADM1", 5},
+    {"CS02_02_V01", "ADM3", 6},  // the statistics screen, one code per tab and user class
+    {"CS02_03_V01", "ADM3", 8},
+    {"CS02_04_V01", "ADM3", 6},
+    {"CS02_05_V01", "ADM3", 6},
+    {"CS02_06_V01", "ADM3", 6},
+    {"CS02_07_V01", "ADM3", 9},
+    {"CS02_08_V01", "ADM3", 6},
+    {"CS02_09_V01", "ADM3", 7},
     {"CS04_01_V05", "ADM3", 6},  // the money ledger, one week per request
     {"CS04_02_V02", "ADM1", 2},
     {"CS04_03_V01", "ADM1", 8},
@@ -84,6 +92,7 @@ constexpr Row kShapes[] = {
     {"CS06_02_V01", "ADM1", 3},
     {"CS06_03_V01", "ADM1", 5},
     {"CS06_04_V01", "ADM1", 5},
+    {"CS07_05_V02", "ADM1", 4},
     {"CS07_38_V01", "ADM3", 5},
     {"CS08_11_V02", "ADM1", 1},
     {"CS08_12_V02", "ADM3", 5},

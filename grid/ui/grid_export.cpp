@@ -2,6 +2,7 @@
 #include "grid/variant_number.h"
 
 #include "grid/grid_table_model.h"
+#include "grid/ui/banded_header.h"
 #include "common/message_box.h"
 
 #include <QAbstractItemView>
@@ -12,6 +13,8 @@
 #include <QTableView>
 #include <QTreeView>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace
 {
@@ -72,6 +75,23 @@ GridViewExportSource::GridViewExportSource(QAbstractItemView *view, bool include
         }
         m_columns.append(c);
     }
+    if (const auto *banded = qobject_cast<const BandedHeaderView *>(header)) {
+        for (const Column &c : m_columns) {
+            m_bandPaths.append(banded->bandPath(c.logical));
+            m_bandLevels = std::max(m_bandLevels, int(m_bandPaths.last().size()));
+        }
+    }
+}
+
+int GridViewExportSource::exportBandLevels() const
+{
+    return m_bandLevels;
+}
+
+QString GridViewExportSource::exportBandCaption(int level, int column) const
+{
+    const QStringList path = m_bandPaths.value(column);
+    return level >= 0 && level < path.size() ? path.at(level) : QString();
 }
 
 int GridViewExportSource::exportColumnCount() const

@@ -3,6 +3,7 @@
 #include "grid/xlsx_export.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -24,6 +25,9 @@ public:
     bool exportValuesAsText(int column) const override;
     int exportRowCount() const override;
     QVariant exportValue(int row, int column) const override;
+    // A view with a BandedHeaderView writes its bands above the captions.
+    int exportBandLevels() const override;
+    QString exportBandCaption(int level, int column) const override;
 
 private:
     struct Column
@@ -35,6 +39,8 @@ private:
     };
     QAbstractItemView *m_view;
     QList<Column> m_columns;
+    QList<QStringList> m_bandPaths; // per exported column
+    int m_bandLevels = 0;
 };
 
 // Exports the grid to fileName, then opens the file for the user. Failures are shown with the
