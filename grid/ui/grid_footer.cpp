@@ -47,7 +47,11 @@ void GridFooterBar::paintEvent(QPaintEvent *)
         return;
     const QHeaderView *h = m_table->horizontalHeader();
     // Cells begin after the table's frame and its row header.
-    const int origin = m_table->viewport()->mapTo(this, QPoint(0, 0)).x();
+    // The bar sits beside the table, not around it: both are placed through their window.
+    QWidget *top = window();
+    if (m_table->window() != top)
+        return;
+    const int origin = m_table->viewport()->mapTo(top, QPoint(0, 0)).x() - mapTo(top, QPoint(0, 0)).x();
     const int viewRight = origin + m_table->viewport()->width();
     p.setPen(palette().color(QPalette::Mid));
     p.drawLine(rect().topLeft(), rect().topRight());

@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVBoxLayout>
 
 namespace
 {
@@ -160,4 +161,26 @@ TEST(GridFooter, KeepsOneTextPerColumn)
     footer.clearTexts();
     EXPECT_EQ(footer.text(0), QString());
     EXPECT_GT(footer.sizeHint().height(), footer.fontMetrics().height());
+}
+
+// The footer stands under its table in the same window, not around it: its cells line up with
+// the table's columns when it is painted.
+TEST(GridFooter, PaintsBesideItsTableInTheSameWindow)
+{
+    GridTableModel model;
+    model.setColumns({{"NAME", "이름", GridValueType::Text, {}}, {"AMT", "금액", GridValueType::Integer, {}}});
+    model.appendRecord({"가", 1000});
+    QWidget host;
+    auto *layout = new QVBoxLayout(&host);
+    auto *table = new QTableView;
+    table->setModel(&model);
+    auto *footer = new GridFooterBar(table);
+    footer->setText(1, "1,000");
+    layout->addWidget(table);
+    layout->addWidget(footer);
+    host.resize(300, 200);
+    host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+    const QImage shot = footer->grab().toImage();
+    EXPECT_EQ(shot.size(), footer->size());
 }
