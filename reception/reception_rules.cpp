@@ -1,5 +1,7 @@
 #include "reception/reception_rules.h"
 
+#include "text/text_helpers.h"
+
 #include "records/delivery_group_records.h"
 #include "records/reference_records.h"
 #include "records/session_records.h"
@@ -243,13 +245,7 @@ QList<OrderPathItem> OrderPathItems(const QList<TCOM_CODE_LIST> &codes, bool new
 
 QString GoodsGroupNameShown(const QString &name)
 {
-    QString s = name;
-    s.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    s.replace(QLatin1Char('<'), QStringLiteral("&lt;"));
-    s.replace(QLatin1Char('>'), QStringLiteral("&gt;"));
-    s.replace(QLatin1Char('\''), QStringLiteral("&apos;"));
-    s.replace(QLatin1Char('"'), QStringLiteral("&quot;"));
-    return s;
+    return EscapeCaption(name);
 }
 
 QList<QStringList> GoodsGroupRows(const TST_LIST &store, bool appPanelShown)

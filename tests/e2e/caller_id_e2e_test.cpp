@@ -22,14 +22,7 @@ TEST_F(EndToEndTest, ARingOfTheCallerIdServerOpensAReceptionWindow)
     startAs(QStringLiteral("branch01"), QStringLiteral("Branch!2026pw"));
     auto *acp = qobject_cast<TFRM_ACP *>(FRM_ACP);
     ASSERT_NE(acp, nullptr);
-    ASSERT_TRUE(QTest::qWaitFor(
-        [] {
-            for (int i = 0; i < G_ST_LIST.count(); ++i)
-                if (!G_ST_LIST.at(i).SHOP_TYPE.isEmpty())
-                    return true;
-            return false;
-        },
-        60000));
+    ASSERT_TRUE(waitForStoreDetails());
     // The call is for the line of a store of the session, or, when none has a line, for the first.
     TST_LIST store = G_ST_LIST.at(0);
     for (int i = 0; i < G_ST_LIST.count(); ++i)

@@ -21,14 +21,7 @@ TEST_F(EndToEndTest, CustomerLookupFillsTheAddressAndTheFeeAndTheSearchFindsAPla
     startAs(QStringLiteral("branch01"), QStringLiteral("Branch!2026pw"));
     auto *acp = qobject_cast<TFRM_ACP *>(FRM_ACP);
     ASSERT_NE(acp, nullptr);
-    ASSERT_TRUE(QTest::qWaitFor(
-        [] {
-            for (int i = 0; i < G_ST_LIST.count(); ++i)
-                if (!G_ST_LIST.at(i).SHOP_TYPE.isEmpty())
-                    return true;
-            return false;
-        },
-        60000));
+    ASSERT_TRUE(waitForStoreDetails());
     window->TopButtonClick(TopButton::Today);
     G_HAS_QUICK_STORE = false;
     G_USER_SET.AddrPopup = "N";

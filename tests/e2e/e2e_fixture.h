@@ -13,6 +13,7 @@
 #include "start/ui/login_flow.h"
 #include "main/ui/main_window.h"
 #include "records/device_records.h"
+#include "records/reference_records.h"
 #include "records/session_records.h"
 #include "settings/settings_file.h"
 
@@ -115,6 +116,20 @@ protected:
             [this] { return newLines().contains(QStringLiteral("NEW LOG : Initialize Timer End")); }, 30000))
             << newLines().join(QLatin1Char('\n')).toStdString();
         ASSERT_TRUE(QTest::qWaitFor([] { return G_REINIT_DONE; }, 120000));
+    }
+
+    // The session's stores with their details (kinds, lines, groups), which arrive with the
+    // start-up's reference loads after the window is ready.
+    static bool waitForStoreDetails()
+    {
+        return QTest::qWaitFor(
+            [] {
+                for (int i = 0; i < G_ST_LIST.count(); ++i)
+                    if (!G_ST_LIST.at(i).SHOP_TYPE.isEmpty())
+                        return true;
+                return false;
+            },
+            60000);
     }
 
     QList<SandboxRequest> requests(const QString &code) const

@@ -23,14 +23,7 @@ TEST_F(EndToEndTest, MenuBoardTapsFillTheOrderAndItsAmounts)
     startAs(QStringLiteral("branch01"), QStringLiteral("Branch!2026pw"));
     auto *acp = qobject_cast<TFRM_ACP *>(FRM_ACP);
     ASSERT_NE(acp, nullptr);
-    ASSERT_TRUE(QTest::qWaitFor(
-        [] {
-            for (int i = 0; i < G_ST_LIST.count(); ++i)
-                if (!G_ST_LIST.at(i).SHOP_TYPE.isEmpty())
-                    return true;
-            return false;
-        },
-        60000));
+    ASSERT_TRUE(waitForStoreDetails());
     G_HAS_QUICK_STORE = false;
     window->TopButtonClick(TopButton::Reception);
     auto *w = qobject_cast<TFRM_ACCEPT *>(acp->FRM_ACP_LIST.at(0));

@@ -22,14 +22,7 @@ TEST_F(EndToEndTest, ReceptionWindowsOpenFromTheMenuAndACallAndCloseBack)
     auto *acp = qobject_cast<TFRM_ACP *>(FRM_ACP);
     ASSERT_NE(acp, nullptr);
     // The stores and groups arrive with the start-up's reference loads.
-    ASSERT_TRUE(QTest::qWaitFor(
-        [] {
-            for (int i = 0; i < G_ST_LIST.count(); ++i)
-                if (!G_ST_LIST.at(i).SHOP_TYPE.isEmpty())
-                    return true;
-            return false;
-        },
-        60000));
+    ASSERT_TRUE(waitForStoreDetails());
     window->TopButtonClick(TopButton::Today);
     ASSERT_EQ(G_CUR_FORM, QStringLiteral("FRM_ORD"));
     G_HAS_QUICK_STORE = false;  // no question which kind of window
