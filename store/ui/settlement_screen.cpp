@@ -51,29 +51,6 @@ QDate settlementToday()
     return QDate::currentDate();
 }
 
-QDateEdit *dateEdit(QWidget *parent, const QDate &d)
-{
-    auto *e = new QDateEdit(d, parent);
-    e->setCalendarPopup(true);
-    e->setDisplayFormat(QStringLiteral("yyyy-MM-dd (ddd)"));
-    e->setMinimumWidth(150);
-    return e;
-}
-
-QTableView *settlementGrid(QAbstractItemModel *model, QWidget *parent)
-{
-    auto *v = new QTableView(parent);
-    v->setModel(model);
-    v->setSelectionBehavior(QAbstractItemView::SelectRows);
-    v->setSelectionMode(QAbstractItemView::SingleSelection);
-    v->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    v->verticalHeader()->setVisible(false);
-    v->verticalHeader()->setDefaultSectionSize(30);
-    v->horizontalHeader()->setMinimumHeight(30);
-    v->horizontalHeader()->setStretchLastSection(true);
-    return v;
-}
-
 GridColumn textColumn(const char *name, const QString &caption)
 {
     return {QString::fromLatin1(name), caption, GridValueType::Text, {}};
@@ -92,6 +69,29 @@ QString hourMinute(const QString &hhnn)
     return hhnn.left(2) + QLatin1Char(':') + hhnn.mid(2, 2);
 }
 } // namespace
+
+QDateEdit *SettlementDateEdit(QWidget *parent, const QDate &d)
+{
+    auto *e = new QDateEdit(d, parent);
+    e->setCalendarPopup(true);
+    e->setDisplayFormat(QStringLiteral("yyyy-MM-dd (ddd)"));
+    e->setMinimumWidth(150);
+    return e;
+}
+
+QTableView *SettlementGrid(QAbstractItemModel *model, QWidget *parent)
+{
+    auto *v = new QTableView(parent);
+    v->setModel(model);
+    v->setSelectionBehavior(QAbstractItemView::SelectRows);
+    v->setSelectionMode(QAbstractItemView::SingleSelection);
+    v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    v->verticalHeader()->setVisible(false);
+    v->verticalHeader()->setDefaultSectionSize(30);
+    v->horizontalHeader()->setMinimumHeight(30);
+    v->horizontalHeader()->setStretchLastSection(true);
+    return v;
+}
 
 TFRM_CALCULATE::Services &TFRM_CALCULATE::services()
 {
@@ -185,8 +185,8 @@ QWidget *TFRM_CALCULATE::buildLedgerTab()
     auto *search = new QGroupBox(tab);
     auto *g = new QGridLayout(search);
     g->addWidget(new QLabel(QStringLiteral("기간"), search), 0, 0);
-    CDE_FROM0 = dateEdit(search, settlementToday().addDays(-6));
-    CDE_TO0 = dateEdit(search, settlementToday());
+    CDE_FROM0 = SettlementDateEdit(search, settlementToday().addDays(-6));
+    CDE_TO0 = SettlementDateEdit(search, settlementToday());
     auto *period = new QHBoxLayout;
     period->addWidget(CDE_FROM0);
     period->addWidget(new QLabel(QStringLiteral("~"), search));
@@ -258,7 +258,7 @@ QWidget *TFRM_CALCULATE::buildLedgerTab()
     lv->addWidget(chkCalcCachGrp);
     categoryModel = new QStandardItemModel(0, 2, this);
     categoryModel->setHorizontalHeaderLabels({QString(), QStringLiteral("분류명")});
-    cxGridCalcCashGrpList = settlementGrid(categoryModel, left);
+    cxGridCalcCashGrpList = SettlementGrid(categoryModel, left);
     cxGridCalcCashGrpList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     cxGridCalcCashGrpList->setColumnWidth(0, 45);
     cxGridCalcCashGrpList->verticalHeader()->setDefaultSectionSize(25);
@@ -283,7 +283,7 @@ QWidget *TFRM_CALCULATE::buildLedgerTab()
                            textColumn("CAV_CON_GRP_CODE", QStringLiteral("정산대상코드")),
                            textColumn("CAV_CON_GRP_NAME", QStringLiteral("정산대상명"))});
     cashModel->sort(kLedgerSeq, Qt::DescendingOrder);
-    CTV_CASH_VIEW = settlementGrid(cashModel, right);
+    CTV_CASH_VIEW = SettlementGrid(cashModel, right);
     CTV_CASH_VIEW->setColumnHidden(kLedgerCashType, true);
     auto *money = new MoneyDelegate(CTV_CASH_VIEW);
     CTV_CASH_VIEW->setItemDelegateForColumn(kLedgerAmount, money);

@@ -11,6 +11,8 @@
 #include <functional>
 
 class GridTableModel;
+class QAbstractItemModel;
+class QDate;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -194,3 +196,7 @@ private:
 
 // Installs the screen as the main window's "정산" board screen.
 void InstallSettlementScreen();
+
+// The settlement screen's date boxes and grids look alike on every tab.
+QDateEdit *SettlementDateEdit(QWidget *parent, const QDate &d);
+QTableView *SettlementGrid(QAbstractItemModel *model, QWidget *parent);

@@ -46,28 +46,6 @@
 
 namespace
 {
-QDateEdit *tabDateEdit(QWidget *parent, const QDate &d)
-{
-    auto *e = new QDateEdit(d, parent);
-    e->setCalendarPopup(true);
-    e->setDisplayFormat(QStringLiteral("yyyy-MM-dd (ddd)"));
-    e->setMinimumWidth(150);
-    return e;
-}
-
-QTableView *tabGrid(QAbstractItemModel *model, QWidget *parent)
-{
-    auto *v = new QTableView(parent);
-    v->setModel(model);
-    v->setSelectionBehavior(QAbstractItemView::SelectRows);
-    v->setSelectionMode(QAbstractItemView::SingleSelection);
-    v->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    v->verticalHeader()->setVisible(false);
-    v->verticalHeader()->setDefaultSectionSize(30);
-    v->horizontalHeader()->setStretchLastSection(true);
-    return v;
-}
-
 QLineEdit *tabShownOnly(QWidget *parent)
 {
     auto *e = new QLineEdit(parent);
@@ -313,8 +291,8 @@ QWidget *TFRM_CALCULATE::buildBreakdownTab()
     auto *search = new QGroupBox(tab);
     auto *h = new QHBoxLayout(search);
     h->addWidget(new QLabel(QStringLiteral("기간"), search));
-    dtCashDTFrom = tabDateEdit(search, QDate::currentDate().addDays(-6));
-    dtCashDTTo = tabDateEdit(search, QDate::currentDate());
+    dtCashDTFrom = SettlementDateEdit(search, QDate::currentDate().addDays(-6));
+    dtCashDTTo = SettlementDateEdit(search, QDate::currentDate());
     h->addWidget(dtCashDTFrom);
     h->addWidget(new QLabel(QStringLiteral("~"), search));
     h->addWidget(dtCashDTTo);
@@ -336,7 +314,7 @@ QWidget *TFRM_CALCULATE::buildBreakdownTab()
                         GridValueType::Integer, {}});
     detailModel = new GridTableModel(this);
     detailModel->setColumns(columns);
-    cxGridBandCashDetail = tabGrid(detailModel, tab);
+    cxGridBandCashDetail = SettlementGrid(detailModel, tab);
     cxGridBandCashDetail->horizontalHeader()->setMinimumHeight(45);
     cxGridBandCashDetail->horizontalHeader()->setStretchLastSection(false);
     auto *dash = new MoneyDelegate(cxGridBandCashDetail, QStringLiteral("-"));
@@ -347,7 +325,7 @@ QWidget *TFRM_CALCULATE::buildBreakdownTab()
     }
     v->addWidget(cxGridBandCashDetail, 1);
     detailFooter = new QStandardItemModel(1, kBreakdownSums + 1, this);
-    cxGridBandCashDetailFooter = tabGrid(detailFooter, tab);
+    cxGridBandCashDetailFooter = SettlementGrid(detailFooter, tab);
     cxGridBandCashDetailFooter->horizontalHeader()->setVisible(false);
     cxGridBandCashDetailFooter->horizontalHeader()->setStretchLastSection(false);
     cxGridBandCashDetailFooter->setFixedHeight(34);
@@ -434,8 +412,8 @@ QWidget *TFRM_CALCULATE::buildOutstandingPage(OutstandingPage &p)
     auto *search = new QGroupBox(page);
     auto *g = new QGridLayout(search);
     g->addWidget(new QLabel(QStringLiteral("차감일자"), search), 0, 0);
-    p.from = tabDateEdit(search, QDate::currentDate().addDays(-6));
-    p.to = tabDateEdit(search, QDate::currentDate());
+    p.from = SettlementDateEdit(search, QDate::currentDate().addDays(-6));
+    p.to = SettlementDateEdit(search, QDate::currentDate());
     auto *period = new QHBoxLayout;
     period->addWidget(p.from);
     period->addWidget(new QLabel(QStringLiteral("~"), search));
@@ -483,7 +461,7 @@ QWidget *TFRM_CALCULATE::buildOutstandingPage(OutstandingPage &p)
     p.targetModel = new GridTableModel(this);
     p.targetModel->setColumns({{QStringLiteral("GRP_NAME"), QStringLiteral("대상명"), GridValueType::Text, {}},
                                {QStringLiteral("GRP_CODE"), QStringLiteral("대상코드"), GridValueType::Text, {}}});
-    p.targetGrid = tabGrid(p.targetModel, left);
+    p.targetGrid = SettlementGrid(p.targetModel, left);
     p.targetGrid->setColumnHidden(1, true);
     lv->addWidget(p.targetGrid);
     left->setMinimumWidth(300);
@@ -505,7 +483,7 @@ QWidget *TFRM_CALCULATE::buildOutstandingPage(OutstandingPage &p)
                                    {QStringLiteral("GMJ_AJ_STATUS"), QStringLiteral("정산상태"), GridValueType::Text, kOstdStatusNames},
                                    {QStringLiteral("GMJ_AJ_DATE"), QStringLiteral("정산완료일시"), GridValueType::Text, {}},
                                    {QStringLiteral("GMJ_GRP_CODE"), QStringLiteral("정산대상코드"), GridValueType::Text, {}}});
-    p.amountGrid = tabGrid(p.amountModel, split);
+    p.amountGrid = SettlementGrid(p.amountModel, split);
     p.amountGrid->setColumnHidden(6, true);
     p.amountGrid->setItemDelegateForColumn(2, new MoneyDelegate(p.amountGrid));
     split->addWidget(p.amountGrid);
@@ -646,7 +624,7 @@ QWidget *TFRM_CALCULATE::buildTransferTab()
                              {QStringLiteral("cxGridColumn6"), QStringLiteral("당일 접수번호"), GridValueType::Text, {}},
                              {QStringLiteral("GPS_TARGET_STATUS"), QStringLiteral("대상상태"), GridValueType::Text, kTargetStatusNames},
                              {QStringLiteral("GPS_TARGET_CASH"), QStringLiteral("대상잔액"), GridValueType::Integer, {}}});
-    cxGridPaySendTarget = tabGrid(targetModel, tab);
+    cxGridPaySendTarget = SettlementGrid(targetModel, tab);
     for (int c : {int(kTgtNo), int(kTgtType), int(kTgtDayNo)})
         cxGridPaySendTarget->setColumnHidden(c, true);
     cxGridPaySendTarget->setItemDelegateForColumn(kTgtCash, new MoneyDelegate(cxGridPaySendTarget));
