@@ -232,6 +232,8 @@ EscPosSender::~EscPosSender()
 {
     m_thread->quit();
     m_thread->wait();
+    // The worker's thread has stopped; a deferred delete it posted on its way out is never run.
+    delete m_worker.data();
 }
 
 void EscPosSender::send(const EscPosSend &job)

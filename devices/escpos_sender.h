@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <array>
@@ -69,5 +70,5 @@ signals:
 
 private:
     std::unique_ptr<QThread> m_thread;
-    EscPosSenderWorker *m_worker = nullptr;
+    QPointer<EscPosSenderWorker> m_worker;
 };
