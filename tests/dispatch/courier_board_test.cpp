@@ -213,7 +213,7 @@ TEST_F(CourierBoardTest, MapVisibilityAndCourierRadius)
     EXPECT_FALSE(CourierNear(idle, box));
     EXPECT_TRUE(CourierNear(idle, RadiusBox{127.0, 37.5, 0}));
     // With orders, an assigned order counts by its store, a departed one by its destination.
-    auto o = order(Spec("A").status("3001").lng("127.001").lat("37.5"));
+    auto o = order(OrderSketch("A").status("3001").lng("127.001").lat("37.5"));
     o->set(A1::EA_LNG_X, QStringLiteral("128.0"));
     giveOrder(idle, o);
     EXPECT_TRUE(CourierNear(idle, box));
@@ -243,8 +243,8 @@ TEST_F(CourierBoardTest, SelectionClicksPerScreen)
         resetDispatchWorld();
         boxes.clear();
         TMyWorker &w = addCourier(CSpec("W1").name("김철수").assigned(1));
-        giveOrder(w, order(Spec("A").status("3001")));
-        giveOrder(w, order(Spec("B").status("4001")));
+        giveOrder(w, order(OrderSketch("A").status("3001")));
+        giveOrder(w, order(OrderSketch("B").status("4001")));
         addCourier(CSpec("W2").name("최지훈").attend("0003"));
         open(v);
         using C = ControlScreenCore::Click;
@@ -285,10 +285,10 @@ TEST_F(CourierBoardTest, CardSlotsTakeNewestFirstByStatusPass)
 {
     TMyWorker &w = addCourier(CSpec("W1").name("김철수").assigned(5).departed(2));
     for (int i = 1; i <= 5; ++i)
-        giveOrder(w, order(Spec(QStringLiteral("A%1").arg(i)).status("3001").addr(QStringLiteral("배차%1").arg(i)).waited(i)));
-    giveOrder(w, order(Spec("D1").status("3003").addr("출발1").waited(120)));
-    giveOrder(w, order(Spec("D2").status("3003").addr("출발2")));
-    auto done = order(Spec("F1").status("4001").addr("완료1"));
+        giveOrder(w, order(OrderSketch(QStringLiteral("A%1").arg(i)).status("3001").addr(QStringLiteral("배차%1").arg(i)).waited(i)));
+    giveOrder(w, order(OrderSketch("D1").status("3003").addr("출발1").waited(120)));
+    giveOrder(w, order(OrderSketch("D2").status("3003").addr("출발2")));
+    auto done = order(OrderSketch("F1").status("4001").addr("완료1"));
     giveOrder(w, done);
     open(ControlVariant::OrderCentred);
     auto slotAddrs = [this] {
@@ -310,7 +310,7 @@ TEST_F(CourierBoardTest, CardSlotsTakeNewestFirstByStatusPass)
     EXPECT_TRUE(cell("W1", Dvry::slotTime(2)).toString().isEmpty());  // a completed order has no time
 
     for (int i = 0; i < 8; ++i)
-        giveOrder(w, order(Spec(QStringLiteral("X%1").arg(i)).status("3003")));
+        giveOrder(w, order(OrderSketch(QStringLiteral("X%1").arg(i)).status("3003")));
     core->proc_WorkEAddrChange();
     EXPECT_FALSE(cell("W1", Dvry::slotAddr(8)).toString().isEmpty());
 

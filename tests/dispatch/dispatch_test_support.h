@@ -28,32 +28,32 @@ inline QString minutesAgo(int minutes)
     return testNow().addSecs(-60 * qint64(minutes)).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
 }
 
-// An order to build: Spec("A").status("3001").waited(20).
-struct Spec
+// An order sketched for a test: OrderSketch("A").status("3001").waited(20).
+struct OrderSketch
 {
-#define CD_SPEC_FIELD(type, name, init)                                                          \
+#define CD_SKETCH_FIELD(type, name, init)                                                        \
     type m_##name = init;                                                                        \
-    Spec &name(const type &v)                                                                    \
+    OrderSketch &name(const type &v)                                                             \
     {                                                                                            \
         m_##name = v;                                                                            \
         return *this;                                                                            \
     }
-    explicit Spec(const QString &no) : m_no(no) {}
+    explicit OrderSketch(const QString &no) : m_no(no) {}
     QString m_no;
-    CD_SPEC_FIELD(QString, status, QStringLiteral("2001"))
-    CD_SPEC_FIELD(QString, branch, QStringLiteral("BR1"))
-    CD_SPEC_FIELD(QString, group, QStringLiteral("G1"))
-    CD_SPEC_FIELD(QString, store, QStringLiteral("행복치킨"))
-    CD_SPEC_FIELD(QString, addr, QStringLiteral("역삼동 1-1"))
-    CD_SPEC_FIELD(QString, stamp, QStringLiteral("20261211110000000"))
-    CD_SPEC_FIELD(int, waited, 5)  // minutes since the request
-    CD_SPEC_FIELD(QString, lng, QStringLiteral("127.0"))
-    CD_SPEC_FIELD(QString, lat, QStringLiteral("37.5"))
-    CD_SPEC_FIELD(QString, courier, QString())
-#undef CD_SPEC_FIELD
+    CD_SKETCH_FIELD(QString, status, QStringLiteral("2001"))
+    CD_SKETCH_FIELD(QString, branch, QStringLiteral("BR1"))
+    CD_SKETCH_FIELD(QString, group, QStringLiteral("G1"))
+    CD_SKETCH_FIELD(QString, store, QStringLiteral("행복치킨"))
+    CD_SKETCH_FIELD(QString, addr, QStringLiteral("역삼동 1-1"))
+    CD_SKETCH_FIELD(QString, stamp, QStringLiteral("20261211110000000"))
+    CD_SKETCH_FIELD(int, waited, 5)  // minutes since the request
+    CD_SKETCH_FIELD(QString, lng, QStringLiteral("127.0"))
+    CD_SKETCH_FIELD(QString, lat, QStringLiteral("37.5"))
+    CD_SKETCH_FIELD(QString, courier, QString())
+#undef CD_SKETCH_FIELD
 };
 
-inline std::shared_ptr<TA1ORDER> order(const Spec &s)
+inline std::shared_ptr<TA1ORDER> order(const OrderSketch &s)
 {
     auto o = std::make_shared<TA1ORDER>();
     o->set(A1::ORD_NO, s.m_no);
@@ -104,7 +104,7 @@ inline void resetDispatchWorld()
 // A courier to build: CSpec("W1").name("김철수").assigned(2).
 struct CSpec
 {
-#define CD_SPEC_FIELD(type, name, init)                                                          \
+#define CD_SKETCH_FIELD(type, name, init)                                                        \
     type m_##name = init;                                                                        \
     CSpec &name(const type &v)                                                                   \
     {                                                                                            \
@@ -113,13 +113,13 @@ struct CSpec
     }
     explicit CSpec(const QString &code) : m_code(code) {}
     QString m_code;
-    CD_SPEC_FIELD(QString, name, QString())
-    CD_SPEC_FIELD(QString, attend, QStringLiteral("0001"))
-    CD_SPEC_FIELD(int, assigned, 0)
-    CD_SPEC_FIELD(int, departed, 0)
-    CD_SPEC_FIELD(QString, branch, QStringLiteral("BR1"))
-    CD_SPEC_FIELD(QString, dataStatus, QStringLiteral("1"))
-#undef CD_SPEC_FIELD
+    CD_SKETCH_FIELD(QString, name, QString())
+    CD_SKETCH_FIELD(QString, attend, QStringLiteral("0001"))
+    CD_SKETCH_FIELD(int, assigned, 0)
+    CD_SKETCH_FIELD(int, departed, 0)
+    CD_SKETCH_FIELD(QString, branch, QStringLiteral("BR1"))
+    CD_SKETCH_FIELD(QString, dataStatus, QStringLiteral("1"))
+#undef CD_SKETCH_FIELD
 };
 
 // A courier as the courier-list refresh leaves it (driving with assigned or departed orders).

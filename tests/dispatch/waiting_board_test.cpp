@@ -56,27 +56,27 @@ protected:
 TEST_F(WaitingBoardTest, RowsFollowTheOrdersAndOnlyANewerStampRefillsARow)
 {
     open(ControlVariant::Map);
-    apply(order(Spec(QStringLiteral("A")).stamp(QStringLiteral("20261211110000000"))));
+    apply(order(OrderSketch(QStringLiteral("A")).stamp(QStringLiteral("20261211110000000"))));
     ASSERT_TRUE(core->waiting().hasRow(QStringLiteral("A")));
     EXPECT_EQ(cell(QStringLiteral("A"), Dmo::ST_NAME).toString(), QStringLiteral("행복치킨"));
     EXPECT_EQ(cell(QStringLiteral("A"), Dmo::DVRY_AMT).toString(), QStringLiteral("3,500"));
 
     // The user ticks the row; the same order sent again unchanged leaves the tick.
     core->waiting().setTicked(QStringLiteral("A"), true);
-    auto same = order(Spec(QStringLiteral("A")).store(QStringLiteral("바뀐이름")).stamp(QStringLiteral("20261211110000000")));
+    auto same = order(OrderSketch(QStringLiteral("A")).store(QStringLiteral("바뀐이름")).stamp(QStringLiteral("20261211110000000")));
     apply(same);
     EXPECT_TRUE(core->waiting().ticked(QStringLiteral("A")));
     EXPECT_EQ(cell(QStringLiteral("A"), Dmo::ST_NAME).toString(), QStringLiteral("행복치킨"));
     // An older stamp does not refill either.
-    apply(order(Spec(QStringLiteral("A")).store(QStringLiteral("바뀐이름")).stamp(QStringLiteral("20261211100000000"))));
+    apply(order(OrderSketch(QStringLiteral("A")).store(QStringLiteral("바뀐이름")).stamp(QStringLiteral("20261211100000000"))));
     EXPECT_EQ(cell(QStringLiteral("A"), Dmo::ST_NAME).toString(), QStringLiteral("행복치킨"));
     // A newer one refills the row, and the refill clears the tick.
-    apply(order(Spec(QStringLiteral("A")).store(QStringLiteral("바뀐이름")).stamp(QStringLiteral("20261211120000000"))));
+    apply(order(OrderSketch(QStringLiteral("A")).store(QStringLiteral("바뀐이름")).stamp(QStringLiteral("20261211120000000"))));
     EXPECT_EQ(cell(QStringLiteral("A"), Dmo::ST_NAME).toString(), QStringLiteral("바뀐이름"));
     EXPECT_FALSE(core->waiting().ticked(QStringLiteral("A")));
 
     // An order taken by a courier leaves the board and the waiting list.
-    apply(order(Spec(QStringLiteral("A")).status(QStringLiteral("3001")).stamp(QStringLiteral("20261211120500000"))));
+    apply(order(OrderSketch(QStringLiteral("A")).status(QStringLiteral("3001")).stamp(QStringLiteral("20261211120500000"))));
     EXPECT_FALSE(core->waiting().hasRow(QStringLiteral("A")));
     EXPECT_FALSE(G_MAP_ORDERS.Contains(QStringLiteral("A")));
 }
@@ -84,7 +84,7 @@ TEST_F(WaitingBoardTest, RowsFollowTheOrdersAndOnlyANewerStampRefillsARow)
 TEST_F(WaitingBoardTest, FirstFillTakesTheWaitingStatusesInListOrder)
 {
     for (const auto &[no, status] : {std::pair{"1", "2001"}, {"2", "1002"}, {"3", "2002"}, {"4", "3001"}})
-        G_MAP_ORDERS.Add(QString::fromLatin1(no), order(Spec(QString::fromLatin1(no)).status(QString::fromLatin1(status))));
+        G_MAP_ORDERS.Add(QString::fromLatin1(no), order(OrderSketch(QString::fromLatin1(no)).status(QString::fromLatin1(status))));
     open(ControlVariant::Courier);
     core->waiting().appendRow(QStringLiteral("old"));
     DispatchControlScreens::Instance().SetWorkControlFirstReadyData();
@@ -96,8 +96,8 @@ TEST_F(WaitingBoardTest, FirstFillTakesTheWaitingStatusesInListOrder)
 TEST_F(WaitingBoardTest, OrderCentredFirstFillRefreshesOnlyItsPickedRows)
 {
     TA1Orders live;
-    live.Add(QStringLiteral("P"), order(Spec(QStringLiteral("P")).store(QStringLiteral("새이름"))));
-    live.Add(QStringLiteral("Q"), order(Spec(QStringLiteral("Q"))));
+    live.Add(QStringLiteral("P"), order(OrderSketch(QStringLiteral("P")).store(QStringLiteral("새이름"))));
+    live.Add(QStringLiteral("Q"), order(OrderSketch(QStringLiteral("Q"))));
     open(ControlVariant::OrderCentred);
     core->waiting().appendRow(QStringLiteral("P"));
     DispatchControlScreens::Instance().liveOrders = [&live] { return &live; };
@@ -110,7 +110,7 @@ TEST_F(WaitingBoardTest, OrderCentredFirstFillRefreshesOnlyItsPickedRows)
 TEST_F(WaitingBoardTest, CallsForAnotherScreenAreIgnored)
 {
     open(ControlVariant::OrderCentred);
-    apply(order(Spec(QStringLiteral("A"))));
+    apply(order(OrderSketch(QStringLiteral("A"))));
     EXPECT_EQ(core->waiting().rowCount(), 0);
     EXPECT_TRUE(G_MAP_ORDERS.Contains(QStringLiteral("A")));
 }
@@ -153,10 +153,10 @@ TEST_F(WaitingBoardTest, FilterGroupsByUserAndInputs)
         G_SL_ORD_FILTER[2] = fc.groups;
         open(fc.variant);
         const TOrderLogin login = CurrentOrderLogin();
-        core->SetReadyCallUpdate(*order(Spec("a").addr("역삼동 1")));
-        core->SetReadyCallUpdate(*order(Spec("b").branch("BR2").group("G2").addr("논현동 2")));
-        core->SetReadyCallUpdate(*order(Spec("c").branch("BR3").store("피자집").addr("삼성동")));
-        core->SetReadyCallUpdate(*order(Spec("d").status("1002").addr("대치동")));
+        core->SetReadyCallUpdate(*order(OrderSketch("a").addr("역삼동 1")));
+        core->SetReadyCallUpdate(*order(OrderSketch("b").branch("BR2").group("G2").addr("논현동 2")));
+        core->SetReadyCallUpdate(*order(OrderSketch("c").branch("BR3").store("피자집").addr("삼성동")));
+        core->SetReadyCallUpdate(*order(OrderSketch("d").status("1002").addr("대치동")));
         core->waitingInputs.share = fc.share;
         core->waitingInputs.addrText = fc.addr;
         core->waitingInputs.storeText = fc.store;
@@ -184,7 +184,7 @@ TEST_F(WaitingBoardTest, OrderViewRadiusBoxIsInclusiveAndUnticksRowsLeavingIt)
         {"edge", "126.988", "37.491", true},
     };
     for (const auto &s : stores)
-        core->SetReadyCallUpdate(*order(Spec(s.no).lng(s.lng).lat(s.lat)));
+        core->SetReadyCallUpdate(*order(OrderSketch(s.no).lng(s.lng).lat(s.lat)));
     core->waiting().setTicked(QStringLiteral("lngOut"), true);
     core->waiting().setTicked(QStringLiteral("lngIn"), true);
     const QStringList unticked = core->waiting().setOrderRadius(1, 127.0, 37.5);
@@ -194,7 +194,7 @@ TEST_F(WaitingBoardTest, OrderViewRadiusBoxIsInclusiveAndUnticksRowsLeavingIt)
         EXPECT_EQ(core->waiting().rowShown(QString::fromLatin1(s.no)), s.inside) << s.no;
     EXPECT_TRUE(core->waiting().ticked(QStringLiteral("lngIn")));
     // A row filled while the radius is on is judged at once; off again shows every row.
-    core->SetReadyCallUpdate(*order(Spec("late").lng("128.0")));
+    core->SetReadyCallUpdate(*order(OrderSketch("late").lng("128.0")));
     core->proc_Readycall_filter();
     EXPECT_FALSE(core->waiting().rowShown(QStringLiteral("late")));
     core->setOrderRadius(0, 0, 0);
@@ -204,15 +204,15 @@ TEST_F(WaitingBoardTest, OrderViewRadiusBoxIsInclusiveAndUnticksRowsLeavingIt)
 TEST_F(WaitingBoardTest, LongestWaitingFirstAndAgeDoesNotWrapAtADay)
 {
     open(ControlVariant::Map);
-    core->SetReadyCallUpdate(*order(Spec("fresh").waited(3)));
-    core->SetReadyCallUpdate(*order(Spec("day").waited(25 * 60)));
-    core->SetReadyCallUpdate(*order(Spec("hour").waited(70)));
+    core->SetReadyCallUpdate(*order(OrderSketch("fresh").waited(3)));
+    core->SetReadyCallUpdate(*order(OrderSketch("day").waited(25 * 60)));
+    core->SetReadyCallUpdate(*order(OrderSketch("hour").waited(70)));
     EXPECT_EQ(shownRows(), (QStringList{"day", "hour", "fresh"}));
     EXPECT_EQ(cell(QStringLiteral("day"), Dmo::ADD_TIME).toInt(), 25 * 60);
     EXPECT_EQ(cell(QStringLiteral("hour"), Dmo::READY_CHANGE_DATE_VIEW).toString(), QStringLiteral("10:50"));
 
     // The time refresh moves the waiting time on with the clock.
-    G_MAP_ORDERS.Add(QStringLiteral("fresh"), order(Spec("fresh").waited(3)));
+    G_MAP_ORDERS.Add(QStringLiteral("fresh"), order(OrderSketch("fresh").waited(3)));
     AppClock::setFixed(testNow().addSecs(10 * 60));
     core->proc_ChangeAddTime();
     EXPECT_EQ(cell(QStringLiteral("fresh"), Dmo::ADD_TIME).toInt(), 13);
@@ -223,12 +223,12 @@ TEST_F(WaitingBoardTest, CookingMinutesByViewSetting)
 {
     open(ControlVariant::Map);
     // Requested 5 minutes ago with 10 minutes of cooking: ready in 5 minutes.
-    core->SetReadyCallUpdate(*order(Spec("a").waited(5)));
+    core->SetReadyCallUpdate(*order(OrderSketch("a").waited(5)));
     EXPECT_EQ(cell(QStringLiteral("a"), Dmo::READY_TIME).toInt(), -5);
-    core->SetReadyCallUpdate(*order(Spec("b").waited(25)));
+    core->SetReadyCallUpdate(*order(OrderSketch("b").waited(25)));
     EXPECT_EQ(cell(QStringLiteral("b"), Dmo::READY_TIME).toInt(), 15);
     G_USER_SET.COOK_VIEW_TYPE = "2";
-    core->SetReadyCallUpdate(*order(Spec("a").waited(5)));
+    core->SetReadyCallUpdate(*order(OrderSketch("a").waited(5)));
     EXPECT_EQ(cell(QStringLiteral("a"), Dmo::READY_TIME).toInt(), 10);
 }
 
@@ -238,9 +238,9 @@ TEST_F(WaitingBoardTest, RowColours)
     TIniFile ini(dir.filePath(QStringLiteral("env.ini")));
     ini.WriteString(QStringLiteral("Status"), QStringLiteral("CB_1002"), QStringLiteral("clYellow"));
     open(ControlVariant::Map);
-    core->SetReadyCallUpdate(*order(Spec("held").status("1002")));
-    core->SetReadyCallUpdate(*order(Spec("ready").waited(20)));
-    core->SetReadyCallUpdate(*order(Spec("cooking").waited(2)));
+    core->SetReadyCallUpdate(*order(OrderSketch("held").status("1002")));
+    core->SetReadyCallUpdate(*order(OrderSketch("ready").waited(20)));
+    core->SetReadyCallUpdate(*order(OrderSketch("cooking").waited(2)));
     const GridTableModel &m = core->waiting().model();
     TColor yellow = 0;
     ASSERT_TRUE(StringToColor(QStringLiteral("clYellow"), &yellow));
@@ -249,15 +249,15 @@ TEST_F(WaitingBoardTest, RowColours)
     EXPECT_EQ(core->waiting().rowColour(m.findRecord("cooking"), &ini), std::nullopt);
 
     WaitingBoard courier(ControlVariant::Courier);
-    courier.fillRow(*order(Spec("ready").waited(20)), CurrentOrderLogin(), QStringLiteral("1"));
+    courier.fillRow(*order(OrderSketch("ready").waited(20)), CurrentOrderLogin(), QStringLiteral("1"));
     EXPECT_EQ(courier.rowColour(0, &ini), std::nullopt);
 }
 
 TEST_F(WaitingBoardTest, HeldSwitchOffClearsTicksAndViewFlags)
 {
     open(ControlVariant::Map);
-    core->SetReadyCallUpdate(*order(Spec("a")));
-    core->SetReadyCallUpdate(*order(Spec("held").status("1002")));
+    core->SetReadyCallUpdate(*order(OrderSketch("a")));
+    core->SetReadyCallUpdate(*order(OrderSketch("held").status("1002")));
     core->waiting().setTicked(QStringLiteral("a"), true);
     core->waiting().model().setRecordValue(0, Dmo::ORD_CHK_VIEW, QStringLiteral("Y"));
     core->setShowWaiting(false);
